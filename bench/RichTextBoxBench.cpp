@@ -1,0 +1,125 @@
+// Speed of the script editor on a large script: 40,000 formatted lines, about 2 MB of RTF.
+// Run: scripts/bench.sh (builds with -DSCENOLUX_BENCH=ON and runs this).
+#include "platform/RichTextBox.h"
+#include "platform/VbColor.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int kLines = 40000;
+
+QTemporaryDir& folder() {
+    static QTemporaryDir dir;
+    return dir;
+}
+
+QString scriptPath() {
+    return folder().path() + QStringLiteral("/big.snx");
+}
+
+// Builds the large script once: every line has a bold word and a blue cue.
+void makeScript() {
+    static bool made = false;
+    if (made) return;
+    made = true;
+    RichTextBox box;
+    QString text;
+    for (int i = 0; i < kLines; ++i)
+        text +=
+            QStringLiteral("Line %1: the actor crosses and says [[Play Audio]] here\r\n").arg(i);
+    box.setText(text);
+    // Format through the document directly: 80,000 selections through the control would
+    // dominate the set-up time without telling anything about the measured operations.
+    QTextCursor cursor(box.document());
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    QTextCharFormat blue;
+    blue.setForeground(ColorFromRgbValue(RGB(0, 0, 255)));
+    for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next()) {
+        const QString line = block.text();
+        const int cue = int(line.indexOf(QStringLiteral("[[")));
+        if (cue < 0) continue;
+        cursor.setPosition(block.position());
+        cursor.setPosition(block.position() + 4, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(bold);
+        cursor.setPosition(block.position() + cue);
+        cursor.setPosition(block.position() + cue + 14, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(blue);
+    }
+    box.SaveFile(scriptPath());
+}
+
+void BM_LoadFile(benchmark::State& state) {
+    makeScript();
+    for (auto _ : state) {
+        RichTextBox box;
+        benchmark::DoNotOptimize(box.LoadFile(scriptPath()));
+    }
+    state.counters["bytes"] = double(QFileInfo(scriptPath()).size());
+}
+BENCHMARK(BM_LoadFile)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_SaveFile(benchmark::State& state) {
+    makeScript();
+    RichTextBox box;
+    box.LoadFile(scriptPath());
+    const QString out = folder().path() + QStringLiteral("/saved.snx");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(box.SaveFile(out));
+}
+BENCHMARK(BM_SaveFile)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_ReadText(benchmark::State& state) {
+    makeScript();
+    RichTextBox box;
+    box.LoadFile(scriptPath());
+    for (auto _ : state) {
+        // A one-character edit first, so every read builds the text anew.
+        state.PauseTiming();
+        box.setSelStart(0);
+        box.setSelText(QStringLiteral("x"));
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(box.Text().size());
+    }
+}
+BENCHMARK(BM_ReadText)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+void BM_SetSelStartNearTheEnd(benchmark::State& state) {
+    makeScript();
+    RichTextBox box;
+    box.LoadFile(scriptPath());
+    const int end = box.TextLength();
+    box.setSelStart(end - 10); // the first move lays the text out up to there
+    int i = 0;
+    for (auto _ : state) {
+        box.setSelStart(end - 100 - (i++ % 50));
+    }
+}
+BENCHMARK(BM_SetSelStartNearTheEnd)->Unit(benchmark::kMicrosecond);
+
+void BM_GetSelStartNearTheEnd(benchmark::State& state) {
+    makeScript();
+    RichTextBox box;
+    box.LoadFile(scriptPath());
+    box.setSelStart(box.TextLength() - 100);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(box.SelStart());
+}
+BENCHMARK(BM_GetSelStartNearTheEnd)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,35 @@
+#!/bin/bash
+# Installs the Debian packages Scenolux needs, only those that are missing.
+# Usage: scripts/deps.sh run|test|bench|fuzz
+set -euo pipefail
+
+common=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
+        gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
+        gstreamer1.0-libav
+        fonts-dejavu-core fonts-liberation)
+run=(qt6-qpa-plugins)
+test=(libgtest-dev pandoc poppler-utils pulseaudio pulseaudio-utils gstreamer1.0-pulseaudio
+      ffmpeg sox)
+bench=(libbenchmark-dev)
+fuzz=(clang libclang-rt-14-dev)
+
+wanted=("${common[@]}")
+case "${1:-run}" in
+  run) wanted+=("${run[@]}") ;;
+  test) wanted+=("${test[@]}") ;;
+  bench) wanted+=("${test[@]}" "${bench[@]}") ;;
+  fuzz) wanted+=("${test[@]}" "${fuzz[@]}") ;;
+  *) echo "usage: $0 run|test|bench|fuzz" >&2; exit 2 ;;
+esac
+
+missing=()
+for p in "${wanted[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO=sudo
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,12 @@
+#!/bin/bash
+# Installs what is missing, builds Scenolux with its tests and runs every test.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/scripts/deps.sh" test
+cmake -S "$root" -B "$root/build-test" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSCENOLUX_TESTS=ON
+cmake --build "$root/build-test" -j2
+# A real sound server with a null sink: the media tests play through it and record it.
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}"
+bash "$root/scripts/sound-server.sh"
+cd "$root/build-test"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600

@@ -1,0 +1,21 @@
+#include "app/Paths.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+QString ProgramFolder() {
+    return QCoreApplication::applicationDirPath();
+}
+
+QString NativePath(const QString& storedPath) {
+    QString path = storedPath;
+    path.replace(u'\\', u'/');
+    return path;
+}
+
+QString CommandLineText(int argc, char** argv) {
+    QStringList parts;
+    for (int i = 1; i < argc; ++i)
+        parts << QString::fromLocal8Bit(argv[i]);
+    return parts.join(u' ');
+}

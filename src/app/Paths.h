@@ -1,0 +1,15 @@
+// Where the program's files are, and how stored paths are read.
+#pragma once
+
+#include <QString>
+
+// The folder of the running program file.
+QString ProgramFolder();
+
+// A path as stored in scripts and settings, where folders may be separated by "\" (scripts
+// from the original platform), with native separators.
+QString NativePath(const QString& storedPath);
+
+// The command line as one text: the arguments after the program name joined by blanks, so
+// that an unquoted path with blanks in it arrives whole.
+QString CommandLineText(int argc, char** argv);

@@ -1,0 +1,59 @@
+// The one seam through which the program shows modal dialogs: message boxes and file dialogs
+// (the colour and printer dialogs join it with their features). The real implementation shows
+// Qt dialogs; tests install a scripted one that answers from a script and fails on any dialog
+// it was not told to expect, so that no test can hang on a dialog.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Message box styles and answers, with the original platform's numbers.
+namespace vbmsg {
+constexpr int OKOnly = 0, OKCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4,
+              RetryCancel = 5;
+constexpr int Critical = 16, Question = 32, Exclamation = 48, Information = 64;
+constexpr int OK = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7;
+} // namespace vbmsg
+
+struct FileDialogRequest {
+    bool open = false;     // true: an Open dialog; false: a Save As dialog
+    QString initialFolder; // empty: the current folder
+    // Label, NUL, pattern, NUL, label, NUL, pattern...; a pattern may hold several
+    // globs separated by ";".
+    QString filter;
+    int filterIndex = 1; // 1-based
+    QString defaultExtension;
+    QString fileName;
+    QString title;
+    QWidget* owner = nullptr;
+};
+
+class Dialogs {
+public:
+    virtual ~Dialogs();
+
+    // A message box; buttons is a style from vbmsg (button set + icon). An empty title
+    // shows the application title. Returns the answer (vbmsg::OK, Yes, No, Cancel ...).
+    virtual int MsgBox(const QString& prompt, int buttons = vbmsg::OKOnly,
+                       const QString& title = QString()) = 0;
+
+    // The chosen path, or an empty text when the dialog was cancelled. On a choice the
+    // process's current folder is left at the chosen file's folder: relative media names in
+    // cues are looked up there first.
+    QString MostraDialogoFile(const FileDialogRequest& request);
+
+protected:
+    // Shows the dialog itself; empty when cancelled.
+    virtual QString ChooseFile(const FileDialogRequest& request) = 0;
+};
+
+// The dialogs the program uses. Until something is installed this is the Qt implementation.
+Dialogs& dialogs();
+
+// Installs another implementation (tests); nullptr restores the Qt one. The caller keeps
+// ownership.
+void SetDialogs(Dialogs* replacement);
+
+// The application title, shown by message boxes that have none of their own.
+QString ApplicationTitle();

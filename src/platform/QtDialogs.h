@@ -1,0 +1,18 @@
+// The dialogs seam over Qt's message boxes and file dialogs.
+#pragma once
+
+#include "platform/Dialogs.h"
+
+#include <QStringList>
+
+class QtDialogs : public Dialogs {
+public:
+    int MsgBox(const QString& prompt, int buttons = vbmsg::OKOnly,
+               const QString& title = QString()) override;
+
+    // "Label\0*.a;*.b\0Other\0*.*" as Qt name filters: "Label (*.a *.b)", "Other (*)".
+    static QStringList NameFilters(const QString& filter);
+
+protected:
+    QString ChooseFile(const FileDialogRequest& request) override;
+};

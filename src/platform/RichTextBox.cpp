@@ -1,0 +1,683 @@
+#include "platform/RichTextBox.h"
+
+#include "platform/Keys.h"
+#include "platform/Twips.h"
+#include "platform/VbColor.h"
+#include "platform/rtf/Rtf.h"
+#include "platform/rtf/TextCodec.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QTextBlock>
+#include <QTextDocumentFragment>
+#include <QTextList>
+
+namespace {
+
+constexpr char16_t kParagraphSeparator = 0x2029;
+constexpr char16_t kLineSeparator = 0x2028;
+const char* const kRtfMime = "text/rtf";
+const char* const kRtfMimeAlt = "application/rtf";
+
+// Text as the program sees it: each block separator is a carriage return + line feed. A soft
+// line break, which the editor never creates itself, stays one character (a vertical tab) so
+// that positions keep their meaning.
+QString withCrLf(const QString& raw) {
+    QString out;
+    out.reserve(raw.size() + raw.count(QChar(kParagraphSeparator)));
+    for (QChar ch : raw) {
+        if (ch.unicode() == kParagraphSeparator)
+            out += QLatin1String("\r\n");
+        else if (ch.unicode() == kLineSeparator)
+            out += QChar(u'\v');
+        else
+            out += ch;
+    }
+    return out;
+}
+
+// Every kind of line break becomes "\n", which the document turns into a block boundary.
+QString normalisedBreaks(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(u'\r', u'\n');
+    text.replace(QChar(kLineSeparator), QChar(u'\n'));
+    text.replace(QChar(kParagraphSeparator), QChar(u'\n'));
+    return text;
+}
+
+QByteArray rtfBytes(const QString& rtf) {
+    // RTF is bytes; a text that came from bytes round-trips through Latin-1.
+    for (QChar ch : rtf)
+        if (ch.unicode() > 0xFF) return rtf.toUtf8();
+    return rtf.toLatin1();
+}
+
+bool isWordChar(QChar ch) {
+    return ch.isLetterOrNumber() || ch == u'_';
+}
+
+long colourOf(const QTextCharFormat& f) {
+    return f.hasProperty(QTextFormat::ForegroundBrush) ? RgbValueOf(f.foreground().color()) : 0;
+}
+
+int alignmentCode(Qt::Alignment a) {
+    if (a & Qt::AlignRight) return 1;
+    if (a & Qt::AlignHCenter) return 2;
+    return 0;
+}
+
+} // namespace
+
+RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
+    setAcceptRichText(true);
+    setUndoRedoEnabled(false); // the program keeps its own edit history
+    viewport()->setMouseTracking(true);
+    auto* doc = new QTextDocument(this);
+    doc->setDefaultFont(QFont(QStringLiteral("Arial"), 12));
+    adoptDocument(doc);
+}
+
+void RichTextBox::adoptDocument(QTextDocument* doc) {
+    // The control deletes a document it created itself; ours are children of this box.
+    QTextDocument* old = document();
+    const bool oursToDelete = old && old != doc && old->parent() == this;
+    doc->setUndoRedoEnabled(false);
+    setDocument(doc);
+    if (oursToDelete) delete old;
+    connect(doc, &QTextDocument::contentsChange, this, [this] { textCacheValid_ = false; });
+    connect(doc, &QTextDocument::contentsChanged, this, [this] {
+        if (changeSuppressed_ == 0 && onChange) onChange();
+    });
+    textCacheValid_ = false;
+}
+
+// ---- positions ----
+
+int RichTextBox::FromDocumentPosition(int documentPosition) const {
+    const QTextDocument* doc = document();
+    QTextBlock block = doc->findBlock(documentPosition);
+    if (!block.isValid()) block = doc->lastBlock();
+    return documentPosition + block.blockNumber();
+}
+
+int RichTextBox::ToDocumentPosition(int position) const {
+    if (position <= 0) return 0;
+    const QTextDocument* doc = document();
+    // Block k starts at document position p(k), which is p(k) + k in the two-character view.
+    // Find the last block that starts at or before the position; it is never after the
+    // block holding the same document position.
+    int lo = 0;
+    int hi = doc->findBlock(position).isValid() ? doc->findBlock(position).blockNumber()
+                                                : doc->blockCount() - 1;
+    while (lo < hi) {
+        const int mid = (lo + hi + 1) / 2;
+        if (doc->findBlockByNumber(mid).position() + mid <= position)
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    const QTextBlock block = doc->findBlockByNumber(lo);
+    const int blockEnd = block.position() + block.length() - 1;
+    // A position between the carriage return and the line feed stays at the end of the line.
+    return qMin(position - lo, blockEnd);
+}
+
+// ---- text ----
+
+QString RichTextBox::Text() const {
+    if (!textCacheValid_) {
+        textCache_ = withCrLf(document()->toRawText());
+        textCacheValid_ = true;
+    }
+    return textCache_;
+}
+
+int RichTextBox::TextLength() const {
+    const QTextDocument* doc = document();
+    return doc->characterCount() - 1 + doc->blockCount() - 1;
+}
+
+void RichTextBox::insertPlainText(QTextCursor& cursor, const QString& text) {
+    cursor.insertText(normalisedBreaks(text));
+}
+
+void RichTextBox::setText(const QString& text) {
+    // The new text takes the format of the script's first character.
+    QTextCursor probe(document());
+    if (document()->characterCount() > 1) probe.setPosition(1);
+    const QTextCharFormat format = probe.charFormat();
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+    cursor.setCharFormat(format);
+    insertPlainText(cursor, text);
+    cursor.endEditBlock();
+    cursor.setPosition(0);
+    setTextCursor(cursor);
+}
+
+int RichTextBox::SelStart() const {
+    return FromDocumentPosition(textCursor().selectionStart());
+}
+
+void RichTextBox::setSelStart(int position) {
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(ToDocumentPosition(qBound(0, position, TextLength())));
+    setTextCursor(cursor);
+}
+
+int RichTextBox::SelLength() const {
+    const QTextCursor cursor = textCursor();
+    return FromDocumentPosition(cursor.selectionEnd()) -
+           FromDocumentPosition(cursor.selectionStart());
+}
+
+void RichTextBox::setSelLength(int length) {
+    const int start = SelStart();
+    const int end = qBound(start, start + qMax(0, length), TextLength());
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(ToDocumentPosition(start));
+    cursor.setPosition(ToDocumentPosition(end), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+QString RichTextBox::SelText() const {
+    return withCrLf(textCursor().selectedText());
+}
+
+void RichTextBox::setSelText(const QString& text) {
+    QTextCursor cursor = textCursor();
+    QTextCharFormat format = cursor.charFormat();
+    if (cursor.hasSelection()) {
+        // The new text takes the format of the first character it replaces.
+        QTextCursor probe(document());
+        probe.setPosition(cursor.selectionStart() + 1);
+        format = probe.charFormat();
+    }
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    cursor.setCharFormat(format);
+    insertPlainText(cursor, text);
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+}
+
+QString RichTextBox::SelRTF() const {
+    const QTextCursor cursor = textCursor();
+    return QString::fromLatin1(
+        rtf::Write(document(), cursor.selectionStart(), cursor.selectionEnd()));
+}
+
+void RichTextBox::setSelRTF(const QString& rtfText) {
+    const QByteArray data = rtfBytes(rtfText);
+    if (!rtf::LooksLikeRtf(data)) {
+        setSelText(rtfText);
+        return;
+    }
+    QTextDocument parsed;
+    rtf::Read(data, &parsed);
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    cursor.insertFragment(QTextDocumentFragment(&parsed));
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+}
+
+// ---- formatting ----
+
+void RichTextBox::forEachSelectedFormat(
+    const std::function<bool(const QTextCharFormat&)>& visit) const {
+    const QTextCursor cursor = textCursor();
+    if (!cursor.hasSelection()) {
+        visit(cursor.charFormat());
+        return;
+    }
+    const int start = cursor.selectionStart();
+    const int end = cursor.selectionEnd();
+    bool any = false;
+    for (QTextBlock block = document()->findBlock(start); block.isValid() && block.position() < end;
+         block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.position() + fragment.length() <= start) continue;
+            if (fragment.position() >= end) break;
+            any = true;
+            if (!visit(fragment.charFormat())) return;
+        }
+    }
+    // A selection of line breaks only has the format of where it starts.
+    if (!any) {
+        QTextCursor probe(document());
+        probe.setPosition(start);
+        visit(probe.charFormat());
+    }
+}
+
+void RichTextBox::forEachSelectedBlock(const std::function<bool(const QTextBlock&)>& visit) const {
+    const QTextCursor cursor = textCursor();
+    const int start = cursor.selectionStart();
+    const int end = cursor.selectionEnd();
+    QTextBlock block = document()->findBlock(start);
+    do {
+        if (!visit(block)) return;
+        block = block.next();
+        // A selection that ends where a paragraph starts does not touch that paragraph.
+    } while (block.isValid() && block.position() < end);
+}
+
+template <typename T>
+std::optional<T>
+RichTextBox::uniformFormat(const std::function<T(const QTextCharFormat&)>& value) const {
+    std::optional<T> result;
+    bool mixed = false;
+    forEachSelectedFormat([&](const QTextCharFormat& f) {
+        const T v = value(f);
+        if (!result)
+            result = v;
+        else if (*result != v)
+            mixed = true;
+        return !mixed;
+    });
+    if (mixed) return std::nullopt;
+    return result;
+}
+
+void RichTextBox::mergeSelectionFormat(const QTextCharFormat& format) {
+    ++changeSuppressed_;
+    QTextCursor cursor = textCursor();
+    cursor.mergeCharFormat(format);
+    setTextCursor(cursor);
+    --changeSuppressed_;
+}
+
+std::optional<long> RichTextBox::SelColor() const {
+    return uniformFormat<long>(colourOf);
+}
+
+void RichTextBox::setSelColor(long rgb) {
+    QTextCharFormat f;
+    f.setForeground(ColorFromRgbValue(rgb));
+    mergeSelectionFormat(f);
+}
+
+QString RichTextBox::SelFontName() const {
+    const QString fallback = document()->defaultFont().family();
+    return uniformFormat<QString>([&](const QTextCharFormat& f) {
+               const QStringList families = f.property(QTextFormat::FontFamilies).toStringList();
+               if (!families.isEmpty()) return families.first();
+               const QString family = f.property(QTextFormat::FontFamily).toString();
+               return family.isEmpty() ? fallback : family;
+           })
+        .value_or(QString());
+}
+
+void RichTextBox::setSelFontName(const QString& name) {
+    if (name.isEmpty()) return;
+    QTextCharFormat f;
+    f.setFontFamilies(QStringList{name});
+    mergeSelectionFormat(f);
+}
+
+double RichTextBox::SelFontSize() const {
+    const double fallback = document()->defaultFont().pointSizeF();
+    return uniformFormat<double>([&](const QTextCharFormat& f) {
+               return f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize() : fallback;
+           })
+        .value_or(0.0);
+}
+
+void RichTextBox::setSelFontSize(double points) {
+    if (points <= 0) return;
+    QTextCharFormat f;
+    f.setFontPointSize(points);
+    mergeSelectionFormat(f);
+}
+
+std::optional<bool> RichTextBox::SelBold() const {
+    return uniformFormat<bool>(
+        [](const QTextCharFormat& f) { return f.fontWeight() > QFont::Medium; });
+}
+
+void RichTextBox::setSelBold(bool on) {
+    QTextCharFormat f;
+    f.setFontWeight(on ? QFont::Bold : QFont::Normal);
+    mergeSelectionFormat(f);
+}
+
+std::optional<bool> RichTextBox::SelItalic() const {
+    return uniformFormat<bool>([](const QTextCharFormat& f) { return f.fontItalic(); });
+}
+
+void RichTextBox::setSelItalic(bool on) {
+    QTextCharFormat f;
+    f.setFontItalic(on);
+    mergeSelectionFormat(f);
+}
+
+std::optional<bool> RichTextBox::SelUnderline() const {
+    return uniformFormat<bool>([](const QTextCharFormat& f) { return f.fontUnderline(); });
+}
+
+void RichTextBox::setSelUnderline(bool on) {
+    QTextCharFormat f;
+    f.setFontUnderline(on);
+    mergeSelectionFormat(f);
+}
+
+std::optional<bool> RichTextBox::SelStrikeThru() const {
+    return uniformFormat<bool>([](const QTextCharFormat& f) { return f.fontStrikeOut(); });
+}
+
+void RichTextBox::setSelStrikeThru(bool on) {
+    QTextCharFormat f;
+    f.setFontStrikeOut(on);
+    mergeSelectionFormat(f);
+}
+
+std::optional<bool> RichTextBox::SelBullet() const {
+    std::optional<bool> result;
+    bool mixed = false;
+    forEachSelectedBlock([&](const QTextBlock& block) {
+        const bool bulleted = block.textList() != nullptr;
+        if (!result)
+            result = bulleted;
+        else if (*result != bulleted)
+            mixed = true;
+        return !mixed;
+    });
+    if (mixed) return std::nullopt;
+    return result;
+}
+
+void RichTextBox::setSelBullet(bool on) {
+    QList<QTextBlock> blocks;
+    forEachSelectedBlock([&](const QTextBlock& block) {
+        blocks << block;
+        return true;
+    });
+    ++changeSuppressed_;
+    QTextCursor edit(document());
+    edit.beginEditBlock();
+    QTextList* list = nullptr;
+    for (const QTextBlock& block : blocks) {
+        if (on) {
+            if (block.textList()) {
+                list = block.textList();
+                continue;
+            }
+            // Join the list of the paragraph above, so that neighbouring bullets stay one list.
+            if (!list && block.previous().isValid()) list = block.previous().textList();
+            if (list) {
+                list->add(block);
+            } else {
+                QTextCursor at(block);
+                QTextListFormat format;
+                format.setStyle(QTextListFormat::ListDisc);
+                format.setIndent(1);
+                list = at.createList(format);
+            }
+        } else if (QTextList* current = block.textList()) {
+            current->remove(block);
+            QTextCursor at(block);
+            QTextBlockFormat format = block.blockFormat();
+            format.setIndent(0);
+            format.setObjectIndex(-1);
+            at.setBlockFormat(format);
+        }
+    }
+    edit.endEditBlock();
+    --changeSuppressed_;
+}
+
+std::optional<int> RichTextBox::SelAlignment() const {
+    std::optional<int> result;
+    bool mixed = false;
+    forEachSelectedBlock([&](const QTextBlock& block) {
+        const int code = alignmentCode(block.blockFormat().alignment());
+        if (!result)
+            result = code;
+        else if (*result != code)
+            mixed = true;
+        return !mixed;
+    });
+    if (mixed) return std::nullopt;
+    return result;
+}
+
+void RichTextBox::setSelAlignment(int alignment) {
+    const Qt::Alignment a = alignment == 1   ? Qt::AlignRight
+                            : alignment == 2 ? Qt::AlignHCenter
+                                             : Qt::AlignLeft;
+    QList<QTextBlock> blocks;
+    forEachSelectedBlock([&](const QTextBlock& block) {
+        blocks << block;
+        return true;
+    });
+    ++changeSuppressed_;
+    QTextCursor edit(document());
+    edit.beginEditBlock();
+    for (const QTextBlock& block : blocks) {
+        QTextCursor at(block);
+        QTextBlockFormat format;
+        format.setAlignment(a);
+        at.mergeBlockFormat(format);
+    }
+    edit.endEditBlock();
+    --changeSuppressed_;
+}
+
+// ---- methods ----
+
+int RichTextBox::Find(const QString& text, int start, int end, int options) {
+    if (text.isEmpty()) return -1;
+    const QString all = Text();
+    const int length = int(all.size());
+    if (end < 0 || end > length) end = length;
+    start = qMax(0, start);
+    const Qt::CaseSensitivity cs =
+        (options & rtfMatchCase) ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    for (qsizetype from = start;;) {
+        const qsizetype at = all.indexOf(text, from, cs);
+        if (at < 0 || at + text.size() > end) return -1;
+        const qsizetype after = at + text.size();
+        const bool whole = (at == 0 || !isWordChar(all[at - 1])) &&
+                           (after >= all.size() || !isWordChar(all[after]));
+        if (!(options & rtfWholeWord) || whole) {
+            setSelStart(int(at));
+            setSelLength(int(text.size()));
+            return int(at);
+        }
+        from = at + 1;
+    }
+}
+
+bool RichTextBox::LoadFile(const QString& path, QString* error) {
+    if (QFileInfo(path).isDir()) {
+        if (error) *error = tr("%1 is a folder, not a file.").arg(path);
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error) *error = file.errorString();
+        return false;
+    }
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (error) *error = file.errorString();
+        return false;
+    }
+    auto* doc = new QTextDocument(this);
+    doc->setUndoRedoEnabled(false);
+    doc->setDefaultFont(document()->defaultFont());
+    if (rtf::LooksLikeRtf(data)) {
+        rtf::Read(data, doc);
+    } else {
+        QTextCursor cursor(doc);
+        insertPlainText(cursor, rtf::DecodePlainText(data));
+    }
+    ++changeSuppressed_;
+    adoptDocument(doc);
+    --changeSuppressed_;
+    moveCursor(QTextCursor::Start);
+    if (onChange) onChange();
+    return true;
+}
+
+bool RichTextBox::SaveFile(const QString& path, QString* error) {
+    // QSaveFile writes beside the target and renames at the end: a failed save leaves the old
+    // file whole.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error) *error = file.errorString();
+        return false;
+    }
+    const QByteArray data = rtf::Write(document());
+    if (file.write(data) != data.size() || !file.commit()) {
+        if (error) *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+void RichTextBox::SelPrint(QPrinter* printer) {
+    const QTextCursor cursor = textCursor();
+    if (!cursor.hasSelection()) {
+        document()->print(printer);
+        return;
+    }
+    QTextDocument selection;
+    selection.setDefaultFont(document()->defaultFont());
+    QTextCursor(&selection).insertFragment(cursor.selection());
+    selection.print(printer);
+}
+
+void RichTextBox::SetFocus() {
+    setFocus(Qt::OtherFocusReason);
+}
+
+// ---- events ----
+
+bool RichTextBox::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride && ownsShortcut) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (ownsShortcut(KeyCodeOf(key), ShiftMaskOf(key->modifiers()))) {
+            event->accept();
+            return true;
+        }
+    }
+    return QTextEdit::event(event);
+}
+
+void RichTextBox::keyPressEvent(QKeyEvent* event) {
+    const int original = KeyCodeOf(event);
+    int keyCode = original;
+    int shift = ShiftMaskOf(event->modifiers());
+    if (onKeyDown) onKeyDown(keyCode, shift);
+    if (original != 0 && keyCode == 0) {
+        event->accept(); // the handler took the key: the control does nothing with it
+        return;
+    }
+    const QString typed = event->text();
+    if (!typed.isEmpty() && typed[0].unicode() != 0x7F) {
+        int keyAscii = typed[0].unicode();
+        const int before = keyAscii;
+        if (onKeyPress) onKeyPress(keyAscii);
+        if (keyAscii == 0) {
+            event->accept();
+            return;
+        }
+        if (keyAscii != before) {
+            QTextCursor cursor = textCursor();
+            insertPlainText(cursor, QString(QChar(keyAscii)));
+            setTextCursor(cursor);
+            event->accept();
+            return;
+        }
+    }
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & Qt::ShiftModifier)) {
+        // Shift+Enter would make a soft line break; scripts know only one kind of break.
+        QKeyEvent plain(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier,
+                        event->text(), event->isAutoRepeat(), ushort(event->count()));
+        QTextEdit::keyPressEvent(&plain);
+        event->setAccepted(plain.isAccepted());
+        return;
+    }
+    QTextEdit::keyPressEvent(event);
+}
+
+void RichTextBox::keyReleaseEvent(QKeyEvent* event) {
+    if (!event->isAutoRepeat() && onKeyUp) {
+        int keyCode = KeyCodeOf(event);
+        int shift = ShiftMaskOf(event->modifiers());
+        onKeyUp(keyCode, shift);
+    }
+    QTextEdit::keyReleaseEvent(event);
+}
+
+void RichTextBox::mousePressEvent(QMouseEvent* event) {
+    QTextEdit::mousePressEvent(event);
+    if (onMouseDown)
+        onMouseDown(ButtonOf(event->button()), ShiftMaskOf(event->modifiers()),
+                    PixelsToTwipsX(event->position().x()), PixelsToTwipsY(event->position().y()));
+}
+
+void RichTextBox::mouseReleaseEvent(QMouseEvent* event) {
+    QTextEdit::mouseReleaseEvent(event);
+    if (event->button() != Qt::LeftButton) return;
+    // The release that ends a double-click is not another click.
+    if (afterDoubleClick_) {
+        afterDoubleClick_ = false;
+        return;
+    }
+    if (onClick) onClick();
+}
+
+void RichTextBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    QTextEdit::mouseDoubleClickEvent(event);
+    if (event->button() != Qt::LeftButton) return;
+    afterDoubleClick_ = true;
+    if (onDblClick) onDblClick();
+}
+
+void RichTextBox::mouseMoveEvent(QMouseEvent* event) {
+    QTextEdit::mouseMoveEvent(event);
+    if (onMouseMove)
+        onMouseMove(ButtonMaskOf(event->buttons()), ShiftMaskOf(event->modifiers()),
+                    PixelsToTwipsX(event->position().x()), PixelsToTwipsY(event->position().y()));
+}
+
+void RichTextBox::contextMenuEvent(QContextMenuEvent* event) {
+    // The program shows its own Edit menu from the mouse-down handler.
+    event->accept();
+}
+
+QMimeData* RichTextBox::createMimeDataFromSelection() const {
+    auto* data = new QMimeData;
+    QString plain = textCursor().selectedText();
+    plain.replace(QChar(kParagraphSeparator), QChar(u'\n'));
+    data->setText(plain);
+    data->setData(QString::fromLatin1(kRtfMime), SelRTF().toLatin1());
+    return data;
+}
+
+void RichTextBox::insertFromMimeData(const QMimeData* source) {
+    // Drops and the control's own pastes keep to the script model: RTF with its formatting,
+    // anything else as plain text.
+    for (const char* mime : {kRtfMime, kRtfMimeAlt}) {
+        const QByteArray data = source->data(QString::fromLatin1(mime));
+        if (rtf::LooksLikeRtf(data)) {
+            setSelRTF(QString::fromLatin1(data));
+            return;
+        }
+    }
+    if (source->hasText()) setSelText(source->text());
+}

@@ -1,0 +1,36 @@
+// Our own RTF reader and writer for the script editor.
+//
+// The editor keeps a script in a QTextDocument with a deliberately small model, which both
+// sides of this module rely on:
+//  - every line break is a block boundary (the document never holds U+2028); "\line",
+//    "\par", "\page", "\sect" and "\row" all start a new block;
+//  - character formatting is family, point size, bold, italic, underline, strike-out and
+//    foreground colour; a format without a foreground brush means "automatic" (black);
+//  - paragraph formatting is alignment (left, right, centre, justify) and the bullet, which is
+//    a QTextList of style QTextListFormat::ListDisc;
+//  - no tables, frames or images.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QTextDocument;
+
+namespace rtf {
+
+// True when the bytes start (after blanks and an optional UTF-8 byte-order mark) with "{\rtf".
+bool LooksLikeRtf(const QByteArray& data);
+
+// Replaces the content of doc with the RTF in data. Reads what word processors write (font
+// and colour tables, \ansicpg and \fcharset code pages with \'hh escapes, \uN with its
+// fallback, \* destinations, pictures and objects skipped, field results kept). A damaged or
+// truncated file loads what can be read; it never throws, crashes or hangs. A final \par with
+// nothing after it does not add an empty last line, so Write then Read keeps the line count.
+void Read(const QByteArray& data, QTextDocument* doc);
+
+// Writes the characters of doc from document position `from` up to `to` (-1: the end) as an
+// RTF file that word processors open with its formatting. Every written block, the last one
+// included, ends with \par.
+QByteArray Write(const QTextDocument* doc, int from = 0, int to = -1);
+
+} // namespace rtf

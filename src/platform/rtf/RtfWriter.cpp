@@ -1,0 +1,302 @@
+// RTF writer: one paragraph per block. The character state of a paragraph is set once at
+// paragraph level (from its last run, so the paragraph mark matches the text as word
+// processors expect); runs that differ from it are written as groups holding only the
+// differences. That keeps single-format scripts compact.
+#include "platform/rtf/Rtf.h"
+#include "platform/rtf/TextCodec.h"
+
+#include <QFont>
+#include <QHash>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <QTextList>
+
+#include <algorithm>
+#include <charconv>
+#include <vector>
+
+namespace rtf {
+
+namespace {
+
+struct RunFormat {
+    int font = 0;
+    int halfPoints = 24;
+    int color = 0; // colour table index; 0 is automatic
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strike = false;
+
+    bool operator==(const RunFormat&) const = default;
+};
+
+struct Run {
+    RunFormat format;
+    QString text;
+};
+
+void AppendInt(QByteArray& out, int value) {
+    char digits[16];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    out.append(digits, result.ptr - digits);
+}
+
+// Escapes text for RTF. `delimit` is true while the output ends in a control word, which a
+// following letter, digit or space would otherwise extend.
+void AppendText(QByteArray& out, QStringView text, bool& delimit) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    for (const QChar qc : text) {
+        const char16_t ch = qc.unicode();
+        if (ch >= 0x20 && ch < 0x7F) {
+            if (delimit) out += ' ';
+            delimit = false;
+            if (ch == u'\\' || ch == u'{' || ch == u'}') out += '\\';
+            out += static_cast<char>(ch);
+        } else if (ch == u'\t') {
+            out += "\\tab";
+            delimit = true;
+        } else if (ch == 0x00A0) {
+            out += "\\~";
+            delimit = false;
+        } else if (ch == 0x2028 || ch == 0x2029) {
+            out += "\\line";
+            delimit = true;
+        } else if (ch < 0x20 || ch == 0xFFFC || ch == 0xFDD0 || ch == 0xFDD1) {
+            // Controls and object placeholders have no place in the text.
+        } else if (const int byte = Windows1252Byte(ch); byte >= 0x80) {
+            out += "\\'";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+            delimit = false;
+        } else {
+            out += "\\u";
+            AppendInt(out, ch > 0x7FFF ? static_cast<int>(ch) - 0x10000 : static_cast<int>(ch));
+            // The space before the fallback is needless in RTF, but pandoc drops the character
+            // after the fallback without it.
+            out += " ?";
+            delimit = false;
+        }
+    }
+}
+
+const char* AlignmentWord(Qt::Alignment alignment) {
+    if (alignment & Qt::AlignJustify) return "\\qj";
+    if (alignment & Qt::AlignHCenter) return "\\qc";
+    if (alignment & Qt::AlignRight) return "\\qr";
+    return "\\ql";
+}
+
+class Writer {
+public:
+    explicit Writer(const QTextDocument* doc) : doc_(doc), formats_(doc->allFormats()) {
+        const QFont font = doc->defaultFont();
+        defaultFamily_ = font.family().isEmpty() ? QStringLiteral("Arial") : font.family();
+        defaultPoints_ = font.pointSizeF() > 0 ? font.pointSizeF() : 12.0;
+    }
+
+    QByteArray Write(int from, int to) {
+        const int end = doc_->characterCount() - 1; // the final block separator is not text
+        from = std::clamp(from, 0, end);
+        to = to < 0 ? end : std::clamp(to, from, end);
+        body_.reserve((to - from) * 5 / 4 + 256);
+
+        std::vector<Run> runs;
+        bool first = true;
+        for (QTextBlock block = doc_->findBlock(from); block.isValid(); block = block.next()) {
+            // A block that starts where the range ends is written empty: the range holds the
+            // line break before it, and an empty last paragraph is what keeps that break.
+            const int position = block.position();
+            if (!first && position > to) break;
+            first = false;
+            CollectRuns(block, std::max(from, position),
+                        std::min(to, position + block.length() - 1), runs);
+            WriteBlock(block, runs);
+        }
+        if (fonts_.empty()) FontIndex(defaultFamily_);
+        return Header() + body_ + "}\r\n";
+    }
+
+private:
+    void CollectRuns(const QTextBlock& block, int from, int to, std::vector<Run>& runs) {
+        runs.clear();
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const int start = std::max(from, fragment.position());
+            const int stop = std::min(to, fragment.position() + fragment.length());
+            if (start >= stop) continue;
+            const RunFormat format = Resolve(fragment.charFormatIndex());
+            const QString text = fragment.text();
+            const QStringView part =
+                QStringView(text).mid(start - fragment.position(), stop - start);
+            if (!runs.empty() && runs.back().format == format)
+                runs.back().text += part;
+            else
+                runs.push_back({format, part.toString()});
+        }
+    }
+
+    void WriteBlock(const QTextBlock& block, const std::vector<Run>& runs) {
+        const RunFormat paragraph =
+            runs.empty() ? Resolve(block.charFormatIndex()) : runs.back().format;
+        body_ += "\\pard";
+        body_ += AlignmentWord(block.blockFormat().alignment());
+        if (block.textList()) {
+            // WordPad's bullet: the old-style list description, with the bullet text for
+            // readers that do not know it.
+            if (symbolFont_ < 0) symbolFont_ = FontIndex(QStringLiteral("Symbol"));
+            body_ += "{\\pntext\\f";
+            AppendInt(body_, symbolFont_);
+            body_ += "\\'B7\\tab}{\\*\\pn\\pnlvlblt\\pnf";
+            AppendInt(body_, symbolFont_);
+            body_ += "\\pnindent0{\\pntxtb\\'B7}}\\fi-360\\li720";
+        }
+        delimit_ = true;
+        if (!stateWritten_ || paragraph != state_) {
+            WriteState(paragraph);
+            state_ = paragraph;
+            stateWritten_ = true;
+        }
+        for (const Run& run : runs) {
+            if (run.format == state_) {
+                AppendText(body_, run.text, delimit_);
+                continue;
+            }
+            body_ += '{';
+            WriteDifferences(state_, run.format);
+            AppendText(body_, run.text, delimit_);
+            body_ += '}';
+            delimit_ = false;
+        }
+        body_ += "\\par\r\n";
+    }
+
+    void WriteState(const RunFormat& f) {
+        body_ += "\\plain\\f";
+        AppendInt(body_, f.font);
+        body_ += "\\fs";
+        AppendInt(body_, f.halfPoints);
+        if (f.bold) body_ += "\\b";
+        if (f.italic) body_ += "\\i";
+        if (f.underline) body_ += "\\ul";
+        if (f.strike) body_ += "\\strike";
+        if (f.color) {
+            body_ += "\\cf";
+            AppendInt(body_, f.color);
+        }
+        delimit_ = true;
+    }
+
+    void WriteDifferences(const RunFormat& from, const RunFormat& to) {
+        if (to.font != from.font) {
+            body_ += "\\f";
+            AppendInt(body_, to.font);
+        }
+        if (to.halfPoints != from.halfPoints) {
+            body_ += "\\fs";
+            AppendInt(body_, to.halfPoints);
+        }
+        if (to.bold != from.bold) body_ += to.bold ? "\\b" : "\\b0";
+        if (to.italic != from.italic) body_ += to.italic ? "\\i" : "\\i0";
+        if (to.underline != from.underline) body_ += to.underline ? "\\ul" : "\\ulnone";
+        if (to.strike != from.strike) body_ += to.strike ? "\\strike" : "\\strike0";
+        if (to.color != from.color) {
+            body_ += "\\cf";
+            AppendInt(body_, to.color);
+        }
+        delimit_ = true;
+    }
+
+    // Fragments share format indices, so each distinct format is resolved once.
+    RunFormat Resolve(int formatIndex) {
+        const auto found = resolved_.constFind(formatIndex);
+        if (found != resolved_.cend()) return *found;
+        const QTextCharFormat f = formats_.value(formatIndex).toCharFormat();
+        RunFormat run;
+        const QStringList families = f.fontFamilies().toStringList();
+        const auto family = std::find_if(families.cbegin(), families.cend(),
+                                         [](const QString& name) { return !name.isEmpty(); });
+        run.font = FontIndex(family != families.cend() ? *family : defaultFamily_);
+        const double points = f.fontPointSize() > 0 ? f.fontPointSize() : defaultPoints_;
+        run.halfPoints = std::clamp(qRound(points * 2), 2, 3276);
+        run.bold = f.fontWeight() >= QFont::DemiBold;
+        run.italic = f.fontItalic();
+        run.underline = f.fontUnderline() || f.underlineStyle() != QTextCharFormat::NoUnderline;
+        run.strike = f.fontStrikeOut();
+        if (f.hasProperty(QTextFormat::ForegroundBrush) && f.foreground().style() != Qt::NoBrush)
+            run.color = ColorIndex(f.foreground().color().rgb());
+        resolved_.insert(formatIndex, run);
+        return run;
+    }
+
+    int FontIndex(const QString& family) {
+        // A semicolon would end the font table entry early.
+        QString name = family;
+        name.remove(u';');
+        const auto found = fontIndex_.constFind(name);
+        if (found != fontIndex_.cend()) return *found;
+        fonts_.push_back(name);
+        fontIndex_.insert(name, static_cast<int>(fonts_.size()) - 1);
+        return static_cast<int>(fonts_.size()) - 1;
+    }
+
+    int ColorIndex(QRgb rgb) {
+        rgb |= 0xFF000000u;
+        const auto found = colorIndex_.constFind(rgb);
+        if (found != colorIndex_.cend()) return *found;
+        colors_.push_back(rgb);
+        colorIndex_.insert(rgb, static_cast<int>(colors_.size()));
+        return static_cast<int>(colors_.size());
+    }
+
+    QByteArray Header() const {
+        QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1{\\fonttbl";
+        for (size_t i = 0; i < fonts_.size(); ++i) {
+            out += "{\\f";
+            AppendInt(out, static_cast<int>(i));
+            out += static_cast<int>(i) == symbolFont_ ? "\\fnil\\fcharset2" : "\\fnil\\fcharset0";
+            bool delimit = true;
+            AppendText(out, fonts_[i], delimit);
+            out += ";}";
+        }
+        out += "}\r\n{\\colortbl ;";
+        for (const QRgb rgb : colors_) {
+            out += "\\red";
+            AppendInt(out, qRed(rgb));
+            out += "\\green";
+            AppendInt(out, qGreen(rgb));
+            out += "\\blue";
+            AppendInt(out, qBlue(rgb));
+            out += ';';
+        }
+        out += "}\r\n\\viewkind4\r\n";
+        return out;
+    }
+
+    const QTextDocument* doc_;
+    const QList<QTextFormat> formats_;
+    QString defaultFamily_;
+    double defaultPoints_ = 12.0;
+
+    QByteArray body_;
+    bool delimit_ = false;
+    RunFormat state_;
+    bool stateWritten_ = false;
+
+    QHash<int, RunFormat> resolved_;
+    std::vector<QString> fonts_;
+    QHash<QString, int> fontIndex_;
+    int symbolFont_ = -1;
+    std::vector<QRgb> colors_;
+    QHash<QRgb, int> colorIndex_;
+};
+
+} // namespace
+
+QByteArray Write(const QTextDocument* doc, int from, int to) {
+    if (!doc) return {};
+    return Writer(doc).Write(from, to);
+}
+
+} // namespace rtf

@@ -1,0 +1,66 @@
+#include "platform/QtDialogs.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
+TEST(ScriptedDialogs, AnswersInOrderAndRecordsWhatWasShown) {
+    ScriptedDialogs script;
+    script.ExpectMsgBox(vbmsg::No);
+    script.ExpectMsgBox(vbmsg::Yes);
+    EXPECT_EQ(dialogs().MsgBox(QStringLiteral("first?"), vbmsg::YesNo), vbmsg::No);
+    EXPECT_EQ(dialogs().MsgBox(QStringLiteral("second?"), vbmsg::YesNoCancel, QStringLiteral("T")),
+              vbmsg::Yes);
+    ASSERT_EQ(script.shown.size(), 2);
+    EXPECT_EQ(script.shown[1].text, QStringLiteral("second?"));
+    EXPECT_EQ(script.shown[1].title, QStringLiteral("T"));
+    EXPECT_EQ(script.shown[1].buttons, vbmsg::YesNoCancel);
+}
+
+TEST(ScriptedDialogs, AnUnexpectedDialogFailsAndCancels) {
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ScriptedDialogs script;
+            EXPECT_EQ(dialogs().MsgBox(QStringLiteral("surprise")), vbmsg::Cancel);
+        },
+        "unexpected message box");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ScriptedDialogs script;
+            EXPECT_TRUE(dialogs().MostraDialogoFile({}).isEmpty());
+        },
+        "unexpected file dialog");
+}
+
+TEST(FileDialog, AChoiceLeavesTheCurrentFolderAtTheFilesFolder) {
+    const QString before = QDir::currentPath();
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("show")));
+    const QString chosen = dir.path() + QStringLiteral("/show/act1.snx");
+    {
+        ScriptedDialogs script;
+        script.ExpectFile(chosen);
+        script.ExpectFile(QString());
+        EXPECT_EQ(dialogs().MostraDialogoFile({}), chosen);
+        EXPECT_EQ(QDir::current().canonicalPath(),
+                  QDir(dir.path() + QStringLiteral("/show")).canonicalPath());
+        // A cancelled dialog leaves the folder alone.
+        QDir::setCurrent(before);
+        EXPECT_TRUE(dialogs().MostraDialogoFile({}).isEmpty());
+        EXPECT_EQ(QDir::currentPath(), before);
+    }
+}
+
+TEST(FileDialog, FilterTextBecomesQtNameFilters) {
+    const QString filter = QStringLiteral("File SNX (Scenolux File)") + QChar(0) +
+                           QStringLiteral("*.snx") + QChar(0) + QStringLiteral("Media") + QChar(0) +
+                           QStringLiteral("*.mp3;*.wav") + QChar(0) + QStringLiteral("All") +
+                           QChar(0) + QStringLiteral("*.*");
+    EXPECT_EQ(QtDialogs::NameFilters(filter),
+              QStringList({QStringLiteral("File SNX (Scenolux File) (*.snx)"),
+                           QStringLiteral("Media (*.mp3 *.wav)"), QStringLiteral("All (*)")}));
+    EXPECT_TRUE(QtDialogs::NameFilters(QString()).isEmpty());
+}

@@ -1,0 +1,43 @@
+// A dialogs seam for tests: every dialog must have been expected, in order, with its answer.
+// An unexpected dialog fails the test and answers Cancel, so no test can hang on one.
+#pragma once
+
+#include "platform/Dialogs.h"
+
+#include <QList>
+#include <QStringList>
+
+class ScriptedDialogs : public Dialogs {
+public:
+    ScriptedDialogs();  // installs itself
+    ~ScriptedDialogs(); // restores the real dialogs and fails on answers left unused
+
+    // The next message box is answered with answer.
+    void ExpectMsgBox(int answer);
+    // The next file dialog returns path ("" = cancelled).
+    void ExpectFile(const QString& path);
+
+    int MsgBox(const QString& prompt, int buttons = vbmsg::OKOnly,
+               const QString& title = QString()) override;
+
+    struct Shown {
+        QString kind; // "msgbox" or "file"
+        QString text; // the prompt, or the dialog's title
+        int buttons = 0;
+        QString title;
+        FileDialogRequest request;
+    };
+    QList<Shown> shown;
+
+protected:
+    QString ChooseFile(const FileDialogRequest& request) override;
+
+private:
+    struct Answer {
+        QString kind;
+        int answer = 0;
+        QString path;
+    };
+    QList<Answer> script_;
+    QString folder_; // a chosen file moves the current folder; it is put back afterwards
+};

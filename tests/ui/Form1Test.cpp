@@ -1,0 +1,47 @@
+#include "ui/Form1.h"
+#include "platform/RichTextBox.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+TEST(Form1, OpensTheScriptNamedOnTheCommandLine) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/My Show.txt");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Act one\r\n[[FadeIn]]");
+    file.close();
+
+    Form1 form;
+    EXPECT_EQ(form.Caption(), QStringLiteral("Scenolux"));
+    form.OpenCommandLineScript(path); // a blank in the path stays part of it
+    EXPECT_EQ(form.RTB->Text(), QStringLiteral("Act one\r\n[[FadeIn]]"));
+    EXPECT_EQ(form.FileCorrente, path);
+    EXPECT_EQ(form.Caption(), QStringLiteral("Scenolux - My Show.txt"));
+}
+
+TEST(Form1, AnUnreadableCommandLineScriptIsReportedAndLosesNothing) {
+    Form1 form;
+    form.RTB->setText(QStringLiteral("kept"));
+    ScriptedDialogs script;
+    script.ExpectMsgBox(vbmsg::OK);
+    form.OpenCommandLineScript(QStringLiteral("/no/such/folder/show.snx"));
+    ASSERT_EQ(script.shown.size(), 1);
+    EXPECT_TRUE(script.shown[0].text.contains(QStringLiteral("/no/such/folder/show.snx")));
+    EXPECT_EQ(form.RTB->Text(), QStringLiteral("kept"));
+    EXPECT_TRUE(form.FileCorrente.isEmpty());
+    EXPECT_EQ(form.Caption(), QStringLiteral("Scenolux"));
+    form.OpenCommandLineScript(QStringLiteral("   ")); // blank: nothing to open, no dialog
+}
+
+TEST(Form1, TitleTakesTheNameAfterTheLastSeparatorOfEitherKind) {
+    Form1 form;
+    form.AggiornaTitolo(QStringLiteral("C:\\Shows\\Amleto.snx"));
+    EXPECT_EQ(form.Caption(), QStringLiteral("Scenolux - Amleto.snx"));
+    form.AggiornaTitolo(QStringLiteral("/home/op/shows\\old/Otello.rtf"));
+    EXPECT_EQ(form.NomeCopione, QStringLiteral("Otello.rtf"));
+    form.AggiornaTitolo(QStringLiteral("bare.snx")); // no separator: nothing changes
+    EXPECT_EQ(form.Caption(), QStringLiteral("Scenolux - Otello.rtf"));
+}
