@@ -1,10 +1,9 @@
 // Speed of the script editor on a large script: 40,000 formatted lines, about 2 MB of RTF.
-// Run: scripts/bench.sh (builds with -DSCENOLUX_BENCH=ON and runs this).
+// Run: scripts/bench.sh.
 #include "platform/RichTextBox.h"
 #include "platform/VbColor.h"
 #include "platform/rtf/Rtf.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -111,12 +110,3 @@ void BM_GetSelStartNearTheEnd(benchmark::State& state) {
 BENCHMARK(BM_GetSelStartNearTheEnd)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -89,7 +89,9 @@ void RichTextBox::adoptDocument(QTextDocument* doc) {
     doc->setUndoRedoEnabled(false);
     setDocument(doc);
     if (oursToDelete) delete old;
-    connect(doc, &QTextDocument::contentsChange, this, [this] { textCacheValid_ = false; });
+    connect(
+        doc, &QTextDocument::contentsChange, this,
+        [this](int position, int removed, int added) { patchTextCache(position, removed, added); });
     connect(doc, &QTextDocument::contentsChanged, this, [this] {
         if (changeSuppressed_ == 0 && onChange) onChange();
     });
@@ -135,6 +137,29 @@ QString RichTextBox::Text() const {
         textCacheValid_ = true;
     }
     return textCache_;
+}
+
+void RichTextBox::patchTextCache(int position, int removed, int added) {
+    if (!textCacheValid_) return;
+    // Text before the change is unchanged, and so is the text after it: only the changed
+    // stretch is taken from the document again. Formatting changes, such as colouring a cue,
+    // then cost the cue's length, not the script's.
+    const int length = TextLength();
+    const int lastPosition = document()->characterCount() - 1;
+    const int from = FromDocumentPosition(qBound(0, position, lastPosition));
+    const int to = FromDocumentPosition(qBound(0, position + added, lastPosition));
+    const int tail = length - to;
+    const int oldTo = int(textCache_.size()) - tail;
+    if (from > to || tail < 0 || oldTo < from) {
+        textCacheValid_ = false;
+        return;
+    }
+    QTextCursor changed(document());
+    changed.setPosition(ToDocumentPosition(from));
+    changed.setPosition(ToDocumentPosition(to), QTextCursor::KeepAnchor);
+    textCache_.replace(from, oldTo - from, withCrLf(changed.selectedText()));
+    Q_UNUSED(removed);
+    if (textCache_.size() != length) textCacheValid_ = false;
 }
 
 int RichTextBox::TextLength() const {

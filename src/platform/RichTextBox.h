@@ -119,6 +119,7 @@ protected:
 
 private:
     void adoptDocument(QTextDocument* document);
+    void patchTextCache(int position, int removed, int added);
     void insertPlainText(QTextCursor& cursor, const QString& text);
     void mergeSelectionFormat(const QTextCharFormat& format);
     // Calls visit for the format of every stretch of the selection (the caret's format when

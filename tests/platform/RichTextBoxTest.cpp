@@ -327,3 +327,46 @@ TEST(RichTextBoxEvents, ClicksDoubleClicksAndMouseButtons) {
     QTest::mouseClick(box.viewport(), Qt::RightButton, {}, end);
     EXPECT_EQ(events, QStringList({QStringLiteral("down2")})); // no click for the right button
 }
+
+TEST(RichTextBoxPositions, TextStaysTrueThroughEveryKindOfEdit) {
+    // Text is kept up to date piece by piece; after any edit it must equal the document.
+    RichTextBox box;
+    auto truth = [&] {
+        QString raw = box.document()->toRawText();
+        raw.replace(QChar(0x2029), QStringLiteral("\r\n"));
+        return raw;
+    };
+    box.setText(QStringLiteral("first line\r\n[[Play Audio]]\r\n\r\nlast"));
+    EXPECT_EQ(box.Text(), truth());
+    quint32 seed = 12345;
+    auto next = [&](int bound) {
+        seed = seed * 1103515245u + 12345u;
+        return int((seed >> 8) % quint32(qMax(1, bound)));
+    };
+    const QStringList pieces = {QStringLiteral("x"), QStringLiteral("\r\n"),
+                                QStringLiteral("ab\r\ncd"), QString(),
+                                QStringLiteral("[[vol 50]]")};
+    for (int step = 0; step < 300; ++step) {
+        const int length = box.TextLength();
+        select(box, next(length + 1), next(12));
+        switch (next(5)) {
+        case 0:
+            box.setSelText(pieces[next(int(pieces.size()))]);
+            break;
+        case 1:
+            box.setSelColor(RGB(next(256), 0, 255));
+            break;
+        case 2:
+            box.setSelBold(next(2) == 0);
+            break;
+        case 3:
+            box.setSelRTF(box.SelRTF());
+            break;
+        default:
+            box.setSelBullet(next(2) == 0);
+            break;
+        }
+        ASSERT_EQ(box.Text(), truth()) << "step " << step;
+        ASSERT_EQ(box.TextLength(), box.Text().size()) << "step " << step;
+    }
+}

@@ -1,0 +1,20 @@
+// Commands of the application shell reached from the editor's keys: the toolbar dispatcher,
+// the help and the sound settings.
+#pragma once
+
+class Form1;
+
+class ShellCommands {
+public:
+    explicit ShellCommands(Form1& form) : form_(form) {}
+    virtual ~ShellCommands() = default;
+
+    // Each comes with its own feature (script files and toolbar, help, control-panel
+    // shortcuts); until then they do nothing.
+    virtual void Label2_Click(int index) { (void)index; }
+    virtual void mnuGuida_Click() {}
+    virtual void mnuImpostaAudio_Click() {}
+
+protected:
+    Form1& form_;
+};

@@ -1,0 +1,284 @@
+#include "script/CueLookup.h"
+
+#include "app/Commands.h"
+#include "app/Paths.h"
+#include "i18n/Lingua.h"
+#include "media/AudioPlayer.h"
+#include "media/MediaRouting.h"
+#include "media/VideoPlayer.h"
+#include "platform/Keys.h"
+#include "platform/RichTextBox.h"
+#include "platform/Twips.h"
+#include "script/EditCommands.h"
+#include "script/Interprete.h"
+#include "ui/Form1.h"
+#include "ui/WindowVisuals.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// The two characters at 1-based position i; past the end of the text they match nothing.
+QStringView window(const QString& text, int i) {
+    if (i < 1 || i > text.size()) return {};
+    return QStringView(text).mid(i - 1, 2);
+}
+
+// Blanks (spaces only) removed from both ends.
+QString trimBlanks(const QString& s) {
+    qsizetype b = 0, e = s.size();
+    while (b < e && s[b] == u' ')
+        ++b;
+    while (e > b && s[e - 1] == u' ')
+        --e;
+    return s.mid(b, e - b);
+}
+
+constexpr int kCodeC = 67, kCodeV = 86, kCodeX = 88, kCodeY = 89, kCodeZ = 90, kCodeI = 73,
+              kCodeB = 66, kCodeU = 85, kCodeG = 71, kCodeS = 83;
+
+bool italianShortcuts() {
+    return NomeLingua.toLower() == QLatin1String("italiano.lng");
+}
+
+} // namespace
+
+bool FileExists(const QString& name) {
+    if (name.isEmpty()) return false;
+    const QFileInfo info(NativePath(name));
+    return info.isFile() && !info.isHidden();
+}
+
+QString ResolveCueFile(const QString& cue) {
+    if (FileExists(cue)) return NativePath(cue);
+    const QString underProgram = ProgramFolder() + u'/' + NativePath(cue);
+    if (FileExists(underProgram)) return underProgram;
+    return QString();
+}
+
+void CueLookup::Connect() {
+    RichTextBox* rtb = form_.RTB;
+    rtb->onClick = [this] { RTB_Click(); };
+    rtb->onDblClick = [this] { RTB_DblClick(); };
+    rtb->onKeyPress = [this](int& ascii) { RTB_KeyPress(ascii); };
+    rtb->onKeyDown = [this](int& code, int& shift) { RTB_KeyDown(code, shift); };
+    rtb->onKeyUp = [this](int& code, int& shift) { RTB_KeyUp(code, shift); };
+    rtb->onMouseDown = [this](int b, int s, double x, double y) { RTB_MouseDown(b, s, x, y); };
+    rtb->onMouseMove = [this](int b, int s, double x, double y) { RTB_MouseMove(b, s, x, y); };
+    rtb->ownsShortcut = [this](int code, int shift) { return HandlesKey(code, shift); };
+}
+
+QString CueLookup::CueCorrente() const {
+    return form_.Label2[15]->Tag;
+}
+void CueLookup::setCueCorrente(const QString& cue) {
+    form_.Label2[15]->Tag = cue;
+}
+
+void CueLookup::RTB_Click() {
+    RichTextBox& rtb = *form_.RTB;
+    form_.edit->AggiornaFormato();
+    const QString text = rtb.Text();
+    if (text.size() < kShortestCue) return;
+    const int s = rtb.SelStart();
+    MediaDaCue = false;
+
+    // Back to the opening "[[" (no limit); a "]]" first means the caret is not in a cue.
+    int start = 0;
+    for (int i = s; i >= 1; --i) {
+        const QStringView w = window(text, i);
+        if (w == u"]]") return;
+        if (w == u"[[") {
+            start = i + 2;
+            break;
+        }
+    }
+    // On to the closing "]]", which must begin within reach of the caret.
+    int end = 0;
+    for (int i = s + 1; i <= s + kForwardReach; ++i) {
+        const QStringView w = window(text, i);
+        if (w == u"[[") return;
+        if (w == u"]]") {
+            end = i;
+            break;
+        }
+    }
+    if (start == 0 || end == 0) return;
+
+    setCueCorrente(trimBlanks(text.mid(start - 1, end - start)));
+    ComandoEseguito = false;
+    QString cue = CueCorrente();
+    form_.interprete->InterpretaComando(cue, start, end, true);
+    rtb.setSelStart(s);
+    if (ComandoEseguito) return;
+
+    const QString file = ResolveCueFile(CueCorrente());
+    if (file.isEmpty()) {
+        setCueCorrente(QString());
+        form_.Label11->setCaption(Lingua[127]);
+        form_.Label11->setVisible(true);
+        form_.Timer5->setInterval(6000);
+        return;
+    }
+    setCueCorrente(file);
+    form_.routing->vai(file);
+    // Pictures are told by their exact lower-case ending.
+    if (file.endsWith(QLatin1String(".jpg")) || file.endsWith(QLatin1String(".bmp"))) {
+        MediaDaCue = false;
+        rtb.Tag = QStringLiteral("I");
+    }
+    form_.Label11->setVisible(false);
+    if (rtb.Tag == QLatin1String("A")) {
+        if (form_.cmdPlayA->Tag == Lingua[8]) form_.audio->Timer1_Timer();
+        form_.mnuPlayAudio->setCaption(Lingua[7]);
+        form_.mnuAudio->setMenuVisible(true);
+        MediaDaCue = true;
+    } else if (rtb.Tag == QLatin1String("V")) {
+        if (form_.cmdPlayV->Tag == Lingua[8]) form_.audio->Timer1_Timer();
+        form_.mnuVideo->setMenuVisible(true);
+        MediaDaCue = true;
+    }
+}
+
+void CueLookup::RTB_DblClick() {
+    RTB_Click();
+    if (!MediaDaCue) return;
+    if (form_.TipoMedia == 1) {
+        form_.cmdPlayA->Tag = Lingua[7];
+        form_.mnuPlayAudio->setCaption(Lingua[8]);
+        form_.audio->cmdPlayA_Click();
+        form_.visuals->cmdPlayA_MouseMove(0, 0, 0, 0);
+    } else if (form_.TipoMedia == 2) {
+        form_.cmdPlayV->Tag = Lingua[7];
+        form_.video->cmdPlayV_Click();
+    }
+}
+
+void CueLookup::RTB_KeyPress(int& keyAscii) {
+    if (keyAscii != ']') return;
+    RichTextBox& rtb = *form_.RTB;
+    const int p = rtb.SelStart();
+    if (p < 1) return;
+    rtb.setSelStart(p - 1);
+    rtb.setSelLength(1);
+    if (rtb.SelText() != QLatin1String("]")) {
+        rtb.setSelStart(p);
+        return;
+    }
+    // The second bracket of "]]": find the cue's opening "[[".
+    const QString text = rtb.Text();
+    int start = 0;
+    for (int i = p; i >= 1; --i) {
+        const QStringView w = window(text, i);
+        if (w == u"]]") break;
+        if (w == u"[[") {
+            start = i + 2;
+            break;
+        }
+    }
+    if (start == 0) {
+        rtb.setSelStart(p); // not in a cue: the bracket goes in unchanged
+        return;
+    }
+    QString cue = trimBlanks(text.mid(start - 1, p - start));
+    int end = p;
+    form_.interprete->InterpretaComando(cue, start, end, false);
+    // After the first "]", wherever the rewrite moved it, so the typed one completes "]]".
+    rtb.setSelStart(rtb.SelStart() + rtb.SelLength());
+}
+
+void CueLookup::RTB_KeyDown(int& keyCode, int& shift) {
+    if (shift == vbkey::CtrlMask) {
+        switch (keyCode) {
+        case kCodeC:
+        case kCodeV:
+        case kCodeX:
+        case kCodeY:
+        case kCodeZ:
+        case kCodeI:
+            // The program runs these itself on key-up; the control must not.
+            keyCode = 0;
+            shift = 0;
+            break;
+        default:
+            break;
+        }
+    }
+    form_.edit->AggiornaFormato();
+}
+
+bool CueLookup::HandlesKey(int keyCode, int shift) const {
+    if (keyCode == vbkey::F1 || keyCode == vbkey::F9) return true;
+    if (shift != vbkey::CtrlMask) return false;
+    switch (keyCode) {
+    case kCodeZ:
+    case kCodeY:
+    case kCodeC:
+    case kCodeV:
+    case kCodeX:
+    case kCodeI:
+        return true;
+    case kCodeG:
+    case kCodeS:
+        return italianShortcuts();
+    case kCodeB:
+    case kCodeU:
+        return !italianShortcuts();
+    default:
+        return false;
+    }
+}
+
+void CueLookup::RTB_KeyUp(int& keyCode, int& shift) {
+    if (shift == vbkey::CtrlMask) {
+        const bool italian = italianShortcuts();
+        switch (keyCode) {
+        case kCodeZ:
+            form_.edit->mnuAnnulla_Click();
+            break;
+        case kCodeY:
+            form_.edit->mnuRipeti_Click();
+            break;
+        case kCodeC:
+            form_.edit->mnuCopia_Click();
+            break;
+        case kCodeV:
+            form_.edit->mnuIncolla_Click();
+            break;
+        case kCodeX:
+            form_.edit->mnuTaglia_Click();
+            break;
+        case kCodeI:
+            form_.shell->Label2_Click(5);
+            break;
+        case kCodeG:
+            if (italian) form_.shell->Label2_Click(4);
+            break;
+        case kCodeS:
+            if (italian) form_.shell->Label2_Click(6);
+            break;
+        case kCodeB:
+            if (!italian) form_.shell->Label2_Click(4);
+            break;
+        case kCodeU:
+            if (!italian) form_.shell->Label2_Click(6);
+            break;
+        default:
+            break;
+        }
+    }
+    if (keyCode == vbkey::F1) form_.shell->mnuGuida_Click();
+    if (keyCode == vbkey::F9) form_.shell->mnuImpostaAudio_Click();
+}
+
+void CueLookup::RTB_MouseDown(int button, int shift, double x, double y) {
+    (void)shift;
+    if (button != vbkey::RightButton) return;
+    const QPoint at(TwipsToPixelsX(x), TwipsToPixelsY(y));
+    form_.mnuModifica->popup(form_.RTB->viewport()->mapToGlobal(at));
+}
+
+void CueLookup::RTB_MouseMove(int button, int shift, double x, double y) {
+    (void)button, (void)shift, (void)x, (void)y;
+    form_.visuals->SpegniEvidenza();
+}

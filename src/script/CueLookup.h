@@ -1,0 +1,54 @@
+// Cue lookup: the script editor's handlers. A click inside [[...]] finds the cue around the
+// caret and runs it; typing the second "]" of "]]" puts a command in its canonical form; the
+// editor's keyboard shortcuts reach their commands.
+#pragma once
+
+#include <QString>
+
+class Form1;
+
+class CueLookup {
+public:
+    explicit CueLookup(Form1& form) : form_(form) {}
+
+    // Wires the editor's events to the handlers below.
+    void Connect();
+
+    void RTB_Click();
+    void RTB_DblClick();
+    void RTB_KeyPress(int& keyAscii);
+    void RTB_KeyDown(int& keyCode, int& shift);
+    void RTB_KeyUp(int& keyCode, int& shift);
+    void RTB_MouseDown(int button, int shift, double x, double y);
+    void RTB_MouseMove(int button, int shift, double x, double y);
+
+    // True for the keys whose commands the key-up handler runs; while the editor has the
+    // focus they are its own, so a menu accelerator for the same key does not run it twice.
+    bool HandlesKey(int keyCode, int shift) const;
+
+    // The text of the cue last clicked (the tag of Label2(15)), resolved to an existing file
+    // name when it names one.
+    QString CueCorrente() const;
+    void setCueCorrente(const QString& cue);
+
+    // True once the interpreter has run a command for the current click.
+    bool ComandoEseguito = false;
+    // True when the last click loaded an audio or video file.
+    bool MediaDaCue = false;
+
+    // The shortest cue, [[x]], has five characters.
+    static constexpr int kShortestCue = 5;
+    // The closing "]]" must start within this many characters after the caret.
+    static constexpr int kForwardReach = 256;
+
+private:
+    Form1& form_;
+};
+
+// True when a normal (not hidden) file exists under the name, "\" or "/" separated.
+bool FileExists(const QString& name);
+
+// The file a cue names: the name itself when a file exists under it (absolute, or relative to
+// the current folder), else the name under the program folder when a file exists there, else
+// an empty text. Folders may be written with "\" or "/".
+QString ResolveCueFile(const QString& cue);

@@ -1,0 +1,126 @@
+// The small control classes the main window is built from. Each carries a Tag, and its
+// position and size read and write in twips, snapped to whole pixels as on screen.
+#pragma once
+
+#include "ui/Control.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <functional>
+
+// Geometry in twips for any widget.
+class TwipsGeometry {
+public:
+    explicit TwipsGeometry(QWidget* widget) : widget_(widget) {}
+    double Left() const;
+    double Top() const;
+    double Width() const;
+    double Height() const;
+    void setLeft(double twips);
+    void setTop(double twips);
+    void setWidth(double twips);
+    void setHeight(double twips);
+    // Places and sizes in one step (left, top, width, height in twips).
+    void Move(double left, double top, double width, double height);
+    bool Visible() const;
+    void setVisible(bool visible);
+
+private:
+    QWidget* widget_;
+};
+
+// A label: Caption, colours, click and mouse-move handlers.
+class Label : public QLabel, public Tagged, public TwipsGeometry {
+    Q_OBJECT
+public:
+    explicit Label(QWidget* parent = nullptr);
+    QString Caption() const { return text(); }
+    void setCaption(const QString& caption) { setText(caption); }
+    using TwipsGeometry::setVisible;
+    using TwipsGeometry::Visible;
+
+    std::function<void()> onClick;
+    std::function<void(int button, int shift, double x, double y)> onMouseMove;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+};
+
+// A picture (image or picture button): shows a picture, stretched or not; mouse handlers.
+class PictureBox : public QLabel, public Tagged, public TwipsGeometry {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+    void setPicture(const QPixmap& picture);
+    QPixmap Picture() const { return picture_; }
+    bool Stretch() const { return stretch_; }
+    void setStretch(bool stretch);
+    using TwipsGeometry::setVisible;
+    using TwipsGeometry::Visible;
+
+    std::function<void()> onClick;
+    std::function<void(int button, int shift, double x, double y)> onMouseDown;
+    std::function<void(int button, int shift, double x, double y)> onMouseMove;
+    std::function<void(int button, int shift, double x, double y)> onMouseUp;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void redraw();
+    QPixmap picture_;
+    bool stretch_ = false;
+};
+
+// A panel that holds other controls (the audio and video panels).
+class Panel : public QFrame, public Tagged, public TwipsGeometry {
+    Q_OBJECT
+public:
+    explicit Panel(QWidget* parent = nullptr);
+    using TwipsGeometry::setVisible;
+    using TwipsGeometry::Visible;
+};
+
+// A check box whose Value is 0 or 1; changing the value runs its click handler, as the
+// operator's click does.
+class CheckBox : public QCheckBox, public Tagged, public TwipsGeometry {
+    Q_OBJECT
+public:
+    explicit CheckBox(QWidget* parent = nullptr);
+    int Value() const { return isChecked() ? 1 : 0; }
+    void setValue(int value) { setChecked(value != 0); }
+    using TwipsGeometry::setVisible;
+    using TwipsGeometry::Visible;
+
+    std::function<void()> onClick;
+};
+
+// A menu item: Caption, Visible, Checked, Enabled and its click handler.
+class MenuItem : public QAction, public Tagged {
+    Q_OBJECT
+public:
+    explicit MenuItem(const QString& caption, QObject* parent = nullptr);
+    QString Caption() const { return text(); }
+    void setCaption(const QString& caption) { setText(caption); }
+    bool Visible() const { return isVisible(); }
+
+    std::function<void()> onClick;
+};
+
+// A menu of the menu bar, which can also open as a context menu.
+class Menu : public QMenu, public Tagged {
+    Q_OBJECT
+public:
+    explicit Menu(const QString& caption, QWidget* parent = nullptr);
+    QString Caption() const { return title(); }
+    void setCaption(const QString& caption) { setTitle(caption); }
+    bool Visible() const { return menuAction()->isVisible(); }
+    void setMenuVisible(bool visible) { menuAction()->setVisible(visible); }
+};

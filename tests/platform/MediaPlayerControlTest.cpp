@@ -1,0 +1,147 @@
+#include "platform/MediaPlayerControl.h"
+#include "support/MediaFiles.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+MediaPlayerControl::Design waiting() {
+    MediaPlayerControl::Design d;
+    d.autoStart = false;
+    return d;
+}
+
+bool loadedIn(MediaPlayerControl& player) {
+    return WaitFor([&] { return player.currentMedia.duration() > 0; });
+}
+
+} // namespace
+
+TEST(MediaTimeText, MinutesAndSecondsThenHours) {
+    EXPECT_EQ(MediaTimeText(0), QStringLiteral("00:00"));
+    EXPECT_EQ(MediaTimeText(65.9), QStringLiteral("01:05"));
+    EXPECT_EQ(MediaTimeText(3599), QStringLiteral("59:59"));
+    EXPECT_EQ(MediaTimeText(3600), QStringLiteral("1:00:00"));
+    EXPECT_EQ(MediaTimeText(7384), QStringLiteral("2:03:04"));
+    EXPECT_EQ(MediaTimeText(-3), QStringLiteral("00:00"));
+}
+
+TEST(MediaPlayerControl, NothingLoadedMeansEmptyTexts) {
+    MediaPlayerControl player(waiting());
+    EXPECT_EQ(player.controls.currentPositionString(), QString());
+    EXPECT_EQ(player.currentMedia.durationString(), QString());
+    EXPECT_EQ(player.currentMedia.duration(), 0);
+    EXPECT_EQ(player.State(), QStringLiteral("closed"));
+    player.controls.play(); // harmless without media
+    player.controls.setCurrentPosition(3);
+    EXPECT_EQ(player.controls.currentPosition(), 0);
+}
+
+TEST(MediaPlayerControl, PlaysPausesSeeksAndEndsOnRealAudio) {
+    if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
+    QTemporaryDir dir;
+    const QString wav = dir.path() + QStringLiteral("/tone.wav");
+    MakeWav(wav, 2.0);
+    MediaPlayerControl player(waiting());
+    player.setURL(wav);
+    EXPECT_EQ(player.URL(), wav);
+    ASSERT_TRUE(loadedIn(player)) << player.ErrorText().toStdString();
+    EXPECT_NEAR(player.currentMedia.duration(), 2.0, 0.05);
+    EXPECT_EQ(player.currentMedia.durationString(), QStringLiteral("00:02"));
+    EXPECT_EQ(player.controls.currentPositionString(), QStringLiteral("00:00"));
+    EXPECT_EQ(player.State(), QStringLiteral("stopped")); // no autoStart: it waits for play
+
+    player.controls.play();
+    ASSERT_TRUE(WaitFor([&] { return player.controls.currentPosition() > 0.3; }));
+    EXPECT_EQ(player.State(), QStringLiteral("playing"));
+    const double level = RecordedLevel(300);
+    EXPECT_GT(level, 0.05) << "the tone reaches the sound server";
+
+    player.controls.pause();
+    ASSERT_TRUE(WaitFor([&] { return player.State() == QLatin1String("paused"); }));
+    const double pausedAt = player.controls.currentPosition();
+    WaitFor([] { return false; }, 300);
+    EXPECT_NEAR(player.controls.currentPosition(), pausedAt, 0.05);
+
+    player.controls.setCurrentPosition(1.5);
+    ASSERT_TRUE(WaitFor([&] { return std::abs(player.controls.currentPosition() - 1.5) < 0.1; }));
+    player.controls.play();
+    ASSERT_TRUE(WaitFor([&] { return player.State() == QLatin1String("ended"); }, 5000));
+    EXPECT_EQ(player.controls.currentPositionString(), player.currentMedia.durationString());
+    EXPECT_DOUBLE_EQ(player.controls.currentPosition(), player.currentMedia.duration());
+
+    player.close();
+    EXPECT_EQ(player.URL(), QString());
+    EXPECT_EQ(player.controls.currentPositionString(), QString());
+    EXPECT_EQ(player.State(), QStringLiteral("closed"));
+}
+
+TEST(MediaPlayerControl, VolumeSetsHowLoudItPlays) {
+    if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
+    QTemporaryDir dir;
+    const QString wav = dir.path() + QStringLiteral("/long.wav");
+    MakeWav(wav, 6.0);
+    MediaPlayerControl::Design d;
+    d.autoStart = true;
+    d.volume = 100;
+    MediaPlayerControl player(d);
+    player.setURL(wav); // starts by itself
+    ASSERT_TRUE(WaitFor([&] { return player.controls.currentPosition() > 0.3; }));
+    const double loud = RecordedLevel(500);
+    player.settings.setVolume(20);
+    EXPECT_EQ(player.settings.volume(), 20);
+    WaitFor([] { return false; }, 200);
+    const double quiet = RecordedLevel(500);
+    player.settings.setVolume(0);
+    WaitFor([] { return false; }, 200);
+    const double silent = RecordedLevel(400);
+    EXPECT_GT(loud, 0.2);
+    EXPECT_LT(quiet, loud / 3);
+    EXPECT_GT(quiet, silent);
+    EXPECT_LT(silent, 0.01);
+    player.settings.setVolume(150);
+    EXPECT_EQ(player.settings.volume(), 100);
+}
+
+TEST(MediaPlayerControl, LoadsAVideoAndReportsAFileItCannotPlay) {
+    QTemporaryDir dir;
+    const QString mp4 = dir.path() + QStringLiteral("/clip.mp4");
+    if (!MakeMp4(mp4, 3)) GTEST_SKIP() << "ffmpeg is not installed";
+    MediaPlayerControl player(waiting());
+    player.resize(160, 120);
+    player.setURL(mp4);
+    ASSERT_TRUE(loadedIn(player)) << player.ErrorText().toStdString();
+    EXPECT_NEAR(player.currentMedia.duration(), 3.0, 0.2);
+    EXPECT_EQ(player.currentMedia.durationString(), QStringLiteral("00:03"));
+
+    const QString junk = dir.path() + QStringLiteral("/junk.mp4");
+    QFile f(junk);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("this is not a video");
+    f.close();
+    player.setURL(junk);
+    EXPECT_TRUE(WaitFor([&] { return !player.ErrorText().isEmpty(); }));
+    EXPECT_EQ(player.controls.currentPositionString(), QString());
+}
+
+TEST(MediaPlayerControl, TheMiniStripOpensAFileThroughTheDialogs) {
+    QTemporaryDir dir;
+    const QString wav = dir.path() + QStringLiteral("/bg.wav");
+    MakeWav(wav, 1.0);
+    MediaPlayerControl::Design d;
+    d.uiMode = QStringLiteral("mini");
+    d.autoStart = false;
+    MediaPlayerControl player(d);
+    const QList<QToolButton*> buttons = player.findChildren<QToolButton*>();
+    ASSERT_EQ(buttons.size(), 3);
+    ScriptedDialogs script;
+    script.ExpectFile(wav);
+    buttons[0]->click(); // open
+    EXPECT_EQ(player.URL(), wav);
+    ASSERT_EQ(script.shown.size(), 1);
+    EXPECT_TRUE(script.shown[0].request.open);
+}

@@ -1,0 +1,110 @@
+#include "support/MediaFiles.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QtEndian>
+#include <cmath>
+#include <gtest/gtest.h>
+
+void MakeWav(const QString& path, double seconds, double frequency) {
+    const int rate = 44100;
+    const int samples = int(seconds * rate);
+    QByteArray data;
+    data.resize(samples * 2);
+    for (int i = 0; i < samples; ++i) {
+        const auto v = qint16(std::lround(0.8 * 32767 * std::sin(2 * M_PI * frequency * i / rate)));
+        qToLittleEndian(v, data.data() + 2 * i);
+    }
+    QByteArray header;
+    auto u32 = [&](quint32 v) {
+        char b[4];
+        qToLittleEndian(v, b);
+        header.append(b, 4);
+    };
+    auto u16 = [&](quint16 v) {
+        char b[2];
+        qToLittleEndian(v, b);
+        header.append(b, 2);
+    };
+    header.append("RIFF");
+    u32(36 + quint32(data.size()));
+    header.append("WAVEfmt ");
+    u32(16);
+    u16(1);
+    u16(1);
+    u32(rate);
+    u32(rate * 2);
+    u16(2);
+    u16(16);
+    header.append("data");
+    u32(quint32(data.size()));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) file.write(header + data);
+}
+
+bool MakeMp4(const QString& path, double seconds) {
+    const QString ffmpeg = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
+    if (ffmpeg.isEmpty()) return false;
+    const QString d = QString::number(seconds);
+    QProcess p;
+    p.start(ffmpeg, {QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-y"),
+                     QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                     QStringLiteral("testsrc=duration=%1:size=160x120:rate=10").arg(d),
+                     QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                     QStringLiteral("sine=frequency=440:duration=%1").arg(d),
+                     QStringLiteral("-c:v"), QStringLiteral("mpeg4"), QStringLiteral("-c:a"),
+                     QStringLiteral("aac"), QStringLiteral("-shortest"), path});
+    return p.waitForFinished(60000) && p.exitCode() == 0 && QFile::exists(path);
+}
+
+bool WaitFor(const std::function<bool()>& done, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < timeoutMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+bool SoundServerUp() {
+    bool up = false;
+    const QString pactl = QStandardPaths::findExecutable(QStringLiteral("pactl"));
+    if (!pactl.isEmpty()) {
+        QProcess p;
+        p.start(pactl, {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sinks")});
+        up = p.waitForFinished(5000) && p.exitCode() == 0 &&
+             p.readAllStandardOutput().contains("show");
+    }
+    if (!up && !qEnvironmentVariableIsEmpty("CI"))
+        ADD_FAILURE() << "no PulseAudio server with the sink \"show\" (scripts/sound-server.sh)";
+    return up;
+}
+
+double RecordedLevel(int ms) {
+    QProcess rec;
+    rec.start(QStringLiteral("parec"),
+              {QStringLiteral("--device=show.monitor"), QStringLiteral("--format=s16le"),
+               QStringLiteral("--rate=44100"), QStringLiteral("--channels=1"),
+               QStringLiteral("--raw"), QStringLiteral("--latency-msec=20")});
+    if (!rec.waitForStarted(3000)) return -1;
+    QByteArray pcm;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        rec.waitForReadyRead(10);
+        pcm += rec.readAllStandardOutput();
+    }
+    rec.kill();
+    rec.waitForFinished(2000);
+    const qsizetype n = pcm.size() / 2;
+    if (n == 0) return 0;
+    double sum = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const double v = qFromLittleEndian<qint16>(pcm.constData() + 2 * i) / 32768.0;
+        sum += v * v;
+    }
+    return std::sqrt(sum / double(n));
+}

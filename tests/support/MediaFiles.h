@@ -1,0 +1,23 @@
+// Media made by the tests themselves, and listening to the sound server.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+// A mono 16-bit 44.1 kHz WAV file with a sine tone.
+void MakeWav(const QString& path, double seconds, double frequency = 440.0);
+
+// A small MP4 (moving test picture and a tone) made with ffmpeg; false when ffmpeg is missing.
+bool MakeMp4(const QString& path, double seconds);
+
+// Runs the event loop until done() or the timeout; returns done().
+bool WaitFor(const std::function<bool()>& done, int timeoutMs = 5000);
+
+// True when a PulseAudio server with the sink "show" answers. Under CI (CI set) a missing
+// server fails the calling test instead: there the test command starts one.
+bool SoundServerUp();
+
+// Records the sink "show" for about ms milliseconds while the event loop runs; returns the
+// RMS level of what was played (0 for silence, about 0.7 for a full-scale sine).
+double RecordedLevel(int ms);
