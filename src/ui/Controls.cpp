@@ -4,6 +4,7 @@
 #include "platform/Twips.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 double TwipsGeometry::Left() const {
     return PixelsToTwipsX(widget_->x());
@@ -80,6 +81,17 @@ void PictureBox::setPicture(const QPixmap& picture) {
     redraw();
 }
 
+double PictureBox::PictureHeight() const {
+    return PixelsToTwipsY(picture_.height() / devicePixelRatioF());
+}
+
+bool PictureBox::LoadPicture(const QString& path) {
+    QPixmap picture;
+    if (!picture.load(path)) return false;
+    setPicture(picture);
+    return true;
+}
+
 void PictureBox::setStretch(bool stretch) {
     stretch_ = stretch;
     redraw();
@@ -90,9 +102,17 @@ void PictureBox::redraw() {
         clear();
         return;
     }
-    setPixmap(stretch_ && !size().isEmpty()
-                  ? picture_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                  : picture_);
+    if (!stretch_) {
+        // Unstretched, a picture shows its own pixels, one to one with the screen's: on a
+        // high-density screen it takes less room, as the toolbar's fitting expects.
+        QPixmap native = picture_;
+        native.setDevicePixelRatio(devicePixelRatioF());
+        resize(native.deviceIndependentSize().toSize());
+        setPixmap(native);
+        return;
+    }
+    if (!size().isEmpty())
+        setPixmap(picture_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event) {
@@ -124,6 +144,53 @@ CheckBox::CheckBox(QWidget* parent) : QCheckBox(parent), TwipsGeometry(this) {
         if (onClick) onClick();
     });
 }
+
+Shape::Shape(QWidget* parent) : QWidget(parent), TwipsGeometry(this) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Shape::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, Rounded);
+    p.setPen(BorderShown ? QPen(BorderColor, 1) : QPen(Qt::NoPen));
+    p.setBrush(FillColor.isValid() ? QBrush(FillColor) : QBrush(Qt::NoBrush));
+    const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    if (Rounded) {
+        const double radius = qMin(box.width(), box.height()) / 4;
+        p.drawRoundedRect(box, radius, radius);
+    } else {
+        p.drawRect(box);
+    }
+}
+
+Line::Line(QWidget* parent, double x1, double y1, double x2, double y2, const QColor& color)
+    : QWidget(parent), x1_(x1), y1_(y1), x2_(x2), y2_(y2), color_(color) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    place();
+}
+
+void Line::setX2(double twips) {
+    x2_ = twips;
+    place();
+}
+
+void Line::place() {
+    const int left = TwipsToPixelsX(qMin(x1_, x2_));
+    const int top = TwipsToPixelsY(qMin(y1_, y2_));
+    setGeometry(left, top, qMax(1, TwipsToPixelsX(qMax(x1_, x2_)) - left + 1),
+                qMax(1, TwipsToPixelsY(qMax(y1_, y2_)) - top + 1));
+    update();
+}
+
+void Line::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setPen(color_);
+    const QPoint origin(TwipsToPixelsX(qMin(x1_, x2_)), TwipsToPixelsY(qMin(y1_, y2_)));
+    p.drawLine(QPoint(TwipsToPixelsX(x1_), TwipsToPixelsY(y1_)) - origin,
+               QPoint(TwipsToPixelsX(x2_), TwipsToPixelsY(y2_)) - origin);
+}
+
+ComboBox::ComboBox(QWidget* parent) : QComboBox(parent), TwipsGeometry(this) {}
 
 MenuItem::MenuItem(const QString& caption, QObject* parent) : QAction(caption, parent) {
     connect(this, &QAction::triggered, this, [this] {

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -56,8 +57,14 @@ class PictureBox : public QLabel, public Tagged, public TwipsGeometry {
 public:
     explicit PictureBox(QWidget* parent = nullptr);
     void setPicture(const QPixmap& picture);
+    // Loads a picture file; false (and the picture unchanged) when it cannot be read.
+    bool LoadPicture(const QString& path);
     QPixmap Picture() const { return picture_; }
+    // Height in twips of the picture as shown unstretched (one picture pixel per screen
+    // pixel), without rounding to whole pixels; 0 without a picture.
+    double PictureHeight() const;
     bool Stretch() const { return stretch_; }
+    // Stretched, the picture fills the control; otherwise the control takes the picture's size.
     void setStretch(bool stretch);
     using TwipsGeometry::setVisible;
     using TwipsGeometry::Visible;
@@ -100,6 +107,54 @@ public:
     using TwipsGeometry::Visible;
 
     std::function<void()> onClick;
+};
+
+// A shape drawn on its container: a rectangle or a rounded rectangle with a border and
+// optionally a fill. Like every drawn shape it takes no mouse input: the pointer over it is
+// over whatever lies below.
+class Shape : public QWidget, public Tagged, public TwipsGeometry {
+    Q_OBJECT
+public:
+    explicit Shape(QWidget* parent = nullptr);
+    bool Rounded = false;
+    QColor BorderColor = Qt::black;
+    QColor FillColor;        // invalid: not filled
+    bool BorderShown = true; // false: the fill alone
+    using TwipsGeometry::setVisible;
+    using TwipsGeometry::Visible;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A straight line from (X1, Y1) to (X2, Y2) in twips, drawn on its container.
+class Line : public QWidget, public Tagged {
+    Q_OBJECT
+public:
+    Line(QWidget* parent, double x1, double y1, double x2, double y2, const QColor& color);
+    double X1() const { return x1_; }
+    double X2() const { return x2_; }
+    double Y1() const { return y1_; }
+    double Y2() const { return y2_; }
+    void setX2(double twips);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void place();
+    double x1_, y1_, x2_, y2_;
+    QColor color_;
+};
+
+// A drop-down list.
+class ComboBox : public QComboBox, public Tagged, public TwipsGeometry {
+    Q_OBJECT
+public:
+    explicit ComboBox(QWidget* parent = nullptr);
+    QString Text() const { return currentText(); }
+    using TwipsGeometry::setVisible;
+    using TwipsGeometry::Visible;
 };
 
 // A menu item: Caption, Visible, Checked, Enabled and its click handler.

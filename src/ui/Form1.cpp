@@ -19,9 +19,19 @@
 #include "script/Interprete.h"
 #include "ui/WindowVisuals.h"
 
+#include <QEvent>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <initializer_list>
 
 namespace {
+
+const QColor kBackground(0x40, 0x40, 0x40);
+const QColor kOrange(0xFF, 0x80, 0x00);
+const QColor kPanelFill(0x24, 0x24, 0x24);
+const QColor kTrackFill(0x1F, 0x1F, 0x1F);
+const QColor kBorder(0x80, 0x80, 0x80);
+const QColor kBar(0x0A, 0x58, 0xCD);
 
 MediaPlayerControl::Design playerDesign(bool autoStart, const char* uiMode) {
     MediaPlayerControl::Design d;
@@ -33,9 +43,77 @@ MediaPlayerControl::Design playerDesign(bool autoStart, const char* uiMode) {
     return d;
 }
 
-template <typename T> T* named(T* control, const char* name) {
-    control->setObjectName(QString::fromLatin1(name));
+template <typename T> T* named(T* control, const QString& name) {
+    control->setObjectName(name);
     return control;
+}
+
+// A label with its designed text, colours and font.
+Label* label(QWidget* parent, const QString& name, const QString& caption, const QColor& text,
+             double points = 8, bool bold = false) {
+    auto* l = named(new Label(parent), name);
+    l->setCaption(caption);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, text);
+    l->setPalette(pal);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    l->setFont(font);
+    return l;
+}
+
+void fill(QWidget* w, const QColor& background) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, background);
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+}
+
+Shape* shape(QWidget* parent, const QString& name, bool rounded, const QColor& fillColor,
+             const QColor& border, bool borderShown = true) {
+    auto* s = named(new Shape(parent), name);
+    s->Rounded = rounded;
+    s->FillColor = fillColor;
+    s->BorderColor = border;
+    s->BorderShown = borderShown;
+    return s;
+}
+
+// A picture control showing a file of the Files folder, stretched to its designed size.
+PictureBox* picture(QWidget* parent, const QString& name, const char* file, bool stretch = true) {
+    auto* p = named(new PictureBox(parent), name);
+    p->setStretch(stretch);
+    p->LoadPicture(ProgramFolder() + QStringLiteral("/Files/") + QLatin1String(file));
+    return p;
+}
+
+// A player's counter: white text on orange.
+Label* counter(QWidget* parent, const QString& name) {
+    Label* l = label(parent, name, QString(), Qt::white);
+    fill(l, kOrange);
+    l->setAlignment(Qt::AlignCenter);
+    return l;
+}
+
+// A player's four transport buttons (play, stop, back, forward), the play button top at top.
+void transportButtons(QWidget* panel, QChar player, double top,
+                      std::initializer_list<PictureBox**> controls) {
+    struct Design {
+        const char* name;
+        const char* file;
+        double left, topOffset, width, height;
+    };
+    static constexpr Design designs[] = {{"cmdPlay", "play.jpg", 180, 0, 720, 720},
+                                         {"cmdStop", "stop.jpg", 930, 90, 555, 570},
+                                         {"cmdBac", "bac.jpg", 1590, 90, 555, 570},
+                                         {"cmdFor", "for.jpg", 2220, 90, 555, 570}};
+    const Design* d = designs;
+    for (PictureBox** control : controls) {
+        *control = picture(panel, QLatin1String(d->name) + player, d->file);
+        (*control)->Move(d->left, top + d->topOffset, d->width, d->height);
+        ++d;
+    }
 }
 
 } // namespace
@@ -45,6 +123,7 @@ Form1::Form1(QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ApplicationTitle());
     buildControls();
+    buildMenus();
 
     cues = std::make_unique<CueLookup>(*this);
     interprete = std::make_unique<Interprete>(*this);
@@ -57,81 +136,93 @@ Form1::Form1(QWidget* parent)
     edit = std::make_unique<EditCommands>(*this);
     shell = std::make_unique<ShellCommands>(*this);
     visuals = std::make_unique<WindowVisuals>(*this);
-
-    // Handlers reach the subsystem objects through the form, so a test may swap one.
-    Timer5->onTimer = [this] { audio->Timer5_Timer(); };
-    Check1->onClick = [this] { projector->Check1_Click(); };
+    connectHandlers();
     cues->Connect();
+
+    SetWindowSize(11340, 8535);
+    visuals->PosizionaManopola();
+    visuals->AdattaBarraStrumenti();
 }
 
 Form1::~Form1() = default;
 
 void Form1::buildControls() {
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    QPalette dark = client->palette();
-    dark.setColor(QPalette::Window, QColor(0x40, 0x40, 0x40));
-    dark.setColor(QPalette::WindowText, Qt::white);
-    client->setPalette(dark);
-    client->setAutoFillBackground(true);
-    setCentralWidget(client);
+    client_ = named(new QWidget(this), QStringLiteral("client"));
+    fill(client_, kBackground);
+    client_->setMouseTracking(true);
+    client_->installEventFilter(this);
+    setCentralWidget(client_);
+    QPalette whiteText = client_->palette();
+    whiteText.setColor(QPalette::WindowText, Qt::white);
+    client_->setPalette(whiteText);
 
-    RTB->setParent(client);
+    Line1 = new Line(client_, 30, 0, 12240, 0, kBorder);
+    Line2 = new Line(client_, 0, 480, 11130, 480, QColor(0x4C, 0x4C, 0x4C));
+
+    Label1 = label(client_, QStringLiteral("Label1"), QString(), Qt::black);
+    fill(Label1, QColor(0xC0, 0xC0, 0xC0));
+    Label1->Move(-30, 540, 7575, 7155);
+    Label1->installEventFilter(this);
+
+    RTB->setParent(client_);
     RTB->setObjectName(QStringLiteral("RTB"));
     TwipsGeometry(RTB).Move(390, 870, 6765, 6465);
 
+    Label11 = label(client_, QStringLiteral("Label11"), QStringLiteral("Label11"), Qt::red);
+    Label11->Move(420, 585, 6405, 255);
+    Label11->setVisible(false);
+
+    Image1 = picture(client_, QStringLiteral("Image1"), "toolbar.png", false);
+    Image1->setLeft(60);
+    Image1->setTop(60);
+    Shape5 = shape(client_, QStringLiteral("Shape5"), true, QColor(), Qt::red);
+    Shape5->Move(3360, 210, 255, 285);
+    Shape5->setVisible(false);
     static constexpr int hotspotLeft[17] = {60,   480,  930,  1365, 1890, 2310, 2730, 3150, 3690,
                                             4140, 4590, 5085, 5550, 5970, 6470, 6950, 7390};
     for (int i = 0; i < 17; ++i) {
-        Label2[i] = new Label(client);
-        Label2[i]->setObjectName(QStringLiteral("Label2_%1").arg(i));
-        Label2[i]->Move(hotspotLeft[i], 30, 435, 435);
+        Label2[i] = named(new Label(client_), QStringLiteral("Label2_%1").arg(i));
+        Label2[i]->Move(hotspotLeft[i], 30, i >= 14 ? 485 : 435, 435);
     }
+    const QString letters[4] = {QStringLiteral("G"), QStringLiteral("i"), QStringLiteral("S"),
+                                QStringLiteral("b")};
+    for (int i = 0; i < 4; ++i) {
+        Label3[i] =
+            label(client_, QStringLiteral("Label3_%1").arg(i), letters[i], Qt::white, 14.25);
+        QFont font = Label3[i]->font();
+        font.setBold(i == 0);
+        font.setItalic(i == 1);
+        font.setUnderline(i == 2);
+        font.setStrikeOut(i == 3);
+        Label3[i]->setFont(font);
+        Label3[i]->setAlignment(Qt::AlignCenter);
+        // The letters sit on their hotspots: the pointer goes through to them.
+        Label3[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
+        Label3[i]->Move(hotspotLeft[i + 4], 30, 435, 435);
+    }
+    for (Label* hotspot : Label2)
+        hotspot->raise();
 
-    Label11 = named(new Label(client), "Label11");
-    Label11->Move(420, 585, 6405, 255);
-    Label11->setStyleSheet(QStringLiteral("color: #FF0000;"));
-    Label11->setVisible(false);
+    Combo1 = named(new ComboBox(client_), QStringLiteral("Combo1"));
+    Combo1->Move(8010, 90, 2205, 315);
+    Combo2 = named(new ComboBox(client_), QStringLiteral("Combo2"));
+    Combo2->Move(10320, 90, 645, 315);
+    for (ComboBox* box : {Combo1, Combo2})
+        box->setStyleSheet(QStringLiteral("QComboBox { color: white; background: #404040; }"));
 
-    Picture2 = named(new Panel(client), "Picture2");
-    Picture2->Move(7800, 540, 3195, 3345);
-    lblWMP1 = named(new Label(Picture2), "lblWMP1");
-    lblWMP1->Move(30, 1770, 3075, 225);
-    lblWMP1->setCaption(QStringLiteral("Audio Player"));
-    Label6 = named(new Label(Picture2), "Label6");
-    Label6->Move(285, 600, 525, 330);
-    Label6->setCaption(QStringLiteral("100"));
-    Label6->setStyleSheet(QStringLiteral("color: #FF8000;"));
-    Image3 = named(new PictureBox(Picture2), "Image3");
-    Image3->Move(1125, 255, 90, 1200);
-    Image2 = named(new PictureBox(Picture2), "Image2");
-    Image2->Move(990, 1125, 375, 195);
-    cmdPlayA = named(new PictureBox(Picture2), "cmdPlayA");
-    cmdPlayA->Move(180, 2040, 720, 720);
-    lblContatore = named(new Label(Picture2), "lblContatore");
-    lblContatore->Move(60, 2850, 1395, 240);
+    buildAudioPanel();
+    buildVideoPanel();
 
-    Picture3 = named(new Panel(client), "Picture3");
-    Picture3->Move(7800, 3840, 3195, 1695);
-    cmdPlayV = named(new PictureBox(Picture3), "cmdPlayV");
-    cmdPlayV->Move(180, 300, 720, 720);
-    lblContatoreV = named(new Label(Picture3), "lblContatoreV");
-    lblContatoreV->Move(60, 1110, 915, 210);
-    Check1 = named(new CheckBox(Picture3), "Check1");
-    Check1->Move(210, 1410, 195, 195);
-
-    WMP2 = named(new MediaPlayerControl(playerDesign(false, "none"), client), "WMP2");
+    WMP2 =
+        named(new MediaPlayerControl(playerDesign(false, "none"), client_), QStringLiteral("WMP2"));
     TwipsGeometry(WMP2).Move(7800, 5610, 3210, 2070);
-    WMP3 = named(new MediaPlayerControl(playerDesign(true, "mini"), client), "WMP3");
+    WMP3 =
+        named(new MediaPlayerControl(playerDesign(true, "mini"), client_), QStringLiteral("WMP3"));
     TwipsGeometry(WMP3).Move(7770, 5970, 2370, 675);
-    imgZoom = named(new PictureBox(client), "imgZoom");
+    imgZoom = named(new PictureBox(client_), QStringLiteral("imgZoom"));
     imgZoom->Move(7650, 5610, 1665, 1155);
     imgZoom->setStretch(true);
     imgZoom->setVisible(false);
-
-    // The panels' titles and the video panel appear once media of their kind is loaded.
-    lblWMP1->setVisible(false);
-    Picture3->setVisible(false);
 
     Timer1 = std::make_unique<Timer>(0);
     Timer2 = std::make_unique<Timer>(10, false);
@@ -140,19 +231,241 @@ void Form1::buildControls() {
     Timer5 = std::make_unique<Timer>(0);
     Timer6 = std::make_unique<Timer>(0);
     Timer7 = std::make_unique<Timer>(0);
+}
 
-    mnuModifica = named(new Menu(QStringLiteral("&Modifica"), this), "mnuModifica");
-    menuBar()->addMenu(mnuModifica);
-    mnuAudio = named(new Menu(QStringLiteral("&Audio"), this), "mnuAudio");
-    mnuPlayAudio = named(new MenuItem(QStringLiteral("Play"), mnuAudio), "mnuPlayAudio");
-    mnuAudio->addAction(mnuPlayAudio);
-    menuBar()->addMenu(mnuAudio);
+void Form1::buildAudioPanel() {
+    Picture2 = named(new Panel(client_), QStringLiteral("Picture2"));
+    fill(Picture2, kBackground);
+    Picture2->Move(7800, 540, 3195, 3345);
+    Shape4 = shape(Picture2, QStringLiteral("Shape4"), true, kPanelFill, kBorder);
+    Shape4->Move(0, 0, 1485, 1665);
+    Shape3 = shape(Picture2, QStringLiteral("Shape3"), true, kPanelFill, kBorder);
+    Shape3->Move(1560, 0, 1635, 1665);
+    Shape9 = shape(Picture2, QStringLiteral("Shape9"), true, kPanelFill, kBorder);
+    Shape9->Move(0, 2010, 3195, 1185);
+
+    Label7 = label(Picture2, QStringLiteral("Label7"), QStringLiteral("Volume"), Qt::white);
+    Label7->Move(180, 210, 660, 225);
+    Label9 = label(Picture2, QStringLiteral("Label9"), QStringLiteral("Fade"), Qt::white);
+    Label9->Move(1740, 210, 660, 225);
+    Label6 = label(Picture2, QStringLiteral("Label6"), QStringLiteral("100"), kOrange, 12, true);
+    Label6->Move(285, 600, 525, 330);
+    Image3 = picture(Picture2, QStringLiteral("Image3"), "track.png");
+    Image3->Move(1125, 255, 90, 1200);
+    Image2 = picture(Picture2, QStringLiteral("Image2"), "knob.png");
+    Image2->Move(990, 1125, 375, 195);
+    Label4 = label(Picture2, QStringLiteral("Label4"), QStringLiteral("+"), Qt::red, 12, true);
+    Label4->Move(1095, -60, 165, 330);
+    Label3[4] = label(Picture2, QStringLiteral("Label3_4"), QStringLiteral("-"), Qt::red, 14, true);
+    Label3[4]->Move(1110, 1290, 120, 435);
+
+    struct Fade {
+        PictureBox** control;
+        const char* name;
+        const char* file;
+        int left, top, width;
+    };
+    const Fade fades[] = {{&Image4, "Image4", "fadeinfast.png", 2400, 180, 165},
+                          {&Image5, "Image5", "fadeinnormal.png", 2310, 660, 240},
+                          {&Image6, "Image6", "fadeinslow.png", 2220, 1140, 315},
+                          {&Image7, "Image7", "fadeoutfast.png", 2670, 180, 165},
+                          {&Image8, "Image8", "fadeoutnormal.png", 2670, 660, 240},
+                          {&Image9, "Image9", "fadeoutslow.png", 2670, 1140, 315}};
+    for (const Fade& f : fades) {
+        *f.control = picture(Picture2, QLatin1String(f.name), f.file);
+        (*f.control)->Move(f.left, f.top, f.width, 375);
+    }
+
+    lblWMP1 = label(Picture2, QStringLiteral("lblWMP1"), QStringLiteral("Audio Player"), Qt::white,
+                    9, true);
+    lblWMP1->Move(30, 1770, 3075, 225);
+    lblWMP1->setAlignment(Qt::AlignCenter);
+    transportButtons(Picture2, u'A', 2040, {&cmdPlayA, &cmdStopA, &cmdBacA, &cmdForA});
+    Shape2 = shape(Picture2, QStringLiteral("Shape2"), true, kTrackFill, kBorder);
+    Shape2->Move(60, 2850, 3060, 225);
+    Shape1 = shape(Picture2, QStringLiteral("Shape1"), false, kBar, kBar, false);
+    Shape1->Move(75, 2865, 2025, 195);
+    lblContatore = counter(Picture2, QStringLiteral("lblContatore"));
+    lblContatore->Move(60, 2850, 1395, 240);
+}
+
+void Form1::buildVideoPanel() {
+    Picture3 = named(new Panel(client_), QStringLiteral("Picture3"));
+    fill(Picture3, kBackground);
+    Picture3->Move(7800, 3840, 3195, 1695);
+    Shape6 = shape(Picture3, QStringLiteral("Shape6"), true, kPanelFill, kBorder);
+    Shape6->Move(0, 270, 3195, 1425);
+    Label8 =
+        label(Picture3, QStringLiteral("Label8"), QStringLiteral("Video Player"), kOrange, 9, true);
+    Label8->Move(30, 30, 3075, 225);
+    Label8->setAlignment(Qt::AlignCenter);
+    transportButtons(Picture3, u'V', 300, {&cmdPlayV, &cmdStopV, &cmdBacV, &cmdForV});
+    Shape8 = shape(Picture3, QStringLiteral("Shape8"), true, kTrackFill, kBorder);
+    Shape8->Move(60, 1110, 3060, 225);
+    Shape7 = shape(Picture3, QStringLiteral("Shape7"), false, kBar, kBar, false);
+    Shape7->Move(80, 1120, 1965, 200);
+    Shape7->setVisible(false);
+    lblContatoreV = counter(Picture3, QStringLiteral("lblContatoreV"));
+    lblContatoreV->Move(60, 1110, 915, 210);
+    Check1 = named(new CheckBox(Picture3), QStringLiteral("Check1"));
+    Check1->Move(210, 1410, 195, 195);
+    Label5 = label(Picture3, QStringLiteral("Label5"), QStringLiteral("Visualizza su proiettore"),
+                   Qt::white);
+    Label5->Move(480, 1395, 2550, 225);
+
+    // The panels' titles and the video panel appear once media of their kind is loaded.
+    lblWMP1->setVisible(false);
+    Picture3->setVisible(false);
+}
+
+void Form1::buildMenus() {
+    QMenuBar* bar = menuBar();
+    auto menu = [&](const char* name, const char* caption) {
+        auto* m = named(new Menu(QString::fromUtf8(caption), this), QLatin1String(name));
+        bar->addMenu(m);
+        return m;
+    };
+    auto item = [&](Menu* m, const char* name, const char* caption,
+                    const QKeySequence& keys = QKeySequence()) {
+        auto* i = named(new MenuItem(QString::fromUtf8(caption), m), QLatin1String(name));
+        i->setShortcut(keys);
+        m->addAction(i);
+        return i;
+    };
+    mnuFile = menu("mnuFile", "&File");
+    mnuNuovo = item(mnuFile, "mnuNuovo", "&Nuovo");
+    mnuFile->addSeparator();
+    mnuApri = item(mnuFile, "mnuApri", "&Apri...");
+    mnuSalva = item(mnuFile, "mnuSalva", "Sa&lva", Qt::CTRL | Qt::Key_L);
+    mnuSalvaConNome = item(mnuFile, "mnuSalvaConNome", "Salva con &nome", Qt::CTRL | Qt::Key_N);
+    mnuFile->addSeparator();
+    mnuStampa = item(mnuFile, "mnuStampa", "Stam&pa...", Qt::CTRL | Qt::Key_P);
+    mnuFile->addSeparator();
+    mnuEsci = item(mnuFile, "mnuEsci", "&Esci");
+
+    mnuModifica = menu("mnuModifica", "&Modifica");
+    mnuAnnulla = item(mnuModifica, "mnuAnnulla", "Annulla", Qt::CTRL | Qt::Key_Z);
+    mnuRipeti = item(mnuModifica, "mnuRipeti", "&Ripeti", Qt::CTRL | Qt::Key_Y);
+    mnuTaglia = item(mnuModifica, "mnuTaglia", "&Taglia", Qt::CTRL | Qt::Key_X);
+    mnuCopia = item(mnuModifica, "mnuCopia", "&Copia", Qt::CTRL | Qt::Key_C);
+    mnuIncolla = item(mnuModifica, "mnuIncolla", "I&ncolla");
+    mnuAggiungiMultimedia =
+        item(mnuModifica, "mnuAggiungiMultimedia", "Aggiungi file multimediale", Qt::Key_F5);
+    mnuAddCommand = item(mnuModifica, "mnuAddCommand", "Aggiungi comando", Qt::Key_F6);
+    mnuAddImg = item(mnuModifica, "mnuAddImg", "Aggiungi immagine", Qt::Key_F7);
+    mnuAddImg->setVisible(false);
+    mnuSelezionaTutto =
+        item(mnuModifica, "mnuSelezionaTutto", "&Seleziona tutto", Qt::CTRL | Qt::Key_A);
+    mnuTrova = item(mnuModifica, "mnuTrova", "Tro&va...", Qt::Key_F3);
+    mnuSostituisci = item(mnuModifica, "mnuSostituisci", "S&ostituisci", Qt::CTRL | Qt::Key_H);
+
+    mnuAudio = menu("mnuAudio", "&Audio");
+    mnuPlayAudio = item(mnuAudio, "mnuPlayAudio", "Play");
+    mnuStopAudio = item(mnuAudio, "mnuStopAudio", "Stop");
+    mnuBacAudio = item(mnuAudio, "mnuBacAudio", "<<");
+    mnuForAudio = item(mnuAudio, "mnuForAudio", ">>");
     mnuAudio->setMenuVisible(false);
-    mnuVideo = named(new Menu(QStringLiteral("&Video"), this), "mnuVideo");
-    menuBar()->addMenu(mnuVideo);
+
+    mnuVideo = menu("mnuVideo", "&Video");
+    mnuPlayVideo = item(mnuVideo, "mnuPlayVideo", "Play");
+    mnuStopVideo = item(mnuVideo, "mnuStopVideo", "Stop");
+    mnuBacVideo = item(mnuVideo, "mnuBacVideo", "<<");
+    mnuForVideo = item(mnuVideo, "mnuForVideo", ">>");
     mnuVideo->setMenuVisible(false);
 
-    resize(TwipsToPixelsX(11340), TwipsToPixelsY(8535));
+    mnuStrumenti = menu("mnuStrumenti", "&Strumenti");
+    mnuOrtografia = item(mnuStrumenti, "mnuOrtografia", "Controllo ortografico e grammaticale");
+
+    mnuOpzioni = menu("mnuOpzioni", "&Opzioni");
+    mnuImpostaAudio = item(mnuOpzioni, "mnuImpostaAudio", "Proprietà &Audio...");
+    mnuMonitorSettings = item(mnuOpzioni, "mnuMonitorSettings", "Proprietà &Monitor");
+    mnuScreenSaver = item(mnuOpzioni, "mnuScreenSaver", "Disabilita Screen Saver");
+    mnuScreenSaver->setCheckable(true);
+    mnuScreenSaver->setChecked(true);
+    mnuLingua = item(mnuOpzioni, "mnuLingua", "Lingua...");
+    mnuAggLingua = item(mnuOpzioni, "mnuAggLingua", "Aggiungi Lingua...");
+
+    mnuDonazioni = menu("mnuDonazioni", "&Donazioni");
+    mnuFaiDonazione = item(mnuDonazioni, "mnuFaiDonazione", "&Fai una donazione");
+
+    mnuHelp = menu("mnuHelp", "&?");
+    mnuGuida = item(mnuHelp, "mnuGuida", "&Guida...", Qt::Key_F1);
+    mnuVersioni = item(mnuHelp, "mnuVersioni", "Versioni");
+    mnuAggiornamenti = item(mnuHelp, "mnuAggiornamenti", "&Controlla aggiornamenti...");
+    mnuInfo = item(mnuHelp, "mnuInfo", "&Informazioni sul programma...", Qt::CTRL | Qt::Key_F1);
+}
+
+void Form1::connectHandlers() {
+    // Handlers reach the subsystem objects through the form, so a test may swap one.
+    Timer5->onTimer = [this] { audio->Timer5_Timer(); };
+    Check1->onClick = [this] { projector->Check1_Click(); };
+
+    mnuAnnulla->onClick = [this] { edit->mnuAnnulla_Click(); };
+    mnuRipeti->onClick = [this] { edit->mnuRipeti_Click(); };
+    mnuTaglia->onClick = [this] { edit->mnuTaglia_Click(); };
+    mnuCopia->onClick = [this] { edit->mnuCopia_Click(); };
+    mnuIncolla->onClick = [this] { edit->mnuIncolla_Click(); };
+    mnuGuida->onClick = [this] { shell->mnuGuida_Click(); };
+    mnuImpostaAudio->onClick = [this] { shell->mnuImpostaAudio_Click(); };
+
+    // Hover pictures and the toolbar highlight.
+    struct Hover {
+        PictureBox* button;
+        WindowVisuals::Button which;
+    };
+    const Hover hovers[] = {{cmdPlayA, WindowVisuals::PlayA}, {cmdBacA, WindowVisuals::BacA},
+                            {cmdForA, WindowVisuals::ForA},   {cmdStopA, WindowVisuals::StopA},
+                            {cmdPlayV, WindowVisuals::PlayV}, {cmdBacV, WindowVisuals::BacV},
+                            {cmdForV, WindowVisuals::ForV},   {cmdStopV, WindowVisuals::StopV}};
+    for (const Hover& h : hovers) {
+        const WindowVisuals::Button which = h.which;
+        h.button->onMouseMove = [this, which](int, int, double, double) {
+            visuals->ButtonMouseMove(which);
+        };
+    }
+    for (int i = 0; i < 17; ++i)
+        Label2[i]->onMouseMove = [this, i](int, int, double, double) {
+            visuals->Label2_MouseMove(i);
+        };
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        if (watched == client_)
+            visuals->Form_MouseMove();
+        else if (watched == Label1)
+            visuals->Label1_MouseMove();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (visuals) visuals->Form_Resize();
+}
+
+void Form1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Coming back from minimized lays the window out again.
+    if (event->type() == QEvent::WindowStateChange && visuals && !isMinimized())
+        visuals->Form_Resize();
+}
+
+int Form1::menuHeight() const {
+    return menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
+}
+
+double Form1::WindowWidth() const {
+    return PixelsToTwipsX(width()) + kFrameWidth;
+}
+
+double Form1::WindowHeight() const {
+    return PixelsToTwipsY(height() - menuHeight()) + kFrameHeight;
+}
+
+void Form1::SetWindowSize(double width, double height) {
+    resize(TwipsToPixelsX(width - kFrameWidth),
+           TwipsToPixelsY(height - kFrameHeight) + menuHeight());
 }
 
 frmZoom& Form1::ZoomWindow() {

@@ -43,30 +43,88 @@ public:
     // The picture window, created on first use.
     frmZoom& ZoomWindow();
 
+    // The window's size in twips, as the layout counts it: the client area plus the frame,
+    // title and menu bar of the window the layout was designed for.
+    double WindowWidth() const;
+    double WindowHeight() const;
+    // Sets the window's size in twips, counted the same way.
+    void SetWindowSize(double width, double height);
+    static constexpr double kFrameWidth = 120;  // left and right borders
+    static constexpr double kFrameHeight = 690; // title bar, menu bar and borders
+
+    // The window's client area, on which the controls are placed.
+    QWidget* Client() const { return client_; }
+
     // ---- controls ----
     RichTextBox* RTB;
+    PictureBox* Image1;              // toolbar picture
     std::array<Label*, 17> Label2{}; // toolbar hotspots; Label2[15]'s tag is the current cue
-    Label* Label11;                  // notice line
-    Panel* Picture2;                 // audio panel
-    Panel* Picture3;                 // video panel
-    Label* lblWMP1;                  // audio panel title, shown once audio is loaded
-    Label* Label6;                   // volume percentage
-    PictureBox* Image2;              // volume knob
-    PictureBox* Image3;              // volume track
+    std::array<Label*, 5> Label3{};  // style letters over hotspots 4-7; Label3[4] is the "-"
+    Shape* Shape5;                   // toolbar hover frame
+    Line* Line1;
+    Line* Line2;
+    ComboBox* Combo1; // font name
+    ComboBox* Combo2; // font size
+    Label* Label1;    // frame behind the editor
+    Label* Label11;   // notice line
+
+    Panel* Picture2; // audio panel
+    Shape* Shape4;
+    Shape* Shape3;
+    Shape* Shape9;
+    Label* Label7;
+    Label* Label9;
+    Label* Label6;      // volume percentage
+    PictureBox* Image3; // volume track
+    PictureBox* Image2; // volume knob
+    Label* Label4;
+    // The fade buttons: in fast, normal, slow; out fast, normal, slow.
+    PictureBox *Image4, *Image5, *Image6, *Image7, *Image8, *Image9;
+    Label* lblWMP1; // audio panel title, shown once audio is loaded
     PictureBox* cmdPlayA;
+    PictureBox* cmdStopA;
+    PictureBox* cmdBacA;
+    PictureBox* cmdForA;
+    Shape* Shape2; // audio progress track
+    Shape* Shape1; // audio progress bar
     Label* lblContatore;
+
+    Panel* Picture3; // video panel
+    Shape* Shape6;
+    Label* Label8;
     PictureBox* cmdPlayV;
+    PictureBox* cmdStopV;
+    PictureBox* cmdBacV;
+    PictureBox* cmdForV;
+    Shape* Shape8; // video progress track
+    Shape* Shape7; // video progress bar
     Label* lblContatoreV;
     CheckBox* Check1; // projector switch
+    Label* Label5;
+
     PictureBox* imgZoom;
     MediaPlayerControl* WMP2; // video on the main window
     MediaPlayerControl* WMP3; // background audio
     std::unique_ptr<Timer> Timer1, Timer2, Timer3, Timer4, Timer5, Timer6, Timer7;
 
+    // ---- menus ----
+    Menu* mnuFile;
+    MenuItem *mnuNuovo, *mnuApri, *mnuSalva, *mnuSalvaConNome, *mnuStampa, *mnuEsci;
     Menu* mnuModifica;
+    MenuItem *mnuAnnulla, *mnuRipeti, *mnuTaglia, *mnuCopia, *mnuIncolla, *mnuAggiungiMultimedia,
+        *mnuAddCommand, *mnuAddImg, *mnuSelezionaTutto, *mnuTrova, *mnuSostituisci;
     Menu* mnuAudio;
-    MenuItem* mnuPlayAudio;
+    MenuItem *mnuPlayAudio, *mnuStopAudio, *mnuBacAudio, *mnuForAudio;
     Menu* mnuVideo;
+    MenuItem *mnuPlayVideo, *mnuStopVideo, *mnuBacVideo, *mnuForVideo;
+    Menu* mnuStrumenti;
+    MenuItem* mnuOrtografia;
+    Menu* mnuOpzioni;
+    MenuItem *mnuImpostaAudio, *mnuMonitorSettings, *mnuScreenSaver, *mnuLingua, *mnuAggLingua;
+    Menu* mnuDonazioni;
+    MenuItem* mnuFaiDonazione;
+    Menu* mnuHelp;
+    MenuItem *mnuGuida, *mnuVersioni, *mnuAggiornamenti, *mnuInfo;
 
     // ---- subsystems ----
     std::unique_ptr<clsMonitors> Monitors;
@@ -87,7 +145,18 @@ public:
     QString FileCorrente;
     QString NomeCopione;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildControls();
+    void buildAudioPanel();
+    void buildVideoPanel();
+    void buildMenus();
+    void connectHandlers();
+    int menuHeight() const;
+    QWidget* client_ = nullptr;
     frmZoom* zoom_ = nullptr;
 };

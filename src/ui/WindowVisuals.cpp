@@ -1,0 +1,232 @@
+#include "ui/WindowVisuals.h"
+
+#include "app/Paths.h"
+#include "i18n/Lingua.h"
+#include "media/VolumeFades.h"
+#include "platform/MediaPlayerControl.h"
+#include "platform/RichTextBox.h"
+#include "script/Interprete.h"
+#include "ui/Form1.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr double kMinWidth = 11340;
+constexpr double kMinHeight = 8535;
+
+// Design geometry of the toolbar hotspots (twips) and the toolbar picture's design height.
+constexpr int kHotspotLeft[WindowVisuals::kHotspots] = {60,   480,  930,  1365, 1890, 2310,
+                                                        2730, 3150, 3690, 4140, 4590, 5085,
+                                                        5550, 5970, 6470, 6950, 7390};
+constexpr int kHotspotTop = 30;
+constexpr int kHotspotHeight = 435;
+constexpr double kToolbarDesignHeight = 375;
+constexpr double kLetterPoints = 14.25;
+
+int hotspotWidth(int i) {
+    return i >= 14 ? 485 : 435;
+}
+
+} // namespace
+
+// ---- layout ----
+
+void WindowVisuals::Form_Resize() {
+    // A minimized window cannot be laid out; the next resize does it.
+    if (form_.isMinimized()) return;
+    if (form_.WindowWidth() < kMinWidth || form_.WindowHeight() < kMinHeight) {
+        if (!form_.isMaximized() && !form_.isFullScreen())
+            form_.SetWindowSize(std::max(form_.WindowWidth(), kMinWidth),
+                                std::max(form_.WindowHeight(), kMinHeight));
+    }
+    const double w = std::max(form_.WindowWidth(), kMinWidth);
+    const double h = std::max(form_.WindowHeight(), kMinHeight);
+    Label& frame = *form_.Label1;
+    frame.setWidth(w - form_.Picture2->Width() - 400);
+    frame.setHeight(h - frame.Top() - 920);
+    TwipsGeometry editor(form_.RTB);
+    editor.setWidth(frame.Width() - 2 * (editor.Left() - frame.Left()));
+    editor.setHeight(frame.Height() - 2 * (editor.Top() - frame.Top()));
+    form_.Picture2->setLeft(w - form_.Picture2->Width() - 320);
+    form_.Picture3->setLeft(form_.Picture2->Left());
+    form_.Line1->setX2(w);
+    form_.Line2->setX2(w);
+    TwipsGeometry player(form_.WMP2);
+    player.setTop(form_.Picture3->Top() + 1695 + 90);
+    player.setLeft(form_.Picture3->Left());
+    player.setWidth(form_.Picture3->Width());
+    // The background player and the picture keep their place beside the panels, so that the
+    // operator can still reach them in a wider window. The background player sits under the
+    // video output when there is room, else at the foot of the window.
+    TwipsGeometry background(form_.WMP3);
+    background.setLeft(form_.Picture2->Left() - 30);
+    background.setWidth(form_.Picture3->Width());
+    const double clientHeight = h - Form1::kFrameHeight;
+    background.setTop(
+        std::min(player.Top() + player.Height() + 60, clientHeight - background.Height() - 60));
+    form_.imgZoom->setLeft(form_.Picture2->Left() - 150);
+}
+
+// ---- hover pictures ----
+
+PictureBox* WindowVisuals::control(Button button) const {
+    switch (button) {
+    case PlayA:
+        return form_.cmdPlayA;
+    case BacA:
+        return form_.cmdBacA;
+    case ForA:
+        return form_.cmdForA;
+    case StopA:
+        return form_.cmdStopA;
+    case PlayV:
+        return form_.cmdPlayV;
+    case BacV:
+        return form_.cmdBacV;
+    case ForV:
+        return form_.cmdForV;
+    case StopV:
+        return form_.cmdStopV;
+    }
+    return nullptr;
+}
+
+QString WindowVisuals::pictureFile(Button button, bool hover) const {
+    QString name;
+    switch (button) {
+    case PlayA:
+    case PlayV:
+        // A play button offers play while idle or paused, pause while playing.
+        name = control(button)->Tag == Lingua[7] ? QStringLiteral("play") : QStringLiteral("pause");
+        break;
+    case BacA:
+    case BacV:
+        name = QStringLiteral("bac");
+        break;
+    case ForA:
+    case ForV:
+        name = QStringLiteral("for");
+        break;
+    case StopA:
+    case StopV:
+        name = QStringLiteral("stop");
+        break;
+    }
+    return ProgramFolder() + QStringLiteral("/Files/") + name +
+           (hover ? QStringLiteral("2.jpg") : QStringLiteral(".jpg"));
+}
+
+void WindowVisuals::showPicture(Button button, bool hover) {
+    PictureBox* b = control(button);
+    // A picture that cannot be loaded leaves the previous one.
+    b->LoadPicture(pictureFile(button, hover));
+    if (hover && (button == PlayA || button == PlayV)) {
+        const int entry = b->Tag == Lingua[7] ? 120 : 122;
+        b->setToolTip(u' ' + Lingua[entry] + u' ');
+    }
+}
+
+void WindowVisuals::ButtonMouseMove(Button button) {
+    if (!hover_[button]) {
+        hover_[button] = true;
+        showPicture(button, true);
+    }
+    const int first = button < PlayV ? PlayA : PlayV;
+    for (int i = first; i < first + 4; ++i) {
+        if (i != button && hover_[i]) {
+            hover_[i] = false;
+            showPicture(Button(i), false);
+        }
+    }
+}
+
+void WindowVisuals::cmdPlayA_MouseMove(int, int, double, double) {
+    ButtonMouseMove(PlayA);
+}
+void WindowVisuals::cmdPlayV_MouseMove(int, int, double, double) {
+    ButtonMouseMove(PlayV);
+}
+
+void WindowVisuals::Form_MouseMove() {
+    SpegniEvidenza();
+    for (int i = 0; i < 8; ++i) {
+        if (hover_[i]) {
+            hover_[i] = false;
+            showPicture(Button(i), false);
+        }
+    }
+}
+
+void WindowVisuals::Label1_MouseMove() {
+    Form_MouseMove();
+    SpegniEvidenza();
+}
+
+// ---- toolbar highlight ----
+
+void WindowVisuals::Label2_MouseMove(int index) {
+    for (int i = 0; i < kHotspots; ++i) {
+        Label& hotspot = *form_.Label2[i];
+        if (i == index && hotspot.Tag.isEmpty()) {
+            hotspot.Tag = QStringLiteral("1");
+            form_.Shape5->Move(hotspot.Left(), hotspot.Top(), hotspot.Width(), hotspot.Height());
+            form_.Shape5->setVisible(true);
+            form_.Shape5->raise();
+        } else if (i != index && hotspot.Tag == QLatin1String("1")) {
+            hotspot.Tag.clear();
+        }
+    }
+}
+
+void WindowVisuals::SpegniEvidenza() {
+    for (int i = 0; i <= 14; ++i)
+        if (form_.Label2[i]->Tag == QLatin1String("1")) form_.Label2[i]->Tag.clear();
+    if (form_.Shape5->Visible()) form_.Shape5->setVisible(false);
+}
+
+// ---- start-up ----
+
+void WindowVisuals::AdattaBarraStrumenti() {
+    // The toolbar picture's real height, not rounded to whole pixels: the hotspots must line
+    // up with its pictures all along the strip.
+    const double height =
+        form_.Image1->PictureHeight() > 0 ? form_.Image1->PictureHeight() : form_.Image1->Height();
+    const double f = height / kToolbarDesignHeight;
+    for (int i = 0; i < kHotspots; ++i) {
+        Label& hotspot = *form_.Label2[i];
+        hotspot.Move(std::floor(kHotspotLeft[i] * f), std::floor(kHotspotTop * f),
+                     std::floor(hotspotWidth(i) * f), std::floor(kHotspotHeight * f) + 10);
+        hotspot.setCursor(Qt::PointingHandCursor);
+        if (i < 4) {
+            Label& letter = *form_.Label3[i];
+            QFont font = letter.font();
+            font.setPointSizeF(kLetterPoints * f);
+            letter.setFont(font);
+            letter.setWidth(std::floor(hotspotWidth(i + 4) * f));
+            letter.setHeight(std::floor(kHotspotHeight * f) + 10);
+        }
+    }
+    for (PictureBox* p :
+         {form_.Image4, form_.Image5, form_.Image6, form_.Image7, form_.Image8, form_.Image9,
+          form_.cmdPlayA, form_.cmdStopA, form_.cmdBacA, form_.cmdForA, form_.cmdPlayV,
+          form_.cmdStopV, form_.cmdBacV, form_.cmdForV})
+        p->setCursor(Qt::PointingHandCursor);
+    for (int i = 0; i < 4; ++i) {
+        form_.Label3[i]->setLeft(form_.Label2[i + 4]->Left());
+        form_.Label3[i]->setTop((i == 0 ? 90 : 80) * f);
+    }
+}
+
+void WindowVisuals::PosizionaManopola() {
+    form_.Timer2->setEnabled(false);
+    form_.Timer2->setInterval(10);
+    PictureBox& knob = *form_.Image2;
+    PictureBox& track = *form_.Image3;
+    knob.setTop((track.Height() - knob.Height()) / 2 + track.Top());
+    knob.setLeft(track.Width() / 2 - knob.Width() / 2 + track.Left());
+    const double max = double(form_.volume->VolumeMax);
+    const double value =
+        std::fabs((knob.Top() - track.Top()) * max / (track.Height() - knob.Height()) - max);
+    knob.Tag = DecimalText(std::trunc(value));
+}

@@ -1,0 +1,212 @@
+#include "ui/WindowVisuals.h"
+#include "app/Paths.h"
+#include "i18n/Lingua.h"
+#include "media/VolumeFades.h"
+#include "platform/MediaPlayerControl.h"
+#include "platform/RichTextBox.h"
+#include "platform/Twips.h"
+#include "ui/Form1.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QImage fileImage(const char* name) {
+    return QImage(ProgramFolder() + QStringLiteral("/Files/") + QLatin1String(name))
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// What a picture control shows, at the picture's own size.
+QImage shown(const PictureBox* box) {
+    return box->Picture().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+struct ShownForm {
+    ShownForm() {
+        Lingua[7] = QStringLiteral("Play");
+        Lingua[8] = QStringLiteral("Pausa");
+        Lingua[120] = QStringLiteral("Riproduci");
+        Lingua[122] = QStringLiteral("Pausa");
+        form.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+        form.cmdPlayA->Tag = Lingua[7];
+        form.cmdPlayV->Tag = Lingua[7];
+    }
+    WindowVisuals& visuals() { return *form.visuals; }
+    Form1 form;
+};
+
+} // namespace
+
+TEST(WindowLayout, AWindowBelowTheMinimumSnapsBack) {
+    ShownForm t;
+    t.form.SetWindowSize(8000, 6000);
+    QApplication::processEvents();
+    EXPECT_DOUBLE_EQ(t.form.WindowWidth(), 11340);
+    EXPECT_DOUBLE_EQ(t.form.WindowHeight(), 8535);
+}
+
+TEST(WindowLayout, TheEditorGrowsAndThePanelsKeepToTheRight) {
+    ShownForm t;
+    t.form.SetWindowSize(21000, 12000);
+    QApplication::processEvents();
+    const double w = t.form.WindowWidth();
+    const double px = TwipsPerPixelX();
+    EXPECT_NEAR(w, 21000, px);
+    const Label& frame = *t.form.Label1;
+    const TwipsGeometry editor(t.form.RTB);
+    EXPECT_NEAR(frame.Width(), w - 3195 - 400, px);
+    EXPECT_NEAR(frame.Height(), t.form.WindowHeight() - 540 - 920, px);
+    // Equal margins around the editor inside its frame.
+    const double leftMargin = editor.Left() - frame.Left();
+    const double rightMargin = frame.Left() + frame.Width() - editor.Left() - editor.Width();
+    const double topMargin = editor.Top() - frame.Top();
+    const double bottomMargin = frame.Top() + frame.Height() - editor.Top() - editor.Height();
+    EXPECT_NEAR(leftMargin, rightMargin, px);
+    EXPECT_NEAR(topMargin, bottomMargin, px);
+    // The panels keep their heights and sit 320 twips in from the right edge.
+    EXPECT_NEAR(t.form.Picture2->Left(), w - 3195 - 320, px);
+    EXPECT_DOUBLE_EQ(t.form.Picture3->Left(), t.form.Picture2->Left());
+    EXPECT_NEAR(t.form.Picture2->Height(), 3345, px);
+    const TwipsGeometry video(t.form.WMP2);
+    EXPECT_DOUBLE_EQ(video.Left(), t.form.Picture3->Left());
+    EXPECT_NEAR(video.Top(), t.form.Picture3->Top() + 1695 + 90, px);
+    EXPECT_DOUBLE_EQ(video.Width(), t.form.Picture3->Width());
+    EXPECT_DOUBLE_EQ(t.form.Line1->X2(), w);
+    EXPECT_DOUBLE_EQ(t.form.Line2->X2(), w);
+    // The background player stays beside the panels and inside the window.
+    const TwipsGeometry background(t.form.WMP3);
+    EXPECT_GE(background.Left(), frame.Left() + frame.Width());
+    EXPECT_LE(background.Top() + background.Height(), t.form.WindowHeight() - Form1::kFrameHeight);
+}
+
+TEST(WindowLayout, AMinimizedWindowIsLaidOutAgainWhenRestored) {
+    ShownForm t;
+    t.form.showMinimized();
+    QApplication::processEvents();
+    t.form.showNormal();
+    t.form.SetWindowSize(15000, 9000);
+    QApplication::processEvents();
+    EXPECT_NEAR(t.form.Picture2->Left(), t.form.WindowWidth() - 3195 - 320, TwipsPerPixelX());
+}
+
+TEST(WindowHover, MovingAlongOnePlayersButtonsSwapsTheirPictures) {
+    ShownForm t;
+    WindowVisuals& v = t.visuals();
+    v.ButtonMouseMove(WindowVisuals::PlayA);
+    EXPECT_EQ(shown(t.form.cmdPlayA), fileImage("play2.jpg"));
+    EXPECT_EQ(t.form.cmdPlayA->toolTip(), QStringLiteral(" Riproduci "));
+    v.ButtonMouseMove(WindowVisuals::StopA);
+    EXPECT_EQ(shown(t.form.cmdPlayA), fileImage("play.jpg"));
+    EXPECT_EQ(shown(t.form.cmdStopA), fileImage("stop2.jpg"));
+    EXPECT_FALSE(v.Hovered(WindowVisuals::PlayA));
+
+    // While playing, the play button offers pause.
+    t.form.cmdPlayA->Tag = Lingua[8];
+    v.ButtonMouseMove(WindowVisuals::PlayA);
+    EXPECT_EQ(shown(t.form.cmdPlayA), fileImage("pause2.jpg"));
+    EXPECT_EQ(t.form.cmdPlayA->toolTip(), QStringLiteral(" Pausa "));
+    v.ButtonMouseMove(WindowVisuals::ForA);
+    EXPECT_EQ(shown(t.form.cmdPlayA), fileImage("pause.jpg"));
+    EXPECT_EQ(shown(t.form.cmdStopA), fileImage("stop.jpg"));
+}
+
+TEST(WindowHover, TheOtherPlayerKeepsItsHoverUntilTheBackgroundIsCrossed) {
+    ShownForm t;
+    WindowVisuals& v = t.visuals();
+    v.ButtonMouseMove(WindowVisuals::BacA);
+    v.ButtonMouseMove(WindowVisuals::PlayV);
+    EXPECT_TRUE(v.Hovered(WindowVisuals::BacA));
+    EXPECT_EQ(shown(t.form.cmdBacA), fileImage("bac2.jpg"));
+    EXPECT_EQ(shown(t.form.cmdPlayV), fileImage("play2.jpg"));
+    v.Form_MouseMove();
+    EXPECT_FALSE(v.Hovered(WindowVisuals::BacA));
+    EXPECT_FALSE(v.Hovered(WindowVisuals::PlayV));
+    EXPECT_EQ(shown(t.form.cmdBacA), fileImage("bac.jpg"));
+    EXPECT_EQ(shown(t.form.cmdPlayV), fileImage("play.jpg"));
+
+    // A real pointer over a button, then over the background, does the same.
+    QTest::mouseMove(t.form.cmdForA, QPoint(5, 5));
+    EXPECT_TRUE(v.Hovered(WindowVisuals::ForA));
+    QTest::mouseMove(t.form.Client(), QPoint(2, 2));
+    EXPECT_FALSE(v.Hovered(WindowVisuals::ForA));
+}
+
+TEST(WindowToolbar, HighlightFollowsThePointerAndSparesTheCueTag) {
+    ShownForm t;
+    WindowVisuals& v = t.visuals();
+    t.form.Label2[15]->Tag = QStringLiteral("music/intro.mp3");
+    v.Label2_MouseMove(15);
+    EXPECT_FALSE(t.form.Shape5->Visible());
+    EXPECT_EQ(t.form.Label2[15]->Tag, QStringLiteral("music/intro.mp3"));
+
+    v.Label2_MouseMove(3);
+    EXPECT_EQ(t.form.Label2[3]->Tag, QStringLiteral("1"));
+    EXPECT_TRUE(t.form.Shape5->Visible());
+    EXPECT_EQ(t.form.Shape5->geometry(), t.form.Label2[3]->geometry());
+    EXPECT_EQ(t.form.Label2[15]->Tag, QStringLiteral("music/intro.mp3"));
+
+    v.Label2_MouseMove(4);
+    EXPECT_EQ(t.form.Label2[3]->Tag, QString());
+    EXPECT_EQ(t.form.Shape5->geometry(), t.form.Label2[4]->geometry());
+
+    t.form.Label2[16]->Tag = QStringLiteral("1");
+    v.SpegniEvidenza();
+    EXPECT_FALSE(t.form.Shape5->Visible());
+    EXPECT_EQ(t.form.Label2[4]->Tag, QString());
+    EXPECT_EQ(t.form.Label2[16]->Tag, QStringLiteral("1")); // 15 and 16 are left alone
+    EXPECT_EQ(t.form.Label2[15]->Tag, QStringLiteral("music/intro.mp3"));
+}
+
+TEST(WindowToolbar, AtNinetySixDpiHotspotsKeepTheirDesignSizes) {
+    ShownForm t;
+    ASSERT_DOUBLE_EQ(TwipsPerPixelX(), 15.0);
+    EXPECT_DOUBLE_EQ(t.form.Image1->Height(), 375);
+    const int lefts[17] = {60,   480,  930,  1365, 1890, 2310, 2730, 3150, 3690,
+                           4140, 4590, 5085, 5550, 5970, 6470, 6950, 7390};
+    for (int i = 0; i < 17; ++i) {
+        const Label& h = *t.form.Label2[i];
+        EXPECT_EQ(h.x(), TwipsToPixelsX(lefts[i])) << i;
+        EXPECT_EQ(h.y(), TwipsToPixelsY(30)) << i;
+        EXPECT_EQ(h.width(), TwipsToPixelsX(i >= 14 ? 485 : 435)) << i;
+        EXPECT_EQ(h.height(), TwipsToPixelsY(435 + 10)) << i;
+        EXPECT_EQ(h.cursor().shape(), Qt::PointingHandCursor) << i;
+    }
+    EXPECT_DOUBLE_EQ(t.form.Label3[0]->font().pointSizeF(), 14.25);
+    EXPECT_EQ(t.form.Label3[2]->x(), t.form.Label2[6]->x());
+    EXPECT_EQ(t.form.cmdStopV->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(t.form.Image9->cursor().shape(), Qt::PointingHandCursor);
+}
+
+TEST(WindowStart, TheKnobStartsInTheMiddleOfItsTrack) {
+    ShownForm t;
+    const PictureBox& knob = *t.form.Image2;
+    const PictureBox& track = *t.form.Image3;
+    EXPECT_NEAR(knob.Top() + knob.Height() / 2, track.Top() + track.Height() / 2, 15);
+    EXPECT_NEAR(knob.Left() + knob.Width() / 2, track.Left() + track.Width() / 2, 15);
+    EXPECT_NEAR(t.form.Image2->Tag.toDouble() / double(t.form.volume->VolumeMax), 0.5, 0.02);
+    EXPECT_FALSE(t.form.Timer2->Enabled());
+    EXPECT_EQ(t.form.Timer2->Interval(), 10);
+}
+
+TEST(WindowMenus, MenuBarAsDesigned) {
+    Form1 form;
+    EXPECT_EQ(form.mnuFile->Caption(), QStringLiteral("&File"));
+    EXPECT_EQ(form.mnuSalva->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
+    EXPECT_EQ(form.mnuSalvaConNome->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    EXPECT_EQ(form.mnuSostituisci->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
+    EXPECT_EQ(form.mnuInfo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F1));
+    EXPECT_TRUE(form.mnuIncolla->shortcut().isEmpty()); // paste has no accelerator
+    int separators = 0;
+    for (QAction* a : form.mnuFile->actions())
+        separators += a->isSeparator() ? 1 : 0;
+    EXPECT_EQ(separators, 3);
+    EXPECT_FALSE(form.mnuAudio->Visible());
+    EXPECT_FALSE(form.mnuVideo->Visible());
+    EXPECT_FALSE(form.mnuAddImg->isVisible());
+    EXPECT_TRUE(form.mnuScreenSaver->isChecked());
+    EXPECT_EQ(form.mnuImpostaAudio->Caption(), QStringLiteral("Proprietà &Audio..."));
+}
