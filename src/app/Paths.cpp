@@ -3,8 +3,20 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+namespace {
+QString& programFolderOverride() {
+    static QString folder;
+    return folder;
+}
+} // namespace
+
 QString ProgramFolder() {
-    return QCoreApplication::applicationDirPath();
+    const QString& other = programFolderOverride();
+    return other.isEmpty() ? QCoreApplication::applicationDirPath() : other;
+}
+
+void SetProgramFolder(const QString& folder) {
+    programFolderOverride() = folder;
 }
 
 QString NativePath(const QString& storedPath) {

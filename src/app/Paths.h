@@ -5,6 +5,8 @@
 
 // The folder of the running program file.
 QString ProgramFolder();
+// Makes another folder the program folder (tests; empty restores the real one).
+void SetProgramFolder(const QString& folder);
 
 // A path as stored in scripts and settings, where folders may be separated by "\" (scripts
 // from the original platform), with native separators.

@@ -1,16 +1,28 @@
 // Scenolux: runs the sound, video and pictures of a theatre show from a script.
+#include "app/Lifecycle.h"
 #include "app/Paths.h"
+#include "app/Startup.h"
+#include "platform/Locale.h"
 #include "platform/MediaPlayerControl.h"
+#include "platform/SingleInstance.h"
 #include "ui/Form1.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char** argv) {
     SelectMediaBackend();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Scenolux"));
+
+    std::unique_ptr<SingleInstance> instance;
+    if (!AvvioProgramma(instance, UserCountryCode())) return 1;
+
     Form1 form;
-    form.show();
-    form.OpenCommandLineScript(CommandLineText(argc, argv));
+    form.lifecycle->Form_Load(CommandLineText(argc, argv));
+    form.showMaximized();
+    // For timing the start-up: end as soon as the window is on screen.
+    if (qEnvironmentVariableIsSet("SCENOLUX_QUIT_WHEN_SHOWN"))
+        QTimer::singleShot(0, &app, &QApplication::quit);
     return app.exec();
 }

@@ -13,6 +13,10 @@ public:
     virtual void cmdStopA_Click() {}
     virtual void lblContatore_Click() {}
     virtual void Timer1_Timer() {}
+    // Start-up state of the players' panels, and rewinding the audio device at exit: they come
+    // with the audio player; until then they do nothing.
+    virtual void InizializzaPannello() {}
+    virtual void RiavvolgiAllUscita() {}
 
     // Hides the notice line when its time is up.
     void Timer5_Timer();

@@ -17,6 +17,8 @@ public:
     virtual void Image8_Click() {}
     virtual void Image9_Click() {}
     virtual void ImpostaVolume() {}
+    // Opens the system mixer at start-up: comes with the mixer; until then it does nothing.
+    virtual void ApriMixer() {}
 
     // Maximum of the master volume control (the ALSA range under PulseAudio).
     long VolumeMax = 65536;

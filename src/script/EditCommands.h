@@ -16,6 +16,14 @@ public:
     virtual void mnuTaglia_Click() {}
     virtual void mnuAnnulla_Click() {}
     virtual void mnuRipeti_Click() {}
+    // Filling the font boxes, starting the edit history and closing the find dialog: they
+    // come with their features; until then they do nothing.
+    virtual void CaricaFont() {}
+    virtual void InizializzaAnnulla() {}
+    virtual void ChiudiTrova() {}
+
+    // Every change of the script's text marks the script as changed.
+    virtual void RTB_Change();
 
 protected:
     Form1& form_;

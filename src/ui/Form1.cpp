@@ -1,10 +1,12 @@
 #include "ui/Form1.h"
 
 #include "app/Commands.h"
+#include "app/Lifecycle.h"
 #include "app/Paths.h"
 #include "display/Monitors.h"
 #include "display/Projector.h"
 #include "display/ZoomWindow.h"
+#include "i18n/Localization.h"
 #include "media/AudioPlayer.h"
 #include "media/BackgroundAudio.h"
 #include "media/MediaRouting.h"
@@ -19,7 +21,9 @@
 #include "script/Interprete.h"
 #include "ui/WindowVisuals.h"
 
+#include <QCloseEvent>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <initializer_list>
@@ -136,12 +140,11 @@ Form1::Form1(QWidget* parent)
     edit = std::make_unique<EditCommands>(*this);
     shell = std::make_unique<ShellCommands>(*this);
     visuals = std::make_unique<WindowVisuals>(*this);
+    lifecycle = std::make_unique<Lifecycle>(*this);
+    lingua = std::make_unique<Localization>(*this);
     connectHandlers();
     cues->Connect();
-
     SetWindowSize(11340, 8535);
-    visuals->PosizionaManopola();
-    visuals->AdattaBarraStrumenti();
 }
 
 Form1::~Form1() = default;
@@ -400,6 +403,9 @@ void Form1::connectHandlers() {
     Timer5->onTimer = [this] { audio->Timer5_Timer(); };
     Check1->onClick = [this] { projector->Check1_Click(); };
 
+    RTB->onChange = [this] { edit->RTB_Change(); };
+    mnuEsci->onClick = [this] { lifecycle->mnuEsci_Click(); };
+    mnuLingua->onClick = [this] { lingua->mnuLingua_Click(); };
     mnuAnnulla->onClick = [this] { edit->mnuAnnulla_Click(); };
     mnuRipeti->onClick = [this] { edit->mnuRipeti_Click(); };
     mnuTaglia->onClick = [this] { edit->mnuTaglia_Click(); };
@@ -437,6 +443,24 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
             visuals->Label1_MouseMove();
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    bool cancel = false;
+    lifecycle->Form_Unload(cancel);
+    if (cancel)
+        event->ignore();
+    else
+        event->accept();
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+    // Escape anywhere in the window that no control takes asks to exit, as the close box does.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        lifecycle->mnuEsci_Click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {
@@ -483,6 +507,7 @@ void Form1::OpenCommandLineScript(const QString& commandLine) {
     }
     FileCorrente = commandLine;
     AggiornaTitolo(commandLine);
+    Modificato = 0;
 }
 
 void Form1::AggiornaTitolo(const QString& path) {

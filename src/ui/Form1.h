@@ -10,6 +10,8 @@
 #include <memory>
 
 class AudioPlayer;
+class Lifecycle;
+class Localization;
 class BackgroundAudio;
 class clsMonitors;
 class CueLookup;
@@ -139,14 +141,22 @@ public:
     std::unique_ptr<EditCommands> edit;
     std::unique_ptr<ShellCommands> shell;
     std::unique_ptr<WindowVisuals> visuals;
+    std::unique_ptr<Lifecycle> lifecycle;
+    std::unique_ptr<Localization> lingua;
 
     // ---- shared state ----
     int TipoMedia = 0; // 1 audio, 2 video or MIDI: the last medium loaded
     QString FileCorrente;
     QString NomeCopione;
+    int Modificato = 0;    // 1 after any change of the script since new, open or save
+    int NumeroCopione = 1; // number of the untitled script
+    QString BaseCopione;   // base of untitled names: language entry 97 and a blank
+    QString UltimaCartella;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

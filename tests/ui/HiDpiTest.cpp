@@ -1,6 +1,7 @@
 // Runs on a simulated 144 dpi screen (tests/ui/hidpi.json). Qt draws the window 1.5 times
 // larger there; the toolbar picture keeps its own pixels, and the hotspots follow it.
 #include "ui/Form1.h"
+#include "ui/WindowVisuals.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -11,6 +12,7 @@ TEST(WindowToolbarHiDpi, HotspotsScaleWithTheToolbarPicture) {
     const double ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
     ASSERT_DOUBLE_EQ(ratio, 1.5) << "run with the 144 dpi screen";
     Form1 form;
+    form.visuals->AdattaBarraStrumenti();
     // The 25-pixel toolbar picture is 2/3 of its design height in twips (whole pixels).
     const double f = form.Image1->PictureHeight() / 375.0;
     EXPECT_NEAR(f, 2.0 / 3.0, 1e-9);

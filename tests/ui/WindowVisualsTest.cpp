@@ -30,6 +30,9 @@ struct ShownForm {
         Lingua[8] = QStringLiteral("Pausa");
         Lingua[120] = QStringLiteral("Riproduci");
         Lingua[122] = QStringLiteral("Pausa");
+        // The start-up steps of the window's loading that place the knob and fit the toolbar.
+        form.visuals->PosizionaManopola();
+        form.visuals->AdattaBarraStrumenti();
         form.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
         form.cmdPlayA->Tag = Lingua[7];

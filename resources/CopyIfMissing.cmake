@@ -1,0 +1,3 @@
+if(NOT EXISTS "${TARGET}")
+  file(COPY_FILE "${SOURCE}" "${TARGET}")
+endif()

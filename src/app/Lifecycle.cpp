@@ -1,0 +1,149 @@
+#include "app/Lifecycle.h"
+
+#include "app/Commands.h"
+#include "app/Settings.h"
+#include "i18n/Lingua.h"
+#include "i18n/Localization.h"
+#include "media/AudioPlayer.h"
+#include "media/VolumeFades.h"
+#include "platform/Dialogs.h"
+#include "platform/Locale.h"
+#include "platform/Numbers.h"
+#include "platform/RichTextBox.h"
+#include "script/EditCommands.h"
+#include "script/Interprete.h"
+#include "ui/Form1.h"
+#include "ui/WindowVisuals.h"
+
+#include <QRegularExpression>
+#include <cmath>
+
+namespace {
+
+// A settings value that is a plain decimal number (anything else is garbage to be ignored).
+bool isNumber(const QString& text) {
+    static const QRegularExpression number(QStringLiteral("^\\s*-?\\d+(\\.\\d+)?\\s*$"));
+    return number.match(text).hasMatch();
+}
+
+constexpr int kScreenSaverInterval = 30000;
+constexpr int kClipboardInterval = 200;
+
+} // namespace
+
+void Lifecycle::Form_Load(const QString& commandLine) {
+    Form1& f = form_;
+    f.volume->ApriMixer();
+    f.visuals->PosizionaManopola();
+    f.visuals->AdattaBarraStrumenti();
+    f.edit->CaricaFont();
+    f.Modificato = 0;
+
+    Impostazioni settings;
+    settings.Read(SettingsReadPath());
+    NomeLingua = settings.line[0];
+    applyKnobSettings(settings.line[2]);
+    const bool screenSaver = NumericValue(settings.line[3]) != 0;
+    f.mnuScreenSaver->setChecked(screenSaver);
+    f.Timer6->setInterval(screenSaver ? kScreenSaverInterval : 0);
+    f.UltimaCartella = settings.line[6];
+
+    if (NomeLingua.trimmed().isEmpty())
+        NomeLingua = LinguaDellaFinestra(UserCountryCode(), LanguageFolder());
+    CaricaLingua(LanguageFolder() + u'/' + NomeLingua);
+    f.audio->InizializzaPannello();
+    f.lingua->CambiaLingua2();
+    f.NumeroCopione = 1;
+    f.cmdPlayA->Tag = Lingua[7];
+    f.cmdPlayV->Tag = Lingua[7];
+    applyVolumeSetting(settings.line[1]);
+    f.setWindowTitle(ApplicationTitle() + QStringLiteral(" - ") + f.BaseCopione +
+                     QString::number(f.NumeroCopione));
+    f.OpenCommandLineScript(commandLine);
+    f.edit->InizializzaAnnulla();
+    f.Timer7->setInterval(kClipboardInterval);
+    f.shell->ControllaAggiornamenti();
+    f.shell->CreaImmaginiMenu();
+}
+
+void Lifecycle::applyKnobSettings(const QString& top) {
+    // A knob position off its track, or no number at all, must not leave the knob outside:
+    // it is brought onto the track, or stays where start-up put it.
+    if (!isNumber(top)) return;
+    PictureBox& knob = *form_.Image2;
+    const PictureBox& track = *form_.Image3;
+    const double highest = track.Top();
+    const double lowest = track.Top() + track.Height() - knob.Height();
+    knob.setTop(qBound(highest, NumericValue(top), lowest));
+}
+
+void Lifecycle::applyVolumeSetting(const QString& level) {
+    PictureBox& knob = *form_.Image2;
+    const double max = double(form_.volume->VolumeMax);
+    if (isNumber(level)) {
+        knob.Tag = DecimalText(std::trunc(qBound(0.0, NumericValue(level), max)));
+    } else {
+        // No level saved: the level of the knob's position.
+        const PictureBox& track = *form_.Image3;
+        const double value =
+            std::fabs((knob.Top() - track.Top()) * max / (track.Height() - knob.Height()) - max);
+        knob.Tag = DecimalText(std::trunc(value));
+    }
+    form_.volume->ImpostaVolume();
+}
+
+void Lifecycle::SalvaImpostazioni() {
+    Form1& f = form_;
+    Impostazioni settings;
+    settings.line = {NomeLingua,
+                     f.Image2->Tag,
+                     DecimalText(f.Image2->Top()),
+                     f.mnuScreenSaver->isChecked() ? QStringLiteral("1") : QStringLiteral("0"),
+                     QStringLiteral("0"),
+                     QStringLiteral("1"),
+                     f.UltimaCartella,
+                     f.isVisible() ? QStringLiteral("0") : QStringLiteral("1")};
+    settings.Write(SettingsPath()); // a failed write is not reported: exit goes on
+}
+
+void Lifecycle::Form_Unload(bool& cancel) {
+    Form1& f = form_;
+    SalvaImpostazioni();
+    f.edit->ChiudiTrova();
+    if (f.RTB->TextLength() > 0 && f.Modificato == 1 && !UscitaInCorso) {
+        QString name;
+        if (!f.FileCorrente.isEmpty()) {
+            f.AggiornaTitolo(f.FileCorrente);
+            name = f.NomeCopione;
+        } else {
+            name = f.BaseCopione + QString::number(f.NumeroCopione);
+        }
+        const int answer = dialogs().MsgBox(Lingua[75] + u' ' + name + u'?',
+                                            vbmsg::YesNoCancel | vbmsg::Exclamation);
+        if (answer == vbmsg::Cancel) {
+            cancel = true;
+            return;
+        }
+        if (answer == vbmsg::Yes) {
+            if (!f.FileCorrente.isEmpty())
+                f.shell->Label2_Click(2);
+            else if (f.shell->SalvaConNome() == QLatin1String("1"))
+                cancel = true;
+            // A save that did not happen keeps the window: quitting would lose the changes.
+            if (f.Modificato >= 1) {
+                cancel = true;
+                return;
+            }
+            if (cancel) return;
+        }
+    }
+    UscitaInCorso = true;
+    f.audio->RiavvolgiAllUscita();
+}
+
+void Lifecycle::mnuEsci_Click() {
+    UscitaInCorso = false;
+    bool cancel = false;
+    Form_Unload(cancel);
+    if (!cancel) form_.close();
+}

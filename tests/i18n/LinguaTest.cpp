@@ -1,0 +1,156 @@
+#include "i18n/Lingua.h"
+#include "app/Settings.h"
+#include "i18n/Localization.h"
+#include "support/ProgramFolder.h"
+#include "support/ScriptedDialogs.h"
+#include "ui/Form1.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A language file whose line n reads "NNNtext n" for n in [1, lines].
+QByteArray numberedFile(int lines, const char* word) {
+    QByteArray data;
+    for (int n = 1; n <= lines; ++n)
+        data += QByteArray::number(n).rightJustified(3, '0') + word + ' ' + QByteArray::number(n) +
+                "\r\n";
+    return data;
+}
+
+// Entries the program reads; every shipped language file must give each of them a text.
+const int kReadEntries[] = {
+    0,   1,   2,   3,   7,   8,   13,  14,  15,  16,  17,  18,  19,  21,  22,  23,  24,  25,
+    26,  29,  30,  41,  42,  43,  44,  45,  46,  47,  48,  49,  50,  51,  52,  53,  54,  55,
+    56,  57,  59,  60,  61,  62,  63,  64,  65,  66,  67,  68,  71,  72,  74,  75,  81,  82,
+    90,  91,  92,  97,  98,  99,  100, 101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 111,
+    112, 113, 114, 115, 116, 117, 118, 119, 120, 121, 122, 123, 124, 125, 126, 127, 128, 129,
+    131, 132, 133, 135, 141, 142, 143, 146, 147, 148, 149, 150, 151};
+
+} // namespace
+
+TEST(LinguaFile, LineNFillsEntryNMinusOneFromItsFourthCharacter) {
+    TempProgramFolder folder;
+    Lingua.fill(QStringLiteral("old"));
+    folder.write(QStringLiteral("t.lng"), "001Nuovo\r\nx\r\n\r\nabc\r\n005Caff\xC3\xA8\r\n");
+    ASSERT_TRUE(CaricaLingua(folder.path(QStringLiteral("t.lng"))));
+    EXPECT_EQ(Lingua[0], QStringLiteral("Nuovo"));
+    EXPECT_EQ(Lingua[1], QStringLiteral("old")); // one character: left alone
+    EXPECT_EQ(Lingua[2], QStringLiteral("old")); // empty: left alone
+    EXPECT_EQ(Lingua[3], QString());             // three characters: empty text
+    EXPECT_EQ(Lingua[4], QStringLiteral("Caffè"));
+    EXPECT_EQ(Lingua[5], QStringLiteral("old")); // past the file's end
+
+    folder.write(QStringLiteral("legacy.lng"), "001Caff\xE8 \x80\r\n");
+    ASSERT_TRUE(CaricaLingua(folder.path(QStringLiteral("legacy.lng"))));
+    EXPECT_EQ(Lingua[0], QStringLiteral("Caffè €"));
+
+    // A file longer than the table stores up to entry 160 and stops there.
+    folder.write(QStringLiteral("long.lng"), numberedFile(200, "x"));
+    ASSERT_TRUE(CaricaLingua(folder.path(QStringLiteral("long.lng"))));
+    EXPECT_EQ(Lingua[160], QStringLiteral("x 161"));
+}
+
+TEST(LinguaFile, AShorterFileLeavesThePreviousTail) {
+    TempProgramFolder folder;
+    folder.write(QStringLiteral("a.lng"), numberedFile(152, "first"));
+    folder.write(QStringLiteral("b.lng"), numberedFile(100, "second"));
+    ASSERT_TRUE(CaricaLingua(folder.path(QStringLiteral("a.lng"))));
+    ASSERT_TRUE(CaricaLingua(folder.path(QStringLiteral("b.lng"))));
+    EXPECT_EQ(Lingua[99], QStringLiteral("second 100"));
+    EXPECT_EQ(Lingua[100], QStringLiteral("first 101"));
+    EXPECT_EQ(Lingua[151], QStringLiteral("first 152"));
+}
+
+TEST(LinguaFile, FailuresSayWhyAndChangeNothing) {
+    TempProgramFolder folder;
+    Lingua.fill(QStringLiteral("kept"));
+    QString error;
+    EXPECT_FALSE(CaricaLingua(folder.path(QStringLiteral("missing.lng")), &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("missing.lng")));
+    folder.write(QStringLiteral("gap.lng"), "001One\r\n\r\n003Three\r\n");
+    EXPECT_FALSE(CaricaLingua(folder.path(QStringLiteral("gap.lng")), &error, true));
+    EXPECT_TRUE(error.contains(QStringLiteral("2")));
+    EXPECT_EQ(Lingua[0], QStringLiteral("kept"));
+}
+
+TEST(LinguaFile, TheShippedLanguagesAreComplete) {
+    TempProgramFolder folder;
+    for (const char* name : {"Italiano.lng", "English.lng", "Français.lng", "Deutsch.lng"}) {
+        Lingua.fill(QString());
+        QString error;
+        ASSERT_TRUE(CaricaLingua(LanguageFolder() + u'/' + QString::fromUtf8(name), &error, true))
+            << name << ": " << error.toStdString();
+        for (int entry : kReadEntries)
+            EXPECT_FALSE(Lingua[entry].trimmed().isEmpty()) << name << " entry " << entry;
+        EXPECT_NE(Lingua[7], Lingua[8]) << name;
+        EXPECT_FALSE(Lingua[3].endsWith(QStringLiteral("..."))) << name;
+    }
+    // The Italian file keeps the window's designed captions.
+    ASSERT_TRUE(CaricaLingua(LanguageFolder() + QStringLiteral("/Italiano.lng")));
+    EXPECT_EQ(Lingua[146], QStringLiteral("Visualizza su proiettore"));
+    EXPECT_EQ(Lingua[44], QStringLiteral("Sa&lva"));
+    EXPECT_EQ(Lingua[90], QStringLiteral("G"));
+}
+
+TEST(LinguaDetection, FromTheUsersCountry) {
+    TempProgramFolder folder;
+    const QString lang = LanguageFolder();
+    folder.write(QStringLiteral("Lang/Brazilian.lng"), "001x\r\n");
+    EXPECT_EQ(LinguaDellaFinestra(QStringLiteral("BR"), lang), QStringLiteral("Brazilian.lng"));
+    EXPECT_EQ(LinguaDellaFinestra(QStringLiteral("pt"), lang), QStringLiteral("Brazilian.lng"));
+    EXPECT_EQ(LinguaDellaFinestra(QStringLiteral("de"), lang), QStringLiteral("Deutsch.lng"));
+    EXPECT_EQ(LinguaDellaFinestra(QStringLiteral("fr"), lang), QStringLiteral("Français.lng"));
+    EXPECT_EQ(LinguaDellaFinestra(QStringLiteral("jp"), lang), QStringLiteral("English.lng"));
+    EXPECT_EQ(LinguaDellaFinestra(QString(), lang), QStringLiteral("English.lng"));
+    EXPECT_EQ(LinguaDiAvvio(QStringLiteral("pt"), lang), QStringLiteral("English.lng"));
+    EXPECT_EQ(LinguaDiAvvio(QStringLiteral("it"), lang), QStringLiteral("Italiano.lng"));
+    EXPECT_EQ(LinguaDiAvvio(QStringLiteral("fr"), lang), QStringLiteral("Français.lng"));
+
+    // Without "Français.lng": the window falls back to English, start-up tries "French".
+    QFile::remove(lang + QStringLiteral("/Français.lng"));
+    EXPECT_EQ(LinguaDellaFinestra(QStringLiteral("fr"), lang), QStringLiteral("English.lng"));
+    EXPECT_EQ(LinguaDiAvvio(QStringLiteral("fr"), lang), QStringLiteral("English.lng"));
+    folder.write(QStringLiteral("Lang/French.lng"), "001x\r\n");
+    EXPECT_EQ(LinguaDiAvvio(QStringLiteral("fr"), lang), QStringLiteral("French.lng"));
+}
+
+TEST(LinguaWindow, CaptionsAndTooltipsComeFromTheTable) {
+    TempProgramFolder folder;
+    ASSERT_TRUE(CaricaLingua(LanguageFolder() + QStringLiteral("/English.lng")));
+    Form1 form;
+    form.lingua->CambiaLingua2();
+    EXPECT_EQ(form.mnuFile->Caption(), Lingua[2]);
+    EXPECT_EQ(form.mnuAddCommand->Caption(), Lingua[147] + QStringLiteral("..."));
+    EXPECT_FALSE(form.mnuStrumenti->Visible());
+    EXPECT_EQ(form.Label2[3]->toolTip(), u' ' + Lingua[99] + u' ');
+    EXPECT_EQ(form.Label2[15]->toolTip(), u' ' + Lingua[3] + u' ');
+    EXPECT_EQ(form.Image9->toolTip(), u' ' + Lingua[118] + u' ');
+    EXPECT_EQ(form.Label5->Caption(), Lingua[146]);
+    EXPECT_EQ(form.Label3[0]->Caption(), Lingua[90]);
+    EXPECT_EQ(form.Label11->Caption(), Lingua[127]);
+    EXPECT_EQ(form.BaseCopione, Lingua[97] + u' ');
+}
+
+TEST(LinguaWindow, ChoosingALanguageAppliesAndSavesItAtOnce) {
+    TempProgramFolder folder;
+    ASSERT_TRUE(CaricaLingua(LanguageFolder() + QStringLiteral("/English.lng")));
+    NomeLingua = QStringLiteral("English.lng");
+    Form1 form;
+    ScriptedDialogs script;
+    script.ExpectFile(LanguageFolder() + QStringLiteral("/Deutsch.lng"));
+    form.lingua->mnuLingua_Click();
+    EXPECT_EQ(NomeLingua, QStringLiteral("Deutsch.lng"));
+    ASSERT_EQ(script.shown.size(), 1);
+    EXPECT_EQ(script.shown[0].request.initialFolder, LanguageFolder());
+    Impostazioni saved;
+    ASSERT_TRUE(saved.Read(SettingsPath()));
+    EXPECT_EQ(saved.line[0], QStringLiteral("Deutsch.lng"));
+    EXPECT_EQ(form.mnuFile->Caption(), Lingua[2]);
+    EXPECT_EQ(Lingua[7], QStringLiteral("Abspielen"));
+
+    // Cancelling keeps the language.
+    script.ExpectFile(QString());
+    form.lingua->mnuLingua_Click();
+    EXPECT_EQ(NomeLingua, QStringLiteral("Deutsch.lng"));
+}
