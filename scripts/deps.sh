@@ -4,9 +4,10 @@
 set -euo pipefail
 
 common=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
+        libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
         gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
         gstreamer1.0-libav
-        fonts-dejavu-core fonts-liberation)
+        gstreamer1.0-pulseaudio fonts-dejavu-core fonts-liberation)
 run=(qt6-qpa-plugins)
 test=(libgtest-dev pandoc poppler-utils pulseaudio pulseaudio-utils gstreamer1.0-pulseaudio
       ffmpeg sox)

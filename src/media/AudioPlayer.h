@@ -1,5 +1,8 @@
-// The audio player on the command-string audio device, and the notice line it reports to.
+// The audio player on the command-string audio device (alias wav1), and the notice line it
+// reports to.
 #pragma once
+
+#include <QString>
 
 class Form1;
 
@@ -8,19 +11,31 @@ public:
     explicit AudioPlayer(Form1& form) : form_(form) {}
     virtual ~AudioPlayer() = default;
 
-    // Transport and counter: they come with the audio player; until then they do nothing.
-    virtual void cmdPlayA_Click() {}
-    virtual void cmdStopA_Click() {}
-    virtual void lblContatore_Click() {}
-    virtual void Timer1_Timer() {}
-    // Start-up state of the players' panels, and rewinding the audio device at exit: they come
-    // with the audio player; until then they do nothing.
-    virtual void InizializzaPannello() {}
-    virtual void RiavvolgiAllUscita() {}
-
+    // The current position in milliseconds (0 when the device does not answer).
+    double CurPos();
+    virtual void cmdPlayA_Click();
+    virtual void cmdStopA_Click();
+    void cmdForA_Click();
+    void cmdBacA_Click();
+    void lblContatore_MouseMove(int button, int shift, double x, double y);
+    virtual void lblContatore_Click();
+    virtual void Timer1_Timer();
+    // Shows the device's text for an error code in the notice line for six seconds.
+    void Errore(long code);
     // Hides the notice line when its time is up.
     void Timer5_Timer();
 
+    // Start-up state of the players' counters and bars.
+    virtual void InizializzaPannello();
+    // At exit: stop and rewind the device.
+    virtual void RiavvolgiAllUscita();
+
+    // "1:05 / 3:07" from a position and a length in milliseconds.
+    static QString CounterText(double position, double length);
+
 protected:
     Form1& form_;
+
+private:
+    void showPlayPicture(const char* file);
 };

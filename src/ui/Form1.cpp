@@ -401,6 +401,19 @@ void Form1::buildMenus() {
 void Form1::connectHandlers() {
     // Handlers reach the subsystem objects through the form, so a test may swap one.
     Timer5->onTimer = [this] { audio->Timer5_Timer(); };
+    Timer1->onTimer = [this] { audio->Timer1_Timer(); };
+    cmdPlayA->onClick = [this] { audio->cmdPlayA_Click(); };
+    cmdStopA->onClick = [this] { audio->cmdStopA_Click(); };
+    cmdForA->onClick = [this] { audio->cmdForA_Click(); };
+    cmdBacA->onClick = [this] { audio->cmdBacA_Click(); };
+    mnuPlayAudio->onClick = [this] { audio->cmdPlayA_Click(); };
+    mnuStopAudio->onClick = [this] { audio->cmdStopA_Click(); };
+    mnuForAudio->onClick = [this] { audio->cmdForA_Click(); };
+    mnuBacAudio->onClick = [this] { audio->cmdBacA_Click(); };
+    lblContatore->onMouseMove = [this](int b, int s, double x, double y) {
+        audio->lblContatore_MouseMove(b, s, x, y);
+    };
+    lblContatore->onClick = [this] { audio->lblContatore_Click(); };
     Check1->onClick = [this] { projector->Check1_Click(); };
 
     RTB->onChange = [this] { edit->RTB_Change(); };

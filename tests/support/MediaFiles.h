@@ -1,12 +1,12 @@
 // Media made by the tests themselves, and listening to the sound server.
 #pragma once
 
+#include "support/Wav.h"
+
 #include <QByteArray>
 #include <QString>
 #include <functional>
 
-// A mono 16-bit 44.1 kHz WAV file with a sine tone.
-void MakeWav(const QString& path, double seconds, double frequency = 440.0);
 
 // A small MP4 (moving test picture and a tone) made with ffmpeg; false when ffmpeg is missing.
 bool MakeMp4(const QString& path, double seconds);

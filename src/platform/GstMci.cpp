@@ -1,0 +1,238 @@
+// The command-string audio device over GStreamer: one playbin per alias, driven
+// synchronously by polling its bus (never a Qt event loop).
+#include "platform/GstMci.h"
+
+#include "app/Paths.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QUrl>
+#include <gst/gst.h>
+
+namespace {
+
+constexpr GstClockTime kStateWait = 5 * GST_SECOND;
+
+// Splits a command into words; a double-quoted part is one word.
+QStringList words(const QString& command) {
+    QStringList out;
+    static const QRegularExpression token(QStringLiteral("\"([^\"]*)\"|(\\S+)"));
+    auto it = token.globalMatch(command);
+    while (it.hasNext()) {
+        const auto m = it.next();
+        out << (m.capturedStart(1) >= 0 ? m.captured(1) : m.captured(2));
+    }
+    return out;
+}
+
+bool isNumber(const QString& s) {
+    bool ok = false;
+    s.toDouble(&ok);
+    return ok;
+}
+
+} // namespace
+
+struct GstMci::Device {
+    GstElement* playbin = nullptr;
+    bool ended = false; // the stream reached its end and has not been moved since
+    bool playing = false;
+    qint64 length = -1; // milliseconds, -1 until known
+};
+
+GstMci::GstMci() {
+    gst_init(nullptr, nullptr);
+}
+
+GstMci::~GstMci() {
+    closeAll();
+}
+
+void GstMci::closeAll() {
+    for (auto& [alias, device] : devices_) {
+        gst_element_set_state(device->playbin, GST_STATE_NULL);
+        gst_object_unref(device->playbin);
+    }
+    devices_.clear();
+}
+
+// Reads the device's bus: the end of the stream and errors.
+void GstMci::drain(Device& d) {
+    GstBus* bus = gst_element_get_bus(d.playbin);
+    while (GstMessage* msg =
+               gst_bus_pop_filtered(bus, GstMessageType(GST_MESSAGE_EOS | GST_MESSAGE_ERROR))) {
+        if (GST_MESSAGE_TYPE(msg) == GST_MESSAGE_EOS ||
+            GST_MESSAGE_TYPE(msg) == GST_MESSAGE_ERROR) {
+            d.ended = true;
+            d.playing = false;
+        }
+        gst_message_unref(msg);
+    }
+    gst_object_unref(bus);
+}
+
+bool GstMci::settle(Device& d, int state) {
+    const GstStateChangeReturn r = gst_element_set_state(d.playbin, GstState(state));
+    if (r == GST_STATE_CHANGE_FAILURE) return false;
+    GstState now = GST_STATE_NULL;
+    return gst_element_get_state(d.playbin, &now, nullptr, kStateWait) != GST_STATE_CHANGE_FAILURE;
+}
+
+qint64 GstMci::lengthMs(Device& d) {
+    // Some elements stop answering the duration at the end of the stream: the last answer
+    // stands.
+    gint64 duration = -1;
+    if (gst_element_query_duration(d.playbin, GST_FORMAT_TIME, &duration) && duration >= 0)
+        d.length = qint64(duration / GST_MSECOND);
+    return d.length;
+}
+
+qint64 GstMci::positionMs(Device& d) {
+    drain(d);
+    const qint64 length = lengthMs(d);
+    if (d.ended && length >= 0) return length;
+    gint64 position = 0;
+    if (!gst_element_query_position(d.playbin, GST_FORMAT_TIME, &position) || position < 0)
+        return 0;
+    const qint64 ms = qint64(position / GST_MSECOND);
+    return length >= 0 ? qMin(ms, length) : ms;
+}
+
+long GstMci::seek(Device& d, qint64 ms) {
+    const qint64 length = lengthMs(d);
+    if (ms < 0 || (length >= 0 && ms > length)) return mcierr::OutOfRange;
+    // A seek needs a prerolled pipeline; from the end of the stream, pause first.
+    if (d.ended) settle(d, GST_STATE_PAUSED);
+    if (!gst_element_seek_simple(d.playbin, GST_FORMAT_TIME,
+                                 GstSeekFlags(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE),
+                                 ms * GST_MSECOND))
+        return mcierr::DeviceFailed;
+    gst_element_get_state(d.playbin, nullptr, nullptr, kStateWait);
+    d.ended = false;
+    return 0;
+}
+
+long GstMci::open(const QStringList& w) {
+    // open "file" alias NAME [type ...]
+    QString file, alias;
+    for (qsizetype i = 1; i < w.size(); ++i) {
+        if (w[i].compare(QLatin1String("alias"), Qt::CaseInsensitive) == 0 && i + 1 < w.size())
+            alias = w[++i].toLower();
+        else if (w[i].compare(QLatin1String("type"), Qt::CaseInsensitive) == 0 && i + 1 < w.size())
+            ++i;
+        else if (file.isEmpty())
+            file = w[i];
+    }
+    if (file.isEmpty()) return mcierr::MissingParameter;
+    if (alias.isEmpty()) alias = file.toLower();
+    if (devices_.count(alias)) return mcierr::DuplicateAlias;
+    const QFileInfo info(NativePath(file));
+    if (!info.isFile()) return mcierr::FileNotFound;
+
+    auto d = std::make_unique<Device>();
+    d->playbin = gst_element_factory_make("playbin", nullptr);
+    if (!d->playbin) return mcierr::DeviceFailed;
+    // Sound only: a video stream in a file opened here must not open a window.
+    GstElement* noVideo = gst_element_factory_make("fakesink", nullptr);
+    if (noVideo) g_object_set(d->playbin, "video-sink", noVideo, nullptr);
+    // A short buffer on the sound server: a cue must be heard as soon as it is played.
+    if (GstElement* sound = gst_element_factory_make("pulsesink", nullptr)) {
+        g_object_set(sound, "buffer-time", gint64(40000), "latency-time", gint64(10000), nullptr);
+        g_object_set(d->playbin, "audio-sink", sound, nullptr);
+    }
+    const QByteArray uri = QUrl::fromLocalFile(info.absoluteFilePath()).toEncoded();
+    g_object_set(d->playbin, "uri", uri.constData(), nullptr);
+    gst_element_set_state(d->playbin, GST_STATE_PAUSED);
+    // Wait for the file to be loaded (or refused) before answering.
+    GstBus* bus = gst_element_get_bus(d->playbin);
+    GstMessage* msg = gst_bus_timed_pop_filtered(
+        bus, 10 * GST_SECOND, GstMessageType(GST_MESSAGE_ASYNC_DONE | GST_MESSAGE_ERROR));
+    const bool loaded = msg && GST_MESSAGE_TYPE(msg) == GST_MESSAGE_ASYNC_DONE;
+    if (msg) gst_message_unref(msg);
+    gst_object_unref(bus);
+    bool hasAudio = false;
+    if (loaded) {
+        gint audioStreams = 0;
+        g_object_get(d->playbin, "n-audio", &audioStreams, nullptr);
+        hasAudio = audioStreams > 0;
+    }
+    if (!loaded || !hasAudio) {
+        gst_element_set_state(d->playbin, GST_STATE_NULL);
+        gst_object_unref(d->playbin);
+        return mcierr::CannotPlay;
+    }
+    devices_[alias] = std::move(d);
+    return 0;
+}
+
+long GstMci::mciSendString(const QString& command, QString* returnText) {
+    if (returnText) returnText->clear();
+    const QStringList w = words(command);
+    if (w.isEmpty()) return mcierr::UnrecognizedCommand;
+    const QString verb = w[0].toLower();
+    if (verb == QLatin1String("open")) return open(w);
+    if (w.size() < 2) return mcierr::MissingParameter;
+    const QString alias = w[1].toLower();
+    if (verb == QLatin1String("close") && alias == QLatin1String("all")) {
+        closeAll();
+        return 0;
+    }
+    const auto found = devices_.find(alias);
+    if (found == devices_.end()) return mcierr::NotOpen;
+    Device& d = *found->second;
+    drain(d);
+    const QString arg2 = w.size() > 2 ? w[2].toLower() : QString();
+    const QString arg3 = w.size() > 3 ? w[3].toLower() : QString();
+
+    if (verb == QLatin1String("close")) {
+        gst_element_set_state(d.playbin, GST_STATE_NULL);
+        gst_object_unref(d.playbin);
+        devices_.erase(found);
+        return 0;
+    }
+    if (verb == QLatin1String("play")) {
+        if (arg2 == QLatin1String("from")) {
+            if (!isNumber(arg3)) return mcierr::MissingParameter;
+            if (const long code = seek(d, qint64(arg3.toDouble()))) return code;
+        } else if (d.ended) {
+            return 0; // at the end there is nothing left to play
+        }
+        if (!settle(d, GST_STATE_PLAYING)) return mcierr::DeviceFailed;
+        d.playing = true;
+        return 0;
+    }
+    if (verb == QLatin1String("stop") || verb == QLatin1String("pause")) {
+        if (!d.ended && !settle(d, GST_STATE_PAUSED)) return mcierr::DeviceFailed;
+        d.playing = false;
+        return 0;
+    }
+    if (verb == QLatin1String("seek")) {
+        if (arg2 != QLatin1String("to") || arg3.isEmpty()) return mcierr::MissingParameter;
+        // Seeking stops playback, as on the original device.
+        d.ended = false;
+        if (!settle(d, GST_STATE_PAUSED)) return mcierr::DeviceFailed;
+        d.playing = false;
+        if (arg3 == QLatin1String("start")) return seek(d, 0);
+        if (arg3 == QLatin1String("end")) return seek(d, qMax<qint64>(0, lengthMs(d)));
+        if (!isNumber(arg3)) return mcierr::MissingParameter;
+        return seek(d, qint64(arg3.toDouble()));
+    }
+    if (verb == QLatin1String("status")) {
+        QString answer;
+        if (arg2 == QLatin1String("length")) {
+            const qint64 length = lengthMs(d);
+            if (length < 0) return mcierr::DeviceFailed;
+            answer = QString::number(length);
+        } else if (arg2 == QLatin1String("position")) {
+            answer = QString::number(positionMs(d));
+        } else if (arg2 == QLatin1String("mode")) {
+            answer = d.playing && !d.ended ? QStringLiteral("playing") : QStringLiteral("stopped");
+            if (!d.playing && !d.ended && positionMs(d) > 0) answer = QStringLiteral("paused");
+        } else {
+            return mcierr::UnrecognizedCommand;
+        }
+        if (returnText) *returnText = answer;
+        return 0;
+    }
+    return mcierr::UnrecognizedCommand;
+}

@@ -1,0 +1,44 @@
+#include "platform/Mci.h"
+
+#include "platform/GstMci.h"
+
+MciDevice::~MciDevice() = default;
+
+QString MciDevice::mciGetErrorString(long code) const {
+    switch (code) {
+    case 0:
+        return QStringLiteral("The command was carried out.");
+    case mcierr::UnrecognizedCommand:
+        return QStringLiteral("The audio device does not know this command.");
+    case mcierr::NotOpen:
+        return QStringLiteral("No audio file is open under that name.");
+    case mcierr::MissingParameter:
+        return QStringLiteral("The audio command is missing a value.");
+    case mcierr::FileNotFound:
+        return QStringLiteral("The audio file cannot be found.");
+    case mcierr::OutOfRange:
+        return QStringLiteral("That position is outside the audio file.");
+    case mcierr::DuplicateAlias:
+        return QStringLiteral("An audio file is already open under that name.");
+    case mcierr::CannotPlay:
+        return QStringLiteral("This file cannot be played: it holds no sound that can be decoded.");
+    case mcierr::DeviceFailed:
+        return QStringLiteral("The audio device did not respond.");
+    default:
+        return QStringLiteral("Audio device error %1.").arg(code);
+    }
+}
+
+namespace {
+MciDevice* installed = nullptr;
+}
+
+MciDevice& mci() {
+    if (installed) return *installed;
+    static GstMci device;
+    return device;
+}
+
+void SetMci(MciDevice* device) {
+    installed = device;
+}

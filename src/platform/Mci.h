@@ -1,0 +1,35 @@
+// The command-string audio device: "open", "play", "stop", "seek", "status" ... sent as
+// text, answered by a code (0 when the command took effect) and, for "status", a text.
+//
+// Commands are synchronous: when mciSendString returns, the command has taken effect ("open"
+// has loaded the file or failed; a position asked right after "play ... from N" is N or
+// later; at the end of a file the position equals the length). No Qt event loop runs inside a
+// command. Positions and lengths are milliseconds.
+#pragma once
+
+#include <QString>
+
+namespace mcierr {
+constexpr long UnrecognizedCommand = 261;
+constexpr long NotOpen = 263;
+constexpr long MissingParameter = 274;
+constexpr long FileNotFound = 275;
+constexpr long OutOfRange = 282;
+constexpr long DuplicateAlias = 289;
+constexpr long CannotPlay = 296;
+constexpr long DeviceFailed = 297;
+} // namespace mcierr
+
+class MciDevice {
+public:
+    virtual ~MciDevice();
+    // Runs one command; returnText (may be null) receives a status answer.
+    virtual long mciSendString(const QString& command, QString* returnText = nullptr) = 0;
+    // A short text, in our own words, for an error code.
+    QString mciGetErrorString(long code) const;
+};
+
+// The audio device the program uses: GStreamer, unless a test installed another.
+MciDevice& mci();
+// Installs another device (tests); nullptr restores the real one. The caller keeps ownership.
+void SetMci(MciDevice* device);

@@ -1,0 +1,175 @@
+#include "media/AudioPlayer.h"
+#include "i18n/Lingua.h"
+#include "media/MediaRouting.h"
+#include "platform/RichTextBox.h"
+#include "support/FakeMci.h"
+#include "ui/Form1.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct AudioForm {
+    AudioForm() {
+        Lingua[7] = QStringLiteral("Play");
+        Lingua[8] = QStringLiteral("Pausa");
+        form.cmdPlayA->Tag = Lingua[7];
+    }
+    AudioPlayer& audio() { return *form.audio; }
+    FakeMci device;
+    Form1 form;
+};
+
+} // namespace
+
+TEST(AudioCommands, PlayAndPauseSendTheirCommandsInOrder) {
+    AudioForm t;
+    t.audio().cmdPlayA_Click(); // from position 0
+    EXPECT_EQ(t.device.commands,
+              QStringList({QStringLiteral("status wav1 position"), QStringLiteral("play wav1"),
+                           QStringLiteral("stop wav1"), QStringLiteral("play wav1")}));
+    EXPECT_EQ(t.form.cmdPlayA->Tag, Lingua[8]);
+    EXPECT_EQ(t.form.mnuPlayAudio->Caption(), Lingua[8]);
+    EXPECT_EQ(t.form.Timer1->Interval(), 10);
+
+    t.device.commands.clear();
+    t.audio().cmdPlayA_Click(); // pause at 0
+    EXPECT_EQ(t.device.commands,
+              QStringList({QStringLiteral("status wav1 position"),
+                           QStringLiteral("play wav1 from 0"), QStringLiteral("stop wav1")}));
+    EXPECT_EQ(t.form.cmdPlayA->Tag, Lingua[7]);
+    EXPECT_EQ(t.form.Timer1->Interval(), 0);
+
+    t.device.commands.clear();
+    t.device.position = 42000.4;
+    t.audio().cmdPlayA_Click(); // play from elsewhere: just play
+    EXPECT_EQ(t.device.commands,
+              QStringList({QStringLiteral("status wav1 position"), QStringLiteral("play wav1")}));
+}
+
+TEST(AudioCommands, ForwardBackAndStop) {
+    AudioForm t;
+    t.device.position = 3000;
+    t.audio().cmdBacA_Click();
+    EXPECT_EQ(t.device.commands[1], QStringLiteral("play wav1 from 0")); // not below the start
+    t.device.commands.clear();
+    t.device.position = 12000;
+    t.audio().cmdBacA_Click();
+    EXPECT_EQ(t.device.commands[1], QStringLiteral("play wav1 from 7000"));
+    t.device.commands.clear();
+    t.audio().cmdForA_Click();
+    EXPECT_EQ(t.device.commands[1], QStringLiteral("play wav1 from 17000"));
+    EXPECT_EQ(t.form.lblContatore->Caption(), QStringLiteral("0:12 / 3:07"));
+
+    t.form.cmdPlayA->Tag = Lingua[8];
+    t.device.commands.clear();
+    t.audio().cmdStopA_Click();
+    EXPECT_EQ(t.device.commands.first(), QStringLiteral("seek wav1 to start"));
+    EXPECT_EQ(t.form.cmdPlayA->Tag, Lingua[7]);
+}
+
+TEST(AudioCounter, MinutesAndSecondsNeverRoundUp) {
+    EXPECT_EQ(AudioPlayer::CounterText(65000, 187000), QStringLiteral("1:05 / 3:07"));
+    EXPECT_EQ(AudioPlayer::CounterText(59700, 60000), QStringLiteral("0:59 / 1:00"));
+    EXPECT_EQ(AudioPlayer::CounterText(0, 6000000), QStringLiteral("0:00 / 100:00"));
+    EXPECT_EQ(AudioPlayer::CounterText(119999, 0), QStringLiteral("1:59 / 0:00"));
+}
+
+TEST(AudioCounter, TheEndOfTheFileGoesBackToTheStartPaused) {
+    AudioForm t;
+    t.form.cmdPlayA->Tag = Lingua[8];
+    t.device.position = t.device.length;
+    t.audio().Timer1_Timer();
+    EXPECT_TRUE(t.device.commands.contains(QStringLiteral("seek wav1 to start")));
+    EXPECT_EQ(t.form.cmdPlayA->Tag, Lingua[7]);
+    EXPECT_EQ(t.form.Timer1->Interval(), 0);
+
+    // Nothing loaded: the counter is left alone.
+    t.device.loaded = false;
+    t.form.lblContatore->setCaption(QStringLiteral("keep"));
+    t.audio().Timer1_Timer();
+    EXPECT_EQ(t.form.lblContatore->Caption(), QStringLiteral("keep"));
+}
+
+TEST(AudioSeek, TheStripSeeksAndKeepsThePlayState) {
+    AudioForm t;
+    t.form.lblContatore->setWidth(1500);
+    t.audio().lblContatore_MouseMove(0, 0, 750, 0);
+    EXPECT_EQ(t.form.lblContatore->Tag, QStringLiteral(" 93500"));
+    t.device.commands.clear();
+    t.audio().lblContatore_Click(); // paused: pauses again at the new place
+    EXPECT_EQ(t.device.commands.mid(0, 2), QStringList({QStringLiteral("seek wav1 to start"),
+                                                        QStringLiteral("play wav1 from  93500")}));
+    EXPECT_TRUE(t.device.commands.contains(QStringLiteral("stop wav1")));
+    EXPECT_EQ(t.form.cmdPlayA->Tag, Lingua[7]);
+
+    t.form.cmdPlayA->Tag = Lingua[8];
+    t.device.commands.clear();
+    t.audio().lblContatore_Click(); // playing: plays on
+    EXPECT_FALSE(t.device.commands.contains(QStringLiteral("stop wav1")));
+    EXPECT_EQ(t.form.cmdPlayA->Tag, Lingua[8]);
+}
+
+TEST(AudioErrors, AFailedOpenShowsTheDevicesTextForSixSeconds) {
+    AudioForm t;
+    QTemporaryDir dir;
+    const QString file = dir.path() + QStringLiteral("/Music/Intro.MP3");
+    QDir().mkpath(dir.path() + QStringLiteral("/Music"));
+    QFile(file).open(QIODevice::WriteOnly);
+    t.device.openCode = mcierr::CannotPlay;
+    t.form.routing->vai(file);
+    // The file opened keeps its capitals.
+    EXPECT_TRUE(t.device.commands.contains(QStringLiteral("open \"") + file +
+                                           QStringLiteral("\" ALIAS wav1")));
+    EXPECT_TRUE(t.form.Label11->Visible());
+    EXPECT_EQ(t.form.Label11->Caption(), t.device.mciGetErrorString(mcierr::CannotPlay));
+    EXPECT_EQ(t.form.Timer5->Interval(), 6000);
+    EXPECT_TRUE(t.form.lblWMP1->Visible()); // the panel is shown all the same
+    EXPECT_EQ(t.form.RTB->Tag, QStringLiteral("A"));
+    EXPECT_EQ(t.form.TipoMedia, 1);
+    t.audio().Errore(mcierr::FileNotFound); // a second error replaces the first
+    EXPECT_EQ(t.form.Label11->Caption(), t.device.mciGetErrorString(mcierr::FileNotFound));
+}
+
+TEST(Routing, TheEndingOfTheNameChoosesThePlayer) {
+    using K = MediaRouting::Kind;
+    EXPECT_EQ(MediaRouting::Classify(QStringLiteral("a/FILM.MPG")), K::Video);
+    EXPECT_EQ(MediaRouting::Classify(QStringLiteral("clip.mpeg")), K::Video);
+    EXPECT_EQ(MediaRouting::Classify(QStringLiteral("clip.mov")), K::Video);
+    EXPECT_EQ(MediaRouting::Classify(QStringLiteral("SONG.MP3")), K::Audio);
+    EXPECT_EQ(MediaRouting::Classify(QStringLiteral("cam.mts")), K::Audio);
+    EXPECT_EQ(MediaRouting::Classify(QStringLiteral("track.mka")), K::Audio);
+    EXPECT_EQ(MediaRouting::Classify(QStringLiteral("tune.KAR")), K::Midi);
+    EXPECT_EQ(MediaRouting::Classify(QStringLiteral("photo.JPG")), K::Image);
+    EXPECT_EQ(MediaRouting::Classify(QStringLiteral("photo.png")), K::Audio);
+}
+
+TEST(Routing, VideoAndPicturePanels) {
+    AudioForm t;
+    QTemporaryDir dir;
+    const QString film = dir.path() + QStringLiteral("/Shows/Act One.mp4");
+    t.form.routing->vai(film);
+    EXPECT_TRUE(t.form.Picture3->Visible());
+    EXPECT_EQ(t.form.Label8->Caption(), QStringLiteral("Video - Act One"));
+    EXPECT_EQ(t.form.TipoMedia, 2);
+    EXPECT_EQ(t.form.RTB->Tag, QStringLiteral("V"));
+    EXPECT_TRUE(t.form.Check1->Visible());
+    t.form.routing->TitoloVideo(QStringLiteral("C:\\midi\\Song.KAR"));
+    EXPECT_EQ(t.form.Label8->Caption(), QStringLiteral("MIDI - Song"));
+    t.form.routing->TitoloVideo(QStringLiteral("bare.mp4")); // no folder: unchanged
+    EXPECT_EQ(t.form.Label8->Caption(), QStringLiteral("MIDI - Song"));
+
+    // One monitor: a landscape picture fills the panel's width in its place.
+    QPixmap wide(200, 100);
+    wide.fill(Qt::red);
+    const QString picture = dir.path() + QStringLiteral("/wide.jpg");
+    ASSERT_TRUE(wide.save(picture));
+    t.form.routing->vai(picture);
+    EXPECT_TRUE(t.form.imgZoom->Visible());
+    EXPECT_NEAR(t.form.imgZoom->Width(), t.form.Picture3->Width(), 15);
+    EXPECT_NEAR(t.form.imgZoom->Height(), t.form.Picture3->Width() / 2, 15);
+    EXPECT_EQ(t.form.RTB->Tag, QStringLiteral("I"));
+}

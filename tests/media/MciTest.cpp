@@ -1,0 +1,120 @@
+#include "i18n/Lingua.h"
+#include "media/AudioPlayer.h"
+#include "platform/GstMci.h"
+#include "platform/RichTextBox.h"
+#include "script/CueLookup.h"
+#include "support/MediaFiles.h"
+#include "ui/Form1.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+long send(MciDevice& device, const QString& command, QString* answer = nullptr) {
+    return device.mciSendString(command, answer);
+}
+
+double status(MciDevice& device, const char* what) {
+    QString answer;
+    if (send(device, QStringLiteral("status wav1 ") + QLatin1String(what), &answer) != 0) return -1;
+    return answer.toDouble();
+}
+
+} // namespace
+
+TEST(GstMci, OpenReportsEachProblemWithItsOwnCode) {
+    QTemporaryDir dir;
+    GstMci device;
+    const QString text = dir.path() + QStringLiteral("/notes.txt");
+    QFile f(text);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("not sound");
+    f.close();
+    const QString wav = dir.path() + QStringLiteral("/Tone.WAV");
+    MakeWav(wav, 1.0);
+    EXPECT_EQ(send(device, QStringLiteral("open \"") + dir.path() +
+                               QStringLiteral("/missing.wav\" ALIAS wav1")),
+              mcierr::FileNotFound);
+    EXPECT_EQ(send(device, QStringLiteral("open \"") + text + QStringLiteral("\" ALIAS wav1")),
+              mcierr::CannotPlay);
+    EXPECT_EQ(send(device, QStringLiteral("OPEN   \"") + wav + QStringLiteral("\"  alias WAV1")),
+              0);
+    EXPECT_EQ(send(device, QStringLiteral("open \"") + wav + QStringLiteral("\" ALIAS wav1")),
+              mcierr::DuplicateAlias);
+    EXPECT_EQ(send(device, QStringLiteral("status other length")), mcierr::NotOpen);
+    EXPECT_EQ(send(device, QStringLiteral("dance wav1")), mcierr::UnrecognizedCommand);
+    for (long code : {mcierr::FileNotFound, mcierr::CannotPlay, mcierr::DuplicateAlias})
+        EXPECT_FALSE(device.mciGetErrorString(code).isEmpty());
+    EXPECT_EQ(send(device, QStringLiteral("close all")), 0);
+    EXPECT_EQ(send(device, QStringLiteral("status wav1 length")), mcierr::NotOpen);
+}
+
+TEST(GstMci, PlaysSeeksAndEndsWithThePositionAtTheLength) {
+    if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
+    QTemporaryDir dir;
+    const QString wav = dir.path() + QStringLiteral("/tone.wav");
+    MakeWav(wav, 1.5);
+    GstMci device;
+    ASSERT_EQ(send(device, QStringLiteral("open \"") + wav + QStringLiteral("\" ALIAS wav1")), 0);
+    EXPECT_NEAR(status(device, "length"), 1500, 5);
+    EXPECT_EQ(status(device, "position"), 0);
+
+    // A position asked right after "play from" is that position or later.
+    ASSERT_EQ(send(device, QStringLiteral("play wav1 from 1000")), 0);
+    EXPECT_GE(status(device, "position"), 1000);
+    EXPECT_EQ(send(device, QStringLiteral("stop wav1")), 0);
+    const double stoppedAt = status(device, "position");
+    WaitFor([] { return false; }, 200);
+    EXPECT_NEAR(status(device, "position"), stoppedAt, 5);
+
+    EXPECT_EQ(send(device, QStringLiteral("play wav1")), 0);
+    ASSERT_TRUE(
+        WaitFor([&] { return status(device, "position") == status(device, "length"); }, 3000));
+    EXPECT_EQ(send(device, QStringLiteral("seek wav1 to start")), 0);
+    EXPECT_EQ(status(device, "position"), 0);
+    EXPECT_EQ(send(device, QStringLiteral("play wav1 from 99999")), mcierr::OutOfRange);
+}
+
+TEST(AudioPlayerOnTheSoundServer, ACueDoubleClickedIsHeardAndPausesInPlace) {
+    if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
+    QTemporaryDir dir;
+    MakeWav(dir.path() + QStringLiteral("/tone.wav"), 3.0);
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    Lingua[7] = QStringLiteral("Play");
+    Lingua[8] = QStringLiteral("Pausa");
+    {
+        Form1 form;
+        form.cmdPlayA->Tag = Lingua[7];
+        form.RTB->setText(QStringLiteral("Music: [[tone.wav]]"));
+        form.RTB->setSelStart(10);
+        form.cues->RTB_DblClick();
+        EXPECT_EQ(form.cmdPlayA->Tag, Lingua[8]);
+        ASSERT_TRUE(WaitFor([&] { return form.audio->CurPos() > 300; }));
+        EXPECT_GT(RecordedLevel(400), 0.05) << "the tone is heard";
+
+        form.audio->cmdPlayA_Click(); // pause
+        const double pausedAt = form.audio->CurPos();
+        EXPECT_GT(pausedAt, 0);
+        WaitFor([] { return false; }, 200); // what was already sent to the server drains
+        EXPECT_LT(RecordedLevel(300), 0.01) << "silence while paused";
+        EXPECT_NEAR(form.audio->CurPos(), pausedAt, 5);
+
+        // A seek while paused stays paused at the new place.
+        form.lblContatore->Tag = QStringLiteral(" 2000");
+        form.audio->lblContatore_Click();
+        EXPECT_EQ(form.cmdPlayA->Tag, Lingua[7]);
+        EXPECT_NEAR(form.audio->CurPos(), 2000, 30);
+
+        // Played to its end, the file goes back to its start, paused.
+        form.audio->cmdPlayA_Click();
+        ASSERT_TRUE(WaitFor([&] { return form.cmdPlayA->Tag == Lingua[7]; }, 3000));
+        // (Pausing plays from the start and stops at once: a few milliseconds may pass.)
+        EXPECT_LT(form.audio->CurPos(), 60);
+        EXPECT_EQ(form.Timer1->Interval(), 0);
+    }
+    QDir::setCurrent(before);
+}
