@@ -8,8 +8,8 @@ common=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-multimedia
         gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
         gstreamer1.0-libav
         gstreamer1.0-pulseaudio fonts-dejavu-core fonts-liberation)
-run=(qt6-qpa-plugins)
-test=(libgtest-dev pandoc poppler-utils pulseaudio pulseaudio-utils gstreamer1.0-pulseaudio
+run=(qt6-qpa-plugins timgm6mb-soundfont)
+test=(libgtest-dev timgm6mb-soundfont pandoc poppler-utils pulseaudio pulseaudio-utils gstreamer1.0-pulseaudio
       ffmpeg sox)
 bench=(libbenchmark-dev)
 fuzz=(clang libclang-rt-14-dev)

@@ -1,4 +1,5 @@
-// The projector switch and window.
+// The projector switch (Check1 and its caption Label5) and what goes to the projector
+// monitor: video in the projector window, pictures in the picture window.
 #pragma once
 
 #include <QString>
@@ -10,15 +11,19 @@ public:
     explicit Projector(Form1& form) : form_(form) {}
     virtual ~Projector() = default;
 
-    // Opens or closes the projector window as Check1 says: it comes with the projector
-    // window; until then it does nothing.
-    virtual void Check1_Click() {}
-    // Loading a video on the projector's player, closing the projector's player and hiding
-    // its window, and showing a picture full screen on the second monitor: they come with the
-    // projector and picture windows; until then they do nothing.
-    virtual void CaricaSulProiettore(const QString& url) { (void)url; }
-    virtual void ChiudiProiettore() {}
-    virtual void MostraImmagine() {}
+    // Switches the projector output to the state of Check1.
+    virtual void Check1_Click();
+    // Re-applies the switch's state without toggling it.
+    void Label5_Click();
+
+    // True when video goes to the projector: Check1 ticked and more than one monitor.
+    bool ProjectorMode() const;
+    // Loads a video on the projector's player unless it holds it already.
+    virtual void CaricaSulProiettore(const QString& url);
+    // Closes the projector's player and hides its window, when it is shown.
+    virtual void ChiudiProiettore();
+    // Shows the picture window full screen on the projector monitor, picture visible.
+    virtual void MostraImmagine();
 
 protected:
     Form1& form_;

@@ -1,4 +1,5 @@
-// The picture window that shows a still picture on the second monitor.
+// The picture window: borderless and black, full screen on the projector monitor, showing
+// one picture at the largest size that fits with its proportions kept, centred.
 #pragma once
 
 #include <QWidget>
@@ -10,4 +11,10 @@ class frmZoom : public QWidget {
 public:
     explicit frmZoom(QWidget* parent = nullptr);
     PictureBox* Image1;
+    // Fits the picture to the window (also after every new picture).
+    void Adatta();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };

@@ -83,6 +83,7 @@ void MediaRouting::loadImage(const QString& path) {
     f.projector->ChiudiProiettore();
     frmZoom& zoom = f.ZoomWindow();
     zoom.Image1->LoadPicture(NativePath(path)); // an unreadable picture keeps the previous one
+    zoom.Adatta();                              // a new picture is fitted at once
     if (f.Monitors->Count() > 1) {
         f.projector->MostraImmagine();
         return;

@@ -1,18 +1,29 @@
-// The video player of the main window and the projector.
+// The video player: WMP1 on the projector in projector mode, WMP2 on the main window
+// otherwise, decided at every call.
 #pragma once
 
 class Form1;
+class MediaPlayerControl;
 
 class VideoPlayer {
 public:
     explicit VideoPlayer(Form1& form) : form_(form) {}
     virtual ~VideoPlayer() = default;
 
-    // Transport and seek strip: they come with the video player; until then they do nothing.
-    virtual void cmdPlayV_Click() {}
-    virtual void cmdStopV_Click() {}
-    virtual void lblContatoreV_Click() {}
+    virtual void cmdPlayV_Click();
+    virtual void cmdStopV_Click();
+    void cmdForV_Click();
+    void cmdBacV_Click();
+    void lblContatoreV_MouseMove(int button, int shift, double x, double y);
+    virtual void lblContatoreV_Click();
+    // One refresh of the video counter and bar from WMP2.
+    void Timer4_Timer();
 
 protected:
     Form1& form_;
+
+private:
+    MediaPlayerControl& player();
+    void tick();
+    void showPlayPicture(const char* file);
 };

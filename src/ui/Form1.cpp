@@ -5,6 +5,7 @@
 #include "app/Paths.h"
 #include "display/Monitors.h"
 #include "display/Projector.h"
+#include "display/ProjectorWindow.h"
 #include "display/ZoomWindow.h"
 #include "i18n/Localization.h"
 #include "media/AudioPlayer.h"
@@ -414,6 +415,20 @@ void Form1::connectHandlers() {
         audio->lblContatore_MouseMove(b, s, x, y);
     };
     lblContatore->onClick = [this] { audio->lblContatore_Click(); };
+    Timer4->onTimer = [this] { video->Timer4_Timer(); };
+    cmdPlayV->onClick = [this] { video->cmdPlayV_Click(); };
+    cmdStopV->onClick = [this] { video->cmdStopV_Click(); };
+    cmdForV->onClick = [this] { video->cmdForV_Click(); };
+    cmdBacV->onClick = [this] { video->cmdBacV_Click(); };
+    mnuPlayVideo->onClick = [this] { video->cmdPlayV_Click(); };
+    mnuStopVideo->onClick = [this] { video->cmdStopV_Click(); };
+    mnuForVideo->onClick = [this] { video->cmdForV_Click(); };
+    mnuBacVideo->onClick = [this] { video->cmdBacV_Click(); };
+    lblContatoreV->onMouseMove = [this](int b, int s, double x, double y) {
+        video->lblContatoreV_MouseMove(b, s, x, y);
+    };
+    lblContatoreV->onClick = [this] { video->lblContatoreV_Click(); };
+    Label5->onClick = [this] { projector->Label5_Click(); };
     Check1->onClick = [this] { projector->Check1_Click(); };
 
     RTB->onChange = [this] { edit->RTB_Change(); };
@@ -503,6 +518,11 @@ double Form1::WindowHeight() const {
 void Form1::SetWindowSize(double width, double height) {
     resize(TwipsToPixelsX(width - kFrameWidth),
            TwipsToPixelsY(height - kFrameHeight) + menuHeight());
+}
+
+Form2& Form1::ProjectorWindow() {
+    if (!projector_) projector_ = new Form2(*this);
+    return *projector_;
 }
 
 frmZoom& Form1::ZoomWindow() {

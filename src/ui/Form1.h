@@ -17,6 +17,7 @@ class clsMonitors;
 class CueLookup;
 class EditCommands;
 class frmZoom;
+class Form2;
 class Interprete;
 class MediaPlayerControl;
 class MediaRouting;
@@ -44,6 +45,9 @@ public:
 
     // The picture window, created on first use.
     frmZoom& ZoomWindow();
+    // The projector window, created on first use.
+    Form2& ProjectorWindow();
+    bool HasProjectorWindow() const { return projector_ != nullptr; }
 
     // The window's size in twips, as the layout counts it: the client area plus the frame,
     // title and menu bar of the window the layout was designed for.
@@ -169,4 +173,5 @@ private:
     int menuHeight() const;
     QWidget* client_ = nullptr;
     frmZoom* zoom_ = nullptr;
+    Form2* projector_ = nullptr;
 };

@@ -7,9 +7,11 @@
 #include <QString>
 #include <functional>
 
-
 // A small MP4 (moving test picture and a tone) made with ffmpeg; false when ffmpeg is missing.
 bool MakeMp4(const QString& path, double seconds);
+
+// A short MIDI file (a few notes, about a second).
+void MakeMidi(const QString& path);
 
 // Runs the event loop until done() or the timeout; returns done().
 bool WaitFor(const std::function<bool()>& done, int timeoutMs = 5000);

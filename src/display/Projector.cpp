@@ -1,0 +1,68 @@
+#include "display/Projector.h"
+
+#include "display/Monitors.h"
+#include "display/ProjectorWindow.h"
+#include "display/ZoomWindow.h"
+#include "i18n/Lingua.h"
+#include "platform/MediaPlayerControl.h"
+#include "ui/Form1.h"
+
+namespace {
+constexpr int kNoticeMs = 6000;
+constexpr int kCounterMs = 1000;
+} // namespace
+
+bool Projector::ProjectorMode() const {
+    return form_.Check1->Value() == 1 && form_.Monitors->Count() > 1;
+}
+
+void Projector::Check1_Click() {
+    Form2& projector = form_.ProjectorWindow();
+    form_.WMP2->close();
+    projector.WMP1->close();
+    form_.Shape7->setWidth(1);
+    if (ProjectorMode()) {
+        TwipsGeometry(form_.WMP2).setVisible(false);
+        PlaceOnProjectorMonitor(&projector);
+        projector.activateWindow();
+        projector.setFocus();
+        return;
+    }
+    if (form_.Check1->Value() == 1) {
+        // One monitor: no projector; the box is cleared (which runs the off path) and says why.
+        form_.Check1->setValue(0);
+        form_.Label11->setCaption(Lingua[124]);
+        form_.Label11->setVisible(true);
+        form_.Timer5->setInterval(kNoticeMs);
+    }
+    form_.Timer4->setInterval(kCounterMs);
+    projector.Timer1.setInterval(0);
+    projector.hide();
+    TwipsGeometry player(form_.WMP2);
+    player.setTop(form_.Picture3->Top() + 1695 + 90);
+    player.setLeft(form_.Picture3->Left());
+    player.setWidth(form_.Picture3->Width());
+    player.setVisible(true);
+}
+
+void Projector::Label5_Click() {
+    Check1_Click();
+}
+
+void Projector::CaricaSulProiettore(const QString& url) {
+    MediaPlayerControl& player = *form_.ProjectorWindow().WMP1;
+    if (player.URL() != url) player.setURL(url);
+}
+
+void Projector::ChiudiProiettore() {
+    if (!form_.HasProjectorWindow() || !form_.ProjectorWindow().isVisible()) return;
+    form_.ProjectorWindow().WMP1->close();
+    form_.ProjectorWindow().hide();
+}
+
+void Projector::MostraImmagine() {
+    frmZoom& zoom = form_.ZoomWindow();
+    PlaceOnProjectorMonitor(&zoom);
+    zoom.Image1->setVisible(true);
+    zoom.Adatta();
+}

@@ -1,0 +1,98 @@
+#include "display/ProjectorWindow.h"
+
+#include "platform/MediaPlayerControl.h"
+#include "ui/Form1.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QWindow>
+#include <cmath>
+
+void PlaceOnProjectorMonitor(QWidget* window) {
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    QScreen* target = nullptr;
+    if (primary) {
+        const QPoint beside(primary->geometry().right() + 1, primary->geometry().top());
+        target = QGuiApplication::screenAt(beside);
+        if (!target)
+            for (QScreen* s : QGuiApplication::screens())
+                if (s != primary) {
+                    target = s;
+                    break;
+                }
+    }
+    if (!target) target = QGuiApplication::primaryScreen();
+    window->setGeometry(target->geometry());
+    window->winId(); // the native window exists, so it can be put on its screen
+    if (window->windowHandle()) window->windowHandle()->setScreen(target);
+    window->setGeometry(target->geometry());
+    window->showFullScreen();
+}
+
+Form2::Form2(Form1& form)
+    : QWidget(&form, Qt::Window | Qt::FramelessWindowHint), Timer1(0), form_(form) {
+    setObjectName(QStringLiteral("Form2"));
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    setAutoFillBackground(true);
+    MediaPlayerControl::Design design;
+    design.autoStart = true;
+    design.uiMode = QStringLiteral("none");
+    design.stretchToFit = true;
+    design.fullScreen = true;
+    design.volume = 50;
+    WMP1 = new MediaPlayerControl(design, this);
+    WMP1->setObjectName(QStringLiteral("WMP1"));
+    WMP1->onKeyDown = [this](int& key, int&) {
+        if (key == 27) Escape();
+    };
+    Timer1.onTimer = [this] { Timer1_Timer(); };
+    // Loading: the counter spans the progress track.
+    form_.Shape7->setWidth(1);
+    form_.lblContatoreV->setLeft(form_.Shape8->Left());
+    form_.lblContatoreV->setWidth(form_.Shape8->Width());
+}
+
+void Form2::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    WMP1->setGeometry(rect());
+}
+
+void Form2::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        Escape();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void Form2::Escape() {
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+    hide(); // playback goes on; the player or the switch brings the window back
+}
+
+void Form2::Timer1_Timer() {
+    const QString position = WMP1->controls.currentPositionString();
+    if (position.isEmpty()) {
+        form_.Shape7->setVisible(false);
+        return;
+    }
+    form_.lblContatoreV->setCaption(position + QStringLiteral(" / ") +
+                                    WMP1->currentMedia.durationString());
+    const double duration = WMP1->currentMedia.duration();
+    double width =
+        duration > 0
+            ? std::floor(form_.Shape8->Width() / duration * WMP1->controls.currentPosition()) - 20
+            : 0;
+    form_.Shape7->setWidth(width < 1 ? 1 : width);
+    if (!form_.Shape7->Visible()) {
+        form_.Shape7->setVisible(true);
+        form_.lblContatoreV->setLeft(form_.Shape8->Left());
+        form_.lblContatoreV->setWidth(form_.Shape8->Width());
+        while (QApplication::overrideCursor())
+            QApplication::restoreOverrideCursor();
+    }
+}

@@ -1,0 +1,33 @@
+// The projector window: borderless and black, full screen on the monitor right of the
+// primary one, with the projector's player filling it and a timer that mirrors its progress
+// on the main window.
+#pragma once
+
+#include "ui/Timer.h"
+
+#include <QWidget>
+
+class Form1;
+class MediaPlayerControl;
+
+// Puts a window full screen on the monitor holding the point just right of the primary
+// screen (when the second monitor lies elsewhere, the first monitor that is not the primary).
+void PlaceOnProjectorMonitor(QWidget* window);
+
+class Form2 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form2(Form1& form);
+    MediaPlayerControl* WMP1;
+    Timer Timer1; // 100 ms while projector video plays
+    // One refresh of the main window's video counter and bar from WMP1.
+    void Timer1_Timer();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Escape();
+    Form1& form_;
+};

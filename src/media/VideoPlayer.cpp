@@ -1,0 +1,164 @@
+#include "media/VideoPlayer.h"
+
+#include "app/Paths.h"
+#include "display/Projector.h"
+#include "display/ProjectorWindow.h"
+#include "i18n/Lingua.h"
+#include "platform/MediaPlayerControl.h"
+#include "platform/Numbers.h"
+#include "script/CueLookup.h"
+#include "ui/Form1.h"
+
+#include <QApplication>
+#include <cmath>
+
+namespace {
+constexpr int kTickMs = 100;
+constexpr double kStepSeconds = 5;
+constexpr double kBarAtStart = 21; // twips: below this the bar has not moved yet
+
+void waitPointer() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+void defaultPointer() {
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+}
+} // namespace
+
+MediaPlayerControl& VideoPlayer::player() {
+    return form_.projector->ProjectorMode() ? *form_.ProjectorWindow().WMP1 : *form_.WMP2;
+}
+
+void VideoPlayer::showPlayPicture(const char* file) {
+    form_.cmdPlayV->LoadPicture(ProgramFolder() + QStringLiteral("/Files/") + QLatin1String(file));
+}
+
+void VideoPlayer::cmdPlayV_Click() {
+    Form1& f = form_;
+    const bool projector = f.projector->ProjectorMode();
+    if (f.cmdPlayV->Tag == Lingua[7]) {
+        f.cmdPlayV->Tag = Lingua[8];
+        waitPointer();
+        if (projector) {
+            Form2& window = f.ProjectorWindow();
+            f.Timer4->setInterval(0);
+            f.WMP2->controls.stop();
+            // A command cue is no file: the projector keeps the file the last media cue loaded.
+            const QString cue = f.cues->CueCorrente();
+            if (f.Shape7->Width() < kBarAtStart && window.WMP1->URL() != cue && FileExists(cue))
+                window.WMP1->setURL(cue);
+            if (f.imgZoom->Visible()) f.imgZoom->setVisible(false);
+            window.WMP1->controls.play();
+            window.show();
+            window.Timer1.setInterval(kTickMs);
+        } else {
+            if (f.HasProjectorWindow()) {
+                f.ProjectorWindow().Timer1.setInterval(0);
+                f.ProjectorWindow().WMP1->controls.stop();
+            }
+            TwipsGeometry video(f.WMP2);
+            video.setTop(f.Picture3->Top() + 1695 + 90);
+            video.setLeft(f.Picture3->Left());
+            video.setWidth(f.Picture3->Width());
+            if (f.imgZoom->Visible()) f.imgZoom->setVisible(false);
+            f.WMP2->controls.play();
+            f.lblContatoreV->setLeft(f.Shape8->Left());
+            f.lblContatoreV->setWidth(f.Shape8->Width());
+            f.Timer4->setInterval(kTickMs);
+        }
+    } else {
+        f.cmdPlayV->Tag = Lingua[7];
+        MediaPlayerControl* projectorPlayer =
+            f.HasProjectorWindow() ? f.ProjectorWindow().WMP1 : nullptr;
+        if (projector) {
+            if (projectorPlayer) projectorPlayer->controls.pause();
+            f.WMP2->controls.pause();
+            if (f.HasProjectorWindow()) f.ProjectorWindow().Timer1.setInterval(0);
+        } else {
+            f.WMP2->controls.pause();
+            if (projectorPlayer) projectorPlayer->controls.pause();
+            f.Timer4->setInterval(0);
+        }
+        defaultPointer();
+    }
+    const bool idle = f.cmdPlayV->Tag == Lingua[7];
+    f.mnuPlayVideo->setCaption(Lingua[idle ? 7 : 8]);
+    showPlayPicture(idle ? "play2.jpg" : "pause2.jpg");
+}
+
+void VideoPlayer::cmdStopV_Click() {
+    Form1& f = form_;
+    f.Shape7->setWidth(1);
+    if (f.projector->ProjectorMode()) {
+        Form2& window = f.ProjectorWindow();
+        window.Timer1.setInterval(0);
+        window.WMP1->controls.stop();
+        window.hide();
+    } else {
+        f.Timer4->setInterval(0);
+        f.WMP2->controls.stop();
+    }
+    f.lblContatoreV->setCaption(QStringLiteral("00:00 / 00:00"));
+    f.cmdPlayV->Tag = Lingua[7];
+    f.mnuPlayVideo->setCaption(Lingua[7]);
+    showPlayPicture("play.jpg");
+    defaultPointer();
+}
+
+void VideoPlayer::tick() {
+    if (form_.projector->ProjectorMode())
+        form_.ProjectorWindow().Timer1_Timer();
+    else
+        Timer4_Timer();
+}
+
+void VideoPlayer::cmdForV_Click() {
+    MediaPlayerControl& p = player();
+    p.controls.setCurrentPosition(p.controls.currentPosition() + kStepSeconds);
+    tick();
+}
+
+void VideoPlayer::cmdBacV_Click() {
+    MediaPlayerControl& p = player();
+    p.controls.setCurrentPosition(p.controls.currentPosition() - kStepSeconds);
+    tick();
+    defaultPointer();
+}
+
+void VideoPlayer::lblContatoreV_MouseMove(int, int, double x, double) {
+    const double width = form_.lblContatoreV->Width();
+    if (width <= 0) return;
+    form_.lblContatoreV->Tag = NumberText(std::floor(player().currentMedia.duration() / width * x));
+}
+
+void VideoPlayer::lblContatoreV_Click() {
+    player().controls.setCurrentPosition(NumericValue(form_.lblContatoreV->Tag));
+}
+
+void VideoPlayer::Timer4_Timer() {
+    Form1& f = form_;
+    MediaPlayerControl& p = *f.WMP2;
+    const QString position = p.controls.currentPositionString();
+    if (position.isEmpty()) {
+        f.Shape7->setVisible(false);
+        return;
+    }
+    const QString duration = p.currentMedia.durationString();
+    f.lblContatoreV->setCaption(position + QStringLiteral(" / ") + duration);
+    const double length = p.currentMedia.duration();
+    double w =
+        length > 0 ? std::floor(f.Shape8->Width() / length * p.controls.currentPosition()) - 20 : 1;
+    f.Shape7->setWidth(w < 1 ? 1 : w);
+    if (!f.Shape7->Visible()) {
+        f.Shape7->setVisible(true);
+        f.lblContatoreV->setLeft(f.Shape8->Left());
+        f.lblContatoreV->setWidth(f.Shape8->Width());
+    }
+    if (position == duration) {
+        f.cmdPlayV->Tag = Lingua[7];
+        f.mnuPlayVideo->setCaption(Lingua[7]);
+        showPlayPicture("play.jpg");
+    }
+    defaultPointer();
+}

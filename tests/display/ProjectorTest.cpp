@@ -1,0 +1,216 @@
+// The projector switch, the projector and picture windows and the video player, on one
+// screen and on simulated two-screen layouts (see tests/CMakeLists.txt).
+#include "display/Projector.h"
+#include "display/ProjectorWindow.h"
+#include "display/ZoomWindow.h"
+#include "i18n/Lingua.h"
+#include "media/MediaRouting.h"
+#include "media/VideoPlayer.h"
+#include "platform/MediaPlayerControl.h"
+#include "script/CueLookup.h"
+#include "support/MediaFiles.h"
+#include "ui/Form1.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct VideoForm {
+    VideoForm() {
+        Lingua[7] = QStringLiteral("Play");
+        Lingua[8] = QStringLiteral("Pausa");
+        Lingua[124] = QStringLiteral("No second monitor");
+        form.cmdPlayV->Tag = Lingua[7];
+        form.Picture3->setVisible(true);
+    }
+    // Loads a video as a click on its cue does.
+    void load(const QString& file) {
+        form.cues->setCueCorrente(file);
+        form.routing->vai(file);
+    }
+    QTemporaryDir dir;
+    Form1 form;
+};
+
+QScreen* secondScreen() {
+    for (QScreen* s : QGuiApplication::screens())
+        if (s != QGuiApplication::primaryScreen()) return s;
+    return nullptr;
+}
+
+QImage picture(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+} // namespace
+
+TEST(OneMonitorProjector, SwitchingOnShowsTheNoticeAndKeepsTheVideoAtHome) {
+    VideoForm t;
+    t.form.Check1->setValue(1);
+    EXPECT_EQ(t.form.Check1->Value(), 0);
+    EXPECT_TRUE(t.form.Label11->Visible());
+    EXPECT_EQ(t.form.Label11->Caption(), QStringLiteral("No second monitor"));
+    EXPECT_EQ(t.form.Timer5->Interval(), 6000);
+    EXPECT_FALSE(TwipsGeometry(t.form.WMP2).Visible() == false);
+    EXPECT_EQ(t.form.Timer4->Interval(), 1000);
+    EXPECT_FALSE(t.form.ProjectorWindow().isVisible());
+}
+
+TEST(OneMonitorPicture, FittingKeepsProportionsAndCentres) {
+    frmZoom zoom;
+    zoom.resize(800, 600);
+    const struct {
+        int w, h;
+        QRect expected;
+    } cases[] = {{400, 100, QRect(0, 200, 800, 200)},   // landscape: full width
+                 {100, 400, QRect(325, 0, 150, 600)},   // portrait: full height
+                 {100, 100, QRect(100, 0, 600, 600)},   // square: the portrait branch
+                 {10, 5, QRect(0, 100, 800, 400)},      // small: enlarged
+                 {1600, 400, QRect(0, 200, 800, 200)}}; // wide: bands above and below
+    for (const auto& c : cases) {
+        zoom.Image1->setPicture(QPixmap::fromImage(picture(c.w, c.h)));
+        zoom.Adatta();
+        EXPECT_EQ(zoom.Image1->geometry(), c.expected) << c.w << "x" << c.h;
+    }
+    zoom.Image1->setPicture(QPixmap()); // no picture: nothing to fit, nothing fails
+    zoom.Adatta();
+    zoom.show();
+    QTest::keyClick(&zoom, Qt::Key_Escape);
+    EXPECT_FALSE(zoom.isVisible());
+}
+
+TEST(OneMonitorVideo, PlaysOnTheMainWindowWithItsCounterAndEnds) {
+    VideoForm t;
+    const QString mp4 = t.dir.path() + QStringLiteral("/clip.mp4");
+    if (!MakeMp4(mp4, 2)) GTEST_SKIP() << "ffmpeg is not installed";
+    t.load(mp4);
+    EXPECT_EQ(t.form.WMP2->URL(), mp4);
+    ASSERT_TRUE(WaitFor([&] { return t.form.WMP2->currentMedia.duration() > 0; }));
+    t.form.video->cmdPlayV_Click();
+    EXPECT_EQ(t.form.cmdPlayV->Tag, Lingua[8]);
+    EXPECT_EQ(t.form.Timer4->Interval(), 100);
+    EXPECT_EQ(t.form.mnuPlayVideo->Caption(), Lingua[8]);
+    ASSERT_TRUE(WaitFor([&] { return t.form.WMP2->controls.currentPosition() > 0.3; }));
+    t.form.video->Timer4_Timer();
+    EXPECT_TRUE(t.form.lblContatoreV->Caption().contains(
+        QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d / 00:02$"))))
+        << t.form.lblContatoreV->Caption().toStdString();
+    // At the end the button offers play again and the bar stays at its end.
+    ASSERT_TRUE(WaitFor([&] { return t.form.WMP2->State() == QLatin1String("ended"); }));
+    t.form.video->Timer4_Timer();
+    EXPECT_EQ(t.form.cmdPlayV->Tag, Lingua[7]);
+    EXPECT_EQ(t.form.lblContatoreV->Caption(), QStringLiteral("00:02 / 00:02"));
+
+    t.form.video->cmdStopV_Click();
+    EXPECT_EQ(t.form.lblContatoreV->Caption(), QStringLiteral("00:00 / 00:00"));
+    EXPECT_LE(t.form.Shape7->Width(), 15); // one twip: at most a pixel
+}
+
+TEST(OneMonitorVideo, AMidiFilePlaysToItsEnd) {
+    VideoForm t;
+    const QString midi = t.dir.path() + QStringLiteral("/tune.mid");
+    MakeMidi(midi);
+    t.load(midi);
+    EXPECT_EQ(t.form.Label8->Caption(), QStringLiteral("MIDI - tune"));
+    EXPECT_FALSE(t.form.Check1->Visible());
+    if (!WaitFor([&] { return t.form.WMP2->currentMedia.duration() > 0; }))
+        GTEST_SKIP() << "no MIDI decoder: " << t.form.WMP2->ErrorText().toStdString();
+    t.form.video->cmdPlayV_Click();
+    EXPECT_TRUE(WaitFor([&] { return t.form.WMP2->State() == QLatin1String("ended"); }, 8000));
+}
+
+TEST(SideBySide, TheProjectorFillsTheMonitorRightOfThePrimary) {
+    VideoForm t;
+    QScreen* projector = QGuiApplication::screenAt(QPoint(1920, 0));
+    ASSERT_NE(projector, nullptr);
+    t.form.Check1->setValue(1);
+    Form2& window = t.form.ProjectorWindow();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.geometry(), projector->geometry());
+    EXPECT_FALSE(TwipsGeometry(t.form.WMP2).Visible());
+    EXPECT_EQ(window.WMP1->geometry(), window.rect());
+
+    // Escape hides the window; the switch stays on.
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(t.form.Check1->Value(), 1);
+    t.form.projector->Label5_Click(); // the caption re-applies: the window is back
+    EXPECT_TRUE(window.isVisible());
+
+    t.form.Check1->setValue(0);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(TwipsGeometry(t.form.WMP2).Visible());
+    EXPECT_NEAR(TwipsGeometry(t.form.WMP2).Top(), t.form.Picture3->Top() + 1785, 15);
+}
+
+TEST(SideBySide, TransportFollowsProjectorModeBetweenClicks) {
+    VideoForm t;
+    const QString mp4 = t.dir.path() + QStringLiteral("/clip.mp4");
+    const QString other = t.dir.path() + QStringLiteral("/other.mp4");
+    if (!MakeMp4(mp4, 3) || !MakeMp4(other, 3)) GTEST_SKIP() << "ffmpeg is not installed";
+    t.form.Check1->setValue(1);
+    t.load(mp4); // projector mode: straight to WMP1, which starts by itself
+    Form2& window = t.form.ProjectorWindow();
+    EXPECT_EQ(window.WMP1->URL(), mp4);
+    EXPECT_TRUE(t.form.WMP2->URL().isEmpty());
+
+    t.form.video->cmdPlayV_Click();
+    EXPECT_EQ(window.Timer1.Interval(), 100);
+    EXPECT_EQ(t.form.Timer4->Interval(), 0);
+    ASSERT_TRUE(WaitFor([&] { return window.WMP1->controls.currentPosition() > 0.3; }));
+    window.Timer1_Timer();
+    EXPECT_TRUE(t.form.lblContatoreV->Caption().endsWith(QStringLiteral(" / 00:03")));
+    t.form.video->cmdPlayV_Click(); // pause
+    EXPECT_EQ(window.WMP1->State(), QStringLiteral("paused"));
+
+    // The bar has moved: another cue text does not replace the file on play.
+    t.form.Shape7->setWidth(300);
+    t.form.cues->setCueCorrente(other);
+    t.form.video->cmdPlayV_Click();
+    EXPECT_EQ(window.WMP1->URL(), mp4);
+    t.form.video->cmdPlayV_Click();
+    // Bar back at its start: the new cue's file is loaded; a command text never is.
+    t.form.Shape7->setWidth(1);
+    t.form.video->cmdPlayV_Click();
+    EXPECT_EQ(window.WMP1->URL(), other);
+    t.form.video->cmdPlayV_Click();
+    t.form.cues->setCueCorrente(QStringLiteral("Play Video"));
+    t.form.video->cmdPlayV_Click();
+    EXPECT_EQ(window.WMP1->URL(), other);
+    t.form.video->cmdPlayV_Click();
+
+    // Projector off between clicks: the same buttons drive WMP2.
+    t.form.Check1->setValue(0);
+    t.load(mp4);
+    EXPECT_EQ(t.form.WMP2->URL(), mp4);
+    t.form.video->cmdPlayV_Click();
+    EXPECT_EQ(t.form.Timer4->Interval(), 100);
+    EXPECT_TRUE(WaitFor([&] { return t.form.WMP2->State() == QLatin1String("playing"); }));
+    EXPECT_NE(window.WMP1->State(), QStringLiteral("playing"));
+}
+
+TEST(SideBySide, APictureGoesFullScreenOnTheSecondMonitor) {
+    VideoForm t;
+    const QString file = t.dir.path() + QStringLiteral("/slide.jpg");
+    ASSERT_TRUE(picture(400, 300).save(file));
+    t.form.routing->vai(file);
+    frmZoom& zoom = t.form.ZoomWindow();
+    EXPECT_TRUE(zoom.isVisible());
+    EXPECT_EQ(zoom.geometry(), QGuiApplication::screenAt(QPoint(1920, 0))->geometry());
+    EXPECT_TRUE(zoom.Image1->isVisible());
+    EXPECT_FALSE(t.form.imgZoom->Visible());
+    QTest::keyClick(&zoom, Qt::Key_Escape);
+    EXPECT_FALSE(zoom.isVisible());
+}
+
+TEST(LeftOfPrimary, TheProjectorUsesTheOtherMonitor) {
+    VideoForm t;
+    t.form.Check1->setValue(1);
+    EXPECT_EQ(t.form.ProjectorWindow().geometry(), secondScreen()->geometry());
+}
