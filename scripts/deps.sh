@@ -4,7 +4,7 @@
 set -euo pipefail
 
 common=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
-        libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
+        libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev libasound2-dev libasound2-plugins
         gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
         gstreamer1.0-libav
         gstreamer1.0-pulseaudio fonts-dejavu-core fonts-liberation)

@@ -13,6 +13,7 @@ fi
 if pactl info >/dev/null 2>&1; then
   pactl list short sinks | grep -q '\bshow\b' || pactl load-module module-null-sink sink_name=show >/dev/null
   pactl set-default-sink show
+  pactl set-sink-volume show 100%
   echo "sound server: $(pactl info | grep 'Default Sink')"
 else
   echo "sound server: none could be started" >&2

@@ -429,6 +429,27 @@ void Form1::connectHandlers() {
     };
     lblContatoreV->onClick = [this] { video->lblContatoreV_Click(); };
     Label5->onClick = [this] { projector->Label5_Click(); };
+    Image2->onMouseDown = [this](int b, int s, double x, double y) {
+        volume->Image2_MouseDown(b, s, x, y);
+    };
+    Image2->onMouseMove = [this](int b, int s, double x, double y) {
+        volume->Image2_MouseMove(b, s, x, y);
+    };
+    Image2->onMouseUp = [this](int b, int s, double x, double y) {
+        volume->Image2_MouseUp(b, s, x, y);
+    };
+    Image3->onMouseUp = [this](int b, int s, double x, double y) {
+        volume->Image3_MouseUp(b, s, x, y);
+    };
+    Image3->onClick = [this] { volume->Image3_Click(); };
+    Image4->onClick = [this] { volume->Image4_Click(); };
+    Image5->onClick = [this] { volume->Image5_Click(); };
+    Image6->onClick = [this] { volume->Image6_Click(); };
+    Image7->onClick = [this] { volume->Image7_Click(); };
+    Image8->onClick = [this] { volume->Image8_Click(); };
+    Image9->onClick = [this] { volume->Image9_Click(); };
+    Timer2->onTimer = [this] { volume->Timer2_Timer(); };
+    Timer3->onTimer = [this] { volume->Timer3_Timer(); };
     Check1->onClick = [this] { projector->Check1_Click(); };
 
     RTB->onChange = [this] { edit->RTB_Change(); };

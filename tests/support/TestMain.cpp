@@ -1,13 +1,21 @@
 // Test entry point: one QApplication on the offscreen platform for every test.
 #include "platform/MediaPlayerControl.h"
+#include "support/FakeMixer.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
+
+FakeMixer& TestMixer() {
+    static FakeMixer mixer;
+    return mixer;
+}
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     SelectMediaBackend();
     QApplication app(argc, argv);
+    // Tests never move the real master volume unless they install the real mixer themselves.
+    SetMixer(&TestMixer());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,132 @@
+#include "media/VolumeFades.h"
+
+#include "display/ProjectorWindow.h"
+#include "i18n/Lingua.h"
+#include "platform/Dialogs.h"
+#include "platform/MediaPlayerControl.h"
+#include "platform/Mixer.h"
+#include "platform/Numbers.h"
+#include "script/Interprete.h"
+#include "ui/Form1.h"
+
+#include <cmath>
+#include <limits>
+
+void VolumeFades::ApriMixer() {
+    Mixer& m = mixer();
+    if (!m.mixerOpen()) {
+        dialogs().MsgBox(Lingua[29], vbmsg::OKOnly);
+        return;
+    }
+    if (m.GetMixerControl()) {
+        VolumeMax = m.VolumeMax();
+        MixerConnected = true;
+    }
+}
+
+void VolumeFades::tagFromKnob() {
+    const PictureBox& knob = *form_.Image2;
+    const PictureBox& track = *form_.Image3;
+    const double max = double(VolumeMax);
+    const double value =
+        std::fabs((knob.Top() - track.Top()) * max / (track.Height() - knob.Height()) - max);
+    form_.Image2->Tag = DecimalText(std::trunc(value));
+}
+
+void VolumeFades::ImpostaVolume() {
+    ValoreVolume = long(NumericValue(form_.Image2->Tag));
+    const double percent = VolumeMax > 0 ? std::floor(double(ValoreVolume) / VolumeMax * 100) : 0;
+    QString caption = NumberText(percent);
+    if (NumericValue(caption) > 100) caption = QStringLiteral(" 100");
+    form_.Label6->setCaption(caption);
+    if (MixerConnected) mixer().SetMixerControlValue(ValoreVolume);
+    const int volume = RoundInt(NumericValue(caption));
+    form_.WMP2->settings.setVolume(volume);
+    if (form_.Check1->Value() != 0) form_.ProjectorWindow().WMP1->settings.setVolume(volume);
+}
+
+void VolumeFades::Image2_MouseDown(int button, int, double, double) {
+    form_.Timer2->setEnabled(true);
+    form_.Timer3->setEnabled(false); // touching the knob stops a fade
+    TastoManopola = button;
+}
+
+void VolumeFades::Image2_MouseMove(int button, int, double, double y) {
+    PictureBox& knob = *form_.Image2;
+    const PictureBox& track = *form_.Image3;
+    TastoManopola = button;
+    const double f = knob.Top() + y - 310;
+    const double a = track.Top() - knob.Height() * 1.15;
+    MetaManopola = std::max(a, f);
+    ImpostaVolume();
+    if (knob.Top() < track.Top()) knob.setTop(track.Top());
+    if (knob.Top() + knob.Height() > track.Top() + track.Height())
+        knob.setTop(track.Top() + track.Height() - knob.Height());
+}
+
+void VolumeFades::Timer2_Timer() {
+    PictureBox& knob = *form_.Image2;
+    const PictureBox& track = *form_.Image3;
+    if (TastoManopola == 1) {
+        double n = RoundInt(MetaManopola - knob.Height() / 2 + track.Top());
+        if (n + knob.Height() - track.Top() > track.Height())
+            n = RoundInt(track.Height() - knob.Height() + track.Top());
+        if (n < 0) n = 0;
+        if (knob.Top() != n) knob.setTop(n);
+    }
+    tagFromKnob();
+}
+
+void VolumeFades::Image2_MouseUp(int button, int, double, double) {
+    form_.Timer2->setEnabled(false);
+    TastoManopola = button;
+    ImpostaVolume();
+}
+
+void VolumeFades::Image3_MouseUp(int button, int, double, double y) {
+    PictureBox& knob = *form_.Image2;
+    const PictureBox& track = *form_.Image3;
+    TastoManopola = button;
+    knob.setTop(track.Top() + y - knob.Height() / 2);
+    if (knob.Top() < track.Top()) knob.setTop(track.Top());
+    if (knob.Top() + knob.Height() > track.Top() + track.Height())
+        knob.setTop(track.Top() + track.Height() - knob.Height());
+    tagFromKnob();
+    ImpostaVolume();
+}
+
+void VolumeFades::Image3_Click() {
+    form_.Timer3->setEnabled(false);
+}
+
+void VolumeFades::startFade(qint16 step) {
+    form_.Timer3->setEnabled(true);
+    PassoFade = step;
+    PosizioneFade = qint16(qBound(double(std::numeric_limits<qint16>::min()),
+                                  double(RoundInt(form_.Image2->Top())),
+                                  double(std::numeric_limits<qint16>::max())));
+}
+
+void VolumeFades::Timer3_Timer() {
+    PictureBox& knob = *form_.Image2;
+    const PictureBox& track = *form_.Image3;
+    // 16-bit arithmetic, as the position is kept: an overflowing step is skipped.
+    const int next = int(PosizioneFade) + int(PassoFade);
+    if (next >= std::numeric_limits<qint16>::min() && next <= std::numeric_limits<qint16>::max())
+        PosizioneFade = qint16(next);
+    knob.setTop(PosizioneFade);
+    tagFromKnob();
+    ImpostaVolume();
+    if (knob.Top() + knob.Height() > track.Top() + track.Height()) {
+        knob.setTop(track.Top() + track.Height() - knob.Height());
+        form_.Timer3->setEnabled(false);
+        form_.Image2->Tag = QStringLiteral("0");
+        ImpostaVolume();
+    }
+    if (knob.Top() < track.Top()) {
+        knob.setTop(track.Top());
+        form_.Timer3->setEnabled(false);
+        form_.Image2->Tag = QString::number(VolumeMax);
+        ImpostaVolume();
+    }
+}

@@ -1,0 +1,20 @@
+// The system's master volume: the speakers' volume control of the default sound device.
+#pragma once
+
+class Mixer {
+public:
+    virtual ~Mixer();
+    // Opens the default device; false when there is none.
+    virtual bool mixerOpen() = 0;
+    // Finds the speakers' volume control; false when the device has none.
+    virtual bool GetMixerControl() = 0;
+    // The control's maximum value.
+    virtual long VolumeMax() const = 0;
+    // Sets every channel; a value beyond the range is clamped. False when it failed.
+    virtual bool SetMixerControlValue(long value) = 0;
+};
+
+// The mixer the program uses: ALSA's default device, unless a test installed another.
+Mixer& mixer();
+// Installs another mixer (tests); nullptr restores the real one. The caller keeps ownership.
+void SetMixer(Mixer* replacement);

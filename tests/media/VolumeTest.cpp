@@ -1,0 +1,185 @@
+#include "display/ProjectorWindow.h"
+#include "i18n/Lingua.h"
+#include "media/VolumeFades.h"
+#include "platform/Mci.h"
+#include "platform/MediaPlayerControl.h"
+#include "platform/Mixer.h"
+#include "platform/RichTextBox.h"
+#include "script/CueLookup.h"
+#include "support/FakeMixer.h"
+#include "support/MediaFiles.h"
+#include "ui/Form1.h"
+#include "ui/WindowVisuals.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct KnobForm {
+    KnobForm() {
+        TestMixer() = FakeMixer();
+        form.volume->ApriMixer();
+        form.visuals->PosizionaManopola();
+    }
+    VolumeFades& v() { return *form.volume; }
+    double top() const { return form.Image3->Top(); }
+    double bottom() const {
+        return form.Image3->Top() + form.Image3->Height() - form.Image2->Height();
+    }
+    // Runs a fade's ticks until it stops (at most n).
+    int runFade(int n = 5000) {
+        int ticks = 0;
+        while (form.Timer3->Enabled() && ticks < n) {
+            v().Timer3_Timer();
+            ++ticks;
+        }
+        return ticks;
+    }
+    Form1 form;
+};
+
+int sinkPercent() {
+    QProcess p;
+    p.start(QStringLiteral("pactl"), {QStringLiteral("get-sink-volume"), QStringLiteral("show")});
+    p.waitForFinished(5000);
+    const auto m = QRegularExpression(QStringLiteral("(\\d+)%"))
+                       .match(QString::fromUtf8(p.readAllStandardOutput()));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+} // namespace
+
+TEST(VolumeFades, AFadeOutEndsSilentAndAFadeInEndsFull) {
+    KnobForm t;
+    t.v().Image7_Click(); // fast out
+    const int ticks = t.runFade();
+    EXPECT_NEAR(ticks, (t.bottom() - t.top()) / 2 / 10, 3); // from the middle, 10 twips a tick
+    EXPECT_EQ(t.form.Image2->Tag, QStringLiteral("0"));
+    EXPECT_EQ(t.form.Label6->Caption(), QStringLiteral(" 0"));
+    EXPECT_DOUBLE_EQ(t.form.Image2->Top(), t.bottom());
+    EXPECT_EQ(TestMixer().value, 0);
+    EXPECT_EQ(t.form.WMP2->settings.volume(), 0);
+
+    t.v().Image6_Click(); // slow in: one twip a tick, about ten seconds for the travel
+    EXPECT_NEAR(t.runFade(), t.bottom() - t.top(), 20);
+    EXPECT_EQ(t.form.Image2->Tag, QString::number(t.v().VolumeMax));
+    EXPECT_EQ(t.form.Label6->Caption(), QStringLiteral(" 100"));
+    EXPECT_EQ(TestMixer().value, 65536);
+}
+
+TEST(VolumeFades, AFadeOutDuringAFadeInTurnsBackFromWhereTheKnobIs) {
+    KnobForm t;
+    t.v().Image5_Click();
+    for (int i = 0; i < 20; ++i)
+        t.v().Timer3_Timer();
+    const double turned = t.form.Image2->Top();
+    EXPECT_LT(turned, (t.top() + t.bottom()) / 2);
+    t.v().Image8_Click();
+    t.v().Timer3_Timer();
+    EXPECT_GE(t.form.Image2->Top(), turned);
+    t.runFade();
+    EXPECT_EQ(t.form.Image2->Tag, QStringLiteral("0"));
+}
+
+TEST(VolumeFades, TouchingTheKnobOrTheTrackStopsAFade) {
+    KnobForm t;
+    t.v().Image9_Click();
+    t.v().Image2_MouseDown(1, 0, 0, 0);
+    EXPECT_FALSE(t.form.Timer3->Enabled());
+    EXPECT_TRUE(t.form.Timer2->Enabled());
+    t.v().Image2_MouseUp(1, 0, 0, 0);
+    EXPECT_FALSE(t.form.Timer2->Enabled());
+
+    t.v().Image4_Click();
+    t.v().Image3_MouseUp(1, 0, 0, 300); // a click 300 twips down the track
+    t.v().Image3_Click();
+    EXPECT_FALSE(t.form.Timer3->Enabled());
+    EXPECT_NEAR(t.form.Image2->Top() + t.form.Image2->Height() / 2, t.top() + 300, 15);
+}
+
+TEST(VolumeKnob, DraggingFollowsTheLeftButtonAndTheLabelStopsAt100) {
+    KnobForm t;
+    const double start = t.form.Image2->Top();
+    // Right button: the knob stays, the value is applied all the same.
+    t.v().Image2_MouseDown(2, 0, 0, 0);
+    t.v().Image2_MouseMove(2, 0, 0, -400);
+    t.v().Timer2_Timer();
+    EXPECT_DOUBLE_EQ(t.form.Image2->Top(), start);
+    t.v().Image2_MouseUp(2, 0, 0, 0);
+
+    // Left button, pulled far up: the tick may lift the knob above the track.
+    t.v().Image2_MouseDown(1, 0, 0, 0);
+    for (int i = 0; i < 5; ++i) {
+        t.v().Image2_MouseMove(1, 0, 0, -2000);
+        t.v().Timer2_Timer();
+    }
+    t.v().Image2_MouseUp(1, 0, 0, 0);
+    EXPECT_LE(t.form.Image2->Top(), t.top());
+    EXPECT_EQ(t.form.Label6->Caption(), QStringLiteral(" 100"));
+    EXPECT_EQ(TestMixer().value, 65536); // clamped at the mixer
+}
+
+TEST(VolumeKnob, TheProjectorPlayerFollowsWhileTheBoxIsTicked) {
+    KnobForm t;
+    t.form.Check1->blockSignals(true); // the box alone, without switching the projector
+    t.form.Check1->setValue(1);
+    t.form.Check1->blockSignals(false);
+    t.form.Image2->Tag = QString::number(65536 / 4);
+    t.v().ImpostaVolume();
+    EXPECT_EQ(t.form.ProjectorWindow().WMP1->settings.volume(), 25);
+    EXPECT_EQ(t.form.WMP2->settings.volume(), 25);
+}
+
+TEST(VolumeCue, Vol150IsWrittenBackAs100AndSetsFullVolume) {
+    KnobForm t;
+    t.form.RTB->setText(QStringLiteral("[[vol 150]]"));
+    t.form.RTB->setSelStart(4);
+    t.form.cues->RTB_Click();
+    EXPECT_EQ(t.form.RTB->Text(), QStringLiteral("[[Vol 100]]"));
+    EXPECT_EQ(TestMixer().value, 65536);
+    EXPECT_EQ(t.form.Label6->Caption(), QStringLiteral("100")); // the cue writes the plain number
+}
+
+TEST(VolumeOnTheSoundServer, VolAndFadesMoveTheSinkVolume) {
+    if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
+    SetMixer(nullptr); // the real master volume, on the null sink
+    {
+        Form1 form;
+        form.volume->ApriMixer();
+        ASSERT_TRUE(form.volume->MixerConnected) << "no ALSA mixer on the default device";
+        form.visuals->PosizionaManopola();
+        form.RTB->setText(QStringLiteral("[[Vol 50]] [[FadeOut Fast]] [[FadeIn Normal]]"));
+        form.RTB->setSelStart(4);
+        form.cues->RTB_Click();
+        EXPECT_NEAR(sinkPercent(), 50, 2);
+
+        // A tone plays while the fast fade out runs to silence.
+        QTemporaryDir dir;
+        const QString wav = dir.path() + QStringLiteral("/tone.wav");
+        MakeWav(wav, 4);
+        mci().mciSendString(QStringLiteral("close all"));
+        ASSERT_EQ(
+            mci().mciSendString(QStringLiteral("open \"") + wav + QStringLiteral("\" alias wav1")),
+            0);
+        mci().mciSendString(QStringLiteral("play wav1"));
+        WaitFor([] { return false; }, 300);
+        form.RTB->setSelStart(15);
+        form.cues->RTB_Click();
+        while (form.Timer3->Enabled())
+            form.volume->Timer3_Timer();
+        EXPECT_EQ(sinkPercent(), 0);
+        WaitFor([] { return false; }, 200);
+        EXPECT_LT(RecordedLevel(400), 0.01) << "silence at the sink's monitor";
+        mci().mciSendString(QStringLiteral("close all"));
+
+        form.RTB->setSelStart(31);
+        form.cues->RTB_Click();
+        while (form.Timer3->Enabled())
+            form.volume->Timer3_Timer();
+        EXPECT_EQ(sinkPercent(), 100);
+    }
+    SetMixer(&TestMixer());
+}
