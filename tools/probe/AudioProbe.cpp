@@ -1,14 +1,18 @@
 // Measures the audio player on the sound server: the time from a play command to the first
 // sound at the sink "show" (median of 10), and the CPU the program uses while a file plays
-// with the counter refreshed every 10 ms.
+// with the counter refreshed every 10 ms. With "fades": the real duration of each fade over
+// the knob's full travel on the running timer, with the real mixer, and the largest gap
+// between two volume steps.
 //
-// Usage (with scripts/sound-server.sh running): scenolux_audio_probe
+// Usage (with scripts/sound-server.sh running): scenolux_audio_probe [cpu | fades]
 #include "i18n/Lingua.h"
 #include "media/AudioPlayer.h"
+#include "media/VolumeFades.h"
 #include "platform/Mci.h"
 #include "platform/MediaPlayerControl.h"
 #include "support/Wav.h"
 #include "ui/Form1.h"
+#include "ui/WindowVisuals.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -90,6 +94,53 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     const QString wav = dir.path() + QStringLiteral("/tone.wav");
     MakeWav(wav, 12);
+
+    if (argc > 1 && QByteArray(argv[1]) == "fades") {
+        Form1 form;
+        form.volume->ApriMixer();
+        form.visuals->PosizionaManopola();
+        struct Fade {
+            const char* name;
+            void (VolumeFades::*in)();
+            void (VolumeFades::*out)();
+            double nominal;
+        };
+        const Fade fades[] = {{"fast", &VolumeFades::Image4_Click, &VolumeFades::Image7_Click, 1},
+                              {"normal", &VolumeFades::Image5_Click, &VolumeFades::Image8_Click, 2},
+                              {"slow", &VolumeFades::Image6_Click, &VolumeFades::Image9_Click, 10}};
+        for (const Fade& f : fades) {
+            for (bool fadeIn : {false, true}) {
+                // Start from the far end, so the fade covers the whole travel.
+                form.Image2->setTop(fadeIn ? form.Image3->Top() + form.Image3->Height() -
+                                                 form.Image2->Height()
+                                           : form.Image3->Top());
+                QElapsedTimer clock;
+                qint64 last = 0, gap = 0;
+                int steps = 0;
+                form.Timer3->onTimer = [&] {
+                    const qint64 now = clock.nsecsElapsed();
+                    if (steps > 0) gap = std::max(gap, now - last);
+                    last = now;
+                    ++steps;
+                    form.volume->Timer3_Timer();
+                };
+                clock.start();
+                (form.volume.get()->*(fadeIn ? f.in : f.out))();
+                QEventLoop loop;
+                QTimer poll;
+                QObject::connect(&poll, &QTimer::timeout, [&] {
+                    if (!form.Timer3->Enabled()) loop.quit();
+                });
+                poll.start(5);
+                loop.exec();
+                std::printf(
+                    "fade %-3s %-6s: %.2f s (nominal %.0f s), %d steps, largest gap %.1f ms\n",
+                    fadeIn ? "in" : "out", f.name, clock.nsecsElapsed() / 1e9, f.nominal, steps,
+                    gap / 1e6);
+            }
+        }
+        return 0;
+    }
 
     std::vector<double> latencies;
     const bool cpuOnly = argc > 1 && QByteArray(argv[1]) == "cpu";
