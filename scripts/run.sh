@@ -6,5 +6,5 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSCENOLUX_TESTS=OFF
 cmake --build "$root/build" -j2 --target scenolux
 # Cues name their media relative to the script's folder, so the show starts there.
-cd "$root/examples"
-exec "$root/build/scenolux" "$root/examples/welcome.snx"
+cd "$root/examples/demo"
+exec "$root/build/scenolux" "$root/examples/demo/demo.snx"

@@ -1,29 +1,49 @@
-// Commands of the application shell reached from the editor's keys: the toolbar dispatcher,
-// the help and the sound settings.
+// The toolbar dispatcher and the script file commands (new, open, save, save as, print, the
+// media cue), and the shell commands reached from the editor's keys.
 #pragma once
 
 #include <QString>
+#include <memory>
 
 class Form1;
+class QPrinter;
 
 class ShellCommands {
 public:
-    explicit ShellCommands(Form1& form) : form_(form) {}
-    virtual ~ShellCommands() = default;
+    explicit ShellCommands(Form1& form);
+    virtual ~ShellCommands();
 
-    // Each comes with its own feature (script files and toolbar, help, control-panel
-    // shortcuts); until then they do nothing.
-    virtual void Label2_Click(int index) { (void)index; }
+    // Runs toolbar command index (0 to 16), then refreshes the formatting toolbar unless the
+    // command was stopped by a Cancel.
+    virtual void Label2_Click(int index);
+    // Save As; returns "1" when the operator cancelled it (also kept in mnuSalvaConNome's tag).
+    virtual QString SalvaConNome();
+
+    // Help and the sound settings: they come with their features; until then they do nothing.
     virtual void mnuGuida_Click() {}
     virtual void mnuImpostaAudio_Click() {}
-    // Save As; returns "1" when the operator cancelled it. It comes with script files; until
-    // then it saves nothing, so the script stays marked as changed.
-    virtual QString SalvaConNome() { return QString(); }
     // The update check and the menu pictures: they come with their features; until then they
     // do nothing.
     virtual void ControllaAggiornamenti() {}
     virtual void CreaImmaginiMenu() {}
 
+    // The file commands, each true when it ran to its end (false: stopped by a Cancel).
+    bool Nuovo();
+    bool Apri();
+    bool Salva();
+    bool Stampa();
+    bool InserisciMedia();
+
 protected:
     Form1& form_;
+
+private:
+    // Asked before New and Open when the script changed; false to stop the command.
+    bool domandaSalvataggio();
+    QString startFolder() const;
+    void showSaved();
+    std::unique_ptr<QPrinter> printer_;
 };
+
+// The three script types for the Open and Save As dialogs.
+QString ScriptFilter();

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 // Message box styles and answers, with the original platform's numbers.
@@ -42,6 +43,13 @@ public:
     // process's current folder is left at the chosen file's folder: relative media names in
     // cues are looked up there first.
     QString MostraDialogoFile(const FileDialogRequest& request);
+
+    // The colour dialog, opened with initial (a 24-bit value, red in the low byte) selected.
+    // Returns false when cancelled; otherwise chosen holds the colour.
+    virtual bool ShowColor(QWidget* owner, long initial, long* chosen) = 0;
+    // The printer set-up dialog for printer; true when confirmed (printer then holds the
+    // choice).
+    virtual bool ScegliStampante(QWidget* owner, QPrinter* printer) = 0;
 
 protected:
     // Shows the dialog itself; empty when cancelled.

@@ -1,10 +1,15 @@
 #include "platform/QtDialogs.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "platform/VbColor.h"
 
 int QtDialogs::MsgBox(const QString& prompt, int buttons, const QString& title) {
     QMessageBox box(QApplication::activeWindow());
@@ -102,4 +107,16 @@ QString QtDialogs::ChooseFile(const FileDialogRequest& request) {
     if (dialog.exec() != QDialog::Accepted) return QString();
     const QStringList files = dialog.selectedFiles();
     return files.isEmpty() ? QString() : QDir::toNativeSeparators(files.first());
+}
+
+bool QtDialogs::ShowColor(QWidget* owner, long initial, long* chosen) {
+    const QColor colour = QColorDialog::getColor(ColorFromRgbValue(initial), owner);
+    if (!colour.isValid()) return false;
+    if (chosen) *chosen = RgbValueOf(colour);
+    return true;
+}
+
+bool QtDialogs::ScegliStampante(QWidget* owner, QPrinter* printer) {
+    QPrintDialog dialog(printer, owner);
+    return dialog.exec() == QDialog::Accepted;
 }

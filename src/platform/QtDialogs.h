@@ -10,6 +10,9 @@ public:
     int MsgBox(const QString& prompt, int buttons = vbmsg::OKOnly,
                const QString& title = QString()) override;
 
+    bool ShowColor(QWidget* owner, long initial, long* chosen) override;
+    bool ScegliStampante(QWidget* owner, QPrinter* printer) override;
+
     // "Label\0*.a;*.b\0Other\0*.*" as Qt name filters: "Label (*.a *.b)", "Other (*)".
     static QStringList NameFilters(const QString& filter);
 

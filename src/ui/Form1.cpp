@@ -454,6 +454,14 @@ void Form1::connectHandlers() {
 
     RTB->onChange = [this] { edit->RTB_Change(); };
     mnuEsci->onClick = [this] { lifecycle->mnuEsci_Click(); };
+    mnuNuovo->onClick = [this] { shell->Label2_Click(0); };
+    mnuApri->onClick = [this] { shell->Label2_Click(1); };
+    mnuSalva->onClick = [this] { shell->Label2_Click(2); };
+    mnuStampa->onClick = [this] { shell->Label2_Click(3); };
+    mnuSalvaConNome->onClick = [this] { shell->SalvaConNome(); };
+    mnuAggiungiMultimedia->onClick = [this] { shell->Label2_Click(15); };
+    for (int i = 0; i < 17; ++i)
+        Label2[i]->onClick = [this, i] { shell->Label2_Click(i); };
     mnuLingua->onClick = [this] { lingua->mnuLingua_Click(); };
     mnuAnnulla->onClick = [this] { edit->mnuAnnulla_Click(); };
     mnuRipeti->onClick = [this] { edit->mnuRipeti_Click(); };

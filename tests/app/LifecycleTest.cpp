@@ -123,24 +123,28 @@ TEST(FormUnload, CancelKeepsTheWindowButTheSettingsAreWritten) {
     EXPECT_TRUE(t.folder.read(QStringLiteral("Scenolux.ini")).startsWith("English.lng\r\n"));
 }
 
-TEST(FormUnload, YesWithoutASavedScriptKeepsTheWindow) {
+TEST(FormUnload, YesKeepsTheWindowUnlessTheScriptWasReallySaved) {
     LoadedForm t(settingsFile("English.lng", "100", "600", "0"));
     t.form.show();
     t.form.RTB->setText(QStringLiteral("changed"));
     ScriptedDialogs script;
-    // Untitled: Save As was not completed, so the script is still changed.
+    // Untitled: Yes, then the Save As dialog is cancelled.
     script.ExpectMsgBox(vbmsg::Yes);
+    script.ExpectFile(QString());
     EXPECT_FALSE(t.form.close());
-    // With a file: a save that did not happen must not lose the changes either.
+    // With a file that cannot be written: the operator is told and the window stays.
+    t.form.FileCorrente = t.folder.path(QStringLiteral("no/such/folder/show.snx"));
+    script.ExpectMsgBox(vbmsg::Yes);
+    script.ExpectMsgBox(vbmsg::OK);
+    EXPECT_FALSE(t.form.close());
+    EXPECT_TRUE(script.shown[2].text.endsWith(QStringLiteral(" show.snx?")));
+    EXPECT_TRUE(t.form.isVisible());
+    EXPECT_EQ(t.form.Modificato, 1);
+    // A file that can be written: saved, and the window closes.
     t.form.FileCorrente = t.folder.path(QStringLiteral("show.snx"));
     script.ExpectMsgBox(vbmsg::Yes);
-    EXPECT_FALSE(t.form.close());
-    EXPECT_TRUE(script.shown[1].text.endsWith(QStringLiteral(" show.snx?")));
-    EXPECT_TRUE(t.form.isVisible());
-    // No quits without saving.
-    script.ExpectMsgBox(vbmsg::No);
     EXPECT_TRUE(t.form.close());
-    EXPECT_FALSE(t.form.isVisible());
+    EXPECT_TRUE(t.folder.read(QStringLiteral("show.snx")).startsWith("{\\rtf1"));
 }
 
 TEST(FormUnload, EscapeAndExitAskLikeTheCloseBox) {

@@ -38,3 +38,32 @@ QString ScriptedDialogs::ChooseFile(const FileDialogRequest& request) {
     }
     return script_.takeFirst().path;
 }
+
+void ScriptedDialogs::ExpectColor(long colour) {
+    script_.append({QStringLiteral("color"), int(colour), {}});
+}
+
+void ScriptedDialogs::ExpectPrinter(bool confirmed) {
+    script_.append({QStringLiteral("printer"), confirmed ? 1 : 0, {}});
+}
+
+bool ScriptedDialogs::ShowColor(QWidget*, long initial, long* chosen) {
+    shown.append({QStringLiteral("color"), QString::number(initial), 0, {}, {}});
+    if (script_.isEmpty() || script_.first().kind != QLatin1String("color")) {
+        ADD_FAILURE() << "unexpected colour dialog";
+        return false;
+    }
+    const int answer = script_.takeFirst().answer;
+    if (answer < 0) return false;
+    if (chosen) *chosen = answer;
+    return true;
+}
+
+bool ScriptedDialogs::ScegliStampante(QWidget*, QPrinter*) {
+    shown.append({QStringLiteral("printer"), QString(), 0, {}, {}});
+    if (script_.isEmpty() || script_.first().kind != QLatin1String("printer")) {
+        ADD_FAILURE() << "unexpected printer dialog";
+        return false;
+    }
+    return script_.takeFirst().answer != 0;
+}

@@ -16,9 +16,15 @@ public:
     void ExpectMsgBox(int answer);
     // The next file dialog returns path ("" = cancelled).
     void ExpectFile(const QString& path);
+    // The next colour dialog returns colour (a negative value = cancelled).
+    void ExpectColor(long colour);
+    // The next printer dialog is confirmed or cancelled.
+    void ExpectPrinter(bool confirmed);
 
     int MsgBox(const QString& prompt, int buttons = vbmsg::OKOnly,
                const QString& title = QString()) override;
+    bool ShowColor(QWidget* owner, long initial, long* chosen) override;
+    bool ScegliStampante(QWidget* owner, QPrinter* printer) override;
 
     struct Shown {
         QString kind; // "msgbox" or "file"

@@ -1,0 +1,257 @@
+#include "app/Commands.h"
+
+#include "app/Paths.h"
+#include "i18n/Lingua.h"
+#include "platform/Dialogs.h"
+#include "platform/RichTextBox.h"
+#include "platform/VbColor.h"
+#include "script/EditCommands.h"
+#include "ui/Form1.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPrinter>
+#include <optional>
+
+namespace {
+constexpr int kSavedNoticeMs = 5000;
+constexpr int kVideoCounterMs = 1000;
+constexpr int kMaxUntitled = 32767;
+const char* const kMediaPatterns =
+    "*.avi;*.kar;*.mid;*.mp3;*.mpg;*.mpeg;*.ogv;*.wav;*.wma;*.wmv;*.flv;*.mp4;*.mts;*.mkv;*.mka;"
+    "*.wav;*.bmp;*.jpg";
+} // namespace
+
+QString ScriptFilter() {
+    const QChar nul(0);
+    return QStringLiteral("File SNX (Scenolux File)") + nul + QStringLiteral("*.snx") + nul +
+           QStringLiteral("File RTF") + nul + QStringLiteral("*.rtf") + nul +
+           QStringLiteral("File TXT") + nul + QStringLiteral("*.txt");
+}
+
+ShellCommands::ShellCommands(Form1& form) : form_(form), printer_(std::make_unique<QPrinter>()) {}
+ShellCommands::~ShellCommands() = default;
+
+QString ShellCommands::startFolder() const {
+    return form_.UltimaCartella.trimmed().isEmpty() ? QDir::currentPath() : form_.UltimaCartella;
+}
+
+bool ShellCommands::domandaSalvataggio() {
+    if (form_.RTB->TextLength() == 0 || form_.Modificato != 1) return true;
+    const int answer =
+        dialogs().MsgBox(Lingua[123], vbmsg::YesNoCancel | vbmsg::Exclamation, Lingua[1]);
+    if (answer == vbmsg::Cancel) return false;
+    if (answer == vbmsg::Yes) {
+        Salva();
+        // A save that did not happen stops the command, titled or not: the changes must not
+        // be lost.
+        if (form_.Modificato == 1) return false;
+    }
+    return true;
+}
+
+bool ShellCommands::Nuovo() {
+    if (!domandaSalvataggio()) return false;
+    if (form_.NumeroCopione < kMaxUntitled) ++form_.NumeroCopione;
+    form_.RTB->setText(QString());
+    form_.FileCorrente.clear();
+    form_.setWindowTitle(ApplicationTitle() + QStringLiteral(" - ") + form_.BaseCopione +
+                         QString::number(form_.NumeroCopione));
+    form_.Modificato = 0;
+    return true;
+}
+
+bool ShellCommands::Apri() {
+    if (!domandaSalvataggio()) return false;
+    FileDialogRequest request;
+    request.open = true;
+    request.owner = &form_;
+    request.initialFolder = startFolder();
+    request.filter = ScriptFilter();
+    request.defaultExtension = QStringLiteral("snx");
+    request.title = Lingua[52];
+    const QString chosen = dialogs().MostraDialogoFile(request);
+    if (chosen.trimmed().isEmpty()) return false;
+    form_.UltimaCartella = QDir::currentPath();
+    QString error;
+    // A script that cannot be read changes nothing: the next Save must not overwrite that
+    // file with the script still on screen.
+    if (!form_.RTB->LoadFile(NativePath(chosen), &error)) {
+        dialogs().MsgBox(QStringLiteral("%1\n\n%2").arg(chosen, error),
+                         vbmsg::OKOnly | vbmsg::Exclamation, Lingua[1]);
+        return true;
+    }
+    form_.FileCorrente = chosen;
+    form_.AggiornaTitolo(form_.FileCorrente);
+    form_.Modificato = 0;
+    return true;
+}
+
+void ShellCommands::showSaved() {
+    form_.Label11->setCaption(Lingua[148]);
+    form_.Label11->setVisible(true);
+    form_.Timer5->setInterval(kSavedNoticeMs);
+    form_.Timer4->setInterval(kVideoCounterMs);
+}
+
+bool ShellCommands::Salva() {
+    if (form_.FileCorrente.isEmpty()) {
+        if (form_.Modificato == 1) SalvaConNome();
+        return true;
+    }
+    if (form_.Modificato == 1) {
+        QString error;
+        if (!form_.RTB->SaveFile(NativePath(form_.FileCorrente), &error)) {
+            // The changes stay marked, so that quitting still asks about them.
+            dialogs().MsgBox(QStringLiteral("%1\n\n%2").arg(form_.FileCorrente, error),
+                             vbmsg::OKOnly | vbmsg::Exclamation, Lingua[1]);
+            return true;
+        }
+        form_.Modificato = 0;
+    }
+    showSaved();
+    return true;
+}
+
+QString ShellCommands::SalvaConNome() {
+    FileDialogRequest request;
+    request.open = false;
+    request.owner = &form_;
+    request.initialFolder = startFolder();
+    request.filter = ScriptFilter();
+    request.defaultExtension = QStringLiteral("snx");
+    request.fileName = form_.BaseCopione + QString::number(form_.NumeroCopione);
+    request.title = Lingua[55];
+    const QString chosen = dialogs().MostraDialogoFile(request);
+    if (chosen.isEmpty()) {
+        form_.mnuSalvaConNome->Tag = QStringLiteral("1");
+        return form_.mnuSalvaConNome->Tag;
+    }
+    if (QFileInfo::exists(NativePath(chosen)) &&
+        dialogs().MsgBox(Lingua[53] + QStringLiteral("\r\r") + Lingua[54],
+                         vbmsg::YesNo | vbmsg::Exclamation, Lingua[1]) == vbmsg::No)
+        return form_.mnuSalvaConNome->Tag;
+    form_.UltimaCartella = QDir::currentPath();
+    QString error;
+    if (!form_.RTB->SaveFile(NativePath(chosen), &error)) {
+        dialogs().MsgBox(QStringLiteral("%1\n\n%2").arg(chosen, error),
+                         vbmsg::OKOnly | vbmsg::Exclamation, Lingua[1]);
+        return form_.mnuSalvaConNome->Tag;
+    }
+    form_.FileCorrente = chosen;
+    form_.Modificato = 0;
+    form_.mnuSalvaConNome->Tag.clear();
+    form_.AggiornaTitolo(form_.FileCorrente);
+    return form_.mnuSalvaConNome->Tag;
+}
+
+bool ShellCommands::Stampa() {
+    if (!dialogs().ScegliStampante(&form_, printer_.get())) return true;
+    form_.RTB->SelPrint(printer_.get());
+    return true;
+}
+
+bool ShellCommands::InserisciMedia() {
+    FileDialogRequest request;
+    request.open = true;
+    request.owner = &form_;
+    request.initialFolder = QDir::currentPath();
+    request.filter = Lingua[41] + QChar(0) + QLatin1String(kMediaPatterns) + QChar(0) + Lingua[26] +
+                     QChar(0) + QStringLiteral("*.*");
+    request.defaultExtension = QStringLiteral("wav");
+    request.title = Lingua[25];
+    const QString chosen = dialogs().MostraDialogoFile(request);
+    if (chosen.trimmed().isEmpty()) return false;
+    RichTextBox& rtb = *form_.RTB;
+    const auto colour = rtb.SelColor();
+    const auto bold = rtb.SelBold();
+    const auto italic = rtb.SelItalic();
+    const auto underline = rtb.SelUnderline();
+    const QString font = rtb.SelFontName();
+    const double size = rtb.SelFontSize();
+    rtb.setSelStart(rtb.SelStart() + rtb.SelLength());
+    rtb.setSelColor(RGB(255, 0, 0));
+    rtb.setSelFontName(QStringLiteral("Arial"));
+    QString name = chosen;
+    const QString folder = ProgramFolder();
+    if (name.toLower().startsWith(folder.toLower() + u'/')) name = name.mid(folder.size() + 1);
+    rtb.setSelText(QStringLiteral("[[") + name + QStringLiteral("]]"));
+    rtb.setSelColor(colour.value_or(0));
+    rtb.setSelBold(bold.value_or(false));
+    rtb.setSelItalic(italic.value_or(false));
+    rtb.setSelUnderline(underline.value_or(false));
+    if (!font.isEmpty()) rtb.setSelFontName(font);
+    if (size > 0) rtb.setSelFontSize(size);
+    rtb.setSelText(QStringLiteral(" "));
+    return true;
+}
+
+void ShellCommands::Label2_Click(int index) {
+    RichTextBox& rtb = *form_.RTB;
+    // A mixed selection counts as not true, so the toggle sets it.
+    auto toggled = [](std::optional<bool> state) { return !(state && *state); };
+    bool done = true;
+    switch (index) {
+    case 0:
+        done = Nuovo();
+        break;
+    case 1:
+        done = Apri();
+        break;
+    case 2:
+        done = Salva();
+        break;
+    case 3:
+        done = Stampa();
+        break;
+    case 4:
+        rtb.setSelBold(toggled(rtb.SelBold()));
+        rtb.SetFocus();
+        break;
+    case 5:
+        rtb.setSelItalic(toggled(rtb.SelItalic()));
+        rtb.SetFocus();
+        break;
+    case 6:
+        rtb.setSelUnderline(toggled(rtb.SelUnderline()));
+        rtb.SetFocus();
+        break;
+    case 7:
+        rtb.setSelStrikeThru(toggled(rtb.SelStrikeThru()));
+        rtb.SetFocus();
+        break;
+    case 8:
+        rtb.setSelAlignment(0);
+        rtb.SetFocus();
+        break;
+    case 9:
+        rtb.setSelAlignment(2);
+        rtb.SetFocus();
+        break;
+    case 10:
+        rtb.setSelAlignment(1);
+        rtb.SetFocus();
+        break;
+    case 11:
+        if (rtb.SelFontSize() > 0) rtb.setSelFontSize(rtb.SelFontSize() + 1);
+        break;
+    case 12:
+        if (rtb.SelFontSize() > 1) rtb.setSelFontSize(rtb.SelFontSize() - 1);
+        break;
+    case 13: {
+        long chosen = 0;
+        if (dialogs().ShowColor(&form_, 0, &chosen)) rtb.setSelColor(chosen);
+        break;
+    }
+    case 14:
+        rtb.setSelBullet(toggled(rtb.SelBullet()));
+        rtb.SetFocus();
+        break;
+    case 15:
+        done = InserisciMedia();
+        break;
+    default:
+        break; // 16, the add-command dialog, comes with that dialog
+    }
+    if (done) form_.edit->AggiornaFormato();
+}
