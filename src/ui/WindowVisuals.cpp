@@ -66,6 +66,8 @@ void WindowVisuals::Form_Resize() {
     background.setTop(
         std::min(player.Top() + player.Height() + 60, clientHeight - background.Height() - 60));
     form_.imgZoom->setLeft(form_.Picture2->Left() - 150);
+    // In a small window the strip overlaps the video output: it stays on top, within reach.
+    form_.WMP3->raise();
 }
 
 // ---- hover pictures ----

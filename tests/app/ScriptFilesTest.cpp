@@ -108,6 +108,10 @@ TEST(ScriptFiles, OpenLoadsOrTellsWhyAndLosesNothing) {
     EXPECT_EQ(t.form.RTB->Text(), QStringLiteral("plain [[Vol 50]]"));
     EXPECT_EQ(t.form.Caption(), QStringLiteral("Scenolux - cues.txt"));
     EXPECT_EQ(t.form.Modificato, 0);
+    // Saved again, the plain text file becomes RTF.
+    t.form.RTB->setText(QStringLiteral("plain [[Vol 60]]"));
+    t.shell().Label2_Click(2);
+    EXPECT_TRUE(t.folder.read(QStringLiteral("cues.txt")).startsWith("{\\rtf1"));
 
     // A file that cannot be read: said, and the current script stays the current file.
     script.ExpectFile(t.folder.path(QStringLiteral("gone.snx")));
@@ -115,7 +119,7 @@ TEST(ScriptFiles, OpenLoadsOrTellsWhyAndLosesNothing) {
     t.shell().Label2_Click(1);
     EXPECT_EQ(t.form.FileCorrente, t.folder.path(QStringLiteral("cues.txt")));
     EXPECT_EQ(t.form.Caption(), QStringLiteral("Scenolux - cues.txt"));
-    EXPECT_EQ(t.form.RTB->Text(), QStringLiteral("plain [[Vol 50]]"));
+    EXPECT_EQ(t.form.RTB->Text(), QStringLiteral("plain [[Vol 60]]"));
 }
 
 TEST(ScriptFiles, AFailedSaveKeepsTheScriptMarkedChanged) {
