@@ -108,6 +108,11 @@ long GstMci::seek(Device& d, qint64 ms) {
                                  ms * GST_MSECOND))
         return mcierr::DeviceFailed;
     gst_element_get_state(d.playbin, nullptr, nullptr, kStateWait);
+    // An end of stream reported before the seek is stale: the stream is elsewhere now.
+    GstBus* bus = gst_element_get_bus(d.playbin);
+    while (GstMessage* msg = gst_bus_pop_filtered(bus, GST_MESSAGE_EOS))
+        gst_message_unref(msg);
+    gst_object_unref(bus);
     d.ended = false;
     return 0;
 }

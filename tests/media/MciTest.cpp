@@ -111,7 +111,7 @@ TEST(AudioPlayerOnTheSoundServer, ACueDoubleClickedIsHeardAndPausesInPlace) {
 
         // Played to its end, the file goes back to its start, paused.
         form.audio->cmdPlayA_Click();
-        ASSERT_TRUE(WaitFor([&] { return form.cmdPlayA->Tag == Lingua[7]; }, 3000));
+        ASSERT_TRUE(WaitFor([&] { return form.cmdPlayA->Tag == Lingua[7]; }, 6000));
         // (Pausing plays from the start and stops at once: a few milliseconds may pass.)
         EXPECT_LT(form.audio->CurPos(), 60);
         EXPECT_EQ(form.Timer1->Interval(), 0);
