@@ -95,6 +95,47 @@ int main(int argc, char** argv) {
     const QString wav = dir.path() + QStringLiteral("/tone.wav");
     MakeWav(wav, 12);
 
+    if (argc > 1 && QByteArray(argv[1]) == "baseline") {
+        // The same measurement with PulseAudio's own player, to tell the program's delay from
+        // the test sink's.
+        std::vector<double> times;
+        for (int i = 0; i < 5; ++i) {
+            QProcess rec;
+            rec.start(QStringLiteral("parec"),
+                      {QStringLiteral("--device=show.monitor"), QStringLiteral("--format=s16le"),
+                       QStringLiteral("--rate=44100"), QStringLiteral("--channels=1"),
+                       QStringLiteral("--raw"), QStringLiteral("--latency-msec=5")});
+            rec.waitForStarted();
+            QElapsedTimer settle;
+            settle.start();
+            while (settle.elapsed() < 300) {
+                rec.waitForReadyRead(20);
+                rec.readAllStandardOutput();
+            }
+            QElapsedTimer clock;
+            clock.start();
+            QProcess player;
+            player.start(QStringLiteral("paplay"), {QStringLiteral("--latency-msec=20"), wav});
+            double found = -1;
+            while (found < 0 && clock.elapsed() < 4000) {
+                rec.waitForReadyRead(5);
+                const QByteArray pcm = rec.readAllStandardOutput();
+                for (qsizetype k = 0; k + 1 < pcm.size(); k += 2)
+                    if (std::abs(qFromLittleEndian<qint16>(pcm.constData() + k)) > 2000) {
+                        found = clock.elapsed();
+                        break;
+                    }
+            }
+            player.kill();
+            player.waitForFinished();
+            rec.kill();
+            rec.waitForFinished();
+            times.push_back(found);
+            std::printf("  paplay heard at the monitor after %.0f ms\n", found);
+        }
+        return 0;
+    }
+
     if (argc > 1 && QByteArray(argv[1]) == "fades") {
         Form1 form;
         form.volume->ApriMixer();
