@@ -35,23 +35,39 @@ double cpuSeconds() {
     return u.ru_utime.tv_sec + u.ru_stime.tv_sec + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
-// Milliseconds from "play" to the first sample above a threshold at the sink's monitor.
-double latencyOnce(const QString& wav) {
-    mci().mciSendString(QStringLiteral("close all"));
-    mci().mciSendString(QStringLiteral("open \"") + wav + QStringLiteral("\" ALIAS wav1"));
-    QProcess rec;
+// Starts recording the sink's monitor and drops what it holds so far.
+void startRecorder(QProcess& rec) {
     rec.start(QStringLiteral("parec"),
               {QStringLiteral("--device=show.monitor"), QStringLiteral("--format=s16le"),
                QStringLiteral("--rate=44100"), QStringLiteral("--channels=1"),
                QStringLiteral("--raw"), QStringLiteral("--latency-msec=5")});
     rec.waitForStarted();
-    // Let the recorder settle and drop what it has so far.
     QElapsedTimer settle;
     settle.start();
     while (settle.elapsed() < 300) {
         rec.waitForReadyRead(20);
         rec.readAllStandardOutput();
     }
+}
+
+// Milliseconds on clock when the recorder first hears a sample above a threshold (-1: never).
+double firstSound(QProcess& rec, const QElapsedTimer& clock, int limitMs) {
+    while (clock.elapsed() < limitMs) {
+        rec.waitForReadyRead(5);
+        const QByteArray pcm = rec.readAllStandardOutput();
+        for (qsizetype i = 0; i + 1 < pcm.size(); i += 2)
+            if (std::abs(qFromLittleEndian<qint16>(pcm.constData() + i)) > 2000)
+                return clock.elapsed();
+    }
+    return -1;
+}
+
+// Milliseconds from "play" to the first sample above a threshold at the sink's monitor.
+double latencyOnce(const QString& wav) {
+    mci().mciSendString(QStringLiteral("close all"));
+    mci().mciSendString(QStringLiteral("open \"") + wav + QStringLiteral("\" ALIAS wav1"));
+    QProcess rec;
+    startRecorder(rec);
     QElapsedTimer clock;
     clock.start();
     mci().mciSendString(QStringLiteral("play wav1"));
@@ -63,19 +79,7 @@ double latencyOnce(const QString& wav) {
         mci().mciSendString(QStringLiteral("status wav1 position"), &position);
         if (position.toDouble() > 0) moving = clock.elapsed();
     }
-    double found = -1;
-    qint64 samples = 0;
-    while (found < 0 && clock.elapsed() < 3000) {
-        rec.waitForReadyRead(5);
-        const QByteArray pcm = rec.readAllStandardOutput();
-        for (qsizetype i = 0; i + 1 < pcm.size(); i += 2) {
-            if (std::abs(qFromLittleEndian<qint16>(pcm.constData() + i)) > 2000) {
-                found = clock.elapsed();
-                break;
-            }
-            ++samples;
-        }
-    }
+    const double found = firstSound(rec, clock, 3000);
     rec.kill();
     rec.waitForFinished();
     mci().mciSendString(QStringLiteral("stop wav1"));
@@ -101,31 +105,12 @@ int main(int argc, char** argv) {
         std::vector<double> times;
         for (int i = 0; i < 5; ++i) {
             QProcess rec;
-            rec.start(QStringLiteral("parec"),
-                      {QStringLiteral("--device=show.monitor"), QStringLiteral("--format=s16le"),
-                       QStringLiteral("--rate=44100"), QStringLiteral("--channels=1"),
-                       QStringLiteral("--raw"), QStringLiteral("--latency-msec=5")});
-            rec.waitForStarted();
-            QElapsedTimer settle;
-            settle.start();
-            while (settle.elapsed() < 300) {
-                rec.waitForReadyRead(20);
-                rec.readAllStandardOutput();
-            }
+            startRecorder(rec);
             QElapsedTimer clock;
             clock.start();
             QProcess player;
             player.start(QStringLiteral("paplay"), {QStringLiteral("--latency-msec=20"), wav});
-            double found = -1;
-            while (found < 0 && clock.elapsed() < 4000) {
-                rec.waitForReadyRead(5);
-                const QByteArray pcm = rec.readAllStandardOutput();
-                for (qsizetype k = 0; k + 1 < pcm.size(); k += 2)
-                    if (std::abs(qFromLittleEndian<qint16>(pcm.constData() + k)) > 2000) {
-                        found = clock.elapsed();
-                        break;
-                    }
-            }
+            const double found = firstSound(rec, clock, 4000);
             player.kill();
             player.waitForFinished();
             rec.kill();
