@@ -88,9 +88,7 @@ bool ShellCommands::Apri() {
 }
 
 void ShellCommands::showSaved() {
-    form_.Label11->setCaption(Lingua[148]);
-    form_.Label11->setVisible(true);
-    form_.Timer5->setInterval(kSavedNoticeMs);
+    form_.ShowNotice(Lingua[148], kSavedNoticeMs);
     form_.Timer4->setInterval(kVideoCounterMs);
 }
 

@@ -83,11 +83,7 @@ void Lifecycle::applyVolumeSetting(const QString& level) {
     if (isNumber(level)) {
         knob.Tag = DecimalText(std::trunc(qBound(0.0, NumericValue(level), max)));
     } else {
-        // No level saved: the level of the knob's position.
-        const PictureBox& track = *form_.Image3;
-        const double value =
-            std::fabs((knob.Top() - track.Top()) * max / (track.Height() - knob.Height()) - max);
-        knob.Tag = DecimalText(std::trunc(value));
+        form_.volume->TagFromKnob(); // no level saved: the level of the knob's position
     }
     form_.volume->ImpostaVolume();
 }

@@ -19,6 +19,10 @@ void SetProgramFolder(const QString& folder) {
     programFolderOverride() = folder;
 }
 
+QString PictureFile(const QString& name) {
+    return ProgramFolder() + QStringLiteral("/Files/") + name;
+}
+
 QString NativePath(const QString& storedPath) {
     QString path = storedPath;
     path.replace(u'\\', u'/');

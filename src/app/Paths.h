@@ -8,6 +8,9 @@ QString ProgramFolder();
 // Makes another folder the program folder (tests; empty restores the real one).
 void SetProgramFolder(const QString& folder);
 
+// A picture of the window: program folder + "/Files/" + name.
+QString PictureFile(const QString& name);
+
 // A path as stored in scripts and settings, where folders may be separated by "\" (scripts
 // from the original platform), with native separators.
 QString NativePath(const QString& storedPath);

@@ -31,18 +31,13 @@ void Projector::Check1_Click() {
     if (form_.Check1->Value() == 1) {
         // One monitor: no projector; the box is cleared (which runs the off path) and says why.
         form_.Check1->setValue(0);
-        form_.Label11->setCaption(Lingua[124]);
-        form_.Label11->setVisible(true);
-        form_.Timer5->setInterval(kNoticeMs);
+        form_.ShowNotice(Lingua[124], kNoticeMs);
     }
     form_.Timer4->setInterval(kCounterMs);
     projector.Timer1.setInterval(0);
     projector.hide();
-    TwipsGeometry player(form_.WMP2);
-    player.setTop(form_.Picture3->Top() + 1695 + 90);
-    player.setLeft(form_.Picture3->Left());
-    player.setWidth(form_.Picture3->Width());
-    player.setVisible(true);
+    form_.PlaceVideoOutput();
+    TwipsGeometry(form_.WMP2).setVisible(true);
 }
 
 void Projector::Label5_Click() {

@@ -3,6 +3,8 @@
 #include "platform/MediaPlayerControl.h"
 #include "ui/Form1.h"
 
+#include "platform/Pointer.h"
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -69,8 +71,7 @@ void Form2::keyPressEvent(QKeyEvent* event) {
 }
 
 void Form2::Escape() {
-    while (QApplication::overrideCursor())
-        QApplication::restoreOverrideCursor();
+    RestoreDefaultPointer();
     hide(); // playback goes on; the player or the switch brings the window back
 }
 
@@ -92,7 +93,6 @@ void Form2::Timer1_Timer() {
         form_.Shape7->setVisible(true);
         form_.lblContatoreV->setLeft(form_.Shape8->Left());
         form_.lblContatoreV->setWidth(form_.Shape8->Width());
-        while (QApplication::overrideCursor())
-            QApplication::restoreOverrideCursor();
+        RestoreDefaultPointer();
     }
 }

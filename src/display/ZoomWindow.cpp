@@ -3,6 +3,8 @@
 #include "platform/Twips.h"
 #include "ui/Controls.h"
 
+#include "platform/Pointer.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 
@@ -52,7 +54,6 @@ void frmZoom::resizeEvent(QResizeEvent* event) {
 
 void frmZoom::keyPressEvent(QKeyEvent* event) {
     if (event->key() != Qt::Key_Escape) return;
-    while (QApplication::overrideCursor())
-        QApplication::restoreOverrideCursor();
+    RestoreDefaultPointer();
     hide();
 }

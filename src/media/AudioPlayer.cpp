@@ -39,7 +39,7 @@ double AudioPlayer::CurPos() {
 }
 
 void AudioPlayer::showPlayPicture(const char* file) {
-    form_.cmdPlayA->LoadPicture(ProgramFolder() + QStringLiteral("/Files/") + QLatin1String(file));
+    form_.cmdPlayA->LoadPicture(PictureFile(QLatin1String(file)));
 }
 
 void AudioPlayer::cmdPlayA_Click() {
@@ -127,9 +127,7 @@ void AudioPlayer::Timer1_Timer() {
 }
 
 void AudioPlayer::Errore(long code) {
-    form_.Label11->setCaption(mci().mciGetErrorString(code));
-    form_.Label11->setVisible(true);
-    form_.Timer5->setInterval(kNoticeMs);
+    form_.ShowNotice(mci().mciGetErrorString(code), kNoticeMs);
 }
 
 void AudioPlayer::Timer5_Timer() {

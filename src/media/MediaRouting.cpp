@@ -102,8 +102,8 @@ void MediaRouting::loadImage(const QString& path) {
         boxWidth = boxHeight / h * w;
     }
     f.imgZoom->setPicture(picture);
-    f.imgZoom->Move((panel - boxWidth) / 2 + f.Picture3->Left(), f.Picture3->Top() + 1695 + 90,
-                    boxWidth, boxHeight);
+    f.imgZoom->Move((panel - boxWidth) / 2 + f.Picture3->Left(), f.VideoOutputTop(), boxWidth,
+                    boxHeight);
     f.imgZoom->setVisible(true);
     f.imgZoom->raise();
     f.RTB->Tag = QStringLiteral("I");

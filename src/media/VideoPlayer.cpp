@@ -6,6 +6,7 @@
 #include "i18n/Lingua.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/Numbers.h"
+#include "platform/Pointer.h"
 #include "script/CueLookup.h"
 #include "ui/Form1.h"
 
@@ -17,13 +18,6 @@ constexpr int kTickMs = 100;
 constexpr double kStepSeconds = 5;
 constexpr double kBarAtStart = 21; // twips: below this the bar has not moved yet
 
-void waitPointer() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-}
-void defaultPointer() {
-    while (QApplication::overrideCursor())
-        QApplication::restoreOverrideCursor();
-}
 } // namespace
 
 MediaPlayerControl& VideoPlayer::player() {
@@ -31,7 +25,7 @@ MediaPlayerControl& VideoPlayer::player() {
 }
 
 void VideoPlayer::showPlayPicture(const char* file) {
-    form_.cmdPlayV->LoadPicture(ProgramFolder() + QStringLiteral("/Files/") + QLatin1String(file));
+    form_.cmdPlayV->LoadPicture(PictureFile(QLatin1String(file)));
 }
 
 void VideoPlayer::cmdPlayV_Click() {
@@ -39,7 +33,7 @@ void VideoPlayer::cmdPlayV_Click() {
     const bool projector = f.projector->ProjectorMode();
     if (f.cmdPlayV->Tag == Lingua[7]) {
         f.cmdPlayV->Tag = Lingua[8];
-        waitPointer();
+        ShowWaitPointer();
         if (projector) {
             Form2& window = f.ProjectorWindow();
             f.Timer4->setInterval(0);
@@ -57,10 +51,7 @@ void VideoPlayer::cmdPlayV_Click() {
                 f.ProjectorWindow().Timer1.setInterval(0);
                 f.ProjectorWindow().WMP1->controls.stop();
             }
-            TwipsGeometry video(f.WMP2);
-            video.setTop(f.Picture3->Top() + 1695 + 90);
-            video.setLeft(f.Picture3->Left());
-            video.setWidth(f.Picture3->Width());
+            f.PlaceVideoOutput();
             if (f.imgZoom->Visible()) f.imgZoom->setVisible(false);
             f.WMP2->controls.play();
             f.lblContatoreV->setLeft(f.Shape8->Left());
@@ -80,7 +71,7 @@ void VideoPlayer::cmdPlayV_Click() {
             if (projectorPlayer) projectorPlayer->controls.pause();
             f.Timer4->setInterval(0);
         }
-        defaultPointer();
+        RestoreDefaultPointer();
     }
     const bool idle = f.cmdPlayV->Tag == Lingua[7];
     f.mnuPlayVideo->setCaption(Lingua[idle ? 7 : 8]);
@@ -103,7 +94,7 @@ void VideoPlayer::cmdStopV_Click() {
     f.cmdPlayV->Tag = Lingua[7];
     f.mnuPlayVideo->setCaption(Lingua[7]);
     showPlayPicture("play.jpg");
-    defaultPointer();
+    RestoreDefaultPointer();
 }
 
 void VideoPlayer::tick() {
@@ -123,7 +114,7 @@ void VideoPlayer::cmdBacV_Click() {
     MediaPlayerControl& p = player();
     p.controls.setCurrentPosition(p.controls.currentPosition() - kStepSeconds);
     tick();
-    defaultPointer();
+    RestoreDefaultPointer();
 }
 
 void VideoPlayer::lblContatoreV_MouseMove(int, int, double x, double) {
@@ -160,5 +151,5 @@ void VideoPlayer::Timer4_Timer() {
         f.mnuPlayVideo->setCaption(Lingua[7]);
         showPlayPicture("play.jpg");
     }
-    defaultPointer();
+    RestoreDefaultPointer();
 }

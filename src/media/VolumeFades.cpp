@@ -24,7 +24,7 @@ void VolumeFades::ApriMixer() {
     }
 }
 
-void VolumeFades::tagFromKnob() {
+void VolumeFades::TagFromKnob() {
     const PictureBox& knob = *form_.Image2;
     const PictureBox& track = *form_.Image3;
     const double max = double(VolumeMax);
@@ -74,7 +74,7 @@ void VolumeFades::Timer2_Timer() {
         if (n < 0) n = 0;
         if (knob.Top() != n) knob.setTop(n);
     }
-    tagFromKnob();
+    TagFromKnob();
 }
 
 void VolumeFades::Image2_MouseUp(int button, int, double, double) {
@@ -91,7 +91,7 @@ void VolumeFades::Image3_MouseUp(int button, int, double, double y) {
     if (knob.Top() < track.Top()) knob.setTop(track.Top());
     if (knob.Top() + knob.Height() > track.Top() + track.Height())
         knob.setTop(track.Top() + track.Height() - knob.Height());
-    tagFromKnob();
+    TagFromKnob();
     ImpostaVolume();
 }
 
@@ -115,7 +115,7 @@ void VolumeFades::Timer3_Timer() {
     if (next >= std::numeric_limits<qint16>::min() && next <= std::numeric_limits<qint16>::max())
         PosizioneFade = qint16(next);
     knob.setTop(PosizioneFade);
-    tagFromKnob();
+    TagFromKnob();
     ImpostaVolume();
     if (knob.Top() + knob.Height() > track.Top() + track.Height()) {
         knob.setTop(track.Top() + track.Height() - knob.Height());

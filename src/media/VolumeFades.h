@@ -30,6 +30,9 @@ public:
     virtual void Image8_Click() { startFade(+5); }
     virtual void Image9_Click() { startFade(+1); }
     void Timer3_Timer();
+    // The knob's value from its position (VolumeMax at the top of the travel, 0 at the
+    // bottom), into the knob's tag.
+    void TagFromKnob();
 
     // Maximum of the master volume control (the ALSA range under PulseAudio), kept when there
     // is no mixer so that the knob still drives the players.
@@ -46,6 +49,4 @@ protected:
 
 private:
     void startFade(qint16 step);
-    // The knob's value from its position, into its tag.
-    void tagFromKnob();
 };

@@ -128,7 +128,6 @@ private:
     void forEachSelectedBlock(const std::function<bool(const QTextBlock&)>& visit) const;
     template <typename T>
     std::optional<T> uniformFormat(const std::function<T(const QTextCharFormat&)>& value) const;
-    QTextCharFormat effectiveFormat(const QTextCharFormat& format) const;
 
     mutable QString textCache_;
     mutable bool textCacheValid_ = false;

@@ -37,6 +37,8 @@ QString trimBlanks(const QString& s) {
 constexpr int kCodeC = 67, kCodeV = 86, kCodeX = 88, kCodeY = 89, kCodeZ = 90, kCodeI = 73,
               kCodeB = 66, kCodeU = 85, kCodeG = 71, kCodeS = 83;
 
+constexpr int kNoticeMs = 6000;
+
 bool italianShortcuts() {
     return NomeLingua.toLower() == QLatin1String("italiano.lng");
 }
@@ -115,9 +117,7 @@ void CueLookup::RTB_Click() {
     const QString file = ResolveCueFile(CueCorrente());
     if (file.isEmpty()) {
         setCueCorrente(QString());
-        form_.Label11->setCaption(Lingua[127]);
-        form_.Label11->setVisible(true);
-        form_.Timer5->setInterval(6000);
+        form_.ShowNotice(Lingua[127], kNoticeMs);
         return;
     }
     setCueCorrente(file);

@@ -172,14 +172,10 @@ void Interprete::InterpretaComando(QString& text, int& start, int& end, bool exe
 void Interprete::setVolume(double percent) {
     PictureBox& knob = *form_.Image2;
     PictureBox& track = *form_.Image3;
-    const long volumeMax = form_.volume->VolumeMax;
     const double top = RoundInt(track.Top());
     const double bottom = RoundInt(track.Top() + track.Height() - knob.Height());
     knob.setTop(bottom - (bottom - top) / 100.0 * percent);
-    const double travel = track.Height() - knob.Height();
-    const double value =
-        std::fabs((knob.Top() - track.Top()) * double(volumeMax) / travel - double(volumeMax));
-    knob.Tag = DecimalText(std::trunc(value));
+    form_.volume->TagFromKnob();
     form_.volume->ImpostaVolume();
     form_.Label6->setCaption(DecimalText(percent));
 }

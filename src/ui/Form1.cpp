@@ -89,7 +89,7 @@ Shape* shape(QWidget* parent, const QString& name, bool rounded, const QColor& f
 PictureBox* picture(QWidget* parent, const QString& name, const char* file, bool stretch = true) {
     auto* p = named(new PictureBox(parent), name);
     p->setStretch(stretch);
-    p->LoadPicture(ProgramFolder() + QStringLiteral("/Files/") + QLatin1String(file));
+    p->LoadPicture(PictureFile(QLatin1String(file)));
     return p;
 }
 
@@ -552,6 +552,23 @@ void Form1::SetWindowSize(double width, double height) {
 Form2& Form1::ProjectorWindow() {
     if (!projector_) projector_ = new Form2(*this);
     return *projector_;
+}
+
+double Form1::VideoOutputTop() const {
+    return Picture3->Top() + 1695 + 90;
+}
+
+void Form1::PlaceVideoOutput() {
+    TwipsGeometry video(WMP2);
+    video.setTop(VideoOutputTop());
+    video.setLeft(Picture3->Left());
+    video.setWidth(Picture3->Width());
+}
+
+void Form1::ShowNotice(const QString& text, int ms) {
+    Label11->setCaption(text);
+    Label11->setVisible(true);
+    Timer5->setInterval(ms);
 }
 
 frmZoom& Form1::ZoomWindow() {

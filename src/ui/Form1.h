@@ -58,6 +58,13 @@ public:
     static constexpr double kFrameWidth = 120;  // left and right borders
     static constexpr double kFrameHeight = 690; // title bar, menu bar and borders
 
+    // Top of the video output and of the picture preview: under the video panel.
+    double VideoOutputTop() const;
+    // Gives the video output WMP2 its place under the video panel (not its visibility).
+    void PlaceVideoOutput();
+    // Shows one red notice in Label11; Timer5 hides it after ms milliseconds.
+    void ShowNotice(const QString& text, int ms);
+
     // The window's client area, on which the controls are placed.
     QWidget* Client() const { return client_; }
 

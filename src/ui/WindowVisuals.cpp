@@ -52,10 +52,8 @@ void WindowVisuals::Form_Resize() {
     form_.Picture3->setLeft(form_.Picture2->Left());
     form_.Line1->setX2(w);
     form_.Line2->setX2(w);
-    TwipsGeometry player(form_.WMP2);
-    player.setTop(form_.Picture3->Top() + 1695 + 90);
-    player.setLeft(form_.Picture3->Left());
-    player.setWidth(form_.Picture3->Width());
+    form_.PlaceVideoOutput();
+    const TwipsGeometry player(form_.WMP2);
     // The background player and the picture keep their place beside the panels, so that the
     // operator can still reach them in a wider window. The background player sits under the
     // video output when there is room, else at the foot of the window.
@@ -115,8 +113,7 @@ QString WindowVisuals::pictureFile(Button button, bool hover) const {
         name = QStringLiteral("stop");
         break;
     }
-    return ProgramFolder() + QStringLiteral("/Files/") + name +
-           (hover ? QStringLiteral("2.jpg") : QStringLiteral(".jpg"));
+    return PictureFile(name + (hover ? QStringLiteral("2.jpg") : QStringLiteral(".jpg")));
 }
 
 void WindowVisuals::showPicture(Button button, bool hover) {
@@ -227,8 +224,5 @@ void WindowVisuals::PosizionaManopola() {
     PictureBox& track = *form_.Image3;
     knob.setTop((track.Height() - knob.Height()) / 2 + track.Top());
     knob.setLeft(track.Width() / 2 - knob.Width() / 2 + track.Left());
-    const double max = double(form_.volume->VolumeMax);
-    const double value =
-        std::fabs((knob.Top() - track.Top()) * max / (track.Height() - knob.Height()) - max);
-    knob.Tag = DecimalText(std::trunc(value));
+    form_.volume->TagFromKnob();
 }
