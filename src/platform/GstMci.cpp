@@ -37,6 +37,8 @@ struct GstMci::Device {
     GstElement* playbin = nullptr;
     bool ended = false; // the stream reached its end and has not been moved since
     bool playing = false;
+    // Opened (or reopened) and never played since: its sound stream has not started yet.
+    bool fresh = true;
     qint64 length = -1; // milliseconds, -1 until known
 };
 
@@ -115,6 +117,16 @@ long GstMci::seek(Device& d, qint64 ms) {
     gst_object_unref(bus);
     d.ended = false;
     return 0;
+}
+
+// A sound server stream keeps time from its creation even while it waits unstarted, so a file
+// opened at a cue and played later would start late by the whole wait, in silence. Before the
+// first play the pipeline is therefore rebuilt from READY, which costs one short preroll.
+long GstMci::startFresh(Device& d, qint64 at) {
+    gst_element_set_state(d.playbin, GST_STATE_READY);
+    if (!settle(d, GST_STATE_PAUSED)) return mcierr::DeviceFailed;
+    d.ended = false;
+    return at > 0 ? seek(d, at) : 0;
 }
 
 long GstMci::open(const QStringList& w) {
@@ -196,14 +208,20 @@ long GstMci::mciSendString(const QString& command, QString* returnText) {
         return 0;
     }
     if (verb == QLatin1String("play")) {
-        if (arg2 == QLatin1String("from")) {
-            if (!isNumber(arg3)) return mcierr::MissingParameter;
-            if (const long code = seek(d, qint64(arg3.toDouble()))) return code;
-        } else if (d.ended) {
-            return 0; // at the end there is nothing left to play
+        const bool from = arg2 == QLatin1String("from");
+        if (from && !isNumber(arg3)) return mcierr::MissingParameter;
+        if (!from && d.ended) return 0; // at the end there is nothing left to play
+        const qint64 at = from ? qint64(arg3.toDouble()) : positionMs(d);
+        const qint64 length = lengthMs(d);
+        if (at < 0 || (length >= 0 && at > length)) return mcierr::OutOfRange;
+        if (d.fresh) {
+            if (const long code = startFresh(d, at)) return code;
+        } else if (from) {
+            if (const long code = seek(d, at)) return code;
         }
         if (!settle(d, GST_STATE_PLAYING)) return mcierr::DeviceFailed;
         d.playing = true;
+        d.fresh = false;
         return 0;
     }
     if (verb == QLatin1String("stop") || verb == QLatin1String("pause")) {

@@ -22,6 +22,7 @@ private:
     void drain(Device& device);
     bool settle(Device& device, int state);
     long seek(Device& device, qint64 ms);
+    long startFresh(Device& device, qint64 at);
     qint64 lengthMs(Device& device);
     qint64 positionMs(Device& device);
 

@@ -4,6 +4,8 @@
 #include "platform/RichTextBox.h"
 #include "script/CueLookup.h"
 #include "support/MediaFiles.h"
+#include "support/SinkLatency.h"
+#include "support/Wav.h"
 #include "ui/Form1.h"
 
 #include <QDir>
@@ -76,6 +78,30 @@ TEST(GstMci, PlaysSeeksAndEndsWithThePositionAtTheLength) {
     EXPECT_EQ(send(device, QStringLiteral("seek wav1 to start")), 0);
     EXPECT_EQ(status(device, "position"), 0);
     EXPECT_EQ(send(device, QStringLiteral("play wav1 from 99999")), mcierr::OutOfRange);
+}
+
+// The operator opens a cue and plays it when the scene calls for it, often much later.
+TEST(GstMci, AFileOpenedLongBeforeItsPlaySoundsAtOnce) {
+    if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
+    const SinkLatencyHold sink;
+    QTemporaryDir dir;
+    const QString wav = dir.path() + QStringLiteral("/tone.wav");
+    MakeWav(wav, 5.0);
+    GstMci device;
+    ASSERT_EQ(send(device, QStringLiteral("open \"") + wav + QStringLiteral("\" ALIAS wav1")), 0);
+    ASSERT_EQ(send(device, QStringLiteral("seek wav1 to 1000")), 0);
+    WaitFor([] { return false; }, 1500);
+    ASSERT_EQ(send(device, QStringLiteral("play wav1")), 0);
+    EXPECT_GT(RecordedLevel(500), 0.05) << "heard at once, not after the wait";
+    const double at = status(device, "position");
+    EXPECT_GT(at, 1300) << "it plays on from where it was sought";
+    EXPECT_LT(at, 2300);
+
+    // After a pause, the same: it resumes at once.
+    ASSERT_EQ(send(device, QStringLiteral("pause wav1")), 0);
+    WaitFor([] { return false; }, 1500);
+    ASSERT_EQ(send(device, QStringLiteral("play wav1")), 0);
+    EXPECT_GT(RecordedLevel(400), 0.05) << "heard at once after a pause";
 }
 
 TEST(AudioPlayerOnTheSoundServer, ACueDoubleClickedIsHeardAndPausesInPlace) {

@@ -1,15 +1,21 @@
 // Measures the audio player on the sound server: the time from a play command to the first
-// sound at the sink "show" (median of 10), and the CPU the program uses while a file plays
-// with the counter refreshed every 10 ms. With "fades": the real duration of each fade over
-// the knob's full travel on the running timer, with the real mixer, and the largest gap
-// between two volume steps.
+// sound at the sink "show" (median of 10, for a WAV and an MP3 opened a second before), and
+// the CPU the program uses while a file plays with the counter refreshed every 10 ms.
+// "baseline" measures PulseAudio's own player the same way; "player" measures the media player
+// control of the video panel and the background strip. "fades": the real duration of each
+// fade over the knob's full travel on the running timer, with the real mixer, and the largest
+// gap between two volume steps.
 //
-// Usage (with scripts/sound-server.sh running): scenolux_audio_probe [cpu | fades]
+// The test sink is held at a sound card's latency while measuring (support/SinkLatency.h).
+//
+// Usage (with scripts/sound-server.sh running):
+//   scenolux_audio_probe [cpu | baseline | player | fades]
 #include "i18n/Lingua.h"
 #include "media/AudioPlayer.h"
 #include "media/VolumeFades.h"
 #include "platform/Mci.h"
 #include "platform/MediaPlayerControl.h"
+#include "support/SinkLatency.h"
 #include "support/Wav.h"
 #include "ui/Form1.h"
 #include "ui/WindowVisuals.h"
@@ -18,6 +24,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -62,10 +69,24 @@ double firstSound(QProcess& rec, const QElapsedTimer& clock, int limitMs) {
     return -1;
 }
 
-// Milliseconds from "play" to the first sample above a threshold at the sink's monitor.
-double latencyOnce(const QString& wav) {
+void wait(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n == 0 ? -1 : n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+// Milliseconds from "play" to the first sample above a threshold at the sink's monitor, for a
+// file opened a second before, as an operator opens a cue and plays it a moment later.
+double latencyOnce(const QString& file) {
     mci().mciSendString(QStringLiteral("close all"));
-    mci().mciSendString(QStringLiteral("open \"") + wav + QStringLiteral("\" ALIAS wav1"));
+    mci().mciSendString(QStringLiteral("open \"") + file + QStringLiteral("\" ALIAS wav1"));
+    wait(700);
     QProcess rec;
     startRecorder(rec);
     QElapsedTimer clock;
@@ -98,12 +119,13 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     const QString wav = dir.path() + QStringLiteral("/tone.wav");
     MakeWav(wav, 12);
+    const SinkLatencyHold keeper;
 
     if (argc > 1 && QByteArray(argv[1]) == "baseline") {
         // The same measurement with PulseAudio's own player, to tell the program's delay from
         // the test sink's.
         std::vector<double> times;
-        for (int i = 0; i < 5; ++i) {
+        for (int i = 0; i < 10; ++i) {
             QProcess rec;
             startRecorder(rec);
             QElapsedTimer clock;
@@ -117,6 +139,49 @@ int main(int argc, char** argv) {
             rec.waitForFinished();
             times.push_back(found);
             std::printf("  paplay heard at the monitor after %.0f ms\n", found);
+        }
+        std::printf("paplay, median: %.1f ms\n", median(times));
+        return 0;
+    }
+
+    if (argc > 1 && QByteArray(argv[1]) == "player") {
+        // The media player control (video panel and background strip): a first play a moment
+        // after loading, and a play again a moment after a stop or a pause.
+        MediaPlayerControl::Design design;
+        design.autoStart = false;
+        const char* cases[] = {"first play after loading", "play after a stop",
+                               "play after a pause"};
+        for (int c = 0; c < 3; ++c) {
+            std::vector<double> times;
+            for (int i = 0; i < 5; ++i) {
+                MediaPlayerControl player(design);
+                player.setURL(wav);
+                wait(700);
+                if (c > 0) {
+                    player.controls.play();
+                    wait(300);
+                    if (c == 1)
+                        player.controls.stop();
+                    else
+                        player.controls.pause();
+                    wait(700);
+                }
+                QProcess rec;
+                startRecorder(rec);
+                QElapsedTimer clock;
+                clock.start();
+                player.controls.play();
+                double found = -1;
+                while (found < 0 && clock.elapsed() < 4000) {
+                    QCoreApplication::processEvents();
+                    found = firstSound(rec, clock, int(clock.elapsed()) + 5);
+                }
+                rec.kill();
+                rec.waitForFinished();
+                player.controls.stop();
+                times.push_back(found);
+            }
+            std::printf("media player control, %s: median %.1f ms\n", cases[c], median(times));
         }
         return 0;
     }
@@ -168,16 +233,25 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    std::vector<double> latencies;
     const bool cpuOnly = argc > 1 && QByteArray(argv[1]) == "cpu";
-    for (int i = 0; i < (cpuOnly ? 0 : 10); ++i)
-        latencies.push_back(latencyOnce(wav));
-    std::sort(latencies.begin(), latencies.end());
     if (!cpuOnly) {
-        std::printf("play to first sound (ms):");
-        for (double l : latencies)
-            std::printf(" %.0f", l);
-        std::printf("\nmedian: %.1f ms\n", (latencies[4] + latencies[5]) / 2);
+        QStringList files{wav};
+        const QString mp3 = dir.path() + QStringLiteral("/tone.mp3");
+        if (QProcess::execute(QStringLiteral("ffmpeg"),
+                              {QStringLiteral("-loglevel"), QStringLiteral("error"),
+                               QStringLiteral("-i"), wav, mp3}) == 0)
+            files << mp3;
+        for (const QString& file : files) {
+            std::vector<double> latencies;
+            latencyOnce(file); // warm-up, not counted
+            for (int i = 0; i < 10; ++i)
+                latencies.push_back(latencyOnce(file));
+            std::sort(latencies.begin(), latencies.end());
+            std::printf("%s, play to first sound (ms):", qPrintable(QFileInfo(file).suffix()));
+            for (double l : latencies)
+                std::printf(" %.0f", l);
+            std::printf("\nmedian: %.1f ms\n", median(latencies));
+        }
     }
 
     Lingua[7] = QStringLiteral("Play");
