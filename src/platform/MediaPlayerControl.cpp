@@ -63,6 +63,7 @@ MediaPlayerControl::MediaPlayerControl(const Design& design, QWidget* parent)
     });
     connect(player_, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus s) {
         if (s == QMediaPlayer::InvalidMedia && error_.isEmpty()) error_ = player_->errorString();
+        if (s == QMediaPlayer::EndOfMedia) soundStarted_ = false;
         refreshStrip();
         if (onStateChange) onStateChange();
     });
@@ -78,16 +79,18 @@ MediaPlayerControl::~MediaPlayerControl() {
 
 void MediaPlayerControl::setURL(const QString& url) {
     url_ = url;
+    soundStarted_ = false;
     error_.clear();
     // "http://..." and "file://..." are URLs; anything else is a path.
     const QUrl parsed(url);
     const bool isUrl = url.contains(QLatin1String("://")) && parsed.scheme().size() > 1;
     player_->setSource(isUrl ? parsed : QUrl::fromLocalFile(NativePath(url)));
-    if (design_.autoStart) player_->play();
+    if (design_.autoStart) controls.play();
     refreshStrip();
 }
 
 void MediaPlayerControl::close() {
+    soundStarted_ = false;
     player_->stop();
     player_->setSource(QUrl());
     url_.clear();
@@ -107,6 +110,14 @@ qint64 MediaPlayerControl::positionMs() const {
 }
 
 void MediaPlayerControl::Controls::play() {
+    // A sound server stream keeps time from its creation even while it waits unstarted, so a
+    // medium loaded (or stopped) and played later would start late by the whole wait. Connecting
+    // the sound output afresh at the start gives a stream that begins now.
+    if (!owner_->soundStarted_ && owner_->player_->playbackState() != QMediaPlayer::PlayingState) {
+        owner_->player_->setAudioOutput(nullptr);
+        owner_->player_->setAudioOutput(owner_->audio_);
+    }
+    owner_->soundStarted_ = true;
     owner_->player_->play();
 }
 void MediaPlayerControl::Controls::pause() {
@@ -114,6 +125,7 @@ void MediaPlayerControl::Controls::pause() {
 }
 
 void MediaPlayerControl::Controls::stop() {
+    owner_->soundStarted_ = false;
     owner_->player_->stop();
     owner_->player_->setPosition(0);
 }

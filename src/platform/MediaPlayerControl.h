@@ -120,6 +120,7 @@ private:
 
     Design design_;
     QString url_;
+    bool soundStarted_ = false; // the sound stream has started since the medium was loaded
     QString error_;
     QMediaPlayer* player_;
     QAudioOutput* audio_;

@@ -1,6 +1,8 @@
 #include "platform/MediaPlayerControl.h"
 #include "support/MediaFiles.h"
 #include "support/ScriptedDialogs.h"
+#include "support/SinkLatency.h"
+#include "support/Wav.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -78,6 +80,27 @@ TEST(MediaPlayerControl, PlaysPausesSeeksAndEndsOnRealAudio) {
     EXPECT_EQ(player.URL(), QString());
     EXPECT_EQ(player.controls.currentPositionString(), QString());
     EXPECT_EQ(player.State(), QStringLiteral("closed"));
+}
+
+// A video or background cue is loaded on a click and played when the scene calls for it.
+TEST(MediaPlayerControl, SoundsAtOnceWhenPlayedLongAfterLoadingOrAStop) {
+    if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
+    const SinkLatencyHold sink;
+    QTemporaryDir dir;
+    const QString wav = dir.path() + QStringLiteral("/tone.wav");
+    MakeWav(wav, 6.0);
+    MediaPlayerControl player(waiting());
+    player.setURL(wav);
+    ASSERT_TRUE(loadedIn(player)) << player.ErrorText().toStdString();
+    WaitFor([] { return false; }, 1500);
+    player.controls.play();
+    EXPECT_GT(RecordedLevel(500), 0.05) << "heard at once, not after the wait";
+
+    player.controls.stop();
+    WaitFor([] { return false; }, 1500);
+    player.controls.play();
+    EXPECT_GT(RecordedLevel(500), 0.05) << "heard at once after a stop";
+    EXPECT_LT(player.controls.currentPosition(), 1.5) << "a stop goes back to the start";
 }
 
 TEST(MediaPlayerControl, VolumeSetsHowLoudItPlays) {
