@@ -5,7 +5,6 @@
 #include "app/Paths.h"
 
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QUrl>
 #include <gst/gst.h>
 
@@ -13,14 +12,27 @@ namespace {
 
 constexpr GstClockTime kStateWait = 5 * GST_SECOND;
 
-// Splits a command into words; a double-quoted part is one word.
+// Splits a command into words; a double-quoted part is one word. (By hand: the counter asks
+// for the position a hundred times a second.)
 QStringList words(const QString& command) {
     QStringList out;
-    static const QRegularExpression token(QStringLiteral("\"([^\"]*)\"|(\\S+)"));
-    auto it = token.globalMatch(command);
-    while (it.hasNext()) {
-        const auto m = it.next();
-        out << (m.capturedStart(1) >= 0 ? m.captured(1) : m.captured(2));
+    const qsizetype n = command.size();
+    qsizetype i = 0;
+    while (i < n) {
+        if (command[i].isSpace()) {
+            ++i;
+        } else if (command[i] == u'"') {
+            const qsizetype close = command.indexOf(u'"', i + 1);
+            const qsizetype end = close < 0 ? n : close;
+            out << command.mid(i + 1, end - i - 1);
+            i = end + 1;
+        } else {
+            qsizetype end = i;
+            while (end < n && !command[end].isSpace())
+                ++end;
+            out << command.mid(i, end - i);
+            i = end;
+        }
     }
     return out;
 }
@@ -40,6 +52,7 @@ struct GstMci::Device {
     // Opened (or reopened) and never played since: its sound stream has not started yet.
     bool fresh = true;
     qint64 length = -1; // milliseconds, -1 until known
+    bool lengthStale = false;
 };
 
 GstMci::GstMci() {
@@ -58,13 +71,15 @@ void GstMci::closeAll() {
     devices_.clear();
 }
 
-// Reads the device's bus: the end of the stream and errors.
+// Reads the device's bus: the end of the stream, errors and a new length.
 void GstMci::drain(Device& d) {
     GstBus* bus = gst_element_get_bus(d.playbin);
     while (GstMessage* msg =
-               gst_bus_pop_filtered(bus, GstMessageType(GST_MESSAGE_EOS | GST_MESSAGE_ERROR))) {
-        if (GST_MESSAGE_TYPE(msg) == GST_MESSAGE_EOS ||
-            GST_MESSAGE_TYPE(msg) == GST_MESSAGE_ERROR) {
+               gst_bus_pop_filtered(bus, GstMessageType(GST_MESSAGE_EOS | GST_MESSAGE_ERROR |
+                                                        GST_MESSAGE_DURATION_CHANGED))) {
+        if (GST_MESSAGE_TYPE(msg) == GST_MESSAGE_DURATION_CHANGED) {
+            d.lengthStale = true;
+        } else {
             d.ended = true;
             d.playing = false;
         }
@@ -81,11 +96,14 @@ bool GstMci::settle(Device& d, int state) {
 }
 
 qint64 GstMci::lengthMs(Device& d) {
-    // Some elements stop answering the duration at the end of the stream: the last answer
-    // stands.
+    // A length once known stands until the stream reports a new one (an estimate refined as a
+    // file plays); some elements stop answering at the end of the stream.
+    if (d.length >= 0 && !d.lengthStale) return d.length;
     gint64 duration = -1;
-    if (gst_element_query_duration(d.playbin, GST_FORMAT_TIME, &duration) && duration >= 0)
+    if (gst_element_query_duration(d.playbin, GST_FORMAT_TIME, &duration) && duration >= 0) {
         d.length = qint64(duration / GST_MSECOND);
+        d.lengthStale = false;
+    }
     return d.length;
 }
 

@@ -35,7 +35,7 @@ TEST(GstMci, OpenReportsEachProblemWithItsOwnCode) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("not sound");
     f.close();
-    const QString wav = dir.path() + QStringLiteral("/Tone.WAV");
+    const QString wav = dir.path() + QStringLiteral("/Act 1  Tone.WAV"); // blanks kept
     MakeWav(wav, 1.0);
     EXPECT_EQ(send(device, QStringLiteral("open \"") + dir.path() +
                                QStringLiteral("/missing.wav\" ALIAS wav1")),

@@ -1,6 +1,24 @@
 #include "support/SinkLatency.h"
 
 #include <QElapsedTimer>
+#include <QRegularExpression>
+
+namespace {
+
+// The latency the sink "show" reports now, in microseconds (-1: unknown).
+qint64 sinkLatencyUsec() {
+    QProcess pactl;
+    pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("sinks")});
+    if (!pactl.waitForFinished(3000)) return -1;
+    const QString out = QString::fromLocal8Bit(pactl.readAllStandardOutput());
+    const qsizetype at = out.indexOf(QLatin1String("Name: show"));
+    if (at < 0) return -1;
+    static const QRegularExpression latency(QStringLiteral("Latency: (\\d+) usec"));
+    const auto m = latency.match(out, at);
+    return m.hasMatch() ? m.captured(1).toLongLong() : -1;
+}
+
+} // namespace
 
 SinkLatencyHold::SinkLatencyHold() {
     pacat_.setStandardInputFile(QStringLiteral("/dev/zero"));
@@ -10,11 +28,14 @@ SinkLatencyHold::SinkLatencyHold() {
                   QStringLiteral("--rate=44100"), QStringLiteral("--channels=1"),
                   QStringLiteral("--raw")});
     pacat_.waitForStarted(3000);
-    // Let the sink take the new latency before anything is measured against it.
+    // The sink finishes the block it has already rendered before it takes the short latency.
     QElapsedTimer clock;
     clock.start();
-    while (clock.elapsed() < 300)
+    while (clock.elapsed() < 3000) {
+        const qint64 usec = sinkLatencyUsec();
+        if (usec >= 0 && usec < 50000) break;
         pacat_.waitForFinished(50);
+    }
 }
 
 SinkLatencyHold::~SinkLatencyHold() {
