@@ -112,8 +112,15 @@ qint64 MediaPlayerControl::positionMs() const {
 void MediaPlayerControl::Controls::play() {
     // A sound server stream keeps time from its creation even while it waits unstarted, so a
     // medium loaded (or stopped) and played later would start late by the whole wait. Connecting
-    // the sound output afresh at the start gives a stream that begins now.
-    if (!owner_->soundStarted_ && owner_->player_->playbackState() != QMediaPlayer::PlayingState) {
+    // the sound output afresh at the start gives a stream that begins now. (Not while the medium
+    // is still loading: its stream is being made now, and the pipeline must not be rebuilt
+    // under it.)
+    const QMediaPlayer::MediaStatus status = owner_->player_->mediaStatus();
+    const bool settled = status == QMediaPlayer::LoadedMedia ||
+                         status == QMediaPlayer::BufferedMedia ||
+                         status == QMediaPlayer::EndOfMedia;
+    if (!owner_->soundStarted_ && settled &&
+        owner_->player_->playbackState() != QMediaPlayer::PlayingState) {
         owner_->player_->setAudioOutput(nullptr);
         owner_->player_->setAudioOutput(owner_->audio_);
     }
