@@ -118,9 +118,13 @@ qint64 GstMci::positionMs(Device& d) {
     return length >= 0 ? qMin(ms, length) : ms;
 }
 
-long GstMci::seek(Device& d, qint64 ms) {
+bool GstMci::inRange(Device& d, qint64 ms) {
     const qint64 length = lengthMs(d);
-    if (ms < 0 || (length >= 0 && ms > length)) return mcierr::OutOfRange;
+    return ms >= 0 && (length < 0 || ms <= length);
+}
+
+long GstMci::seek(Device& d, qint64 ms) {
+    if (!inRange(d, ms)) return mcierr::OutOfRange;
     // A seek needs a prerolled pipeline; from the end of the stream, pause first.
     if (d.ended) settle(d, GST_STATE_PAUSED);
     if (!gst_element_seek_simple(d.playbin, GST_FORMAT_TIME,
@@ -141,9 +145,9 @@ long GstMci::seek(Device& d, qint64 ms) {
 // opened at a cue and played later would start late by the whole wait, in silence. Before the
 // first play the pipeline is therefore rebuilt from READY, which costs one short preroll.
 long GstMci::startFresh(Device& d, qint64 at) {
+    if (!inRange(d, at)) return mcierr::OutOfRange;
     gst_element_set_state(d.playbin, GST_STATE_READY);
     if (!settle(d, GST_STATE_PAUSED)) return mcierr::DeviceFailed;
-    d.ended = false;
     return at > 0 ? seek(d, at) : 0;
 }
 
@@ -229,13 +233,9 @@ long GstMci::mciSendString(const QString& command, QString* returnText) {
         const bool from = arg2 == QLatin1String("from");
         if (from && !isNumber(arg3)) return mcierr::MissingParameter;
         if (!from && d.ended) return 0; // at the end there is nothing left to play
-        const qint64 at = from ? qint64(arg3.toDouble()) : positionMs(d);
-        const qint64 length = lengthMs(d);
-        if (at < 0 || (length >= 0 && at > length)) return mcierr::OutOfRange;
-        if (d.fresh) {
-            if (const long code = startFresh(d, at)) return code;
-        } else if (from) {
-            if (const long code = seek(d, at)) return code;
+        if (from || d.fresh) {
+            const qint64 at = from ? qint64(arg3.toDouble()) : positionMs(d);
+            if (const long code = d.fresh ? startFresh(d, at) : seek(d, at)) return code;
         }
         if (!settle(d, GST_STATE_PLAYING)) return mcierr::DeviceFailed;
         d.playing = true;

@@ -21,6 +21,7 @@ private:
     void closeAll();
     void drain(Device& device);
     bool settle(Device& device, int state);
+    bool inRange(Device& device, qint64 ms);
     long seek(Device& device, qint64 ms);
     long startFresh(Device& device, qint64 at);
     qint64 lengthMs(Device& device);
