@@ -54,6 +54,7 @@ bool ShellCommands::Nuovo() {
     if (!domandaSalvataggio()) return false;
     if (form_.NumeroCopione < kMaxUntitled) ++form_.NumeroCopione;
     form_.RTB->setText(QString());
+    form_.edit->InizializzaAnnulla();
     form_.FileCorrente.clear();
     form_.setWindowTitle(ApplicationTitle() + QStringLiteral(" - ") + form_.BaseCopione +
                          QString::number(form_.NumeroCopione));
@@ -81,6 +82,7 @@ bool ShellCommands::Apri() {
                          vbmsg::OKOnly | vbmsg::Exclamation, Lingua[1]);
         return true;
     }
+    form_.edit->InizializzaAnnulla();
     form_.FileCorrente = chosen;
     form_.AggiornaTitolo(form_.FileCorrente);
     form_.Modificato = 0;

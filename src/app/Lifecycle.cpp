@@ -27,7 +27,6 @@ bool isNumber(const QString& text) {
 }
 
 constexpr int kScreenSaverInterval = 30000;
-constexpr int kClipboardInterval = 200;
 
 } // namespace
 
@@ -61,7 +60,6 @@ void Lifecycle::Form_Load(const QString& commandLine) {
                      QString::number(f.NumeroCopione));
     f.OpenCommandLineScript(commandLine);
     f.edit->InizializzaAnnulla();
-    f.Timer7->setInterval(kClipboardInterval);
     f.shell->ControllaAggiornamenti();
     f.shell->CreaImmaginiMenu();
 }

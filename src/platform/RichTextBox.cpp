@@ -16,13 +16,16 @@
 #include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <QTextList>
+#include <limits>
 
 namespace {
 
 constexpr char16_t kParagraphSeparator = 0x2029;
 constexpr char16_t kLineSeparator = 0x2028;
 const char* const kRtfMime = "text/rtf";
+// Word processors on this desktop offer and take RTF under these names as well.
 const char* const kRtfMimeAlt = "application/rtf";
+const char* const kRichTextMime = "text/richtext";
 
 // Text as the program sees it: each block separator is a carriage return + line feed. A soft
 // line break, which the editor never creates itself, stays one character (a vertical tab) so
@@ -75,7 +78,6 @@ int alignmentCode(Qt::Alignment a) {
 
 RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
     setAcceptRichText(true);
-    setUndoRedoEnabled(false); // the program keeps its own edit history
     viewport()->setMouseTracking(true);
     auto* doc = new QTextDocument(this);
     doc->setDefaultFont(QFont(QStringLiteral("Arial"), 12));
@@ -86,12 +88,16 @@ void RichTextBox::adoptDocument(QTextDocument* doc) {
     // The control deletes a document it created itself; ours are children of this box.
     QTextDocument* old = document();
     const bool oursToDelete = old && old != doc && old->parent() == this;
-    doc->setUndoRedoEnabled(false);
     setDocument(doc);
     if (oursToDelete) delete old;
-    connect(
-        doc, &QTextDocument::contentsChange, this,
-        [this](int position, int removed, int added) { patchTextCache(position, removed, added); });
+    connect(doc, &QTextDocument::contentsChange, this,
+            [this](int position, int removed, int added) {
+                if (replaying_) {
+                    replayFrom_ = qMin(replayFrom_, position);
+                    replayTo_ = qMax(replayTo_, position + added);
+                }
+                patchTextCache(position, removed, added);
+            });
     connect(doc, &QTextDocument::contentsChanged, this, [this] {
         if (changeSuppressed_ == 0 && onChange) onChange();
     });
@@ -246,6 +252,7 @@ void RichTextBox::setSelRTF(const QString& rtfText) {
         return;
     }
     QTextDocument parsed;
+    parsed.setUndoRedoEnabled(false);
     rtf::Read(data, &parsed);
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
@@ -253,6 +260,52 @@ void RichTextBox::setSelRTF(const QString& rtfText) {
     cursor.insertFragment(QTextDocumentFragment(&parsed));
     cursor.endEditBlock();
     setTextCursor(cursor);
+}
+
+// ---- edit history ----
+
+bool RichTextBox::CanUndo() const {
+    return document()->isUndoAvailable();
+}
+
+bool RichTextBox::CanRedo() const {
+    return document()->isRedoAvailable();
+}
+
+void RichTextBox::ClearHistory() {
+    document()->clearUndoRedoStacks();
+}
+
+std::optional<RichTextBox::ReplayedEdit> RichTextBox::UndoEdit() {
+    return replay(true);
+}
+
+std::optional<RichTextBox::ReplayedEdit> RichTextBox::RedoEdit() {
+    return replay(false);
+}
+
+std::optional<RichTextBox::ReplayedEdit> RichTextBox::replay(bool undo) {
+    QTextDocument* doc = document();
+    if (!(undo ? doc->isUndoAvailable() : doc->isRedoAvailable())) return std::nullopt;
+    QTextCursor cursor = textCursor();
+    replaying_ = true;
+    replayFrom_ = std::numeric_limits<int>::max();
+    replayTo_ = -1;
+    if (undo)
+        doc->undo(&cursor);
+    else
+        doc->redo(&cursor);
+    replaying_ = false;
+    setTextCursor(cursor);
+    if (replayTo_ < 0) return ReplayedEdit{SelStart(), 0, false};
+    const int last = doc->characterCount() - 1;
+    const int from = qBound(0, replayFrom_, last);
+    const int to = qBound(from, replayTo_, last);
+    ReplayedEdit edit;
+    edit.start = FromDocumentPosition(from);
+    edit.length = FromDocumentPosition(to) - edit.start;
+    edit.lineBreak = to == from + 1 && doc->characterAt(from) == QChar(kParagraphSeparator);
+    return edit;
 }
 
 // ---- formatting ----
@@ -539,14 +592,16 @@ bool RichTextBox::LoadFile(const QString& path, QString* error) {
         return false;
     }
     auto* doc = new QTextDocument(this);
-    doc->setUndoRedoEnabled(false);
     doc->setDefaultFont(document()->defaultFont());
+    // The loaded script is the start of a fresh history, not a step in it.
+    doc->setUndoRedoEnabled(false);
     if (rtf::LooksLikeRtf(data)) {
         rtf::Read(data, doc);
     } else {
         QTextCursor cursor(doc);
         insertPlainText(cursor, rtf::DecodePlainText(data));
     }
+    doc->setUndoRedoEnabled(true);
     ++changeSuppressed_;
     adoptDocument(doc);
     --changeSuppressed_;
@@ -620,9 +675,11 @@ void RichTextBox::keyPressEvent(QKeyEvent* event) {
             return;
         }
         if (keyAscii != before) {
-            QTextCursor cursor = textCursor();
-            insertPlainText(cursor, QString(QChar(keyAscii)));
-            setTextCursor(cursor);
+            asOneStep([&] {
+                QTextCursor cursor = textCursor();
+                insertPlainText(cursor, QString(QChar(keyAscii)));
+                setTextCursor(cursor);
+            });
             event->accept();
             return;
         }
@@ -632,11 +689,24 @@ void RichTextBox::keyPressEvent(QKeyEvent* event) {
         // Shift+Enter would make a soft line break; scripts know only one kind of break.
         QKeyEvent plain(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier,
                         event->text(), event->isAutoRepeat(), ushort(event->count()));
-        QTextEdit::keyPressEvent(&plain);
+        asOneStep([&] { QTextEdit::keyPressEvent(&plain); });
         event->setAccepted(plain.isAccepted());
         return;
     }
-    QTextEdit::keyPressEvent(event);
+    asOneStep([&] { QTextEdit::keyPressEvent(event); });
+}
+
+void RichTextBox::inputMethodEvent(QInputMethodEvent* event) {
+    asOneStep([&] { QTextEdit::inputMethodEvent(event); });
+}
+
+void RichTextBox::asOneStep(const std::function<void()>& edit) {
+    // The document merges consecutive typed characters into one history step unless each
+    // comes in an edit block of its own.
+    QTextCursor block(document());
+    block.beginEditBlock();
+    edit();
+    block.endEditBlock();
 }
 
 void RichTextBox::keyReleaseEvent(QKeyEvent* event) {
@@ -690,14 +760,16 @@ QMimeData* RichTextBox::createMimeDataFromSelection() const {
     QString plain = textCursor().selectedText();
     plain.replace(QChar(kParagraphSeparator), QChar(u'\n'));
     data->setText(plain);
-    data->setData(QString::fromLatin1(kRtfMime), SelRTF().toLatin1());
+    const QByteArray rtf = SelRTF().toLatin1();
+    for (const char* mime : {kRtfMime, kRichTextMime})
+        data->setData(QString::fromLatin1(mime), rtf);
     return data;
 }
 
 void RichTextBox::insertFromMimeData(const QMimeData* source) {
     // Drops and the control's own pastes keep to the script model: RTF with its formatting,
     // anything else as plain text.
-    for (const char* mime : {kRtfMime, kRtfMimeAlt}) {
+    for (const char* mime : {kRtfMime, kRichTextMime, kRtfMimeAlt}) {
         const QByteArray data = source->data(QString::fromLatin1(mime));
         if (rtf::LooksLikeRtf(data)) {
             setSelRTF(QString::fromLatin1(data));

@@ -14,6 +14,7 @@
 #include <functional>
 #include <optional>
 
+class QMimeData;
 class QPrinter;
 class QTextBlock;
 class QTextCharFormat;
@@ -82,6 +83,28 @@ public:
     // Writes the whole content as RTF, whatever the extension; the old file stays intact
     // until the new one is complete. On failure false is returned and error says why.
     bool SaveFile(const QString& path, QString* error = nullptr);
+    // Edit history, kept by the document itself: each edit of the text or its formatting
+    // (one key press, one paste, one program edit) is one step, holding only what it
+    // changed. A new script (LoadFile) starts with an empty history.
+    struct ReplayedEdit {
+        int start = 0;          // where the step changed the text
+        int length = 0;         // length of the text it left there (0: it removed text)
+        bool lineBreak = false; // what it left is exactly one line break
+    };
+    bool CanUndo() const;
+    bool CanRedo() const;
+    // Take back, or do again, one step; nullopt when there is none. The caret is left
+    // where the step was; the caller places it.
+    std::optional<ReplayedEdit> UndoEdit();
+    std::optional<ReplayedEdit> RedoEdit();
+    void ClearHistory();
+
+    // The clipboard's forms of the selection (plain text, RTF under the names word
+    // processors use), and the insertion of such data in place of the selection: RTF
+    // keeps its formatting; anything else comes in as plain text.
+    QMimeData* SelectionMimeData() const { return createMimeDataFromSelection(); }
+    void InsertMimeData(const QMimeData* source) { insertFromMimeData(source); }
+
     // Prints the selection, or the whole text when nothing is selected.
     void SelPrint(QPrinter* printer);
     void SetFocus();
@@ -109,6 +132,7 @@ protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -119,6 +143,9 @@ protected:
 
 private:
     void adoptDocument(QTextDocument* document);
+    std::optional<ReplayedEdit> replay(bool undo);
+    // Runs edit as one step of the history, so that typed characters are not merged.
+    void asOneStep(const std::function<void()>& edit);
     void patchTextCache(int position, int removed, int added);
     void insertPlainText(QTextCursor& cursor, const QString& text);
     void mergeSelectionFormat(const QTextCharFormat& format);
@@ -133,4 +160,8 @@ private:
     mutable bool textCacheValid_ = false;
     int changeSuppressed_ = 0; // formatting alone is not a change of the script's text
     bool afterDoubleClick_ = false;
+    // The stretch an undo or redo changed, in document positions, while one runs.
+    bool replaying_ = false;
+    int replayFrom_ = 0;
+    int replayTo_ = 0;
 };

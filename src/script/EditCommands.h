@@ -1,30 +1,53 @@
-// Clipboard, undo and redo, and the formatting toolbar refresh.
+// The Edit menu's commands on the script: clipboard, select all, undo and redo; the font
+// boxes of the toolbar and the refresh of the formatting toolbar from the selection.
 #pragma once
+
+#include "script/UndoRedo.h"
+
+#include <QString>
 
 class Form1;
 
 class EditCommands {
 public:
-    explicit EditCommands(Form1& form) : form_(form) {}
+    explicit EditCommands(Form1& form);
     virtual ~EditCommands() = default;
 
-    // Each comes with its own feature (clipboard and font commands, undo and redo); until
-    // then they do nothing.
-    virtual void AggiornaFormato() {}
-    virtual void mnuCopia_Click() {}
-    virtual void mnuIncolla_Click() {}
-    virtual void mnuTaglia_Click() {}
-    virtual void mnuAnnulla_Click() {}
-    virtual void mnuRipeti_Click() {}
-    // Filling the font boxes, starting the edit history and closing the find dialog: they
-    // come with their features; until then they do nothing.
-    virtual void CaricaFont() {}
-    virtual void InizializzaAnnulla() {}
-    virtual void ChiudiTrova() {}
+    // Copy and cut put the selection on the system clipboard as plain text and as rich
+    // text at once; with nothing selected they leave the clipboard as it is.
+    virtual void mnuCopia_Click();
+    virtual void mnuTaglia_Click();
+    // Pastes rich text with its formatting when the clipboard has it, else plain text in
+    // the format at the caret.
+    virtual void mnuIncolla_Click();
+    virtual void mnuSelezionaTutto_Click();
 
-    // Every change of the script's text marks the script as changed.
+    virtual void mnuAnnulla_Click();
+    virtual void mnuRipeti_Click();
+    virtual void InizializzaAnnulla();
     virtual void RTB_Change();
+    UndoRedo& History() { return history_; }
+
+    // Fills the font boxes: the system's font families, and the sizes offered.
+    virtual void CaricaFont();
+    // Shows the selection's formatting on the toolbar and in the font boxes.
+    virtual void AggiornaFormato();
+    // Choosing a font or a size in the boxes, or typing a size, formats the selection.
+    void Combo1_Click();
+    void Combo1_Change();
+    void Combo2_Click();
+    void Combo2_Change();
+
+    // The plain text of the last copy or cut (kept in the size box's tag).
+    QString TestoCopiato() const;
+
+    // Closing the find dialog: it comes with that dialog; until then it does nothing.
+    virtual void ChiudiTrova() {}
 
 protected:
     Form1& form_;
+
+private:
+    void copySelection();
+    UndoRedo history_;
 };

@@ -61,6 +61,12 @@ Label::Label(QWidget* parent) : QLabel(parent), TwipsGeometry(this) {
     setMouseTracking(true);
 }
 
+void Label::setBorderStyle(int style) {
+    borderStyle_ = style;
+    setFrameStyle(style ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
+    setLineWidth(1);
+}
+
 void Label::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
         onClick)

@@ -42,6 +42,9 @@ public:
     void setCaption(const QString& caption) { setText(caption); }
     using TwipsGeometry::setVisible;
     using TwipsGeometry::Visible;
+    // 0: flat; 1: a sunken frame, as a toolbar button that is pressed.
+    int BorderStyle() const { return borderStyle_; }
+    void setBorderStyle(int style);
 
     std::function<void()> onClick;
     std::function<void(int button, int shift, double x, double y)> onMouseMove;
@@ -49,6 +52,9 @@ public:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    int borderStyle_ = 0;
 };
 
 // A picture (image or picture button): shows a picture, stretched or not; mouse handlers.

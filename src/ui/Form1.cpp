@@ -211,8 +211,12 @@ void Form1::buildControls() {
     Combo1->Move(8010, 90, 2205, 315);
     Combo2 = named(new ComboBox(client_), QStringLiteral("Combo2"));
     Combo2->Move(10320, 90, 645, 315);
-    for (ComboBox* box : {Combo1, Combo2})
+    for (ComboBox* box : {Combo1, Combo2}) {
         box->setStyleSheet(QStringLiteral("QComboBox { color: white; background: #404040; }"));
+        // Sizes are typed as well as chosen; a typed text never joins the list.
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+    }
 
     buildAudioPanel();
     buildVideoPanel();
@@ -468,6 +472,11 @@ void Form1::connectHandlers() {
     mnuTaglia->onClick = [this] { edit->mnuTaglia_Click(); };
     mnuCopia->onClick = [this] { edit->mnuCopia_Click(); };
     mnuIncolla->onClick = [this] { edit->mnuIncolla_Click(); };
+    mnuSelezionaTutto->onClick = [this] { edit->mnuSelezionaTutto_Click(); };
+    connect(Combo1, &QComboBox::activated, this, [this] { edit->Combo1_Click(); });
+    connect(Combo1, &QComboBox::editTextChanged, this, [this] { edit->Combo1_Change(); });
+    connect(Combo2, &QComboBox::activated, this, [this] { edit->Combo2_Click(); });
+    connect(Combo2, &QComboBox::editTextChanged, this, [this] { edit->Combo2_Change(); });
     mnuGuida->onClick = [this] { shell->mnuGuida_Click(); };
     mnuImpostaAudio->onClick = [this] { shell->mnuImpostaAudio_Click(); };
 
