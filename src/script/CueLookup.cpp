@@ -188,23 +188,50 @@ void CueLookup::RTB_KeyPress(int& keyAscii) {
 }
 
 void CueLookup::RTB_KeyDown(int& keyCode, int& shift) {
-    if (shift == vbkey::CtrlMask) {
-        switch (keyCode) {
-        case kCodeC:
-        case kCodeV:
-        case kCodeX:
-        case kCodeY:
-        case kCodeZ:
-        case kCodeI:
-            // The program runs these itself on key-up; the control must not.
-            keyCode = 0;
-            shift = 0;
-            break;
-        default:
-            break;
-        }
+    // The Ctrl commands run on the key press, not its release: an operator who lets go of
+    // Ctrl a moment before the letter must still get the copy, and a held Ctrl+Z repeats.
+    // The control itself then does nothing with the key.
+    if (shift == vbkey::CtrlMask && runControlShortcut(keyCode)) {
+        keyCode = 0;
+        shift = 0;
     }
     form_.edit->AggiornaFormato();
+}
+
+bool CueLookup::runControlShortcut(int keyCode) {
+    const bool italian = italianShortcuts();
+    switch (keyCode) {
+    case kCodeZ:
+        form_.edit->mnuAnnulla_Click();
+        return true;
+    case kCodeY:
+        form_.edit->mnuRipeti_Click();
+        return true;
+    case kCodeC:
+        form_.edit->mnuCopia_Click();
+        return true;
+    case kCodeV:
+        form_.edit->mnuIncolla_Click();
+        return true;
+    case kCodeX:
+        form_.edit->mnuTaglia_Click();
+        return true;
+    case kCodeI:
+        form_.shell->Label2_Click(5);
+        return true;
+    case kCodeG:
+    case kCodeB:
+        if (italian != (keyCode == kCodeG)) return false;
+        form_.shell->Label2_Click(4);
+        return true;
+    case kCodeS:
+    case kCodeU:
+        if (italian != (keyCode == kCodeS)) return false;
+        form_.shell->Label2_Click(6);
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool CueLookup::HandlesKey(int keyCode, int shift) const {
@@ -230,43 +257,7 @@ bool CueLookup::HandlesKey(int keyCode, int shift) const {
 }
 
 void CueLookup::RTB_KeyUp(int& keyCode, int& shift) {
-    if (shift == vbkey::CtrlMask) {
-        const bool italian = italianShortcuts();
-        switch (keyCode) {
-        case kCodeZ:
-            form_.edit->mnuAnnulla_Click();
-            break;
-        case kCodeY:
-            form_.edit->mnuRipeti_Click();
-            break;
-        case kCodeC:
-            form_.edit->mnuCopia_Click();
-            break;
-        case kCodeV:
-            form_.edit->mnuIncolla_Click();
-            break;
-        case kCodeX:
-            form_.edit->mnuTaglia_Click();
-            break;
-        case kCodeI:
-            form_.shell->Label2_Click(5);
-            break;
-        case kCodeG:
-            if (italian) form_.shell->Label2_Click(4);
-            break;
-        case kCodeS:
-            if (italian) form_.shell->Label2_Click(6);
-            break;
-        case kCodeB:
-            if (!italian) form_.shell->Label2_Click(4);
-            break;
-        case kCodeU:
-            if (!italian) form_.shell->Label2_Click(6);
-            break;
-        default:
-            break;
-        }
-    }
+    (void)shift;
     if (keyCode == vbkey::F1) form_.shell->mnuGuida_Click();
     if (keyCode == vbkey::F9) form_.shell->mnuImpostaAudio_Click();
 }

@@ -22,7 +22,7 @@ public:
     void RTB_MouseDown(int button, int shift, double x, double y);
     void RTB_MouseMove(int button, int shift, double x, double y);
 
-    // True for the keys whose commands the key-up handler runs; while the editor has the
+    // True for the keys whose commands the key handlers run; while the editor has the
     // focus they are its own, so a menu accelerator for the same key does not run it twice.
     bool HandlesKey(int keyCode, int shift) const;
 
@@ -42,6 +42,8 @@ public:
     static constexpr int kForwardReach = 256;
 
 private:
+    // Runs the command of Ctrl + the key; false when the key has none.
+    bool runControlShortcut(int keyCode);
     Form1& form_;
 };
 

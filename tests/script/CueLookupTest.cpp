@@ -264,6 +264,17 @@ TEST(CueLookupKeys, ControlShortcutsRunTheProgramsCommands) {
     NomeLingua.clear();
 }
 
+TEST(CueLookupKeys, ControlShortcutsRunEvenWhenCtrlIsReleasedFirst) {
+    SpiedForm t;
+    t.rtb().setText(QStringLiteral("abc"));
+    t.rtb().setSelLength(2);
+    QTest::keyPress(t.form.RTB, Qt::Key_Control);
+    QTest::keyPress(t.form.RTB, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyRelease(t.form.RTB, Qt::Key_Control);
+    QTest::keyRelease(t.form.RTB, Qt::Key_C);
+    EXPECT_EQ(t.log.calls, QStringList({QStringLiteral("mnuCopia_Click")}));
+}
+
 TEST(CueLookupKeys, OneKeyPressRunsItsCommandOnceWithAMenuAccelerator) {
     SpiedForm t;
     int viaMenu = 0;

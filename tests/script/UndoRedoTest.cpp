@@ -185,3 +185,13 @@ TEST(UndoRedo, NothingIsTakenBackBeforeStartUpHasLoadedTheScript) {
     form.edit->mnuAnnulla_Click();
     EXPECT_EQ(form.RTB->Text(), QStringLiteral("loading"));
 }
+
+TEST(UndoRedo, CtrlZAndCtrlYFromTheKeyboardRunOnce) {
+    EditedScript s(QStringLiteral("go"));
+    s.rtb().setSelStart(2);
+    s.type(QStringLiteral("ne"));
+    QTest::keyClick(&s.rtb(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(s.rtb().Text(), QStringLiteral("gon"));
+    QTest::keyClick(&s.rtb(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(s.rtb().Text(), QStringLiteral("gone"));
+}
