@@ -195,3 +195,20 @@ TEST(UndoRedo, CtrlZAndCtrlYFromTheKeyboardRunOnce) {
     QTest::keyClick(&s.rtb(), Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(s.rtb().Text(), QStringLiteral("gone"));
 }
+
+TEST(UndoRedo, AFormattingChangeIsAStepOfItsOwn) {
+    EditedScript s(QStringLiteral("cue here"));
+    s.select(0, 3);
+    s.form.shell->Label2_Click(4); // bold from the toolbar
+    ASSERT_EQ(s.rtb().SelBold(), true);
+    s.rtb().setSelStart(8);
+    s.type(QStringLiteral("!"));
+    s.undo();
+    s.undo();
+    EXPECT_EQ(s.rtb().Text(), QStringLiteral("cue here"));
+    s.select(0, 3);
+    EXPECT_EQ(s.rtb().SelBold(), false);
+    s.redo();
+    s.select(0, 3);
+    EXPECT_EQ(s.rtb().SelBold(), true);
+}
