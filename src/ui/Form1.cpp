@@ -19,6 +19,7 @@
 #include "platform/Twips.h"
 #include "script/CueLookup.h"
 #include "script/EditCommands.h"
+#include "script/FindReplace.h"
 #include "script/Interprete.h"
 #include "ui/WindowVisuals.h"
 
@@ -139,6 +140,7 @@ Form1::Form1(QWidget* parent)
     background = std::make_unique<BackgroundAudio>(*WMP3);
     projector = std::make_unique<Projector>(*this);
     edit = std::make_unique<EditCommands>(*this);
+    findReplace = std::make_unique<FindReplace>(*RTB, this);
     shell = std::make_unique<ShellCommands>(*this);
     visuals = std::make_unique<WindowVisuals>(*this);
     lifecycle = std::make_unique<Lifecycle>(*this);
@@ -468,6 +470,8 @@ void Form1::connectHandlers() {
     mnuTaglia->onClick = [this] { edit->mnuTaglia_Click(); };
     mnuCopia->onClick = [this] { edit->mnuCopia_Click(); };
     mnuIncolla->onClick = [this] { edit->mnuIncolla_Click(); };
+    mnuTrova->onClick = [this] { findReplace->mnuTrova_Click(); };
+    mnuSostituisci->onClick = [this] { findReplace->mnuSostituisci_Click(); };
     mnuGuida->onClick = [this] { shell->mnuGuida_Click(); };
     mnuImpostaAudio->onClick = [this] { shell->mnuImpostaAudio_Click(); };
 
