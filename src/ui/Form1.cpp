@@ -17,6 +17,7 @@
 #include "platform/MediaPlayerControl.h"
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
+#include "script/AddCommand.h"
 #include "script/CueLookup.h"
 #include "script/EditCommands.h"
 #include "script/FindReplace.h"
@@ -472,6 +473,7 @@ void Form1::connectHandlers() {
     mnuIncolla->onClick = [this] { edit->mnuIncolla_Click(); };
     mnuTrova->onClick = [this] { findReplace->mnuTrova_Click(); };
     mnuSostituisci->onClick = [this] { findReplace->mnuSostituisci_Click(); };
+    mnuAddCommand->onClick = [this] { mnuAddCommand_Click(*RTB, this); };
     mnuGuida->onClick = [this] { shell->mnuGuida_Click(); };
     mnuImpostaAudio->onClick = [this] { shell->mnuImpostaAudio_Click(); };
 
