@@ -76,6 +76,9 @@ Form3::Form3(RichTextBox& editor, QWidget* owner) : QDialog(owner), editor_(edit
         Option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
     }
     Option1[0]->setChecked(true);
+    // The chosen button has the focus at opening, so that typing does not go into a number
+    // box and change the choice.
+    Option1[0]->setFocus();
 
     auto numberBox = [&](int index, QLineEdit* box) {
         box->setMaxLength(10);
