@@ -3,6 +3,7 @@
 #include "i18n/Lingua.h"
 #include "platform/RichTextBox.h"
 #include "platform/VbColor.h"
+#include "support/SavedLingua.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/Form1.h"
 
@@ -17,14 +18,12 @@
 
 namespace {
 
-struct AddCommandTexts {
-    AddCommandTexts() : saved(Lingua) {
+struct AddCommandTexts : SavedLingua {
+    AddCommandTexts() {
         Lingua[21] = QStringLiteral("Annulla");
         Lingua[30] = QStringLiteral("Posizione in secondi");
         Lingua[147] = QStringLiteral("&Aggiungi comando");
     }
-    ~AddCommandTexts() { Lingua = saved; }
-    std::array<QString, kLinguaEntries> saved;
 };
 
 struct AddWindow {

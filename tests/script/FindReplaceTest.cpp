@@ -2,6 +2,7 @@
 #include "i18n/Lingua.h"
 #include "platform/Dialogs.h"
 #include "platform/RichTextBox.h"
+#include "support/SavedLingua.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QApplication>
@@ -17,8 +18,8 @@
 namespace {
 
 // The language entries the window reads, restored afterwards.
-struct FindTexts {
-    FindTexts() : saved(Lingua) {
+struct FindTexts : SavedLingua {
+    FindTexts() {
         Lingua[21] = QStringLiteral("Annulla");
         Lingua[56] = QStringLiteral("Tro&va");
         Lingua[57] = QStringLiteral("Trova &successivo");
@@ -33,8 +34,6 @@ struct FindTexts {
         Lingua[67] = QStringLiteral("Sostituzioni effettuate:");
         Lingua[68] = QStringLiteral("in totale.");
     }
-    ~FindTexts() { Lingua = saved; }
-    std::array<QString, kLinguaEntries> saved;
 };
 
 struct FindWindow {
