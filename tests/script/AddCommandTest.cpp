@@ -3,6 +3,8 @@
 #include "i18n/Lingua.h"
 #include "platform/RichTextBox.h"
 #include "platform/VbColor.h"
+#include "script/CueLookup.h"
+#include "support/FormSpies.h"
 #include "support/SavedLingua.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/Form1.h"
@@ -186,4 +188,22 @@ TEST(AddCommandWindow, OpensModallyFromTheEditMenuAndTheToolbar) {
     EXPECT_EQ(script.shown[0].kind, QStringLiteral("modal"));
     EXPECT_EQ(script.shown[0].title, QStringLiteral("Aggiungi comando"));
     EXPECT_EQ(form.mnuAddCommand->shortcut(), QKeySequence(Qt::Key_F6));
+}
+
+TEST(AddCommandWindow, TheInterpreterRunsEveryCueItInserts) {
+    SpiedForm t;
+    AddCommandTexts texts;
+    t.form.Picture3->setVisible(true); // a video loaded
+    t.form.lblWMP1->setVisible(true);  // and audio
+    Form3 dialog(t.rtb(), &t.form);
+    for (int i = 0; i < Form3::kOptions; ++i) {
+        t.rtb().setText(QString());
+        t.log.calls.clear();
+        t.form.Label11->setVisible(false);
+        dialog.Option1[i]->click();
+        InsertCommandCue(t.rtb(), dialog.CommandText());
+        t.clickAt(3);
+        EXPECT_FALSE(t.form.Label11->Visible())
+            << dialog.CommandText().toStdString() << ": " << t.form.Label11->text().toStdString();
+    }
 }
