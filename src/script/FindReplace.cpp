@@ -20,7 +20,7 @@ namespace {
 
 const QLatin1String kLineBreak("\r\n");
 
-// Blanks only, as the program's texts are trimmed.
+// Removes blanks at both ends (tabs and line breaks stay), as the program trims its texts.
 QString trimBlanks(const QString& text) {
     qsizetype from = 0;
     qsizetype to = text.size();
@@ -246,8 +246,12 @@ void frmFind::cboReplace_OLEDragDrop(const QMimeData& data) {
 bool frmFind::eventFilter(QObject* watched, QEvent* event) {
     if (watched == cboFind || watched == cboReplace) {
         if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+            // Always a copy: text dragged out of the script stays in the script.
             auto* drag = static_cast<QDropEvent*>(event);
-            if (drag->mimeData()->hasText()) drag->acceptProposedAction();
+            if (drag->mimeData()->hasText()) {
+                drag->setDropAction(Qt::CopyAction);
+                drag->accept();
+            }
             return true;
         }
         if (event->type() == QEvent::Drop) {
@@ -256,7 +260,8 @@ bool frmFind::eventFilter(QObject* watched, QEvent* event) {
                 cboFind_OLEDragDrop(*drop->mimeData());
             else
                 cboReplace_OLEDragDrop(*drop->mimeData());
-            drop->acceptProposedAction();
+            drop->setDropAction(Qt::CopyAction);
+            drop->accept();
             return true;
         }
     }

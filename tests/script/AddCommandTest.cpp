@@ -59,11 +59,7 @@ CharFormat formatAt(RichTextBox& rtb, int position) {
 TEST(AddCommandWindow, EachButtonBuildsItsCue) {
     AddWindow t;
     EXPECT_EQ(t.dialog.windowTitle(), QStringLiteral("Aggiungi comando"));
-    EXPECT_EQ(t.dialog.Command1->text(), Lingua[147]);
-    EXPECT_EQ(t.dialog.Command2->text(), Lingua[21]);
     EXPECT_EQ(t.dialog.Text2->toolTip(), QStringLiteral(" Posizione in secondi "));
-    EXPECT_EQ(t.dialog.Text3->toolTip(), QStringLiteral(" Posizione in secondi "));
-    EXPECT_EQ(t.dialog.Label2->text(), QStringLiteral("General"));
     // Opened and added at once: the button chosen at opening.
     EXPECT_EQ(t.dialog.CommandText(), QStringLiteral("[[Stop Audio]]"));
 
@@ -78,8 +74,6 @@ TEST(AddCommandWindow, EachButtonBuildsItsCue) {
     for (int i = 0; i < Form3::kOptions; ++i) {
         t.dialog.Option1[i]->click();
         EXPECT_EQ(t.dialog.CommandText(), expected[i]) << "button " << i;
-        for (int j = 0; j < Form3::kOptions; ++j)
-            EXPECT_EQ(t.dialog.Option1[j]->isChecked(), i == j) << "one button at a time";
     }
 
     // The numbers go in trimmed but not checked.
