@@ -1,14 +1,10 @@
 // Speed of the script editor on a large script: 40,000 formatted lines, about 2 MB of RTF.
 // Run: scripts/bench.sh.
+#include "BigScript.h"
 #include "platform/RichTextBox.h"
-#include "platform/VbColor.h"
-#include "platform/rtf/Rtf.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <QTextCursor>
-#include <QTextDocument>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -24,31 +20,13 @@ QString scriptPath() {
     return folder().path() + QStringLiteral("/big.snx");
 }
 
-// Builds the large script once: every line has a bold word and a blue cue. It is formatted
-// in a document of its own, which no editor lays out, and written with the RTF writer.
+// Builds the large script once: every line has a bold word and a blue cue.
 void makeScript() {
     static bool made = false;
     if (made) return;
     made = true;
-    QTextDocument doc;
-    doc.setDefaultFont(QFont(QStringLiteral("Arial"), 12));
-    QTextCursor cursor(&doc);
-    QTextCharFormat plain;
-    plain.setFontFamilies({QStringLiteral("Arial")});
-    plain.setFontPointSize(12);
-    QTextCharFormat bold = plain;
-    bold.setFontWeight(QFont::Bold);
-    QTextCharFormat blue = plain;
-    blue.setForeground(ColorFromRgbValue(RGB(0, 0, 255)));
-    for (int i = 0; i < kLines; ++i) {
-        if (i > 0) cursor.insertBlock();
-        cursor.insertText(QStringLiteral("Line"), bold);
-        cursor.insertText(QStringLiteral(" %1: the actor crosses and says ").arg(i), plain);
-        cursor.insertText(QStringLiteral("[[Play Audio]]"), blue);
-        cursor.insertText(QStringLiteral(" here"), plain);
-    }
-    QFile file(scriptPath());
-    if (file.open(QIODevice::WriteOnly)) file.write(rtf::Write(&doc));
+    WriteBigScript(scriptPath(), kLines,
+                   [](int i) { return QStringLiteral(" %1: the actor crosses and says ").arg(i); });
 }
 
 void BM_LoadFile(benchmark::State& state) {

@@ -5,4 +5,4 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/deps.sh" bench
 cmake -S "$root" -B "$root/build-bench" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSCENOLUX_TESTS=OFF -DSCENOLUX_BENCH=ON
 cmake --build "$root/build-bench" -j2
-QT_QPA_PLATFORM=offscreen "$root/build-bench/bench/scenolux_bench" "$@"
+QT_QPA_PLATFORM=offscreen "$root/build-bench/scenolux_bench" "$@"

@@ -5,6 +5,7 @@
 #include "platform/Dialogs.h"
 #include "platform/RichTextBox.h"
 #include "platform/VbColor.h"
+#include "script/AddCommand.h"
 #include "script/EditCommands.h"
 #include "ui/Form1.h"
 
@@ -250,8 +251,11 @@ void ShellCommands::Label2_Click(int index) {
     case 15:
         done = InserisciMedia();
         break;
+    case 16:
+        mnuAddCommand_Click(rtb, &form_);
+        break;
     default:
-        break; // 16, the add-command dialog, comes with that dialog
+        break;
     }
     if (done) form_.edit->AggiornaFormato();
 }

@@ -1,11 +1,12 @@
-// The one seam through which the program shows modal dialogs: message boxes and file dialogs
-// (the colour and printer dialogs join it with their features). The real implementation shows
+// The one seam through which the program shows modal dialogs: message boxes, file, colour and
+// printer dialogs, and its own modal windows. The real implementation shows
 // Qt dialogs; tests install a scripted one that answers from a script and fails on any dialog
 // it was not told to expect, so that no test can hang on a dialog.
 #pragma once
 
 #include <QString>
 
+class QDialog;
 class QPrinter;
 class QWidget;
 
@@ -50,6 +51,9 @@ public:
     // The printer set-up dialog for printer; true when confirmed (printer then holds the
     // choice).
     virtual bool ScegliStampante(QWidget* owner, QPrinter* printer) = 0;
+    // Shows one of the program's own windows modally; returns its result (QDialog::Accepted
+    // or Rejected) when it closes.
+    virtual int ShowModal(QDialog& dialog) = 0;
 
 protected:
     // Shows the dialog itself; empty when cancelled.

@@ -120,3 +120,7 @@ bool QtDialogs::ScegliStampante(QWidget* owner, QPrinter* printer) {
     QPrintDialog dialog(printer, owner);
     return dialog.exec() == QDialog::Accepted;
 }
+
+int QtDialogs::ShowModal(QDialog& dialog) {
+    return dialog.exec();
+}

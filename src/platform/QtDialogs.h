@@ -12,6 +12,7 @@ public:
 
     bool ShowColor(QWidget* owner, long initial, long* chosen) override;
     bool ScegliStampante(QWidget* owner, QPrinter* printer) override;
+    int ShowModal(QDialog& dialog) override;
 
     // "Label\0*.a;*.b\0Other\0*.*" as Qt name filters: "Label (*.a *.b)", "Other (*)".
     static QStringList NameFilters(const QString& filter);

@@ -554,25 +554,60 @@ void RichTextBox::setSelAlignment(int alignment) {
 // ---- methods ----
 
 int RichTextBox::Find(const QString& text, int start, int end, int options) {
-    if (text.isEmpty()) return -1;
     const QString all = Text();
+    const int at = nextMatch(all, text, qMax(0, start), end, options);
+    if (at < 0) return -1;
+    setSelStart(at);
+    setSelLength(int(text.size()));
+    return at;
+}
+
+int RichTextBox::ReplaceAll(const QString& text, const QString& replacement, int start,
+                            int options) {
+    const QString all = Text();
+    QList<int> matches;
+    for (int at = nextMatch(all, text, qMax(0, start), -1, options); at >= 0;
+         at = nextMatch(all, text, at + int(text.size()), -1, options))
+        matches << at;
+    if (matches.isEmpty()) return 0;
+    // Back to front, so that the positions still to be replaced do not move; all in one edit
+    // block, so that the whole replacement is one edit of the document.
+    const QString inserted = normalisedBreaks(replacement);
+    QTextCursor cursor(document());
+    QTextCursor caret;
+    cursor.beginEditBlock();
+    for (qsizetype i = matches.size() - 1; i >= 0; --i) {
+        const int from = ToDocumentPosition(matches[i]);
+        const int to = ToDocumentPosition(matches[i] + int(text.size()));
+        cursor.setPosition(from + 1);
+        const QTextCharFormat format = cursor.charFormat();
+        cursor.setPosition(from);
+        cursor.setPosition(to, QTextCursor::KeepAnchor);
+        cursor.insertText(inserted, format);
+        // A cursor follows the edits made before it: it ends after the last replacement.
+        if (caret.isNull()) caret = cursor;
+    }
+    cursor.endEditBlock();
+    caret.clearSelection();
+    setTextCursor(caret);
+    return int(matches.size());
+}
+
+int RichTextBox::nextMatch(const QString& all, const QString& text, int from, int end,
+                           int options) {
+    if (text.isEmpty()) return -1;
     const int length = int(all.size());
     if (end < 0 || end > length) end = length;
-    start = qMax(0, start);
     const Qt::CaseSensitivity cs =
         (options & rtfMatchCase) ? Qt::CaseSensitive : Qt::CaseInsensitive;
-    for (qsizetype from = start;;) {
+    for (;;) {
         const qsizetype at = all.indexOf(text, from, cs);
         if (at < 0 || at + text.size() > end) return -1;
         const qsizetype after = at + text.size();
         const bool whole = (at == 0 || !isWordChar(all[at - 1])) &&
                            (after >= all.size() || !isWordChar(all[after]));
-        if (!(options & rtfWholeWord) || whole) {
-            setSelStart(int(at));
-            setSelLength(int(text.size()));
-            return int(at);
-        }
-        from = at + 1;
+        if (!(options & rtfWholeWord) || whole) return int(at);
+        from = int(at) + 1;
     }
 }
 

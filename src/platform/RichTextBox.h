@@ -75,6 +75,10 @@ public:
     // Searches text between start and end (-1: the end of the text); selects the match and
     // returns its position, or -1.
     int Find(const QString& text, int start = 0, int end = -1, int options = 0);
+    // Replaces every match of text from start to the end, with Find's options, as one edit
+    // (one change event); each replacement takes the format of its match's first character.
+    // Leaves the caret after the last replacement and returns the number of replacements.
+    int ReplaceAll(const QString& text, const QString& replacement, int start = 0, int options = 0);
 
     // Replaces the content with a file: RTF keeps its formatting, anything else comes in as
     // plain text (UTF-8 when valid, else Windows-1252). On failure the content is unchanged,
@@ -148,6 +152,9 @@ private:
     void asOneStep(const std::function<void()>& edit);
     void patchTextCache(int position, int removed, int added);
     void insertPlainText(QTextCursor& cursor, const QString& text);
+    // Position of the first match of text in all from from, ending at or before end (-1: the
+    // end of all), with Find's options; -1 when there is none.
+    static int nextMatch(const QString& all, const QString& text, int from, int end, int options);
     void mergeSelectionFormat(const QTextCharFormat& format);
     // Calls visit for the format of every stretch of the selection (the caret's format when
     // nothing is selected); stops when visit returns false.

@@ -3,6 +3,7 @@
 #include "platform/Clipboard.h"
 #include "platform/Numbers.h"
 #include "platform/RichTextBox.h"
+#include "script/FindReplace.h"
 #include "ui/Form1.h"
 
 #include <QFontDatabase>
@@ -74,6 +75,10 @@ void EditCommands::mnuRipeti_Click() {
 
 void EditCommands::InizializzaAnnulla() {
     history_.InizializzaAnnulla();
+}
+
+void EditCommands::ChiudiTrova() {
+    if (form_.findReplace) form_.findReplace->ChiudiTrova();
 }
 
 // ---- font boxes and formatting toolbar ----

@@ -41,8 +41,8 @@ public:
     // The plain text of the last copy or cut (kept in the size box's tag).
     QString TestoCopiato() const;
 
-    // Closing the find dialog: it comes with that dialog; until then it does nothing.
-    virtual void ChiudiTrova() {}
+    // Closes the find and replace window, if it is open.
+    virtual void ChiudiTrova();
 
 protected:
     Form1& form_;

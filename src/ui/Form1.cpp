@@ -17,8 +17,10 @@
 #include "platform/MediaPlayerControl.h"
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
+#include "script/AddCommand.h"
 #include "script/CueLookup.h"
 #include "script/EditCommands.h"
+#include "script/FindReplace.h"
 #include "script/Interprete.h"
 #include "ui/WindowVisuals.h"
 
@@ -139,6 +141,7 @@ Form1::Form1(QWidget* parent)
     background = std::make_unique<BackgroundAudio>(*WMP3);
     projector = std::make_unique<Projector>(*this);
     edit = std::make_unique<EditCommands>(*this);
+    findReplace = std::make_unique<FindReplace>(*RTB, this);
     shell = std::make_unique<ShellCommands>(*this);
     visuals = std::make_unique<WindowVisuals>(*this);
     lifecycle = std::make_unique<Lifecycle>(*this);
@@ -477,6 +480,9 @@ void Form1::connectHandlers() {
     connect(Combo1, &QComboBox::editTextChanged, this, [this] { edit->Combo1_Change(); });
     connect(Combo2, &QComboBox::activated, this, [this] { edit->Combo2_Click(); });
     connect(Combo2, &QComboBox::editTextChanged, this, [this] { edit->Combo2_Change(); });
+    mnuTrova->onClick = [this] { findReplace->mnuTrova_Click(); };
+    mnuSostituisci->onClick = [this] { findReplace->mnuSostituisci_Click(); };
+    mnuAddCommand->onClick = [this] { mnuAddCommand_Click(*RTB, this); };
     mnuGuida->onClick = [this] { shell->mnuGuida_Click(); };
     mnuImpostaAudio->onClick = [this] { shell->mnuImpostaAudio_Click(); };
 

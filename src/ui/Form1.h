@@ -16,6 +16,7 @@ class BackgroundAudio;
 class clsMonitors;
 class CueLookup;
 class EditCommands;
+class FindReplace;
 class frmZoom;
 class Form2;
 class Interprete;
@@ -150,6 +151,7 @@ public:
     std::unique_ptr<BackgroundAudio> background;
     std::unique_ptr<Projector> projector;
     std::unique_ptr<EditCommands> edit;
+    std::unique_ptr<FindReplace> findReplace;
     std::unique_ptr<ShellCommands> shell;
     std::unique_ptr<WindowVisuals> visuals;
     std::unique_ptr<Lifecycle> lifecycle;

@@ -1,5 +1,6 @@
 #include "support/ScriptedDialogs.h"
 
+#include <QDialog>
 #include <QDir>
 #include <gtest/gtest.h>
 
@@ -66,4 +67,23 @@ bool ScriptedDialogs::ScegliStampante(QWidget*, QPrinter*) {
         return false;
     }
     return script_.takeFirst().answer != 0;
+}
+
+void ScriptedDialogs::ExpectModal(std::function<void(QDialog&)> act) {
+    script_.append({QStringLiteral("modal"), 0, {}, std::move(act)});
+}
+
+int ScriptedDialogs::ShowModal(QDialog& dialog) {
+    shown.append({QStringLiteral("modal"), dialog.windowTitle(), 0, dialog.windowTitle(), {}});
+    if (script_.isEmpty() || script_.first().kind != QLatin1String("modal")) {
+        ADD_FAILURE() << "unexpected modal window: " << dialog.windowTitle().toStdString();
+        return QDialog::Rejected;
+    }
+    const Answer answer = script_.takeFirst();
+    // Shown as exec() would show it, so that focus and visibility behave as for the operator.
+    dialog.setResult(QDialog::Rejected);
+    dialog.show();
+    if (answer.act) answer.act(dialog);
+    dialog.hide();
+    return dialog.result();
 }

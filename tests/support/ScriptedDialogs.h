@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <functional>
 
 class ScriptedDialogs : public Dialogs {
 public:
@@ -20,14 +21,18 @@ public:
     void ExpectColor(long colour);
     // The next printer dialog is confirmed or cancelled.
     void ExpectPrinter(bool confirmed);
+    // The next modal window is handed to act, which works it as the operator would (choose,
+    // type, press a button); its result is what the window was closed with.
+    void ExpectModal(std::function<void(QDialog&)> act);
 
     int MsgBox(const QString& prompt, int buttons = vbmsg::OKOnly,
                const QString& title = QString()) override;
     bool ShowColor(QWidget* owner, long initial, long* chosen) override;
     bool ScegliStampante(QWidget* owner, QPrinter* printer) override;
+    int ShowModal(QDialog& dialog) override;
 
     struct Shown {
-        QString kind; // "msgbox" or "file"
+        QString kind; // "msgbox", "file", "color", "printer" or "modal"
         QString text; // the prompt, or the dialog's title
         int buttons = 0;
         QString title;
@@ -43,6 +48,7 @@ private:
         QString kind;
         int answer = 0;
         QString path;
+        std::function<void(QDialog&)> act = nullptr;
     };
     QList<Answer> script_;
     QString folder_; // a chosen file moves the current folder; it is put back afterwards

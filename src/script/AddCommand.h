@@ -1,0 +1,52 @@
+// The add-command window Form3: one option button per ready-made command cue, number boxes
+// for the cues that take a number, and the insertion of the chosen cue into the script.
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class RichTextBox;
+
+class Form3 : public QDialog {
+    Q_OBJECT
+public:
+    Form3(RichTextBox& editor, QWidget* owner);
+
+    static constexpr int kOptions = 26;
+
+    // The cue the chosen button inserts, delimiters included; empty when none is chosen.
+    QString CommandText() const;
+
+    void Command1_Click(); // add
+    void Command2_Click(); // cancel
+    void Text1_Change();
+    void Text2_Change();
+    void Text3_Change();
+    void Text1_LostFocus();
+
+    std::array<QRadioButton*, kOptions> Option1{};
+    QLineEdit* Text1; // volume
+    QLineEdit* Text2; // audio seek, seconds
+    QLineEdit* Text3; // video seek, seconds
+    QLineEdit* Text4; // background volume
+    QLabel* Label2;
+    QPushButton* Command1;
+    QPushButton* Command2;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    RichTextBox& editor_;
+};
+
+// Inserts cue into the editor after the current selection, which stays as it is: the cue in
+// blue Arial, then one blank in the format of the text around it.
+void InsertCommandCue(RichTextBox& editor, const QString& cue);
+
+// The Edit menu's Add command (and the toolbar's button): the window, shown modally.
+void mnuAddCommand_Click(RichTextBox& editor, QWidget* owner);

@@ -1,0 +1,90 @@
+// The find and replace window frmFind over the script editor, and the menu commands that open
+// and close it. One modeless window, in find or replace mode, created on the first menu call
+// and dropped when closed, with its histories and button states.
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QMimeData;
+class QPushButton;
+class RichTextBox;
+
+class frmFind : public QDialog {
+    Q_OBJECT
+public:
+    // replaceMode: loaded by the Replace menu item (the main window's tag "1"); the window
+    // keeps that mode for its life. Form_Load runs here.
+    frmFind(RichTextBox& editor, bool replaceMode, QWidget* owner);
+
+    bool ReplaceMode() const { return replaceMode_; }
+
+    void cmdFind_Click();
+    void cmdReplace_Click();
+    void cmdReplaceAll_Click();
+    void cmdCancel_Click();
+    // Choosing a history item: the next search starts at the top.
+    void cboFind_Click();
+    void cboFind_OLEDragDrop(const QMimeData& data);
+    void cboReplace_OLEDragDrop(const QMimeData& data);
+    void AggiornaStoriaTrova();
+    void AggiornaStoriaSostituisci();
+
+    QComboBox* cboFind;
+    QComboBox* cboReplace;
+    QLabel* lblFind;
+    QLabel* lblReplace;
+    QPushButton* cmdFind;
+    QPushButton* cmdReplace;
+    QPushButton* cmdReplaceAll;
+    QPushButton* cmdCancel;
+    QGroupBox* fraOptions;
+    QCheckBox* chkWholeWord;
+    QCheckBox* chkMatchCase;
+
+    bool MultiRiga = false;    // the search text was cut at a line break
+    int ContaSostituzioni = 0; // replacements made by the last Replace All
+
+signals:
+    // The window is being closed: it is no longer the one the menu commands bring up.
+    void unloaded();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Form_Load();
+    void Form_Unload();
+    int options() const;
+    void showCaptions();
+    void afterSearch(); // the window takes the focus back
+
+    RichTextBox& editor_;
+    const bool replaceMode_;
+    bool findNext_ = false; // cmdFind shows "find next": the next search goes on from the match
+    bool armed_ = false;    // cmdReplace replaces the match it finds
+};
+
+// The Edit menu's Find and Replace, and closing the window on exit.
+class FindReplace {
+public:
+    FindReplace(RichTextBox& editor, QWidget* owner) : editor_(editor), owner_(owner) {}
+
+    void mnuTrova_Click() { show(false); }
+    void mnuSostituisci_Click() { show(true); }
+    void ChiudiTrova();
+
+    // The open window, or nullptr.
+    frmFind* Dialog() const { return dialog_; }
+
+private:
+    void show(bool replaceMode);
+
+    RichTextBox& editor_;
+    QWidget* owner_;
+    QPointer<frmFind> dialog_;
+};
