@@ -2,6 +2,7 @@
 #include "platform/RichTextBox.h"
 #include "platform/VbColor.h"
 #include "script/EditCommands.h"
+#include "script/FindReplace.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/Form1.h"
 
@@ -211,4 +212,31 @@ TEST(UndoRedo, AFormattingChangeIsAStepOfItsOwn) {
     s.redo();
     s.select(0, 3);
     EXPECT_EQ(s.rtb().SelBold(), true);
+}
+
+TEST(UndoRedo, ReplaceAllIsOneStepBackAndForth) {
+    ScriptedDialogs dialogs;
+    EditedScript s(QStringLiteral("Play one, play two\r\nplay three"));
+    makeBoldRed(s.rtb(), 10, 4); // the second "play"
+    s.form.edit->InizializzaAnnulla();
+    s.rtb().setSelStart(0);
+    s.form.findReplace->mnuSostituisci_Click();
+    frmFind& find = *s.form.findReplace->Dialog();
+    find.cboFind->setEditText(QStringLiteral("play"));
+    find.cboReplace->setEditText(QStringLiteral("stop"));
+    dialogs.ExpectMsgBox(vbmsg::OK); // the count
+    find.cmdReplaceAll_Click();
+    ASSERT_EQ(s.rtb().Text(), QStringLiteral("stop one, stop two\r\nstop three"));
+
+    s.undo();
+    EXPECT_EQ(s.rtb().Text(), QStringLiteral("Play one, play two\r\nplay three"));
+    s.select(10, 4);
+    EXPECT_EQ(s.rtb().SelBold(), true);
+    EXPECT_EQ(s.rtb().SelColor(), RGB(255, 0, 0));
+    s.redo();
+    EXPECT_EQ(s.rtb().Text(), QStringLiteral("stop one, stop two\r\nstop three"));
+    s.undo();
+    s.undo(); // nothing before the replacement
+    EXPECT_EQ(s.rtb().Text(), QStringLiteral("Play one, play two\r\nplay three"));
+    find.cmdCancel_Click();
 }
