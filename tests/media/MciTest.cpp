@@ -1,5 +1,6 @@
 #include "i18n/Lingua.h"
 #include "media/AudioPlayer.h"
+#include "media/MediaRouting.h"
 #include "platform/GstMci.h"
 #include "platform/RichTextBox.h"
 #include "script/CueLookup.h"
@@ -12,6 +13,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <iostream>
 
 namespace {
 
@@ -143,4 +145,33 @@ TEST(AudioPlayerOnTheSoundServer, ACueDoubleClickedIsHeardAndPausesInPlace) {
         EXPECT_EQ(form.Timer1->Interval(), 0);
     }
     QDir::setCurrent(before);
+}
+
+// Loading a cue plays and stops the device; none of it may be heard.
+TEST(AudioPlayerOnTheSoundServer, LoadingACueIsSilent) {
+    if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
+    const SinkLatencyHold sink;
+    QTemporaryDir dir;
+    const QString wav = dir.path() + QStringLiteral("/tone.wav");
+    MakeWav(wav, 2.0); // at full level from the first sample
+    Lingua[7] = QStringLiteral("Play");
+    Lingua[8] = QStringLiteral("Pausa");
+    Form1 form;
+    form.cmdPlayA->Tag = Lingua[7];
+    SinkRecording recording;
+    ASSERT_TRUE(recording.started());
+    for (int i = 0; i < 20; ++i) {
+        form.routing->vai(wav);
+        WaitFor([] { return false; }, 20); // the operator's next click comes later
+    }
+    recording.stop(300);
+    std::cout << "[ figures  ] peak during 20 loads: " << recording.peak()
+              << ", RMS: " << recording.rms() << std::endl;
+    EXPECT_LT(recording.peak(), 0.003) << "nothing reaches the sound server while loading";
+    EXPECT_EQ(form.audio->CurPos(), 0);
+    EXPECT_EQ(form.cmdPlayA->Tag, Lingua[7]);
+
+    // The loaded cue still plays at once when the operator asks.
+    form.audio->cmdPlayA_Click();
+    EXPECT_GT(RecordedLevel(400), 0.05);
 }
