@@ -48,6 +48,7 @@ Form2::Form2(Form1& form)
     design.volume = 50;
     WMP1 = new MediaPlayerControl(design, this);
     WMP1->setObjectName(QStringLiteral("WMP1"));
+    WMP1->onError = [this](const QString& reason) { form_.ShowMediaFailure(WMP1->URL(), reason); };
     WMP1->onKeyDown = [this](int& key, int&) {
         if (key == 27) Escape();
     };

@@ -13,7 +13,6 @@
 
 namespace {
 constexpr int kTickMs = 10;
-constexpr int kNoticeMs = 6000;
 constexpr double kStepMs = 5000;
 
 long send(const QString& command, QString* answer = nullptr) {
@@ -62,7 +61,9 @@ void AudioPlayer::cmdPlayA_Click() {
         send(QStringLiteral("play wav1"));
         send(QStringLiteral("stop wav1"));
     }
-    send(QStringLiteral("play wav1"));
+    // A device that refuses to play says why (a file that never opened has said so already).
+    const long code = send(QStringLiteral("play wav1"));
+    if (code != 0 && code != mcierr::NotOpen) Errore(code);
 }
 
 void AudioPlayer::cmdStopA_Click() {
@@ -126,8 +127,11 @@ void AudioPlayer::Timer1_Timer() {
     }
 }
 
-void AudioPlayer::Errore(long code) {
-    form_.ShowNotice(mci().mciGetErrorString(code), kNoticeMs);
+void AudioPlayer::Errore(long code, const QString& file) {
+    if (file.isEmpty())
+        form_.ShowNotice(mci().mciGetErrorString(code), Form1::kNoticeMs);
+    else
+        form_.ShowMediaFailure(file, mci().mciGetErrorString(code));
 }
 
 void AudioPlayer::Timer5_Timer() {

@@ -78,9 +78,9 @@ void MediaRouting::loadVideo(const QString& path, bool midi) {
 
 void MediaRouting::loadImage(const QString& path) {
     Form1& f = form_;
+    // A picture goes over the video output; the players are left as they are, so a picture
+    // cue never stops what the operator is playing.
     f.imgZoom->setVisible(false);
-    f.WMP2->close();
-    f.projector->ChiudiProiettore();
     frmZoom& zoom = f.ZoomWindow();
     zoom.Image1->LoadPicture(NativePath(path)); // an unreadable picture keeps the previous one
     zoom.Adatta();                              // a new picture is fitted at once
@@ -119,7 +119,7 @@ void MediaRouting::loadAudio(const QString& name) {
     mci().mciSendString(QStringLiteral("close all"));
     const long code =
         mci().mciSendString(QStringLiteral("open \"") + name + QStringLiteral("\" ALIAS wav1"));
-    if (code != 0) f.audio->Errore(code);
+    if (code != 0) f.audio->Errore(code, name);
     for (PictureBox* button : {f.cmdPlayA, f.cmdStopA, f.cmdForA, f.cmdBacA}) {
         button->setEnabled(true);
         button->setVisible(true);

@@ -62,13 +62,13 @@ MediaPlayerControl::MediaPlayerControl(const Design& design, QWidget* parent)
         if (onStateChange) onStateChange();
     });
     connect(player_, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus s) {
-        if (s == QMediaPlayer::InvalidMedia && error_.isEmpty()) error_ = player_->errorString();
+        if (s == QMediaPlayer::InvalidMedia) fail(player_->errorString());
         if (s == QMediaPlayer::EndOfMedia) soundStarted_ = false;
         refreshStrip();
         if (onStateChange) onStateChange();
     });
     connect(player_, &QMediaPlayer::errorOccurred, this,
-            [this](QMediaPlayer::Error, const QString& text) { error_ = text; });
+            [this](QMediaPlayer::Error, const QString& text) { fail(text); });
     connect(player_, &QMediaPlayer::positionChanged, this, [this] { refreshStrip(); });
     connect(player_, &QMediaPlayer::durationChanged, this, [this] { refreshStrip(); });
 }
@@ -95,6 +95,12 @@ void MediaPlayerControl::close() {
     player_->setSource(QUrl());
     url_.clear();
     refreshStrip();
+}
+
+void MediaPlayerControl::fail(const QString& reason) {
+    if (!error_.isEmpty()) return; // one report for one failed load
+    error_ = reason.isEmpty() ? tr("The medium cannot be played.") : reason;
+    if (onError) onError(error_);
 }
 
 bool MediaPlayerControl::loaded() const {

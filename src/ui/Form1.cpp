@@ -7,6 +7,7 @@
 #include "display/Projector.h"
 #include "display/ProjectorWindow.h"
 #include "display/ZoomWindow.h"
+#include "i18n/Lingua.h"
 #include "i18n/Localization.h"
 #include "media/AudioPlayer.h"
 #include "media/BackgroundAudio.h"
@@ -24,6 +25,7 @@
 
 #include <QCloseEvent>
 #include <QEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -416,6 +418,7 @@ void Form1::connectHandlers() {
     };
     lblContatore->onClick = [this] { audio->lblContatore_Click(); };
     Timer4->onTimer = [this] { video->Timer4_Timer(); };
+    WMP2->onError = [this](const QString& reason) { ShowMediaFailure(WMP2->URL(), reason); };
     cmdPlayV->onClick = [this] { video->cmdPlayV_Click(); };
     cmdStopV->onClick = [this] { video->cmdStopV_Click(); };
     cmdForV->onClick = [this] { video->cmdForV_Click(); };
@@ -569,6 +572,16 @@ void Form1::ShowNotice(const QString& text, int ms) {
     Label11->setCaption(text);
     Label11->setVisible(true);
     Timer5->setInterval(ms);
+}
+
+void Form1::ShowMediaFailure(const QString& file, const QString& reason) {
+    const QString name = QFileInfo(NativePath(file)).fileName();
+    const QString lead = Lingua[4].trimmed();
+    // A language file without the entry (an older one) still names the file and the reason.
+    const bool hasLead = !lead.isEmpty() && lead != QLatin1String("-");
+    ShowNotice(hasLead ? lead + u' ' + name + QStringLiteral(" (") + reason + u')'
+                       : name + QStringLiteral(": ") + reason,
+               kNoticeMs);
 }
 
 frmZoom& Form1::ZoomWindow() {

@@ -175,3 +175,53 @@ TEST(AudioPlayerOnTheSoundServer, LoadingACueIsSilent) {
     form.audio->cmdPlayA_Click();
     EXPECT_GT(RecordedLevel(400), 0.05);
 }
+
+// Whatever stops a cue from loading is on screen for six seconds after the click.
+TEST(AudioPlayerOnTheSoundServer, EveryFailureOfACueStaysOnScreen) {
+    QTemporaryDir dir;
+    const auto write = [&](const char* name, const QByteArray& bytes) {
+        QFile f(dir.path() + u'/' + QLatin1String(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    QByteArray damaged("ID3\x03\x00\x00\x00\x00\x00\x00", 10);
+    damaged += QByteArray(4000, '\x5a');
+    write("broken.mp3", damaged);
+    write("broken.mp4", QByteArray(4000, '\x17'));
+    MakeWav(dir.path() + QStringLiteral("/cut.wav"), 1.0);
+    QFile::resize(dir.path() + QStringLiteral("/cut.wav"), 30); // the header cut short
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    Lingua[7] = QStringLiteral("Play");
+    Lingua[8] = QStringLiteral("Pausa");
+    Lingua[4] = QStringLiteral("Impossibile riprodurre questo file:");
+    Lingua[127] = QStringLiteral("File non trovato");
+    {
+        Form1 form;
+        form.cmdPlayA->Tag = Lingua[7];
+        form.cmdPlayV->Tag = Lingua[7];
+        const auto click = [&](const char* cue) {
+            form.Label11->setVisible(false);
+            form.RTB->setText(QStringLiteral("[[") + QLatin1String(cue) + QStringLiteral("]]"));
+            form.RTB->setSelStart(4);
+            form.cues->RTB_Click();
+        };
+        for (const char* cue : {"broken.mp3", "cut.wav"}) {
+            click(cue);
+            EXPECT_TRUE(form.Label11->Visible()) << cue;
+            EXPECT_TRUE(form.Label11->Caption().startsWith(Lingua[4] + u' ' + QLatin1String(cue)))
+                << cue;
+            EXPECT_EQ(form.Timer5->Interval(), 6000);
+        }
+        click("gone.wav");
+        EXPECT_TRUE(form.Label11->Visible());
+        EXPECT_EQ(form.Label11->Caption(), Lingua[127]);
+
+        // The video player finds out a moment later; the notice comes then.
+        click("broken.mp4");
+        EXPECT_TRUE(WaitFor([&] { return form.Label11->Visible(); }));
+        EXPECT_TRUE(form.Label11->Caption().startsWith(Lingua[4] + QStringLiteral(" broken.mp4")));
+        EXPECT_EQ(form.Timer5->Interval(), 6000);
+    }
+    QDir::setCurrent(before);
+}
