@@ -117,7 +117,8 @@ void AudioPlayer::Timer1_Timer() {
     }
     const double position = CurPos();
     form_.lblContatore->setCaption(CounterText(position, length));
-    if (length > 0) form_.Shape1->setWidth(form_.lblContatore->Width() / length * position);
+    if (length > 0)
+        form_.Shape1->setWidth(ProgressWidth(*form_.Shape2, *form_.Shape1, position / length));
     if (!form_.Shape1->Visible()) form_.Shape1->setVisible(true);
     const QString videoPosition = form_.WMP2->controls.currentPositionString();
     if (!videoPosition.isEmpty()) {

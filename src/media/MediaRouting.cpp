@@ -3,8 +3,10 @@
 #include "app/Paths.h"
 #include "display/Monitors.h"
 #include "display/Projector.h"
+#include "display/ProjectorWindow.h"
 #include "display/ZoomWindow.h"
 #include "media/AudioPlayer.h"
+#include "media/VideoPlayer.h"
 #include "platform/Mci.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/RichTextBox.h"
@@ -70,10 +72,13 @@ void MediaRouting::loadVideo(const QString& path, bool midi) {
     f.lblContatoreV->setWidth(f.Shape8->Width());
     const QString url = f.cues->CueCorrente();
     const bool projectorMode = f.Check1->Value() == 1 && f.Monitors->Count() > 1;
+    MediaPlayerControl& player = projectorMode ? *f.ProjectorWindow().WMP1 : *f.WMP2;
+    if (player.URL() == url) return; // the same file again keeps its position and state
     if (projectorMode)
         f.projector->CaricaSulProiettore(url);
-    else if (f.WMP2->URL() != url)
-        f.WMP2->setURL(url); // the same file again keeps its position
+    else
+        f.WMP2->setURL(url);
+    f.video->NuovoFile();
 }
 
 void MediaRouting::loadImage(const QString& path) {

@@ -95,10 +95,9 @@ PictureBox* picture(QWidget* parent, const QString& name, const char* file, bool
     return p;
 }
 
-// A player's counter: white text on orange.
+// A player's counter: white text laid over its progress track, so the bar under it shows.
 Label* counter(QWidget* parent, const QString& name) {
-    Label* l = label(parent, name, QString(), Qt::white);
-    fill(l, kOrange);
+    Label* l = label(parent, name, QString(), Qt::white, 8, true);
     l->setAlignment(Qt::AlignCenter);
     return l;
 }
@@ -292,7 +291,8 @@ void Form1::buildAudioPanel() {
     Shape1 = shape(Picture2, QStringLiteral("Shape1"), false, kBar, kBar, false);
     Shape1->Move(75, 2865, 2025, 195);
     lblContatore = counter(Picture2, QStringLiteral("lblContatore"));
-    lblContatore->Move(60, 2850, 1395, 240);
+    // The counter spans the track: the bar shows the played share of all of it.
+    lblContatore->Move(Shape2->Left(), Shape2->Top(), Shape2->Width(), Shape2->Height());
 }
 
 void Form1::buildVideoPanel() {

@@ -192,3 +192,38 @@ TEST(AudioErrors, ADeviceThatRefusesToPlaySaysSo) {
     t.audio().cmdPlayA_Click(); // play
     EXPECT_FALSE(t.form.Label11->Visible());
 }
+
+// Whatever the operator did, the play button offers what the player can do next.
+TEST(AudioButton, ThePlayButtonShowsItsRealStateAfterAnySequence) {
+    AudioForm t;
+    QTemporaryDir dir;
+    const QString file = dir.path() + QStringLiteral("/tone.wav");
+    QFile(file).open(QIODevice::WriteOnly);
+    const auto showsItsState = [&](const char* step) {
+        const QString shown = t.form.cmdPlayA->PictureSource();
+        const bool playing = t.form.cmdPlayA->Tag == Lingua[8];
+        EXPECT_TRUE(shown.contains(playing ? QStringLiteral("/pause") : QStringLiteral("/play")))
+            << step << ": " << shown.toStdString();
+    };
+    t.form.routing->vai(file);
+    showsItsState("first load");
+    t.form.routing->vai(file);
+    showsItsState("second load");
+    t.audio().cmdPlayA_Click();
+    showsItsState("play");
+    t.form.routing->vai(file);
+    showsItsState("load while playing");
+    t.audio().cmdPlayA_Click();
+    t.audio().cmdPlayA_Click();
+    showsItsState("play, pause");
+    t.audio().cmdPlayA_Click();
+    t.audio().cmdStopA_Click();
+    showsItsState("play, stop");
+    t.audio().cmdPlayA_Click();
+    t.device.position = t.device.length;
+    t.audio().Timer1_Timer();
+    showsItsState("end");
+    t.device.position = 0;
+    t.form.routing->vai(file);
+    showsItsState("load after the end");
+}

@@ -5,6 +5,7 @@
 #include "platform/RichTextBox.h"
 #include "script/CueLookup.h"
 #include "support/MediaFiles.h"
+#include "support/Pixels.h"
 #include "support/SinkLatency.h"
 #include "support/Wav.h"
 #include "ui/Form1.h"
@@ -224,4 +225,33 @@ TEST(AudioPlayerOnTheSoundServer, EveryFailureOfACueStaysOnScreen) {
         EXPECT_EQ(form.Timer5->Interval(), 6000);
     }
     QDir::setCurrent(before);
+}
+
+// Half-way through a track the bar fills half of it, seen through the counter over it.
+TEST(AudioPlayerOnTheSoundServer, TheBarShowsThePlayedShareOfTheWholeTrack) {
+    if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
+    QTemporaryDir dir;
+    const QString wav = dir.path() + QStringLiteral("/tone.wav");
+    MakeWav(wav, 4.0);
+    Lingua[7] = QStringLiteral("Play");
+    Lingua[8] = QStringLiteral("Pausa");
+    Form1 form;
+    form.cmdPlayA->Tag = Lingua[7];
+    form.routing->vai(wav);
+    form.lblContatore->Tag = QStringLiteral(" 2000");
+    form.audio->lblContatore_Click(); // paused there
+    form.audio->Timer1_Timer();
+    EXPECT_EQ(form.lblContatore->Caption(), QStringLiteral("0:02 / 0:04"));
+    const double inner = form.Shape2->Width() - 2 * (form.Shape1->Left() - form.Shape2->Left());
+    EXPECT_NEAR(form.Shape1->Width(), inner / 2, inner / 50);
+    EXPECT_EQ(ColourAlong(form.Picture2, *form.Shape2, 0.1), QColor(0x0A, 0x58, 0xCD));
+    EXPECT_EQ(ColourAlong(form.Picture2, *form.Shape2, 0.9), QColor(0x1F, 0x1F, 0x1F));
+
+    // Playing, it moves on with the sound.
+    const double halfWay = form.Shape1->Width();
+    form.audio->cmdPlayA_Click();
+    ASSERT_TRUE(WaitFor([&] { return form.audio->CurPos() > 2400; }));
+    form.audio->Timer1_Timer();
+    EXPECT_GT(form.Shape1->Width(), halfWay + inner / 20);
+    form.audio->cmdPlayA_Click();
 }
