@@ -106,6 +106,8 @@ void MediaRouting::loadImage(const QString& path) {
         boxHeight = panel / 4 * 3;
         boxWidth = boxHeight / h * w;
     }
+    // The video's own window would cover the picture; a video playing goes on unseen.
+    TwipsGeometry(f.WMP2).setVisible(false);
     f.imgZoom->setPicture(picture);
     f.imgZoom->Move((panel - boxWidth) / 2 + f.Picture3->Left(), f.VideoOutputTop(), boxWidth,
                     boxHeight);

@@ -299,6 +299,7 @@ TEST(OneMonitorVideo, ThePictureShowsInThePanelAndTheBarUnderTheCounter) {
     ASSERT_TRUE(picture(200, 100).save(slide, "JPG"));
     t.load(slide);
     EXPECT_TRUE(t.form.imgZoom->Visible());
+    EXPECT_FALSE(TwipsGeometry(t.form.WMP2).Visible()) << "the picture is not under the video";
     EXPECT_EQ(t.form.WMP2->State(), QStringLiteral("playing"));
     EXPECT_EQ(t.form.cmdPlayV->Tag, Lingua[8]);
 
