@@ -38,6 +38,14 @@ struct VideoForm {
         form.cues->setCueCorrente(file);
         form.routing->vai(file);
     }
+    // Makes a clip of that length, loads it and waits until its length is known; false
+    // without ffmpeg.
+    bool loadNewClip(double seconds) {
+        const QString mp4 = dir.path() + QStringLiteral("/clip.mp4");
+        if (!MakeMp4(mp4, seconds)) return false;
+        load(mp4);
+        return WaitFor([&] { return form.WMP2->currentMedia.duration() > 0; });
+    }
     QTemporaryDir dir;
     Form1 form;
 };
@@ -235,10 +243,7 @@ TEST(LeftOfPrimary, TheProjectorUsesTheOtherMonitor) {
 // The button follows the player's own end, not its texts, which agree a second before it.
 TEST(OneMonitorVideo, TheEndIsDecidedOnExactTimes) {
     VideoForm t;
-    const QString mp4 = t.dir.path() + QStringLiteral("/clip.mp4");
-    if (!MakeMp4(mp4, 1.8)) GTEST_SKIP() << "ffmpeg is not installed";
-    t.load(mp4);
-    ASSERT_TRUE(WaitFor([&] { return t.form.WMP2->currentMedia.duration() > 0; }));
+    if (!t.loadNewClip(1.8)) GTEST_SKIP() << "ffmpeg is not installed";
     t.form.video->cmdPlayV_Click();
     ASSERT_TRUE(WaitFor([&] { return t.form.WMP2->controls.currentPosition() > 1.1; }));
     t.form.video->Timer4_Timer();
@@ -264,10 +269,7 @@ TEST(OneMonitorVideo, TheEndIsDecidedOnExactTimes) {
 
 TEST(OneMonitorVideo, ThePictureShowsInThePanelAndTheBarUnderTheCounter) {
     VideoForm t;
-    const QString mp4 = t.dir.path() + QStringLiteral("/clip.mp4");
-    if (!MakeMp4(mp4, 4)) GTEST_SKIP() << "ffmpeg is not installed";
-    t.load(mp4);
-    ASSERT_TRUE(WaitFor([&] { return t.form.WMP2->currentMedia.duration() > 0; }));
+    if (!t.loadNewClip(4)) GTEST_SKIP() << "ffmpeg is not installed";
     auto* screen = t.form.WMP2->findChild<QVideoWidget*>();
     ASSERT_NE(screen, nullptr);
     t.form.video->cmdPlayV_Click();
