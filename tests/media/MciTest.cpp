@@ -2,6 +2,7 @@
 #include "media/AudioPlayer.h"
 #include "media/MediaRouting.h"
 #include "platform/GstMci.h"
+#include "platform/MediaPlayerControl.h"
 #include "platform/RichTextBox.h"
 #include "script/CueLookup.h"
 #include "support/MediaFiles.h"
@@ -157,16 +158,27 @@ TEST(AudioPlayerOnTheSoundServer, LoadingACueIsSilent) {
     MakeWav(wav, 2.0); // at full level from the first sample
     Lingua[7] = QStringLiteral("Play");
     Lingua[8] = QStringLiteral("Pausa");
+    // Videos with sound too, loaded into the main window's player in turn.
+    const QString clips[] = {dir.path() + QStringLiteral("/a.mp4"),
+                             dir.path() + QStringLiteral("/b.mp4")};
+    const bool videos = MakeMp4(clips[0], 2) && MakeMp4(clips[1], 2);
     Form1 form;
     form.cmdPlayA->Tag = Lingua[7];
+    form.cmdPlayV->Tag = Lingua[7];
+    form.WMP2->settings.setVolume(100);
     SinkRecording recording;
     ASSERT_TRUE(recording.started());
     for (int i = 0; i < 20; ++i) {
         form.routing->vai(wav);
         WaitFor([] { return false; }, 20); // the operator's next click comes later
     }
+    for (int i = 0; videos && i < 6; ++i) {
+        form.cues->setCueCorrente(clips[i % 2]);
+        form.routing->vai(clips[i % 2]);
+        WaitFor([&] { return form.WMP2->currentMedia.duration() > 0; }, 3000);
+    }
     recording.stop(300);
-    std::cout << "[ figures  ] peak during 20 loads: " << recording.peak()
+    std::cout << "[ figures  ] peak during 20 audio and 6 video loads: " << recording.peak()
               << ", RMS: " << recording.rms() << std::endl;
     EXPECT_LT(recording.peak(), 0.003) << "nothing reaches the sound server while loading";
     EXPECT_EQ(form.audio->CurPos(), 0);
