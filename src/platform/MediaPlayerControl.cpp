@@ -109,9 +109,15 @@ bool MediaPlayerControl::loaded() const {
     return s != QMediaPlayer::NoMedia && s != QMediaPlayer::InvalidMedia;
 }
 
+bool MediaPlayerControl::atEnd() const {
+    // Played again from its end, the player plays at once but reports the end a while longer.
+    return player_->mediaStatus() == QMediaPlayer::EndOfMedia &&
+           player_->playbackState() != QMediaPlayer::PlayingState;
+}
+
 qint64 MediaPlayerControl::positionMs() const {
     // At the end the position is the length exactly, so the two texts agree.
-    if (player_->mediaStatus() == QMediaPlayer::EndOfMedia) return player_->duration();
+    if (atEnd()) return player_->duration();
     return player_->position();
 }
 
@@ -193,7 +199,7 @@ void MediaPlayerControl::Settings::setLoop(bool on) {
 
 QString MediaPlayerControl::State() const {
     if (!loaded()) return QStringLiteral("closed");
-    if (player_->mediaStatus() == QMediaPlayer::EndOfMedia) return QStringLiteral("ended");
+    if (atEnd()) return QStringLiteral("ended");
     switch (player_->playbackState()) {
     case QMediaPlayer::PlayingState:
         return QStringLiteral("playing");

@@ -119,6 +119,7 @@ private:
     void openFromDialog();
     qint64 positionMs() const;
     bool loaded() const;
+    bool atEnd() const;
     void fail(const QString& reason);
 
     Design design_;

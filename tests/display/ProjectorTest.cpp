@@ -256,9 +256,15 @@ TEST(OneMonitorVideo, TheEndIsDecidedOnExactTimes) {
     EXPECT_EQ(t.form.cmdPlayV->Tag, Lingua[7]);
     EXPECT_TRUE(showsPicture(t.form.cmdPlayV, "play.jpg"));
 
-    // A new file while one plays: the player holds it stopped, and the button says so.
+    // Play again from the end: it plays from the start, and the button says so at once.
     t.form.video->cmdPlayV_Click();
+    t.form.video->Timer4_Timer();
+    EXPECT_EQ(t.form.cmdPlayV->Tag, Lingua[8]);
     ASSERT_TRUE(WaitFor([&] { return t.form.WMP2->State() == QLatin1String("playing"); }));
+    t.form.video->Timer4_Timer();
+    EXPECT_EQ(t.form.cmdPlayV->Tag, Lingua[8]);
+
+    // A new file while one plays: the player holds it stopped, and the button says so.
     const QString other = t.dir.path() + QStringLiteral("/other.mp4");
     ASSERT_TRUE(MakeMp4(other, 1));
     t.load(other);
