@@ -7,9 +7,13 @@ common=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-multimedia
         libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev libasound2-dev libasound2-plugins
         gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
         gstreamer1.0-libav
+        # .wma and .wmv (the ASF demuxer)
+        gstreamer1.0-plugins-ugly
+        # MIDI: GStreamer's synthesizer looks for this General MIDI sound font by name
+        fluid-soundfont-gm
         gstreamer1.0-pulseaudio fonts-dejavu-core fonts-liberation)
-run=(qt6-qpa-plugins timgm6mb-soundfont)
-test=(libgtest-dev timgm6mb-soundfont pandoc poppler-utils pulseaudio pulseaudio-utils gstreamer1.0-pulseaudio
+run=(qt6-qpa-plugins)
+test=(libgtest-dev pandoc poppler-utils pulseaudio pulseaudio-utils gstreamer1.0-pulseaudio
       ffmpeg sox)
 bench=(libbenchmark-dev)
 fuzz=(clang libclang-rt-14-dev)

@@ -15,6 +15,12 @@ QString PictureFile(const QString& name);
 // from the original platform), with native separators.
 QString NativePath(const QString& storedPath);
 
+// The file whose path matches path ignoring case, folder by folder (scripts from the original
+// platform do not care about capitals): at each step the exact name when it exists, else the
+// first match in sorted order. Absolute, or relative to the current folder; empty when no
+// normal file matches.
+QString FindIgnoringCase(const QString& path);
+
 // The command line as one text: the arguments after the program name joined by blanks, so
 // that an unquoted path with blanks in it arrives whole.
 QString CommandLineText(int argc, char** argv);

@@ -8,7 +8,6 @@
 #include "ui/Form1.h"
 
 namespace {
-constexpr int kNoticeMs = 6000;
 constexpr int kCounterMs = 1000;
 } // namespace
 
@@ -31,7 +30,7 @@ void Projector::Check1_Click() {
     if (form_.Check1->Value() == 1) {
         // One monitor: no projector; the box is cleared (which runs the off path) and says why.
         form_.Check1->setValue(0);
-        form_.ShowNotice(Lingua[124], kNoticeMs);
+        form_.ShowNotice(Lingua[124], Form1::kNoticeMs);
     }
     form_.Timer4->setInterval(kCounterMs);
     projector.Timer1.setInterval(0);
@@ -47,12 +46,6 @@ void Projector::Label5_Click() {
 void Projector::CaricaSulProiettore(const QString& url) {
     MediaPlayerControl& player = *form_.ProjectorWindow().WMP1;
     if (player.URL() != url) player.setURL(url);
-}
-
-void Projector::ChiudiProiettore() {
-    if (!form_.HasProjectorWindow() || !form_.ProjectorWindow().isVisible()) return;
-    form_.ProjectorWindow().WMP1->close();
-    form_.ProjectorWindow().hide();
 }
 
 void Projector::MostraImmagine() {

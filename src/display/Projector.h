@@ -20,8 +20,6 @@ public:
     bool ProjectorMode() const;
     // Loads a video on the projector's player unless it holds it already.
     virtual void CaricaSulProiettore(const QString& url);
-    // Closes the projector's player and hides its window, when it is shown.
-    virtual void ChiudiProiettore();
     // Shows the picture window full screen on the projector monitor, picture visible.
     virtual void MostraImmagine();
 

@@ -1,5 +1,6 @@
 #include "display/ProjectorWindow.h"
 
+#include "media/VideoPlayer.h"
 #include "platform/MediaPlayerControl.h"
 #include "ui/Form1.h"
 
@@ -48,6 +49,7 @@ Form2::Form2(Form1& form)
     design.volume = 50;
     WMP1 = new MediaPlayerControl(design, this);
     WMP1->setObjectName(QStringLiteral("WMP1"));
+    WMP1->onError = [this](const QString& reason) { form_.ShowMediaFailure(WMP1->URL(), reason); };
     WMP1->onKeyDown = [this](int& key, int&) {
         if (key == 27) Escape();
     };
@@ -76,23 +78,6 @@ void Form2::Escape() {
 }
 
 void Form2::Timer1_Timer() {
-    const QString position = WMP1->controls.currentPositionString();
-    if (position.isEmpty()) {
-        form_.Shape7->setVisible(false);
-        return;
-    }
-    form_.lblContatoreV->setCaption(position + QStringLiteral(" / ") +
-                                    WMP1->currentMedia.durationString());
-    const double duration = WMP1->currentMedia.duration();
-    double width =
-        duration > 0
-            ? std::floor(form_.Shape8->Width() / duration * WMP1->controls.currentPosition()) - 20
-            : 0;
-    form_.Shape7->setWidth(width < 1 ? 1 : width);
-    if (!form_.Shape7->Visible()) {
-        form_.Shape7->setVisible(true);
-        form_.lblContatoreV->setLeft(form_.Shape8->Left());
-        form_.lblContatoreV->setWidth(form_.Shape8->Width());
-        RestoreDefaultPointer();
-    }
+    const bool barWasShown = form_.Shape7->Visible();
+    if (form_.video->MostraAvanzamento(*WMP1) && !barWasShown) RestoreDefaultPointer();
 }

@@ -13,7 +13,6 @@
 
 namespace {
 constexpr int kTickMs = 10;
-constexpr int kNoticeMs = 6000;
 constexpr double kStepMs = 5000;
 
 long send(const QString& command, QString* answer = nullptr) {
@@ -62,7 +61,9 @@ void AudioPlayer::cmdPlayA_Click() {
         send(QStringLiteral("play wav1"));
         send(QStringLiteral("stop wav1"));
     }
-    send(QStringLiteral("play wav1"));
+    // A device that refuses to play says why (a file that never opened has said so already).
+    const long code = send(QStringLiteral("play wav1"));
+    if (code != 0 && code != mcierr::NotOpen) Errore(code);
 }
 
 void AudioPlayer::cmdStopA_Click() {
@@ -116,7 +117,8 @@ void AudioPlayer::Timer1_Timer() {
     }
     const double position = CurPos();
     form_.lblContatore->setCaption(CounterText(position, length));
-    if (length > 0) form_.Shape1->setWidth(form_.lblContatore->Width() / length * position);
+    if (length > 0)
+        form_.Shape1->setWidth(ProgressWidth(*form_.Shape2, *form_.Shape1, position / length));
     if (!form_.Shape1->Visible()) form_.Shape1->setVisible(true);
     const QString videoPosition = form_.WMP2->controls.currentPositionString();
     if (!videoPosition.isEmpty()) {
@@ -126,8 +128,11 @@ void AudioPlayer::Timer1_Timer() {
     }
 }
 
-void AudioPlayer::Errore(long code) {
-    form_.ShowNotice(mci().mciGetErrorString(code), kNoticeMs);
+void AudioPlayer::Errore(long code, const QString& file) {
+    if (file.isEmpty())
+        form_.ShowNotice(mci().mciGetErrorString(code), Form1::kNoticeMs);
+    else
+        form_.ShowMediaFailure(file, mci().mciGetErrorString(code));
 }
 
 void AudioPlayer::Timer5_Timer() {

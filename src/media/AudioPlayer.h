@@ -20,8 +20,9 @@ public:
     void lblContatore_MouseMove(int button, int shift, double x, double y);
     virtual void lblContatore_Click();
     virtual void Timer1_Timer();
-    // Shows the device's text for an error code in the notice line for six seconds.
-    void Errore(long code);
+    // Shows the device's text for an error code in the notice line for six seconds; with the
+    // file it concerns, as a failure of that file.
+    void Errore(long code, const QString& file = QString());
     // Hides the notice line when its time is up.
     void Timer5_Timer();
 

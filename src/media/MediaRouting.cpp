@@ -3,8 +3,10 @@
 #include "app/Paths.h"
 #include "display/Monitors.h"
 #include "display/Projector.h"
+#include "display/ProjectorWindow.h"
 #include "display/ZoomWindow.h"
 #include "media/AudioPlayer.h"
+#include "media/VideoPlayer.h"
 #include "platform/Mci.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/RichTextBox.h"
@@ -70,17 +72,20 @@ void MediaRouting::loadVideo(const QString& path, bool midi) {
     f.lblContatoreV->setWidth(f.Shape8->Width());
     const QString url = f.cues->CueCorrente();
     const bool projectorMode = f.Check1->Value() == 1 && f.Monitors->Count() > 1;
+    MediaPlayerControl& player = projectorMode ? *f.ProjectorWindow().WMP1 : *f.WMP2;
+    if (player.URL() == url) return; // the same file again keeps its position and state
     if (projectorMode)
         f.projector->CaricaSulProiettore(url);
-    else if (f.WMP2->URL() != url)
-        f.WMP2->setURL(url); // the same file again keeps its position
+    else
+        f.WMP2->setURL(url);
+    f.video->NuovoFile();
 }
 
 void MediaRouting::loadImage(const QString& path) {
     Form1& f = form_;
+    // A picture goes over the video output; the players are left as they are, so a picture
+    // cue never stops what the operator is playing.
     f.imgZoom->setVisible(false);
-    f.WMP2->close();
-    f.projector->ChiudiProiettore();
     frmZoom& zoom = f.ZoomWindow();
     zoom.Image1->LoadPicture(NativePath(path)); // an unreadable picture keeps the previous one
     zoom.Adatta();                              // a new picture is fitted at once
@@ -101,6 +106,8 @@ void MediaRouting::loadImage(const QString& path) {
         boxHeight = panel / 4 * 3;
         boxWidth = boxHeight / h * w;
     }
+    // The video's own window would cover the picture; a video playing goes on unseen.
+    TwipsGeometry(f.WMP2).setVisible(false);
     f.imgZoom->setPicture(picture);
     f.imgZoom->Move((panel - boxWidth) / 2 + f.Picture3->Left(), f.VideoOutputTop(), boxWidth,
                     boxHeight);
@@ -119,7 +126,7 @@ void MediaRouting::loadAudio(const QString& name) {
     mci().mciSendString(QStringLiteral("close all"));
     const long code =
         mci().mciSendString(QStringLiteral("open \"") + name + QStringLiteral("\" ALIAS wav1"));
-    if (code != 0) f.audio->Errore(code);
+    if (code != 0) f.audio->Errore(code, name);
     for (PictureBox* button : {f.cmdPlayA, f.cmdStopA, f.cmdForA, f.cmdBacA}) {
         button->setEnabled(true);
         button->setVisible(true);

@@ -4,6 +4,7 @@
 #include "display/Projector.h"
 #include "display/ProjectorWindow.h"
 #include "i18n/Lingua.h"
+#include "media/MediaRouting.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/Numbers.h"
 #include "platform/Pointer.h"
@@ -17,7 +18,6 @@ namespace {
 constexpr int kTickMs = 100;
 constexpr double kStepSeconds = 5;
 constexpr double kBarAtStart = 21; // twips: below this the bar has not moved yet
-
 } // namespace
 
 MediaPlayerControl& VideoPlayer::player() {
@@ -26,6 +26,25 @@ MediaPlayerControl& VideoPlayer::player() {
 
 void VideoPlayer::showPlayPicture(const char* file) {
     form_.cmdPlayV->LoadPicture(PictureFile(QLatin1String(file)));
+}
+
+void VideoPlayer::MostraStato(bool playing) {
+    form_.cmdPlayV->Tag = Lingua[playing ? 8 : 7];
+    form_.mnuPlayVideo->setCaption(Lingua[playing ? 8 : 7]);
+    showPlayPicture(playing ? "pause.jpg" : "play.jpg");
+}
+
+void VideoPlayer::NuovoFile() {
+    Form1& f = form_;
+    if (f.projector->ProjectorMode()) {
+        // The projector's player starts a new file by itself: the panel follows it.
+        MostraStato(true);
+        f.ProjectorWindow().Timer1.setInterval(kTickMs);
+    } else {
+        // The main window's player holds a new file stopped at its start.
+        f.Timer4->setInterval(0);
+        MostraStato(false);
+    }
 }
 
 void VideoPlayer::cmdPlayV_Click() {
@@ -38,6 +57,7 @@ void VideoPlayer::cmdPlayV_Click() {
             Form2& window = f.ProjectorWindow();
             f.Timer4->setInterval(0);
             f.WMP2->controls.stop();
+            TwipsGeometry(f.WMP2).setVisible(false); // the picture goes to the projector only
             // A command cue is no file: the projector keeps the file the last media cue loaded.
             const QString cue = f.cues->CueCorrente();
             if (f.Shape7->Width() < kBarAtStart && window.WMP1->URL() != cue && FileExists(cue))
@@ -53,6 +73,10 @@ void VideoPlayer::cmdPlayV_Click() {
             }
             f.PlaceVideoOutput();
             if (f.imgZoom->Visible()) f.imgZoom->setVisible(false);
+            // The picture shows in the panel from the first frame; MIDI has none to show.
+            const bool picture = MediaRouting::Classify(f.WMP2->URL()) == MediaRouting::Kind::Video;
+            TwipsGeometry(f.WMP2).setVisible(picture);
+            if (picture) f.WMP2->raise();
             f.WMP2->controls.play();
             f.lblContatoreV->setLeft(f.Shape8->Left());
             f.lblContatoreV->setWidth(f.Shape8->Width());
@@ -91,9 +115,7 @@ void VideoPlayer::cmdStopV_Click() {
         f.WMP2->controls.stop();
     }
     f.lblContatoreV->setCaption(QStringLiteral("00:00 / 00:00"));
-    f.cmdPlayV->Tag = Lingua[7];
-    f.mnuPlayVideo->setCaption(Lingua[7]);
-    showPlayPicture("play.jpg");
+    MostraStato(false);
     RestoreDefaultPointer();
 }
 
@@ -127,29 +149,27 @@ void VideoPlayer::lblContatoreV_Click() {
     player().controls.setCurrentPosition(NumericValue(form_.lblContatoreV->Tag));
 }
 
-void VideoPlayer::Timer4_Timer() {
+bool VideoPlayer::MostraAvanzamento(MediaPlayerControl& p) {
     Form1& f = form_;
-    MediaPlayerControl& p = *f.WMP2;
     const QString position = p.controls.currentPositionString();
     if (position.isEmpty()) {
         f.Shape7->setVisible(false);
-        return;
+        return false;
     }
-    const QString duration = p.currentMedia.durationString();
-    f.lblContatoreV->setCaption(position + QStringLiteral(" / ") + duration);
+    f.lblContatoreV->setCaption(position + QStringLiteral(" / ") + p.currentMedia.durationString());
     const double length = p.currentMedia.duration();
-    double w =
-        length > 0 ? std::floor(f.Shape8->Width() / length * p.controls.currentPosition()) - 20 : 1;
-    f.Shape7->setWidth(w < 1 ? 1 : w);
+    const double at = p.controls.currentPosition();
+    f.Shape7->setWidth(length > 0 ? ProgressWidth(*f.Shape8, *f.Shape7, at / length) : 1);
     if (!f.Shape7->Visible()) {
         f.Shape7->setVisible(true);
         f.lblContatoreV->setLeft(f.Shape8->Left());
         f.lblContatoreV->setWidth(f.Shape8->Width());
     }
-    if (position == duration) {
-        f.cmdPlayV->Tag = Lingua[7];
-        f.mnuPlayVideo->setCaption(Lingua[7]);
-        showPlayPicture("play.jpg");
-    }
-    RestoreDefaultPointer();
+    // The end is the player's own, on exact times: the texts agree a second before it.
+    if (p.State() == QLatin1String("ended") && f.cmdPlayV->Tag != Lingua[7]) MostraStato(false);
+    return true;
+}
+
+void VideoPlayer::Timer4_Timer() {
+    if (MostraAvanzamento(*form_.WMP2)) RestoreDefaultPointer();
 }

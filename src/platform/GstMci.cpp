@@ -5,6 +5,7 @@
 #include "app/Paths.h"
 
 #include <QFileInfo>
+#include <QTimer>
 #include <QUrl>
 #include <gst/gst.h>
 
@@ -51,6 +52,9 @@ struct GstMci::Device {
     bool playing = false;
     // Opened (or reopened) and never played since: its sound stream has not started yet.
     bool fresh = true;
+    // Told to play, not started yet: the stream starts when the handler that sent the play
+    // has returned, unless a stop, seek or close comes first.
+    bool waiting = false;
     qint64 length = -1; // milliseconds, -1 until known
     bool lengthStale = false;
 };
@@ -151,6 +155,21 @@ long GstMci::startFresh(Device& d, qint64 at) {
     return at > 0 ? seek(d, at) : 0;
 }
 
+long GstMci::start(Device& d) {
+    d.waiting = false;
+    if (d.fresh) {
+        if (const long code = startFresh(d, positionMs(d))) return code;
+    }
+    if (!settle(d, GST_STATE_PLAYING)) return mcierr::DeviceFailed;
+    d.fresh = false;
+    return 0;
+}
+
+void GstMci::startWaiting() {
+    for (auto& [alias, device] : devices_)
+        if (device->waiting && start(*device) != 0) device->playing = false;
+}
+
 long GstMci::open(const QStringList& w) {
     // open "file" alias NAME [type ...]
     QString file, alias;
@@ -233,23 +252,33 @@ long GstMci::mciSendString(const QString& command, QString* returnText) {
         const bool from = arg2 == QLatin1String("from");
         if (from && !isNumber(arg3)) return mcierr::MissingParameter;
         if (!from && d.ended) return 0; // at the end there is nothing left to play
-        if (from || d.fresh) {
-            const qint64 at = from ? qint64(arg3.toDouble()) : positionMs(d);
-            if (const long code = d.fresh ? startFresh(d, at) : seek(d, at)) return code;
+        if (from) {
+            const qint64 at = qint64(arg3.toDouble());
+            if (!inRange(d, at)) return mcierr::OutOfRange;
+            // A playing stream jumps at once; a waiting one is moved before it starts.
+            if (d.playing && !d.waiting) return seek(d, at);
+            if (const long code = seek(d, at)) return code;
         }
-        if (!settle(d, GST_STATE_PLAYING)) return mcierr::DeviceFailed;
+        if (d.playing) return 0;
+        // The load of a cue plays and stops the device within one handler: a stream started
+        // at once would let a few milliseconds of the file out. The start waits for the event
+        // loop, so a stop sent first means nothing reaches the sound server.
         d.playing = true;
-        d.fresh = false;
+        d.waiting = true;
+        QTimer::singleShot(0, &waiting_, [this] { startWaiting(); });
         return 0;
     }
     if (verb == QLatin1String("stop") || verb == QLatin1String("pause")) {
-        if (!d.ended && !settle(d, GST_STATE_PAUSED)) return mcierr::DeviceFailed;
+        const bool wasWaiting = d.waiting;
+        d.waiting = false;
         d.playing = false;
+        if (!wasWaiting && !d.ended && !settle(d, GST_STATE_PAUSED)) return mcierr::DeviceFailed;
         return 0;
     }
     if (verb == QLatin1String("seek")) {
         if (arg2 != QLatin1String("to") || arg3.isEmpty()) return mcierr::MissingParameter;
         // Seeking stops playback, as on the original device.
+        d.waiting = false;
         d.ended = false;
         if (!settle(d, GST_STATE_PAUSED)) return mcierr::DeviceFailed;
         d.playing = false;
@@ -259,6 +288,8 @@ long GstMci::mciSendString(const QString& command, QString* returnText) {
         return seek(d, qint64(arg3.toDouble()));
     }
     if (verb == QLatin1String("status")) {
+        // Someone watching the position wants it to move: a waiting play starts now.
+        if (d.waiting && start(d) != 0) d.playing = false;
         QString answer;
         if (arg2 == QLatin1String("length")) {
             const qint64 length = lengthMs(d);

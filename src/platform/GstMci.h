@@ -3,6 +3,7 @@
 
 #include "platform/Mci.h"
 
+#include <QObject>
 #include <QStringList>
 #include <map>
 #include <memory>
@@ -26,6 +27,9 @@ private:
     long startFresh(Device& device, qint64 at);
     qint64 lengthMs(Device& device);
     qint64 positionMs(Device& device);
+    long start(Device& device);
+    void startWaiting();
 
     std::map<QString, std::unique_ptr<Device>> devices_;
+    QObject waiting_; // owns the queued start of the plays that are waiting for it
 };

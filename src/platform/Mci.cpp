@@ -21,7 +21,7 @@ QString MciDevice::mciGetErrorString(long code) const {
     case mcierr::DuplicateAlias:
         return QStringLiteral("An audio file is already open under that name.");
     case mcierr::CannotPlay:
-        return QStringLiteral("This file cannot be played: it holds no sound that can be decoded.");
+        return QStringLiteral("No decoder takes its sound.");
     case mcierr::DeviceFailed:
         return QStringLiteral("The audio device did not respond.");
     default:

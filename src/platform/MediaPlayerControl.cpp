@@ -62,13 +62,13 @@ MediaPlayerControl::MediaPlayerControl(const Design& design, QWidget* parent)
         if (onStateChange) onStateChange();
     });
     connect(player_, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus s) {
-        if (s == QMediaPlayer::InvalidMedia && error_.isEmpty()) error_ = player_->errorString();
+        if (s == QMediaPlayer::InvalidMedia) fail(player_->errorString());
         if (s == QMediaPlayer::EndOfMedia) soundStarted_ = false;
         refreshStrip();
         if (onStateChange) onStateChange();
     });
     connect(player_, &QMediaPlayer::errorOccurred, this,
-            [this](QMediaPlayer::Error, const QString& text) { error_ = text; });
+            [this](QMediaPlayer::Error, const QString& text) { fail(text); });
     connect(player_, &QMediaPlayer::positionChanged, this, [this] { refreshStrip(); });
     connect(player_, &QMediaPlayer::durationChanged, this, [this] { refreshStrip(); });
 }
@@ -97,15 +97,27 @@ void MediaPlayerControl::close() {
     refreshStrip();
 }
 
+void MediaPlayerControl::fail(const QString& reason) {
+    if (!error_.isEmpty()) return; // one report for one failed load
+    error_ = reason.isEmpty() ? tr("The medium cannot be played.") : reason;
+    if (onError) onError(error_);
+}
+
 bool MediaPlayerControl::loaded() const {
     if (player_->source().isEmpty()) return false;
     const QMediaPlayer::MediaStatus s = player_->mediaStatus();
     return s != QMediaPlayer::NoMedia && s != QMediaPlayer::InvalidMedia;
 }
 
+bool MediaPlayerControl::atEnd() const {
+    // Played again from its end, the player plays at once but reports the end a while longer.
+    return player_->mediaStatus() == QMediaPlayer::EndOfMedia &&
+           player_->playbackState() != QMediaPlayer::PlayingState;
+}
+
 qint64 MediaPlayerControl::positionMs() const {
     // At the end the position is the length exactly, so the two texts agree.
-    if (player_->mediaStatus() == QMediaPlayer::EndOfMedia) return player_->duration();
+    if (atEnd()) return player_->duration();
     return player_->position();
 }
 
@@ -187,7 +199,7 @@ void MediaPlayerControl::Settings::setLoop(bool on) {
 
 QString MediaPlayerControl::State() const {
     if (!loaded()) return QStringLiteral("closed");
-    if (player_->mediaStatus() == QMediaPlayer::EndOfMedia) return QStringLiteral("ended");
+    if (atEnd()) return QStringLiteral("ended");
     switch (player_->playbackState()) {
     case QMediaPlayer::PlayingState:
         return QStringLiteral("playing");

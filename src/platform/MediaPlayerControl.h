@@ -104,6 +104,8 @@ public:
     std::function<void(int& keyCode, int& shift)> onKeyDown;
     // Raised when the state changes (plays, pauses, stops, ends, loads, fails).
     std::function<void()> onStateChange;
+    // Raised once when the medium cannot be loaded or played, with the reason.
+    std::function<void(const QString& reason)> onError;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -117,6 +119,8 @@ private:
     void openFromDialog();
     qint64 positionMs() const;
     bool loaded() const;
+    bool atEnd() const;
+    void fail(const QString& reason);
 
     Design design_;
     QString url_;

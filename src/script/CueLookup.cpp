@@ -37,8 +37,6 @@ QString trimBlanks(const QString& s) {
 constexpr int kCodeC = 67, kCodeV = 86, kCodeX = 88, kCodeY = 89, kCodeZ = 90, kCodeI = 73,
               kCodeB = 66, kCodeU = 85, kCodeG = 71, kCodeS = 83;
 
-constexpr int kNoticeMs = 6000;
-
 bool italianShortcuts() {
     return NomeLingua.toLower() == QLatin1String("italiano.lng");
 }
@@ -52,10 +50,14 @@ bool FileExists(const QString& name) {
 }
 
 QString ResolveCueFile(const QString& cue) {
-    if (FileExists(cue)) return NativePath(cue);
     const QString underProgram = ProgramFolder() + u'/' + NativePath(cue);
-    if (FileExists(underProgram)) return underProgram;
-    return QString();
+    QString found;
+    for (const QString& name : {NativePath(cue), underProgram})
+        if (found.isEmpty() && FileExists(name)) found = name;
+    for (const QString& name : {NativePath(cue), underProgram})
+        if (found.isEmpty()) found = FindIgnoringCase(name);
+    // Absolute, so the same name opened from another show's folder is another file.
+    return found.isEmpty() ? found : QFileInfo(found).absoluteFilePath();
 }
 
 void CueLookup::Connect() {
@@ -117,17 +119,18 @@ void CueLookup::RTB_Click() {
     const QString file = ResolveCueFile(CueCorrente());
     if (file.isEmpty()) {
         setCueCorrente(QString());
-        form_.ShowNotice(Lingua[127], kNoticeMs);
+        form_.ShowNotice(Lingua[127], Form1::kNoticeMs);
         return;
     }
     setCueCorrente(file);
+    // An earlier notice goes now, so the load's own failure stays on screen.
+    form_.Label11->setVisible(false);
     form_.routing->vai(file);
-    // Pictures are told by their exact lower-case ending.
-    if (file.endsWith(QLatin1String(".jpg")) || file.endsWith(QLatin1String(".bmp"))) {
+    // A picture, whatever the capitals of its ending, starts no player on a double-click.
+    if (MediaRouting::Classify(file) == MediaRouting::Kind::Image) {
         MediaDaCue = false;
         rtb.Tag = QStringLiteral("I");
     }
-    form_.Label11->setVisible(false);
     if (rtb.Tag == QLatin1String("A")) {
         if (form_.cmdPlayA->Tag == Lingua[8]) form_.audio->Timer1_Timer();
         form_.mnuPlayAudio->setCaption(Lingua[7]);

@@ -50,7 +50,8 @@ private:
 // True when a normal (not hidden) file exists under the name, "\" or "/" separated.
 bool FileExists(const QString& name);
 
-// The file a cue names: the name itself when a file exists under it (absolute, or relative to
-// the current folder), else the name under the program folder when a file exists there, else
-// an empty text. Folders may be written with "\" or "/".
+// The file a cue names, as an absolute path: the name itself when a file exists under it
+// (absolute, or relative to the current folder), else the name under the program folder;
+// failing both, the same two ignoring case. Empty when none exists. Folders may be written
+// with "\" or "/".
 QString ResolveCueFile(const QString& cue);

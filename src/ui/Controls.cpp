@@ -84,6 +84,7 @@ PictureBox::PictureBox(QWidget* parent) : QLabel(parent), TwipsGeometry(this) {
 
 void PictureBox::setPicture(const QPixmap& picture) {
     picture_ = picture;
+    source_.clear();
     redraw();
 }
 
@@ -95,6 +96,7 @@ bool PictureBox::LoadPicture(const QString& path) {
     QPixmap picture;
     if (!picture.load(path)) return false;
     setPicture(picture);
+    source_ = path;
     return true;
 }
 
@@ -153,6 +155,11 @@ CheckBox::CheckBox(QWidget* parent) : QCheckBox(parent), TwipsGeometry(this) {
 
 Shape::Shape(QWidget* parent) : QWidget(parent), TwipsGeometry(this) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+double ProgressWidth(const TwipsGeometry& track, const TwipsGeometry& bar, double share) {
+    const double inner = track.Width() - 2 * (bar.Left() - track.Left());
+    return qMax(1.0, inner * qBound(0.0, share, 1.0));
 }
 
 void Shape::paintEvent(QPaintEvent*) {

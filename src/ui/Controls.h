@@ -66,6 +66,8 @@ public:
     // Loads a picture file; false (and the picture unchanged) when it cannot be read.
     bool LoadPicture(const QString& path);
     QPixmap Picture() const { return picture_; }
+    // The file the picture shown was loaded from; empty for a picture set otherwise.
+    QString PictureSource() const { return source_; }
     // Height in twips of the picture as shown unstretched (one picture pixel per screen
     // pixel), without rounding to whole pixels; 0 without a picture.
     double PictureHeight() const;
@@ -89,6 +91,7 @@ protected:
 private:
     void redraw();
     QPixmap picture_;
+    QString source_;
     bool stretch_ = false;
 };
 
@@ -132,6 +135,10 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
+
+// The width of a progress bar laid inside its track with the same margin at both ends, for
+// the played share (0 to 1) of the whole; never below 1 twip.
+double ProgressWidth(const TwipsGeometry& track, const TwipsGeometry& bar, double share);
 
 // A straight line from (X1, Y1) to (X2, Y2) in twips, drawn on its container.
 class Line : public QWidget, public Tagged {

@@ -7,6 +7,7 @@
 #include "display/Projector.h"
 #include "display/ProjectorWindow.h"
 #include "display/ZoomWindow.h"
+#include "i18n/Lingua.h"
 #include "i18n/Localization.h"
 #include "media/AudioPlayer.h"
 #include "media/BackgroundAudio.h"
@@ -26,6 +27,7 @@
 
 #include <QCloseEvent>
 #include <QEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -95,10 +97,9 @@ PictureBox* picture(QWidget* parent, const QString& name, const char* file, bool
     return p;
 }
 
-// A player's counter: white text on orange.
+// A player's counter: white text laid over its progress track, so the bar under it shows.
 Label* counter(QWidget* parent, const QString& name) {
-    Label* l = label(parent, name, QString(), Qt::white);
-    fill(l, kOrange);
+    Label* l = label(parent, name, QString(), Qt::white, 8, true);
     l->setAlignment(Qt::AlignCenter);
     return l;
 }
@@ -297,7 +298,8 @@ void Form1::buildAudioPanel() {
     Shape1 = shape(Picture2, QStringLiteral("Shape1"), false, kBar, kBar, false);
     Shape1->Move(75, 2865, 2025, 195);
     lblContatore = counter(Picture2, QStringLiteral("lblContatore"));
-    lblContatore->Move(60, 2850, 1395, 240);
+    // The counter spans the track: the bar shows the played share of all of it.
+    lblContatore->Move(Shape2->Left(), Shape2->Top(), Shape2->Width(), Shape2->Height());
 }
 
 void Form1::buildVideoPanel() {
@@ -423,6 +425,7 @@ void Form1::connectHandlers() {
     };
     lblContatore->onClick = [this] { audio->lblContatore_Click(); };
     Timer4->onTimer = [this] { video->Timer4_Timer(); };
+    WMP2->onError = [this](const QString& reason) { ShowMediaFailure(WMP2->URL(), reason); };
     cmdPlayV->onClick = [this] { video->cmdPlayV_Click(); };
     cmdStopV->onClick = [this] { video->cmdStopV_Click(); };
     cmdForV->onClick = [this] { video->cmdForV_Click(); };
@@ -584,6 +587,16 @@ void Form1::ShowNotice(const QString& text, int ms) {
     Label11->setCaption(text);
     Label11->setVisible(true);
     Timer5->setInterval(ms);
+}
+
+void Form1::ShowMediaFailure(const QString& file, const QString& reason) {
+    const QString name = QFileInfo(NativePath(file)).fileName();
+    const QString lead = Lingua[4].trimmed();
+    // A language file without the entry (an older one) still names the file and the reason.
+    const bool hasLead = !lead.isEmpty() && lead != QLatin1String("-");
+    ShowNotice(hasLead ? lead + u' ' + name + QStringLiteral(" (") + reason + u')'
+                       : name + QStringLiteral(": ") + reason,
+               kNoticeMs);
 }
 
 frmZoom& Form1::ZoomWindow() {

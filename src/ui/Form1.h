@@ -65,6 +65,10 @@ public:
     void PlaceVideoOutput();
     // Shows one red notice in Label11; Timer5 hides it after ms milliseconds.
     void ShowNotice(const QString& text, int ms);
+    static constexpr int kNoticeMs = 6000;
+    // The notice for a media file that cannot be loaded or played, with the reason given by
+    // the device or player.
+    void ShowMediaFailure(const QString& file, const QString& reason);
 
     // The window's client area, on which the controls are placed.
     QWidget* Client() const { return client_; }

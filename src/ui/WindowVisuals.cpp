@@ -127,7 +127,11 @@ void WindowVisuals::showPicture(Button button, bool hover) {
 }
 
 void WindowVisuals::ButtonMouseMove(Button button) {
-    if (!hover_[button]) {
+    // A play button already hovered is redrawn when its state changed under the pointer (the
+    // players call this to show a new state).
+    const bool stale = (button == PlayA || button == PlayV) &&
+                       control(button)->PictureSource() != pictureFile(button, true);
+    if (!hover_[button] || stale) {
         hover_[button] = true;
         showPicture(button, true);
     }

@@ -7,14 +7,20 @@
 #include "media/MediaRouting.h"
 #include "media/VideoPlayer.h"
 #include "platform/MediaPlayerControl.h"
+#include "platform/RichTextBox.h"
 #include "script/CueLookup.h"
 #include "support/MediaFiles.h"
+#include "support/Pixels.h"
 #include "ui/Form1.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QVideoFrame>
+#include <QVideoSink>
+#include <QVideoWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -32,6 +38,14 @@ struct VideoForm {
         form.cues->setCueCorrente(file);
         form.routing->vai(file);
     }
+    // Makes a clip of that length, loads it and waits until its length is known; false
+    // without ffmpeg.
+    bool loadNewClip(double seconds) {
+        const QString mp4 = dir.path() + QStringLiteral("/clip.mp4");
+        if (!MakeMp4(mp4, seconds)) return false;
+        load(mp4);
+        return WaitFor([&] { return form.WMP2->currentMedia.duration() > 0; });
+    }
     QTemporaryDir dir;
     Form1 form;
 };
@@ -46,6 +60,10 @@ QImage picture(int w, int h) {
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(Qt::white);
     return image;
+}
+
+bool showsPicture(PictureBox* button, const char* file) {
+    return button->PictureSource().endsWith(u'/' + QLatin1String(file));
 }
 
 } // namespace
@@ -159,8 +177,8 @@ TEST(SideBySide, TransportFollowsProjectorModeBetweenClicks) {
     Form2& window = t.form.ProjectorWindow();
     EXPECT_EQ(window.WMP1->URL(), mp4);
     EXPECT_TRUE(t.form.WMP2->URL().isEmpty());
-
-    t.form.video->cmdPlayV_Click();
+    // It plays by itself, so the panel shows it playing and follows it.
+    EXPECT_EQ(t.form.cmdPlayV->Tag, Lingua[8]);
     EXPECT_EQ(window.Timer1.Interval(), 100);
     EXPECT_EQ(t.form.Timer4->Interval(), 0);
     ASSERT_TRUE(WaitFor([&] { return window.WMP1->controls.currentPosition() > 0.3; }));
@@ -193,6 +211,13 @@ TEST(SideBySide, TransportFollowsProjectorModeBetweenClicks) {
     EXPECT_EQ(t.form.Timer4->Interval(), 100);
     EXPECT_TRUE(WaitFor([&] { return t.form.WMP2->State() == QLatin1String("playing"); }));
     EXPECT_NE(window.WMP1->State(), QStringLiteral("playing"));
+    EXPECT_TRUE(TwipsGeometry(t.form.WMP2).Visible());
+
+    // Projector on again: the picture goes to the projector only.
+    t.form.video->cmdPlayV_Click();
+    t.form.Check1->setValue(1);
+    t.form.video->cmdPlayV_Click();
+    EXPECT_FALSE(TwipsGeometry(t.form.WMP2).Visible());
 }
 
 TEST(SideBySide, APictureGoesFullScreenOnTheSecondMonitor) {
@@ -213,4 +238,103 @@ TEST(LeftOfPrimary, TheProjectorUsesTheOtherMonitor) {
     VideoForm t;
     t.form.Check1->setValue(1);
     EXPECT_EQ(t.form.ProjectorWindow().geometry(), secondScreen()->geometry());
+}
+
+// The button follows the player's own end, not its texts, which agree a second before it.
+TEST(OneMonitorVideo, TheEndIsDecidedOnExactTimes) {
+    VideoForm t;
+    if (!t.loadNewClip(1.8)) GTEST_SKIP() << "ffmpeg is not installed";
+    t.form.video->cmdPlayV_Click();
+    ASSERT_TRUE(WaitFor([&] { return t.form.WMP2->controls.currentPosition() > 1.1; }));
+    t.form.video->Timer4_Timer();
+    ASSERT_EQ(t.form.WMP2->State(), QStringLiteral("playing"));
+    EXPECT_EQ(t.form.lblContatoreV->Caption(), QStringLiteral("00:01 / 00:01"));
+    EXPECT_EQ(t.form.cmdPlayV->Tag, Lingua[8]) << "still playing: a click now pauses";
+
+    ASSERT_TRUE(WaitFor([&] { return t.form.WMP2->State() == QLatin1String("ended"); }));
+    t.form.video->Timer4_Timer();
+    EXPECT_EQ(t.form.cmdPlayV->Tag, Lingua[7]);
+    EXPECT_TRUE(showsPicture(t.form.cmdPlayV, "play.jpg"));
+
+    // Play again from the end: it plays from the start, and the button says so at once.
+    t.form.video->cmdPlayV_Click();
+    t.form.video->Timer4_Timer();
+    EXPECT_EQ(t.form.cmdPlayV->Tag, Lingua[8]);
+    ASSERT_TRUE(WaitFor([&] { return t.form.WMP2->State() == QLatin1String("playing"); }));
+    t.form.video->Timer4_Timer();
+    EXPECT_EQ(t.form.cmdPlayV->Tag, Lingua[8]);
+
+    // A new file while one plays: the player holds it stopped, and the button says so.
+    const QString other = t.dir.path() + QStringLiteral("/other.mp4");
+    ASSERT_TRUE(MakeMp4(other, 1));
+    t.load(other);
+    EXPECT_EQ(t.form.cmdPlayV->Tag, Lingua[7]);
+    EXPECT_TRUE(showsPicture(t.form.cmdPlayV, "play.jpg"));
+    EXPECT_EQ(t.form.Timer4->Interval(), 0);
+}
+
+TEST(OneMonitorVideo, ThePictureShowsInThePanelAndTheBarUnderTheCounter) {
+    VideoForm t;
+    if (!t.loadNewClip(4)) GTEST_SKIP() << "ffmpeg is not installed";
+    auto* screen = t.form.WMP2->findChild<QVideoWidget*>();
+    ASSERT_NE(screen, nullptr);
+    t.form.video->cmdPlayV_Click();
+    // Shown under the panel, as wide as it, before the first frame arrives.
+    EXPECT_TRUE(TwipsGeometry(t.form.WMP2).Visible());
+    EXPECT_NEAR(TwipsGeometry(t.form.WMP2).Top(), t.form.VideoOutputTop(), 15);
+    EXPECT_NEAR(TwipsGeometry(t.form.WMP2).Width(), t.form.Picture3->Width(), 15);
+    EXPECT_EQ(screen->aspectRatioMode(), Qt::KeepAspectRatio); // fitted, not stretched
+    ASSERT_TRUE(WaitFor([&] { return screen->videoSink()->videoFrame().isValid(); }));
+    EXPECT_EQ(screen->videoSink()->videoFrame().size(), QSize(160, 120));
+
+    // Half-way: the bar fills half the track, and shows through the counter over it.
+    t.form.video->cmdPlayV_Click(); // pause
+    t.form.WMP2->controls.setCurrentPosition(2.0);
+    ASSERT_TRUE(
+        WaitFor([&] { return std::abs(t.form.WMP2->controls.currentPosition() - 2) < 0.1; }));
+    t.form.video->Timer4_Timer();
+    EXPECT_EQ(t.form.lblContatoreV->Caption(), QStringLiteral("00:02 / 00:04"));
+    const double inner =
+        t.form.Shape8->Width() - 2 * (t.form.Shape7->Left() - t.form.Shape8->Left());
+    EXPECT_NEAR(t.form.Shape7->Width(), inner / 2, inner / 20);
+    EXPECT_EQ(ColourAlong(t.form.Picture3, *t.form.Shape8, 0.1), QColor(0x0A, 0x58, 0xCD));
+    EXPECT_EQ(ColourAlong(t.form.Picture3, *t.form.Shape8, 0.9), QColor(0x1F, 0x1F, 0x1F));
+
+    // A picture cue shows the picture and leaves the video as it is.
+    t.form.video->cmdPlayV_Click();
+    ASSERT_TRUE(WaitFor([&] { return t.form.WMP2->State() == QLatin1String("playing"); }));
+    const QString slide = t.dir.path() + QStringLiteral("/slide.JPG");
+    ASSERT_TRUE(picture(200, 100).save(slide, "JPG"));
+    t.load(slide);
+    EXPECT_TRUE(t.form.imgZoom->Visible());
+    EXPECT_FALSE(TwipsGeometry(t.form.WMP2).Visible()) << "the picture is not under the video";
+    EXPECT_EQ(t.form.WMP2->State(), QStringLiteral("playing"));
+    EXPECT_EQ(t.form.cmdPlayV->Tag, Lingua[8]);
+
+    // MIDI keeps the panel without a picture.
+    const QString midi = t.dir.path() + QStringLiteral("/tune.mid");
+    MakeMidi(midi);
+    t.load(midi);
+    t.form.video->cmdPlayV_Click();
+    EXPECT_FALSE(TwipsGeometry(t.form.WMP2).Visible());
+}
+
+// The same name in another show's folder is another file.
+TEST(OneMonitorVideo, TheSameNameInAnotherFolderIsAnotherFile) {
+    VideoForm t;
+    const QString before = QDir::currentPath();
+    for (const char* show : {"one", "two"}) {
+        QDir(t.dir.path()).mkdir(QLatin1String(show));
+        if (!MakeMp4(t.dir.path() + u'/' + QLatin1String(show) + QStringLiteral("/clip.mp4"), 1))
+            GTEST_SKIP() << "ffmpeg is not installed";
+    }
+    for (const char* show : {"one", "two"}) {
+        QDir::setCurrent(t.dir.path() + u'/' + QLatin1String(show));
+        t.form.RTB->setText(QStringLiteral("[[clip.mp4]]"));
+        t.form.RTB->setSelStart(4);
+        t.form.cues->RTB_Click();
+        EXPECT_EQ(t.form.WMP2->URL(),
+                  t.dir.path() + u'/' + QLatin1String(show) + QStringLiteral("/clip.mp4"));
+    }
+    QDir::setCurrent(before);
 }

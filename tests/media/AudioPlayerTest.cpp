@@ -16,6 +16,7 @@ struct AudioForm {
     AudioForm() {
         Lingua[7] = QStringLiteral("Play");
         Lingua[8] = QStringLiteral("Pausa");
+        Lingua[4] = QStringLiteral("Impossibile riprodurre questo file:");
         form.cmdPlayA->Tag = Lingua[7];
     }
     AudioPlayer& audio() { return *form.audio; }
@@ -124,8 +125,10 @@ TEST(AudioErrors, AFailedOpenShowsTheDevicesTextForSixSeconds) {
     // The file opened keeps its capitals.
     EXPECT_TRUE(t.device.commands.contains(QStringLiteral("open \"") + file +
                                            QStringLiteral("\" ALIAS wav1")));
+    // The file, named in the operator's language, and the device's reason.
     EXPECT_TRUE(t.form.Label11->Visible());
-    EXPECT_EQ(t.form.Label11->Caption(), t.device.mciGetErrorString(mcierr::CannotPlay));
+    EXPECT_EQ(t.form.Label11->Caption(), Lingua[4] + QStringLiteral(" Intro.MP3 (") +
+                                             t.device.mciGetErrorString(mcierr::CannotPlay) + u')');
     EXPECT_EQ(t.form.Timer5->Interval(), 6000);
     EXPECT_TRUE(t.form.lblWMP1->Visible()); // the panel is shown all the same
     EXPECT_EQ(t.form.RTB->Tag, QStringLiteral("A"));
@@ -172,4 +175,55 @@ TEST(Routing, VideoAndPicturePanels) {
     EXPECT_NEAR(t.form.imgZoom->Width(), t.form.Picture3->Width(), 15);
     EXPECT_NEAR(t.form.imgZoom->Height(), t.form.Picture3->Width() / 2, 15);
     EXPECT_EQ(t.form.RTB->Tag, QStringLiteral("I"));
+}
+
+TEST(AudioErrors, ADeviceThatRefusesToPlaySaysSo) {
+    AudioForm t;
+    t.device.playCode = mcierr::DeviceFailed;
+    t.audio().cmdPlayA_Click();
+    EXPECT_TRUE(t.form.Label11->Visible());
+    EXPECT_EQ(t.form.Label11->Caption(), t.device.mciGetErrorString(mcierr::DeviceFailed));
+    EXPECT_EQ(t.form.Timer5->Interval(), 6000);
+
+    // A file that never opened has said so already: its play does not replace that notice.
+    t.form.Label11->setVisible(false);
+    t.device.playCode = mcierr::NotOpen;
+    t.audio().cmdPlayA_Click(); // pause
+    t.audio().cmdPlayA_Click(); // play
+    EXPECT_FALSE(t.form.Label11->Visible());
+}
+
+// Whatever the operator did, the play button offers what the player can do next.
+TEST(AudioButton, ThePlayButtonShowsItsRealStateAfterAnySequence) {
+    AudioForm t;
+    QTemporaryDir dir;
+    const QString file = dir.path() + QStringLiteral("/tone.wav");
+    QFile(file).open(QIODevice::WriteOnly);
+    const auto showsItsState = [&](const char* step) {
+        const QString shown = t.form.cmdPlayA->PictureSource();
+        const bool playing = t.form.cmdPlayA->Tag == Lingua[8];
+        EXPECT_TRUE(shown.contains(playing ? QStringLiteral("/pause") : QStringLiteral("/play")))
+            << step << ": " << shown.toStdString();
+    };
+    t.form.routing->vai(file);
+    showsItsState("first load");
+    t.form.routing->vai(file);
+    showsItsState("second load");
+    t.audio().cmdPlayA_Click();
+    showsItsState("play");
+    t.form.routing->vai(file);
+    showsItsState("load while playing");
+    t.audio().cmdPlayA_Click();
+    t.audio().cmdPlayA_Click();
+    showsItsState("play, pause");
+    t.audio().cmdPlayA_Click();
+    t.audio().cmdStopA_Click();
+    showsItsState("play, stop");
+    t.audio().cmdPlayA_Click();
+    t.device.position = t.device.length;
+    t.audio().Timer1_Timer();
+    showsItsState("end");
+    t.device.position = 0;
+    t.form.routing->vai(file);
+    showsItsState("load after the end");
 }

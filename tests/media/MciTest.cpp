@@ -1,9 +1,12 @@
 #include "i18n/Lingua.h"
 #include "media/AudioPlayer.h"
+#include "media/MediaRouting.h"
 #include "platform/GstMci.h"
+#include "platform/MediaPlayerControl.h"
 #include "platform/RichTextBox.h"
 #include "script/CueLookup.h"
 #include "support/MediaFiles.h"
+#include "support/Pixels.h"
 #include "support/SinkLatency.h"
 #include "support/Wav.h"
 #include "ui/Form1.h"
@@ -12,6 +15,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <iostream>
 
 namespace {
 
@@ -143,4 +147,123 @@ TEST(AudioPlayerOnTheSoundServer, ACueDoubleClickedIsHeardAndPausesInPlace) {
         EXPECT_EQ(form.Timer1->Interval(), 0);
     }
     QDir::setCurrent(before);
+}
+
+// Loading a cue plays and stops the device; none of it may be heard.
+TEST(AudioPlayerOnTheSoundServer, LoadingACueIsSilent) {
+    if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
+    const SinkLatencyHold sink;
+    QTemporaryDir dir;
+    const QString wav = dir.path() + QStringLiteral("/tone.wav");
+    MakeWav(wav, 2.0); // at full level from the first sample
+    Lingua[7] = QStringLiteral("Play");
+    Lingua[8] = QStringLiteral("Pausa");
+    // Videos with sound too, loaded into the main window's player in turn.
+    const QString clips[] = {dir.path() + QStringLiteral("/a.mp4"),
+                             dir.path() + QStringLiteral("/b.mp4")};
+    const bool videos = MakeMp4(clips[0], 2) && MakeMp4(clips[1], 2);
+    Form1 form;
+    form.cmdPlayA->Tag = Lingua[7];
+    form.cmdPlayV->Tag = Lingua[7];
+    form.WMP2->settings.setVolume(100);
+    SinkRecording recording;
+    ASSERT_TRUE(recording.started());
+    for (int i = 0; i < 20; ++i) {
+        form.routing->vai(wav);
+        WaitFor([] { return false; }, 20); // the operator's next click comes later
+    }
+    for (int i = 0; videos && i < 6; ++i) {
+        form.cues->setCueCorrente(clips[i % 2]);
+        form.routing->vai(clips[i % 2]);
+        WaitFor([&] { return form.WMP2->currentMedia.duration() > 0; }, 3000);
+    }
+    recording.stop(300);
+    std::cout << "[ figures  ] peak during 20 audio and 6 video loads: " << recording.peak()
+              << ", RMS: " << recording.rms() << std::endl;
+    EXPECT_LT(recording.peak(), 0.003) << "nothing reaches the sound server while loading";
+    EXPECT_EQ(form.audio->CurPos(), 0);
+    EXPECT_EQ(form.cmdPlayA->Tag, Lingua[7]);
+
+    // The loaded cue still plays at once when the operator asks.
+    form.audio->cmdPlayA_Click();
+    EXPECT_GT(RecordedLevel(400), 0.05);
+}
+
+// Whatever stops a cue from loading is on screen for six seconds after the click.
+TEST(AudioPlayerOnTheSoundServer, EveryFailureOfACueStaysOnScreen) {
+    QTemporaryDir dir;
+    const auto write = [&](const char* name, const QByteArray& bytes) {
+        QFile f(dir.path() + u'/' + QLatin1String(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    QByteArray damaged("ID3\x03\x00\x00\x00\x00\x00\x00", 10);
+    damaged += QByteArray(4000, '\x5a');
+    write("broken.mp3", damaged);
+    write("broken.mp4", QByteArray(4000, '\x17'));
+    MakeWav(dir.path() + QStringLiteral("/cut.wav"), 1.0);
+    QFile::resize(dir.path() + QStringLiteral("/cut.wav"), 30); // the header cut short
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    Lingua[7] = QStringLiteral("Play");
+    Lingua[8] = QStringLiteral("Pausa");
+    Lingua[4] = QStringLiteral("Impossibile riprodurre questo file:");
+    Lingua[127] = QStringLiteral("File non trovato");
+    {
+        Form1 form;
+        form.cmdPlayA->Tag = Lingua[7];
+        form.cmdPlayV->Tag = Lingua[7];
+        const auto click = [&](const char* cue) {
+            form.Label11->setVisible(false);
+            form.RTB->setText(QStringLiteral("[[") + QLatin1String(cue) + QStringLiteral("]]"));
+            form.RTB->setSelStart(4);
+            form.cues->RTB_Click();
+        };
+        for (const char* cue : {"broken.mp3", "cut.wav"}) {
+            click(cue);
+            EXPECT_TRUE(form.Label11->Visible()) << cue;
+            EXPECT_TRUE(form.Label11->Caption().startsWith(Lingua[4] + u' ' + QLatin1String(cue)))
+                << cue;
+            EXPECT_EQ(form.Timer5->Interval(), 6000);
+        }
+        click("gone.wav");
+        EXPECT_TRUE(form.Label11->Visible());
+        EXPECT_EQ(form.Label11->Caption(), Lingua[127]);
+
+        // The video player finds out a moment later; the notice comes then.
+        click("broken.mp4");
+        EXPECT_TRUE(WaitFor([&] { return form.Label11->Visible(); }));
+        EXPECT_TRUE(form.Label11->Caption().startsWith(Lingua[4] + QStringLiteral(" broken.mp4")));
+        EXPECT_EQ(form.Timer5->Interval(), 6000);
+    }
+    QDir::setCurrent(before);
+}
+
+// Half-way through a track the bar fills half of it, seen through the counter over it.
+TEST(AudioPlayerOnTheSoundServer, TheBarShowsThePlayedShareOfTheWholeTrack) {
+    if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
+    QTemporaryDir dir;
+    const QString wav = dir.path() + QStringLiteral("/tone.wav");
+    MakeWav(wav, 4.0);
+    Lingua[7] = QStringLiteral("Play");
+    Lingua[8] = QStringLiteral("Pausa");
+    Form1 form;
+    form.cmdPlayA->Tag = Lingua[7];
+    form.routing->vai(wav);
+    form.lblContatore->Tag = QStringLiteral(" 2000");
+    form.audio->lblContatore_Click(); // paused there
+    form.audio->Timer1_Timer();
+    EXPECT_EQ(form.lblContatore->Caption(), QStringLiteral("0:02 / 0:04"));
+    const double inner = form.Shape2->Width() - 2 * (form.Shape1->Left() - form.Shape2->Left());
+    EXPECT_NEAR(form.Shape1->Width(), inner / 2, inner / 50);
+    EXPECT_EQ(ColourAlong(form.Picture2, *form.Shape2, 0.1), QColor(0x0A, 0x58, 0xCD));
+    EXPECT_EQ(ColourAlong(form.Picture2, *form.Shape2, 0.9), QColor(0x1F, 0x1F, 0x1F));
+
+    // Playing, it moves on with the sound.
+    const double halfWay = form.Shape1->Width();
+    form.audio->cmdPlayA_Click();
+    ASSERT_TRUE(WaitFor([&] { return form.audio->CurPos() > 2400; }));
+    form.audio->Timer1_Timer();
+    EXPECT_GT(form.Shape1->Width(), halfWay + inner / 20);
+    form.audio->cmdPlayA_Click();
 }

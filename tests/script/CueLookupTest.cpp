@@ -105,8 +105,9 @@ TEST(CueLookupClick, MediaCuesResolveAndLoad) {
     t.rtb().setText(QStringLiteral("[[  music\\intro.mp3  ]]"));
     t.form.Label11->setVisible(true);
     t.clickAt(6);
-    EXPECT_EQ(t.log.calls, QStringList{QStringLiteral("vai(music/intro.mp3)")});
-    EXPECT_EQ(t.form.cues->CueCorrente(), QStringLiteral("music/intro.mp3"));
+    const QString intro = folder.path(QStringLiteral("music/intro.mp3"));
+    EXPECT_EQ(t.log.calls, QStringList{QStringLiteral("vai(%1)").arg(intro)});
+    EXPECT_EQ(t.form.cues->CueCorrente(), intro); // absolute: the same name elsewhere differs
     EXPECT_TRUE(t.form.cues->MediaDaCue);
     EXPECT_TRUE(t.form.mnuAudio->Visible());
     EXPECT_EQ(t.form.mnuPlayAudio->Caption(), QStringLiteral("Play"));
@@ -117,8 +118,8 @@ TEST(CueLookupClick, MediaCuesResolveAndLoad) {
     t.log.calls.clear();
     t.form.cmdPlayA->Tag = Lingua[8];
     t.clickAt(6);
-    EXPECT_EQ(t.log.calls, QStringList({QStringLiteral("vai(music/intro.mp3)"),
-                                        QStringLiteral("Timer1_Timer")}));
+    EXPECT_EQ(t.log.calls,
+              QStringList({QStringLiteral("vai(%1)").arg(intro), QStringLiteral("Timer1_Timer")}));
 
     // Hidden files are not found.
     t.log.calls.clear();
@@ -142,20 +143,49 @@ TEST(CueLookupClick, AFileOnlyUnderTheProgramFolderIsFound) {
     EXPECT_EQ(t.form.cues->CueCorrente(), inProgram);
 }
 
-TEST(CueLookupClick, PicturesAreToldByTheirExactLowerCaseEnding) {
+// Scripts from the original platform name files without caring about capitals.
+TEST(CueLookupClick, NamesMatchIgnoringCaseFolderByFolder) {
+    SpiedForm t;
+    InTempFolder folder;
+    ASSERT_TRUE(QDir(folder.dir.path()).mkpath(QStringLiteral("Music/Act 1")));
+    touch(folder.path(QStringLiteral("Music/Act 1/intro.MP3")));
+    touch(folder.path(QStringLiteral("Music/Act 1/Bell.wav")));
+    touch(folder.path(QStringLiteral("Music/Act 1/bell.wav")));
+    const auto loaded = [&](const char* cue) {
+        t.log.calls.clear();
+        t.rtb().setText(QStringLiteral("[[") + QLatin1String(cue) + QStringLiteral("]]"));
+        t.clickAt(4);
+        return t.log.calls.value(0);
+    };
+    const auto vai = [&](const char* file) {
+        return QStringLiteral("vai(%1)").arg(folder.path(QLatin1String(file)));
+    };
+    EXPECT_EQ(loaded("music\\act 1\\Intro.mp3"), vai("Music/Act 1/intro.MP3"));
+    EXPECT_EQ(loaded("MUSIC/ACT 1/BELL.WAV"), vai("Music/Act 1/Bell.wav")); // first when sorted
+    EXPECT_EQ(loaded("Music/Act 1/bell.wav"), vai("Music/Act 1/bell.wav")); // the exact one
+    EXPECT_EQ(loaded("music/act 2/intro.mp3"), QString());
+    EXPECT_TRUE(t.form.Label11->Visible());
+}
+
+TEST(CueLookupClick, PicturesInAnyCaseStartNoPlayer) {
     SpiedForm t;
     InTempFolder folder;
     touch(folder.path(QStringLiteral("a.jpg")));
     touch(folder.path(QStringLiteral("b.JPG")));
-    t.rtb().Tag = QStringLiteral("A");
-    t.rtb().setText(QStringLiteral("[[b.JPG]]"));
-    t.clickAt(4);
-    EXPECT_EQ(t.log.calls.first(), QStringLiteral("vai(b.JPG)"));
-    EXPECT_EQ(t.rtb().Tag, QStringLiteral("A"));
-    t.rtb().setText(QStringLiteral("[[a.jpg]]"));
-    t.clickAt(4);
-    EXPECT_EQ(t.rtb().Tag, QStringLiteral("I"));
-    EXPECT_FALSE(t.form.cues->MediaDaCue);
+    touch(folder.path(QStringLiteral("c.Bmp")));
+    for (const char* script : {"[[b.JPG]]", "[[a.jpg]]", "[[c.Bmp]]"}) {
+        // Audio was loaded before the picture.
+        t.rtb().Tag = QStringLiteral("A");
+        t.form.TipoMedia = 1;
+        t.rtb().setText(QLatin1String(script));
+        t.rtb().setSelStart(4);
+        t.log.calls.clear();
+        t.form.cues->RTB_DblClick();
+        EXPECT_EQ(t.log.calls.size(), 1) << script << ": " << t.log.calls.join(u',').toStdString();
+        EXPECT_TRUE(t.log.calls.value(0).startsWith(QLatin1String("vai("))) << script;
+        EXPECT_EQ(t.rtb().Tag, QStringLiteral("I")) << script;
+        EXPECT_FALSE(t.form.cues->MediaDaCue) << script;
+    }
 }
 
 TEST(CueLookupDoubleClick, LoadsAndStartsAudioOrVideo) {
@@ -167,15 +197,17 @@ TEST(CueLookupDoubleClick, LoadsAndStartsAudioOrVideo) {
     t.rtb().setSelStart(4);
     t.form.cues->RTB_DblClick();
     EXPECT_EQ(t.log.calls,
-              QStringList({QStringLiteral("vai(song.wav)"), QStringLiteral("cmdPlayA_Click(Play)"),
+              QStringList({QStringLiteral("vai(%1)").arg(folder.path(QStringLiteral("song.wav"))),
+                           QStringLiteral("cmdPlayA_Click(Play)"),
                            QStringLiteral("cmdPlayA_MouseMove")}));
     EXPECT_EQ(t.form.mnuPlayAudio->Caption(), QStringLiteral("Pausa"));
 
     t.log.calls.clear();
     t.rtb().setSelStart(16);
     t.form.cues->RTB_DblClick();
-    EXPECT_EQ(t.log.calls, QStringList({QStringLiteral("vai(film.mp4)"),
-                                        QStringLiteral("cmdPlayV_Click(Play)")}));
+    EXPECT_EQ(t.log.calls,
+              QStringList({QStringLiteral("vai(%1)").arg(folder.path(QStringLiteral("film.mp4"))),
+                           QStringLiteral("cmdPlayV_Click(Play)")}));
     EXPECT_TRUE(t.form.mnuVideo->Visible());
 
     // On a command it does what a click does, once.

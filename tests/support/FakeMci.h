@@ -14,6 +14,7 @@ struct FakeMci : MciDevice {
         commands << command;
         if (answer) answer->clear();
         if (command.startsWith(QLatin1String("open"))) return openCode;
+        if (command == QLatin1String("play wav1")) return playCode;
         if (command == QLatin1String("status wav1 length")) {
             if (!loaded) return mcierr::NotOpen;
             if (answer) *answer = QString::number(length);
@@ -32,4 +33,5 @@ struct FakeMci : MciDevice {
     double length = 187000;
     double position = 0;
     long openCode = 0;
+    long playCode = 0; // answer to "play wav1"
 };

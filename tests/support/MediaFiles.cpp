@@ -66,29 +66,57 @@ bool SoundServerUp() {
     return up;
 }
 
-double RecordedLevel(int ms) {
-    QProcess rec;
-    rec.start(QStringLiteral("parec"),
-              {QStringLiteral("--device=show.monitor"), QStringLiteral("--format=s16le"),
-               QStringLiteral("--rate=44100"), QStringLiteral("--channels=1"),
-               QStringLiteral("--raw"), QStringLiteral("--latency-msec=20")});
-    if (!rec.waitForStarted(3000)) return -1;
-    QByteArray pcm;
+SinkRecording::SinkRecording() {
+    rec_.start(QStringLiteral("parec"),
+               {QStringLiteral("--device=show.monitor"), QStringLiteral("--format=s16le"),
+                QStringLiteral("--rate=44100"), QStringLiteral("--channels=1"),
+                QStringLiteral("--raw"), QStringLiteral("--latency-msec=20")});
+    started_ = rec_.waitForStarted(3000);
+}
+
+SinkRecording::~SinkRecording() {
+    stop();
+}
+
+void SinkRecording::stop(int tailMs) {
+    if (rec_.state() == QProcess::NotRunning) return;
     QElapsedTimer clock;
     clock.start();
-    while (clock.elapsed() < ms) {
+    while (clock.elapsed() < tailMs) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        rec.waitForReadyRead(10);
-        pcm += rec.readAllStandardOutput();
+        rec_.waitForReadyRead(10);
     }
-    rec.kill();
-    rec.waitForFinished(2000);
-    const qsizetype n = pcm.size() / 2;
+    pcm_ += rec_.readAllStandardOutput();
+    rec_.kill();
+    rec_.waitForFinished(2000);
+    pcm_ += rec_.readAllStandardOutput();
+}
+
+double SinkRecording::rms() const {
+    const qsizetype n = pcm_.size() / 2;
     if (n == 0) return 0;
     double sum = 0;
     for (qsizetype i = 0; i < n; ++i) {
-        const double v = qFromLittleEndian<qint16>(pcm.constData() + 2 * i) / 32768.0;
+        const double v = qFromLittleEndian<qint16>(pcm_.constData() + 2 * i) / 32768.0;
         sum += v * v;
     }
     return std::sqrt(sum / double(n));
+}
+
+double SinkRecording::peak() const {
+    double top = 0;
+    for (qsizetype i = 0; i + 1 < pcm_.size(); i += 2)
+        top = std::max(top, std::abs(qFromLittleEndian<qint16>(pcm_.constData() + i) / 32768.0));
+    return top;
+}
+
+double RecordedLevel(int ms) {
+    SinkRecording recording;
+    if (!recording.started()) return -1;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    recording.stop(0);
+    return recording.rms();
 }

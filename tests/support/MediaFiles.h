@@ -4,6 +4,7 @@
 #include "support/Wav.h"
 
 #include <QByteArray>
+#include <QProcess>
 #include <QString>
 #include <functional>
 
@@ -23,3 +24,21 @@ bool SoundServerUp();
 // Records the sink "show" for about ms milliseconds while the event loop runs; returns the
 // RMS level of what was played (0 for silence, about 0.7 for a full-scale sine).
 double RecordedLevel(int ms);
+
+// Records the sink "show" from its making until stop(), whatever the test does meanwhile.
+class SinkRecording {
+public:
+    SinkRecording();
+    ~SinkRecording();
+    // Ends the recording tailMs after now, so what was sent just before is heard too.
+    void stop(int tailMs = 150);
+    // Levels of what was heard, 0 to 1: RMS and the largest single sample.
+    double rms() const;
+    double peak() const;
+    bool started() const { return started_; }
+
+private:
+    QProcess rec_;
+    QByteArray pcm_;
+    bool started_ = false;
+};
