@@ -60,6 +60,13 @@ bool SoundServerUp() {
         p.start(pactl, {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sinks")});
         up = p.waitForFinished(5000) && p.exitCode() == 0 &&
              p.readAllStandardOutput().contains("show");
+        // Levels are measured at full volume; a run of the program may have left the master
+        // volume wherever its knob was.
+        if (up) {
+            p.start(pactl, {QStringLiteral("set-sink-volume"), QStringLiteral("show"),
+                            QStringLiteral("100%")});
+            p.waitForFinished(5000);
+        }
     }
     if (!up && !qEnvironmentVariableIsEmpty("CI"))
         ADD_FAILURE() << "no PulseAudio server with the sink \"show\" (scripts/sound-server.sh)";

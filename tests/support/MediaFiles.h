@@ -19,7 +19,7 @@ bool WaitFor(const std::function<bool()>& done, int timeoutMs = 5000);
 
 // True when a PulseAudio server with the sink "show" answers. Under CI (CI set) a missing
 // server fails the calling test instead: there the test command starts one.
-bool SoundServerUp();
+bool SoundServerUp(); // and puts the sink at full volume
 
 // Records the sink "show" for about ms milliseconds while the event loop runs; returns the
 // RMS level of what was played (0 for silence, about 0.7 for a full-scale sine).
