@@ -133,6 +133,8 @@ Form1::Form1(QWidget* parent)
     buildControls();
     buildMenus();
 
+    playA = std::make_unique<PlayState>(*cmdPlayA, *mnuPlayAudio);
+    playV = std::make_unique<PlayState>(*cmdPlayV, *mnuPlayVideo);
     cues = std::make_unique<CueLookup>(*this);
     interprete = std::make_unique<Interprete>(*this);
     routing = std::make_unique<MediaRouting>(*this);
