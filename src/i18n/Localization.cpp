@@ -102,6 +102,8 @@ void Localization::mnuLingua_Click() {
         Lingua[15].left(qMax(0, int(Lingua[15].size()) - 3)) + QChar(0) + QStringLiteral("*.lng");
     request.defaultExtension = QStringLiteral("lng");
     request.title = Lingua[15];
+    // Relative cues are found from the current folder: a language file must not move it.
+    request.keepCurrentFolder = true;
     const QString chosen = NativePath(dialogs().MostraDialogoFile(request));
     if (!chosen.isEmpty()) {
         // Only a file the next start-up can load again is saved as the language: one in the

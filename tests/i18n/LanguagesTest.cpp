@@ -146,6 +146,7 @@ TEST(LanguageDetection, ANamedFileThatIsMissingSaysWhatToDo) {
 TEST(LanguageSwitch, PlayAndPauseWorkAfterEverySwitch) {
     LanguageWindow t;
     Form1& f = t.form;
+    const QString folder = QDir::currentPath();
     for (const QString& from : kShipped) {
         for (const QString& to : kShipped) {
             if (from == to) continue;
@@ -159,6 +160,7 @@ TEST(LanguageSwitch, PlayAndPauseWorkAfterEverySwitch) {
 
             t.switchTo(to);
             ASSERT_EQ(NomeLingua, to) << pair;
+            EXPECT_EQ(QDir::currentPath(), folder) << pair << ": relative cues still found";
             EXPECT_EQ(f.cmdPlayA->Tag, Lingua[8]) << pair;
             EXPECT_EQ(f.mnuPlayAudio->Caption(), Lingua[8]) << pair;
             EXPECT_EQ(f.cmdPlayV->Tag, Lingua[7]) << pair;
