@@ -3,6 +3,7 @@
 #include "app/Paths.h"
 #include "app/Settings.h"
 #include "i18n/Lingua.h"
+#include "i18n/Localization.h"
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
 #include "platform/SingleInstance.h"
@@ -16,6 +17,7 @@ bool Portable() {
 
 namespace {
 bool fail(const QString& description) {
+    UseQtTextsOfLanguage(); // the box's own button in the message's language
     dialogs().MsgBox(description, vbmsg::OKOnly | vbmsg::Exclamation, QStringLiteral("Reg Error"));
     return false;
 }

@@ -127,6 +127,7 @@ TEST(LanguageDetection, EveryCountryStartsWithTheShippedFiles) {
 TEST(LanguageDetection, ANamedFileThatIsMissingSaysWhatToDo) {
     TempProgramFolder folder;
     SavedLingua saved;
+    QtTextsGuard qtTexts;
     folder.write(QStringLiteral("Scenolux.ini"), "Russian.lng\r\n\r\n\r\n0\r\n0\r\n1\r\n\r\n0\r\n");
     QFile::remove(LanguageFolder() + QStringLiteral("/Russian.lng"));
     ScriptedDialogs script;
@@ -139,6 +140,10 @@ TEST(LanguageDetection, ANamedFileThatIsMissingSaysWhatToDo) {
     EXPECT_TRUE(text.contains(LanguageFolder() + QStringLiteral("/Russian.lng")));
     EXPECT_TRUE(text.contains(SettingsReadPath()));
     EXPECT_TRUE(text.contains(QStringLiteral("Не удаётся прочитать"))) << "in Russian";
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Отмена"))
+        << "Qt's own buttons too";
 }
 
 // After a switch between any two languages, a playing player pauses on the next click and an
