@@ -1,7 +1,6 @@
 #include "media/AudioPlayer.h"
 
 #include "app/Paths.h"
-#include "i18n/Lingua.h"
 #include "platform/Mci.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/Numbers.h"

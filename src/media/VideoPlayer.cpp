@@ -3,7 +3,6 @@
 #include "app/Paths.h"
 #include "display/Projector.h"
 #include "display/ProjectorWindow.h"
-#include "i18n/Lingua.h"
 #include "media/MediaRouting.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/Numbers.h"

@@ -2,7 +2,6 @@
 
 #include "display/Monitors.h"
 #include "display/ZoomWindow.h"
-#include "i18n/Lingua.h"
 #include "media/AudioPlayer.h"
 #include "media/BackgroundAudio.h"
 #include "media/VideoPlayer.h"
