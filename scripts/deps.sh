@@ -11,7 +11,9 @@ common=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-multimedia
         gstreamer1.0-plugins-ugly
         # MIDI: GStreamer's synthesizer looks for this General MIDI sound font by name
         fluid-soundfont-gm
-        gstreamer1.0-pulseaudio fonts-dejavu-core fonts-liberation)
+        gstreamer1.0-pulseaudio fonts-dejavu-core fonts-liberation
+        # Qt's own texts (dialog buttons, file dialogs) in the operator's language
+        qt6-translations-l10n)
 run=(qt6-qpa-plugins)
 test=(libgtest-dev pandoc poppler-utils pulseaudio pulseaudio-utils gstreamer1.0-pulseaudio
       ffmpeg sox)

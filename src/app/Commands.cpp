@@ -2,6 +2,7 @@
 
 #include "app/Paths.h"
 #include "i18n/Lingua.h"
+#include "i18n/Messages.h"
 #include "platform/Dialogs.h"
 #include "platform/RichTextBox.h"
 #include "platform/VbColor.h"
@@ -79,7 +80,7 @@ bool ShellCommands::Apri() {
     // A script that cannot be read changes nothing: the next Save must not overwrite that
     // file with the script still on screen.
     if (!form_.RTB->LoadFile(NativePath(chosen), &error)) {
-        dialogs().MsgBox(QStringLiteral("%1\n\n%2").arg(chosen, error),
+        dialogs().MsgBox(Messaggio(Msg::FileNotOpened).arg(chosen, error),
                          vbmsg::OKOnly | vbmsg::Exclamation, Lingua[1]);
         return true;
     }
@@ -104,7 +105,7 @@ bool ShellCommands::Salva() {
         QString error;
         if (!form_.RTB->SaveFile(NativePath(form_.FileCorrente), &error)) {
             // The changes stay marked, so that quitting still asks about them.
-            dialogs().MsgBox(QStringLiteral("%1\n\n%2").arg(form_.FileCorrente, error),
+            dialogs().MsgBox(Messaggio(Msg::FileNotSaved).arg(form_.FileCorrente, error),
                              vbmsg::OKOnly | vbmsg::Exclamation, Lingua[1]);
             return true;
         }
@@ -135,7 +136,7 @@ QString ShellCommands::SalvaConNome() {
     form_.UltimaCartella = QDir::currentPath();
     QString error;
     if (!form_.RTB->SaveFile(NativePath(chosen), &error)) {
-        dialogs().MsgBox(QStringLiteral("%1\n\n%2").arg(chosen, error),
+        dialogs().MsgBox(Messaggio(Msg::FileNotSaved).arg(chosen, error),
                          vbmsg::OKOnly | vbmsg::Exclamation, Lingua[1]);
         return form_.mnuSalvaConNome->Tag;
     }

@@ -53,8 +53,10 @@ void Lifecycle::Form_Load(const QString& commandLine) {
     f.audio->InizializzaPannello();
     f.lingua->CambiaLingua2();
     f.NumeroCopione = 1;
-    f.cmdPlayA->Tag = Lingua[7];
-    f.cmdPlayV->Tag = Lingua[7];
+    for (PlayState* state : {f.playA.get(), f.playV.get()}) {
+        state->set(false);
+        state->showMenuWord(false);
+    }
     applyVolumeSetting(settings.line[1]);
     f.setWindowTitle(ApplicationTitle() + QStringLiteral(" - ") + f.BaseCopione +
                      QString::number(f.NumeroCopione));

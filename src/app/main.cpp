@@ -2,6 +2,7 @@
 #include "app/Lifecycle.h"
 #include "app/Paths.h"
 #include "app/Startup.h"
+#include "i18n/Localization.h"
 #include "platform/Locale.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/SingleInstance.h"
@@ -17,9 +18,12 @@ int main(int argc, char** argv) {
 
     std::unique_ptr<SingleInstance> instance;
     if (!AvvioProgramma(instance, UserCountryCode())) return 1;
+    UseQtTextsOfLanguage();
 
     Form1 form;
     form.lifecycle->Form_Load(CommandLineText(argc, argv));
+    // The window may have chosen the language itself (an empty settings line, a portable copy).
+    UseQtTextsOfLanguage();
     form.showMaximized();
     // For timing the start-up: end as soon as the window is on screen.
     if (qEnvironmentVariableIsSet("SCENOLUX_QUIT_WHEN_SHOWN"))

@@ -3,7 +3,6 @@
 #include "app/Paths.h"
 #include "platform/rtf/TextCodec.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -12,13 +11,10 @@ QString LanguageFolder() {
     return ProgramFolder() + QStringLiteral("/Lang");
 }
 
-bool CaricaLingua(const QString& path, QString* error, bool strict) {
+bool CaricaLingua(const QString& path, int* badLine, bool strict) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error =
-                QCoreApplication::translate("Lingua", "The language file %1 cannot be read: %2")
-                    .arg(path, file.errorString());
+        if (badLine) *badLine = 0;
         return false;
     }
     QString text = rtf::DecodePlainText(file.readAll());
@@ -27,13 +23,10 @@ bool CaricaLingua(const QString& path, QString* error, bool strict) {
     // A final line break does not start another line.
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
     if (strict) {
-        for (qsizetype n = 0; n < lines.size() && n < kLinguaEntries; ++n) {
-            if (lines[n].size() <= 1) {
-                if (error)
-                    *error = QCoreApplication::translate(
-                                 "Lingua", "Line %1 of the language file %2 is empty.")
-                                 .arg(n + 1)
-                                 .arg(path);
+        // A file without a single line would leave the table as it was: it is no language.
+        for (qsizetype n = 0; n < qMax<qsizetype>(lines.size(), 1) && n < kLinguaEntries; ++n) {
+            if (n >= lines.size() || lines[n].size() <= 1) {
+                if (badLine) *badLine = int(n) + 1;
                 return false;
             }
         }
@@ -48,6 +41,14 @@ bool CaricaLingua(const QString& path, QString* error, bool strict) {
 namespace {
 bool exists(const QString& folder, const char* name) {
     return QFileInfo::exists(folder + u'/' + QString::fromUtf8(name) + QStringLiteral(".lng"));
+}
+
+// A detected language whose file is not in the language folder gives English: the operator
+// can start the program and choose another.
+QString existingOrEnglish(const QString& name, const QString& languageFolder) {
+    const QString file = name + QStringLiteral(".lng");
+    if (!QFileInfo::exists(languageFolder + u'/' + file)) return QStringLiteral("English.lng");
+    return file;
 }
 } // namespace
 
@@ -70,7 +71,7 @@ QString LinguaDiAvvio(const QString& country, const QString& languageFolder) {
         else if (exists(languageFolder, "French"))
             name = QStringLiteral("French");
     }
-    return name + QStringLiteral(".lng");
+    return existingOrEnglish(name, languageFolder);
 }
 
 QString LinguaDellaFinestra(const QString& country, const QString& languageFolder) {
@@ -88,7 +89,5 @@ QString LinguaDellaFinestra(const QString& country, const QString& languageFolde
         name = QStringLiteral("Deutsch");
     else if (code == QLatin1String("ru"))
         name = QStringLiteral("Russian");
-    const QString file = name + QStringLiteral(".lng");
-    if (!QFileInfo::exists(languageFolder + u'/' + file)) return QStringLiteral("English.lng");
-    return file;
+    return existingOrEnglish(name, languageFolder);
 }

@@ -19,12 +19,13 @@ QString LanguageFolder();
 // Loads a language file into Lingua. Line n fills entry n - 1 with the line from its fourth
 // character on (the first three are free for a number); a line of one character or none
 // leaves its entry as it was; lines past entry 160 are not stored. UTF-8 and Windows-1252
-// files both read right. Returns false, with the reason, when the file cannot be read; with
-// strict, a line of one character or none is also refused (the table is then unchanged).
-bool CaricaLingua(const QString& path, QString* error = nullptr, bool strict = false);
+// files both read right. Returns false when the file cannot be read (badLine 0); with strict,
+// also when a line has one character or none, or the file has no line at all (badLine is
+// that line's number). A refused file leaves the table unchanged.
+bool CaricaLingua(const QString& path, int* badLine = nullptr, bool strict = false);
 
 // The language file name chosen from the user's country (ISO 3166 alpha-2, any case) when
-// the settings name none: at start-up, and in the main window (whose choice falls back to
-// "English.lng" when its file is missing in the language folder).
+// the settings name none: at start-up, and in the main window. Both fall back to
+// "English.lng" when the chosen file is missing in the language folder.
 QString LinguaDiAvvio(const QString& country, const QString& languageFolder);
 QString LinguaDellaFinestra(const QString& country, const QString& languageFolder);

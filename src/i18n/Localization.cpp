@@ -3,8 +3,15 @@
 #include "app/Lifecycle.h"
 #include "app/Paths.h"
 #include "i18n/Lingua.h"
+#include "i18n/Messages.h"
 #include "platform/Dialogs.h"
+#include "platform/MediaPlayerControl.h"
+#include "platform/QtTranslations.h"
+#include "script/AddCommand.h"
+#include "script/FindReplace.h"
 #include "ui/Form1.h"
+
+#include <QFileInfo>
 
 namespace {
 // Tooltips are shown with a blank on either side.
@@ -95,13 +102,46 @@ void Localization::mnuLingua_Click() {
         Lingua[15].left(qMax(0, int(Lingua[15].size()) - 3)) + QChar(0) + QStringLiteral("*.lng");
     request.defaultExtension = QStringLiteral("lng");
     request.title = Lingua[15];
+    // Relative cues are found from the current folder: a language file must not move it.
+    request.keepCurrentFolder = true;
     const QString chosen = NativePath(dialogs().MostraDialogoFile(request));
-    const QString marker = QStringLiteral("/Lang/");
-    const qsizetype at = chosen.lastIndexOf(marker);
-    if (!chosen.isEmpty() && at >= 0) {
-        NomeLingua = chosen.mid(at + marker.size());
-        CaricaLingua(LanguageFolder() + u'/' + NomeLingua);
+    if (!chosen.isEmpty()) {
+        // Only a file the next start-up can load again is saved as the language: one in the
+        // language folder, with no empty line.
+        const QFileInfo file(chosen);
+        const QString folder = QFileInfo(file.absolutePath()).canonicalFilePath();
+        if (folder.isEmpty() || folder != QFileInfo(LanguageFolder()).canonicalFilePath()) {
+            refuse(Messaggio(Msg::LanguageRefused).arg(chosen, LanguageFolder()));
+            return;
+        }
+        int badLine = 0;
+        if (!CaricaLingua(file.absoluteFilePath(), &badLine, true)) {
+            refuse(badLine == 0
+                       ? Messaggio(Msg::FileNotOpened).arg(chosen, Messaggio(Msg::NotReadable))
+                       : Messaggio(Msg::LanguageNotUsable).arg(chosen, QString::number(badLine)));
+            return;
+        }
+        NomeLingua = file.fileName();
     }
     CambiaLingua2();
+    RetranslateOtherTexts();
     form_.lifecycle->SalvaImpostazioni();
+}
+
+void Localization::refuse(const QString& why) {
+    dialogs().MsgBox(why, vbmsg::OKOnly | vbmsg::Exclamation, Lingua[1]);
+}
+
+void Localization::RetranslateOtherTexts() {
+    form_.playA->Retranslate();
+    form_.playV->Retranslate();
+    if (frmFind* find = form_.findReplace->Dialog()) find->Retranslate();
+    for (Form3* addCommand : form_.findChildren<Form3*>())
+        addCommand->Retranslate();
+    form_.WMP3->Retranslate();
+    UseQtTextsOfLanguage();
+}
+
+void UseQtTextsOfLanguage() {
+    UseQtTranslations(QtLanguageCode(LanguageOfFile(NomeLingua)));
 }

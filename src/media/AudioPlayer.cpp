@@ -1,7 +1,6 @@
 #include "media/AudioPlayer.h"
 
 #include "app/Paths.h"
-#include "i18n/Lingua.h"
 #include "platform/Mci.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/Numbers.h"
@@ -42,19 +41,19 @@ void AudioPlayer::showPlayPicture(const char* file) {
 }
 
 void AudioPlayer::cmdPlayA_Click() {
-    if (form_.cmdPlayA->Tag != Lingua[7]) {
+    if (form_.playA->playing()) {
         // Playing: pause where it is.
         const double p = CurPos();
-        form_.mnuPlayAudio->setCaption(Lingua[7]);
-        form_.cmdPlayA->Tag = Lingua[7];
+        form_.playA->showMenuWord(false);
+        form_.playA->set(false);
         send(QStringLiteral("play wav1 from ") + DecimalText(p > 0 ? std::floor(p) : 0));
         send(QStringLiteral("stop wav1"));
         form_.Timer1->setInterval(0);
         showPlayPicture("play2.jpg");
         return;
     }
-    form_.cmdPlayA->Tag = Lingua[8];
-    form_.mnuPlayAudio->setCaption(Lingua[8]);
+    form_.playA->set(true);
+    form_.playA->showMenuWord(true);
     form_.Timer1->setInterval(kTickMs);
     showPlayPicture("pause2.jpg");
     if (CurPos() == 0) {
@@ -69,7 +68,7 @@ void AudioPlayer::cmdPlayA_Click() {
 void AudioPlayer::cmdStopA_Click() {
     send(QStringLiteral("seek wav1 to start"));
     Timer1_Timer();
-    form_.cmdPlayA->Tag = Lingua[7];
+    form_.playA->set(false);
     form_.visuals->cmdPlayA_MouseMove(0, 0, 0, 0);
 }
 
@@ -99,8 +98,8 @@ void AudioPlayer::lblContatore_Click() {
     send(QStringLiteral("play wav1 from ") + form_.lblContatore->Tag);
     Timer1_Timer();
     // Seeking keeps the state: a paused or stopped file pauses again at once.
-    if (form_.cmdPlayA->Tag == Lingua[7]) {
-        form_.cmdPlayA->Tag = Lingua[8];
+    if (!form_.playA->playing()) {
+        form_.playA->set(true);
         cmdPlayA_Click();
     }
 }

@@ -3,7 +3,6 @@
 #include "app/Paths.h"
 #include "display/Projector.h"
 #include "display/ProjectorWindow.h"
-#include "i18n/Lingua.h"
 #include "media/MediaRouting.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/Numbers.h"
@@ -29,8 +28,8 @@ void VideoPlayer::showPlayPicture(const char* file) {
 }
 
 void VideoPlayer::MostraStato(bool playing) {
-    form_.cmdPlayV->Tag = Lingua[playing ? 8 : 7];
-    form_.mnuPlayVideo->setCaption(Lingua[playing ? 8 : 7]);
+    form_.playV->set(playing);
+    form_.playV->showMenuWord(playing);
     showPlayPicture(playing ? "pause.jpg" : "play.jpg");
 }
 
@@ -50,8 +49,8 @@ void VideoPlayer::NuovoFile() {
 void VideoPlayer::cmdPlayV_Click() {
     Form1& f = form_;
     const bool projector = f.projector->ProjectorMode();
-    if (f.cmdPlayV->Tag == Lingua[7]) {
-        f.cmdPlayV->Tag = Lingua[8];
+    if (!f.playV->playing()) {
+        f.playV->set(true);
         ShowWaitPointer();
         if (projector) {
             Form2& window = f.ProjectorWindow();
@@ -83,7 +82,7 @@ void VideoPlayer::cmdPlayV_Click() {
             f.Timer4->setInterval(kTickMs);
         }
     } else {
-        f.cmdPlayV->Tag = Lingua[7];
+        f.playV->set(false);
         MediaPlayerControl* projectorPlayer =
             f.HasProjectorWindow() ? f.ProjectorWindow().WMP1 : nullptr;
         if (projector) {
@@ -97,8 +96,8 @@ void VideoPlayer::cmdPlayV_Click() {
         }
         RestoreDefaultPointer();
     }
-    const bool idle = f.cmdPlayV->Tag == Lingua[7];
-    f.mnuPlayVideo->setCaption(Lingua[idle ? 7 : 8]);
+    const bool idle = !f.playV->playing();
+    f.playV->showMenuWord(!idle);
     showPlayPicture(idle ? "play2.jpg" : "pause2.jpg");
 }
 
@@ -166,7 +165,7 @@ bool VideoPlayer::MostraAvanzamento(MediaPlayerControl& p) {
         f.lblContatoreV->setWidth(f.Shape8->Width());
     }
     // The end is the player's own, on exact times: the texts agree a second before it.
-    if (p.State() == QLatin1String("ended") && f.cmdPlayV->Tag != Lingua[7]) MostraStato(false);
+    if (p.State() == QLatin1String("ended") && f.playV->playing()) MostraStato(false);
     return true;
 }
 

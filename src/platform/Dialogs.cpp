@@ -9,7 +9,8 @@ Dialogs::~Dialogs() = default;
 
 QString Dialogs::MostraDialogoFile(const FileDialogRequest& request) {
     const QString chosen = ChooseFile(request);
-    if (!chosen.isEmpty()) QDir::setCurrent(QFileInfo(chosen).absolutePath());
+    if (!chosen.isEmpty() && !request.keepCurrentFolder)
+        QDir::setCurrent(QFileInfo(chosen).absolutePath());
     return chosen;
 }
 

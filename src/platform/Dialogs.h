@@ -29,6 +29,8 @@ struct FileDialogRequest {
     QString fileName;
     QString title;
     QWidget* owner = nullptr;
+    // A chosen file makes its folder the current one, unless this is set.
+    bool keepCurrentFolder = false;
 };
 
 class Dialogs {

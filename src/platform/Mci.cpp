@@ -1,5 +1,6 @@
 #include "platform/Mci.h"
 
+#include "i18n/Messages.h"
 #include "platform/GstMci.h"
 
 MciDevice::~MciDevice() = default;
@@ -7,25 +8,25 @@ MciDevice::~MciDevice() = default;
 QString MciDevice::mciGetErrorString(long code) const {
     switch (code) {
     case 0:
-        return QStringLiteral("The command was carried out.");
+        return Messaggio(Msg::MciDone);
     case mcierr::UnrecognizedCommand:
-        return QStringLiteral("The audio device does not know this command.");
+        return Messaggio(Msg::MciUnrecognized);
     case mcierr::NotOpen:
-        return QStringLiteral("No audio file is open under that name.");
+        return Messaggio(Msg::MciNotOpen);
     case mcierr::MissingParameter:
-        return QStringLiteral("The audio command is missing a value.");
+        return Messaggio(Msg::MciMissingParameter);
     case mcierr::FileNotFound:
-        return QStringLiteral("The audio file cannot be found.");
+        return Messaggio(Msg::MciFileNotFound);
     case mcierr::OutOfRange:
-        return QStringLiteral("That position is outside the audio file.");
+        return Messaggio(Msg::MciOutOfRange);
     case mcierr::DuplicateAlias:
-        return QStringLiteral("An audio file is already open under that name.");
+        return Messaggio(Msg::MciDuplicateAlias);
     case mcierr::CannotPlay:
-        return QStringLiteral("No decoder takes its sound.");
+        return Messaggio(Msg::MciCannotPlay);
     case mcierr::DeviceFailed:
-        return QStringLiteral("The audio device did not respond.");
+        return Messaggio(Msg::MciDeviceFailed);
     default:
-        return QStringLiteral("Audio device error %1.").arg(code);
+        return Messaggio(Msg::MciOther).arg(code);
     }
 }
 

@@ -25,7 +25,7 @@ public:
     virtual ~MciDevice();
     // Runs one command; returnText (may be null) receives a status answer.
     virtual long mciSendString(const QString& command, QString* returnText = nullptr) = 0;
-    // A short text, in our own words, for an error code.
+    // A short text, in our own words and the operator's language, for an error code.
     QString mciGetErrorString(long code) const;
 };
 

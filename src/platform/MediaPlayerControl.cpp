@@ -1,6 +1,7 @@
 #include "platform/MediaPlayerControl.h"
 
 #include "app/Paths.h"
+#include "i18n/Messages.h"
 #include "platform/Dialogs.h"
 #include "platform/Keys.h"
 
@@ -99,7 +100,7 @@ void MediaPlayerControl::close() {
 
 void MediaPlayerControl::fail(const QString& reason) {
     if (!error_.isEmpty()) return; // one report for one failed load
-    error_ = reason.isEmpty() ? tr("The medium cannot be played.") : reason;
+    error_ = reason.isEmpty() ? Messaggio(Msg::MediumCannotPlay) : reason;
     if (onError) onError(error_);
 }
 
@@ -239,9 +240,10 @@ void MediaPlayerControl::buildMiniStrip() {
         row->addWidget(b);
         return b;
     };
-    openButton_ = button(QStyle::SP_DialogOpenButton, tr("Open background audio"));
-    playButton_ = button(QStyle::SP_MediaPlay, tr("Play / pause"));
-    stopButton_ = button(QStyle::SP_MediaStop, tr("Stop"));
+    openButton_ = button(QStyle::SP_DialogOpenButton, QString());
+    playButton_ = button(QStyle::SP_MediaPlay, QString());
+    stopButton_ = button(QStyle::SP_MediaStop, QString());
+    Retranslate();
     positionBar_ = new QSlider(Qt::Horizontal, strip);
     positionBar_->setRange(0, 0);
     row->addWidget(positionBar_, 1);
@@ -260,6 +262,13 @@ void MediaPlayerControl::buildMiniStrip() {
     connect(positionBar_, &QSlider::sliderMoved, this,
             [this](int ms) { player_->setPosition(ms); });
     refreshStrip();
+}
+
+void MediaPlayerControl::Retranslate() {
+    if (!positionBar_) return;
+    openButton_->setToolTip(Messaggio(Msg::BackgroundOpen));
+    playButton_->setToolTip(Messaggio(Msg::BackgroundPlay));
+    stopButton_->setToolTip(Messaggio(Msg::BackgroundStop));
 }
 
 void MediaPlayerControl::refreshStrip() {
@@ -283,11 +292,11 @@ void MediaPlayerControl::openFromDialog() {
     FileDialogRequest request;
     request.open = true;
     request.owner = window();
-    request.title = tr("Background audio");
+    request.title = Messaggio(Msg::BackgroundTitle);
     request.filter =
-        tr("Audio") + QChar(0) +
+        Messaggio(Msg::AudioFiles) + QChar(0) +
         QStringLiteral("*.mp3;*.wav;*.ogg;*.oga;*.flac;*.m4a;*.wma;*.mka;*.mid;*.kar") + QChar(0) +
-        tr("All files") + QChar(0) + QStringLiteral("*.*");
+        Messaggio(Msg::AllFiles) + QChar(0) + QStringLiteral("*.*");
     const QString chosen = dialogs().MostraDialogoFile(request);
     if (!chosen.isEmpty()) setURL(chosen);
 }

@@ -99,6 +99,8 @@ public:
     QString State() const;
     // The error of the last load, empty when it loaded.
     QString ErrorText() const { return error_; }
+    // The "mini" strip's texts in the language now loaded.
+    void Retranslate();
 
     // Key-down event (key code, modifier mask), e.g. Escape while the video has the focus.
     std::function<void(int& keyCode, int& shift)> onKeyDown;

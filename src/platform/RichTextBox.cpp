@@ -1,5 +1,6 @@
 #include "platform/RichTextBox.h"
 
+#include "i18n/Messages.h"
 #include "platform/Keys.h"
 #include "platform/Twips.h"
 #include "platform/VbColor.h"
@@ -611,19 +612,35 @@ int RichTextBox::nextMatch(const QString& all, const QString& text, int from, in
     }
 }
 
+namespace {
+// Why a file could not be read or written, in the operator's language (the system's own
+// texts are in the system's).
+QString readFailure(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isDir()) return Messaggio(Msg::IsFolder).arg(path);
+    if (!info.exists()) return Messaggio(Msg::NotFound);
+    if (!info.isReadable()) return Messaggio(Msg::NoReadPermission);
+    return Messaggio(Msg::NotReadable);
+}
+QString writeFailure(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isDir()) return Messaggio(Msg::IsFolder).arg(path);
+    if (!QFileInfo(info.absolutePath()).isDir()) return Messaggio(Msg::NotFound);
+    if (!QFileInfo(info.absolutePath()).isWritable() || (info.exists() && !info.isWritable()))
+        return Messaggio(Msg::NoWritePermission);
+    return Messaggio(Msg::NotWritable);
+}
+} // namespace
+
 bool RichTextBox::LoadFile(const QString& path, QString* error) {
-    if (QFileInfo(path).isDir()) {
-        if (error) *error = tr("%1 is a folder, not a file.").arg(path);
-        return false;
-    }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error) *error = file.errorString();
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+        if (error) *error = readFailure(path);
         return false;
     }
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        if (error) *error = file.errorString();
+        if (error) *error = readFailure(path);
         return false;
     }
     auto* doc = new QTextDocument(this);
@@ -650,12 +667,12 @@ bool RichTextBox::SaveFile(const QString& path, QString* error) {
     // file whole.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = file.errorString();
+        if (error) *error = writeFailure(path);
         return false;
     }
     const QByteArray data = rtf::Write(document());
     if (file.write(data) != data.size() || !file.commit()) {
-        if (error) *error = file.errorString();
+        if (error) *error = writeFailure(path);
         file.cancelWriting();
         return false;
     }

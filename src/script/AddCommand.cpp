@@ -1,6 +1,7 @@
 #include "script/AddCommand.h"
 
 #include "i18n/Lingua.h"
+#include "i18n/Messages.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
 #include "platform/RichTextBox.h"
@@ -56,18 +57,14 @@ constexpr long kCueBlue = RGB(0, 0, 255);
 Form3::Form3(RichTextBox& editor, QWidget* owner) : QDialog(owner), editor_(editor) {
     setObjectName(QStringLiteral("Form3"));
     if (owner) setWindowIcon(owner->windowIcon());
-    setWindowTitle(QString(Lingua[147]).remove(u'&'));
-
     Text1 = new QLineEdit(QStringLiteral("100"), this);
     Text2 = new QLineEdit(QStringLiteral("100"), this);
     Text3 = new QLineEdit(QStringLiteral("100"), this);
     Text4 = new QLineEdit(QStringLiteral("100"), this);
-    const QString seekTip = u' ' + Lingua[30] + u' ';
-    Text2->setToolTip(seekTip);
-    Text3->setToolTip(seekTip);
-    Label2 = new QLabel(QStringLiteral("General"), this);
-    Command1 = new QPushButton(Lingua[147], this);
-    Command2 = new QPushButton(Lingua[21], this);
+    Label2 = new QLabel(this);
+    Command1 = new QPushButton(this);
+    Command2 = new QPushButton(this);
+    Retranslate();
     Command1->setDefault(true);
 
     // One group: the buttons share a parent, so exactly one is chosen at a time.
@@ -122,6 +119,17 @@ Form3::Form3(RichTextBox& editor, QWidget* owner) : QDialog(owner), editor_(edit
     connect(Text2, &QLineEdit::textChanged, this, &Form3::Text2_Change);
     connect(Text3, &QLineEdit::textChanged, this, &Form3::Text3_Change);
     Text1->installEventFilter(this);
+}
+
+void Form3::Retranslate() {
+    setWindowTitle(QString(Lingua[147]).remove(u'&'));
+    const QString seekTip = u' ' + Lingua[30] + u' ';
+    Text2->setToolTip(seekTip);
+    Text3->setToolTip(seekTip);
+    Label2->setText(Messaggio(Msg::General));
+    Command1->setText(Lingua[147]);
+    // Entry 21 is the Edit menu's Undo; in most languages that is no word for Cancel.
+    Command2->setText(Messaggio(Msg::Cancel));
 }
 
 QString Form3::CommandText() const {

@@ -18,6 +18,9 @@ public:
 
     static constexpr int kOptions = 26;
 
+    // The texts in the language now loaded; the choice and the numbers stay.
+    void Retranslate();
+
     // The cue the chosen button inserts, delimiters included; empty when none is chosen.
     QString CommandText() const;
 

@@ -132,12 +132,12 @@ void CueLookup::RTB_Click() {
         rtb.Tag = QStringLiteral("I");
     }
     if (rtb.Tag == QLatin1String("A")) {
-        if (form_.cmdPlayA->Tag == Lingua[8]) form_.audio->Timer1_Timer();
-        form_.mnuPlayAudio->setCaption(Lingua[7]);
+        if (form_.playA->playing()) form_.audio->Timer1_Timer();
+        form_.playA->showMenuWord(false);
         form_.mnuAudio->setMenuVisible(true);
         MediaDaCue = true;
     } else if (rtb.Tag == QLatin1String("V")) {
-        if (form_.cmdPlayV->Tag == Lingua[8]) form_.audio->Timer1_Timer();
+        if (form_.playV->playing()) form_.audio->Timer1_Timer();
         form_.mnuVideo->setMenuVisible(true);
         MediaDaCue = true;
     }
@@ -147,12 +147,12 @@ void CueLookup::RTB_DblClick() {
     RTB_Click();
     if (!MediaDaCue) return;
     if (form_.TipoMedia == 1) {
-        form_.cmdPlayA->Tag = Lingua[7];
-        form_.mnuPlayAudio->setCaption(Lingua[8]);
+        form_.playA->set(false);
+        form_.playA->showMenuWord(true);
         form_.audio->cmdPlayA_Click();
         form_.visuals->cmdPlayA_MouseMove(0, 0, 0, 0);
     } else if (form_.TipoMedia == 2) {
-        form_.cmdPlayV->Tag = Lingua[7];
+        form_.playV->set(false);
         form_.video->cmdPlayV_Click();
     }
 }

@@ -1,6 +1,7 @@
 #include "script/FindReplace.h"
 
 #include "i18n/Lingua.h"
+#include "i18n/Messages.h"
 #include "platform/Dialogs.h"
 #include "platform/RichTextBox.h"
 
@@ -128,19 +129,24 @@ frmFind::frmFind(RichTextBox& editor, bool replaceMode, QWidget* owner)
 
 void frmFind::Form_Load() {
     cboFind->setEditText(trimBlanks(firstLine(editor_.SelText(), &MultiRiga)));
+    Retranslate();
+    if (!cboFind->currentText().isEmpty()) cboFind->addItem(cboFind->currentText());
+    for (QWidget* w : {static_cast<QWidget*>(cmdReplace), static_cast<QWidget*>(cmdReplaceAll),
+                       static_cast<QWidget*>(lblReplace), static_cast<QWidget*>(cboReplace)})
+        w->setEnabled(replaceMode_);
+}
+
+void frmFind::Retranslate() {
     showCaptions();
-    cmdCancel->setText(Lingua[21]);
+    // Entry 21 is the Edit menu's Undo; in most languages that is no word for Cancel.
+    cmdCancel->setText(Messaggio(Msg::Cancel));
     cmdReplaceAll->setText(Lingua[61]);
     lblFind->setText(Lingua[56]);
     lblReplace->setText(Lingua[60]);
     fraOptions->setTitle(Lingua[62]);
     chkWholeWord->setText(Lingua[63]);
     chkMatchCase->setText(Lingua[64]);
-    if (!cboFind->currentText().isEmpty()) cboFind->addItem(cboFind->currentText());
     setWindowTitle(withoutAmpersands(withEllipsis(replaceMode_ ? Lingua[59] : Lingua[56])));
-    for (QWidget* w : {static_cast<QWidget*>(cmdReplace), static_cast<QWidget*>(cmdReplaceAll),
-                       static_cast<QWidget*>(lblReplace), static_cast<QWidget*>(cboReplace)})
-        w->setEnabled(replaceMode_);
 }
 
 void frmFind::showCaptions() {

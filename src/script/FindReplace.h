@@ -22,6 +22,9 @@ public:
     frmFind(RichTextBox& editor, bool replaceMode, QWidget* owner);
 
     bool ReplaceMode() const { return replaceMode_; }
+    // The texts in the language now loaded; the search texts, options and the state of the
+    // find and replace buttons stay.
+    void Retranslate();
 
     void cmdFind_Click();
     void cmdReplace_Click();

@@ -2,7 +2,6 @@
 
 #include "display/Monitors.h"
 #include "display/ZoomWindow.h"
-#include "i18n/Lingua.h"
 #include "media/AudioPlayer.h"
 #include "media/BackgroundAudio.h"
 #include "media/VideoPlayer.h"
@@ -97,11 +96,11 @@ void Interprete::InterpretaComando(QString& text, int& start, int& end, bool exe
         exact({"projector on"}, "Projector On", [&] { form_.Check1->setValue(1); });
         exact({"projector off"}, "Projector Off", [&] { form_.Check1->setValue(0); });
         exact({"pause video"}, "Pause Video", [&] {
-            form_.cmdPlayV->Tag = Lingua[8];
+            form_.playV->set(true);
             video.cmdPlayV_Click();
         });
         exact({"play video", "play vido"}, "Play Video", [&] {
-            form_.cmdPlayV->Tag = Lingua[7];
+            form_.playV->set(false);
             video.cmdPlayV_Click();
         });
         exact({"stop video"}, "Stop Video", [&] { video.cmdStopV_Click(); });
@@ -137,11 +136,11 @@ void Interprete::InterpretaComando(QString& text, int& start, int& end, bool exe
     if (audioPanel) {
         AudioPlayer& audio = *form_.audio;
         exact({"pause audio"}, "Pause Audio", [&] {
-            form_.cmdPlayA->Tag = Lingua[8];
+            form_.playA->set(true);
             audio.cmdPlayA_Click();
         });
         exact({"play audio"}, "Play Audio", [&] {
-            form_.cmdPlayA->Tag = Lingua[7];
+            form_.playA->set(false);
             audio.cmdPlayA_Click();
         });
         exact({"stop audio"}, "Stop Audio", [&] { audio.cmdStopA_Click(); });

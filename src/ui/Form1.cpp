@@ -9,6 +9,7 @@
 #include "display/ZoomWindow.h"
 #include "i18n/Lingua.h"
 #include "i18n/Localization.h"
+#include "i18n/Messages.h"
 #include "media/AudioPlayer.h"
 #include "media/BackgroundAudio.h"
 #include "media/MediaRouting.h"
@@ -132,6 +133,8 @@ Form1::Form1(QWidget* parent)
     setWindowTitle(ApplicationTitle());
     buildControls();
     buildMenus();
+    playA = std::make_unique<PlayState>(*cmdPlayA, *mnuPlayAudio);
+    playV = std::make_unique<PlayState>(*cmdPlayV, *mnuPlayVideo);
 
     cues = std::make_unique<CueLookup>(*this);
     interprete = std::make_unique<Interprete>(*this);
@@ -608,7 +611,7 @@ void Form1::OpenCommandLineScript(const QString& commandLine) {
     if (commandLine.trimmed().isEmpty()) return;
     QString error;
     if (!RTB->LoadFile(NativePath(commandLine), &error)) {
-        dialogs().MsgBox(tr("The script %1 could not be opened: %2").arg(commandLine, error),
+        dialogs().MsgBox(Messaggio(Msg::ScriptNotOpened).arg(commandLine, error),
                          vbmsg::OKOnly | vbmsg::Exclamation);
         return;
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ui/Controls.h"
+#include "ui/PlayState.h"
 #include "ui/Timer.h"
 
 #include <QMainWindow>
@@ -160,6 +161,8 @@ public:
     std::unique_ptr<WindowVisuals> visuals;
     std::unique_ptr<Lifecycle> lifecycle;
     std::unique_ptr<Localization> lingua;
+    // The play state of the audio and the video player (cmdPlayA, cmdPlayV and their menus).
+    std::unique_ptr<PlayState> playA, playV;
 
     // ---- shared state ----
     int TipoMedia = 0; // 1 audio, 2 video or MIDI: the last medium loaded

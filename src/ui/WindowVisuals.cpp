@@ -92,13 +92,17 @@ PictureBox* WindowVisuals::control(Button button) const {
     return nullptr;
 }
 
+bool WindowVisuals::playing(Button button) const {
+    return (button == PlayA ? *form_.playA : *form_.playV).playing();
+}
+
 QString WindowVisuals::pictureFile(Button button, bool hover) const {
     QString name;
     switch (button) {
     case PlayA:
     case PlayV:
         // A play button offers play while idle or paused, pause while playing.
-        name = control(button)->Tag == Lingua[7] ? QStringLiteral("play") : QStringLiteral("pause");
+        name = playing(button) ? QStringLiteral("pause") : QStringLiteral("play");
         break;
     case BacA:
     case BacV:
@@ -120,10 +124,12 @@ void WindowVisuals::showPicture(Button button, bool hover) {
     PictureBox* b = control(button);
     // A picture that cannot be loaded leaves the previous one.
     b->LoadPicture(pictureFile(button, hover));
-    if (hover && (button == PlayA || button == PlayV)) {
-        const int entry = b->Tag == Lingua[7] ? 120 : 122;
-        b->setToolTip(u' ' + Lingua[entry] + u' ');
-    }
+    if (hover) showStateTip(button);
+}
+
+void WindowVisuals::showStateTip(Button button) {
+    if (button != PlayA && button != PlayV) return;
+    control(button)->setToolTip(u' ' + Lingua[playing(button) ? 122 : 120] + u' ');
 }
 
 void WindowVisuals::ButtonMouseMove(Button button) {
@@ -135,6 +141,8 @@ void WindowVisuals::ButtonMouseMove(Button button) {
         hover_[button] = true;
         showPicture(button, true);
     }
+    // The words may have changed language under the pointer.
+    showStateTip(button);
     const int first = button < PlayV ? PlayA : PlayV;
     for (int i = first; i < first + 4; ++i) {
         if (i != button && hover_[i]) {

@@ -50,6 +50,8 @@ protected:
 
 private:
     PictureBox* control(Button button) const;
+    bool playing(Button button) const; // PlayA or PlayV
+    void showStateTip(Button button);  // the play buttons' tooltip: play or pause
     QString pictureFile(Button button, bool hover) const;
     void showPicture(Button button, bool hover);
     std::array<bool, 8> hover_{};

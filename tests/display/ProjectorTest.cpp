@@ -30,7 +30,7 @@ struct VideoForm {
         Lingua[7] = QStringLiteral("Play");
         Lingua[8] = QStringLiteral("Pausa");
         Lingua[124] = QStringLiteral("No second monitor");
-        form.cmdPlayV->Tag = Lingua[7];
+        form.playV->set(false);
         form.Picture3->setVisible(true);
     }
     // Loads a video as a click on its cue does.

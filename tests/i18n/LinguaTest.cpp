@@ -1,7 +1,9 @@
 #include "i18n/Lingua.h"
 #include "app/Settings.h"
 #include "i18n/Localization.h"
+#include "i18n/Messages.h"
 #include "support/ProgramFolder.h"
+#include "support/SavedLingua.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/Form1.h"
 
@@ -65,26 +67,41 @@ TEST(LinguaFile, AShorterFileLeavesThePreviousTail) {
 TEST(LinguaFile, FailuresSayWhyAndChangeNothing) {
     TempProgramFolder folder;
     Lingua.fill(QStringLiteral("kept"));
-    QString error;
-    EXPECT_FALSE(CaricaLingua(folder.path(QStringLiteral("missing.lng")), &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("missing.lng")));
+    int badLine = -1;
+    EXPECT_FALSE(CaricaLingua(folder.path(QStringLiteral("missing.lng")), &badLine));
+    EXPECT_EQ(badLine, 0);
     folder.write(QStringLiteral("gap.lng"), "001One\r\n\r\n003Three\r\n");
-    EXPECT_FALSE(CaricaLingua(folder.path(QStringLiteral("gap.lng")), &error, true));
-    EXPECT_TRUE(error.contains(QStringLiteral("2")));
+    EXPECT_FALSE(CaricaLingua(folder.path(QStringLiteral("gap.lng")), &badLine, true));
+    EXPECT_EQ(badLine, 2);
+    folder.write(QStringLiteral("empty.lng"), "");
+    EXPECT_FALSE(CaricaLingua(folder.path(QStringLiteral("empty.lng")), &badLine, true));
+    EXPECT_EQ(badLine, 1);
     EXPECT_EQ(Lingua[0], QStringLiteral("kept"));
 }
 
 TEST(LinguaFile, TheShippedLanguagesAreComplete) {
     TempProgramFolder folder;
-    for (const char* name : {"Italiano.lng", "English.lng", "Français.lng", "Deutsch.lng"}) {
+    SavedLingua saved;
+    const QStringList names = QDir(LanguageFolder()).entryList({QStringLiteral("*.lng")});
+    ASSERT_EQ(names.size(), 7) << names.join(u' ').toStdString();
+    for (const QString& name : names) {
+        const std::string shown = name.toStdString();
+        const QByteArray bytes = folder.read(QStringLiteral("Lang/") + name);
+        EXPECT_EQ(bytes.count('\n'), kLinguaEntries) << shown;
+        EXPECT_EQ(bytes.count("\r\n"), kLinguaEntries) << shown << ": lines end in CR LF";
         Lingua.fill(QString());
-        QString error;
-        ASSERT_TRUE(CaricaLingua(LanguageFolder() + u'/' + QString::fromUtf8(name), &error, true))
-            << name << ": " << error.toStdString();
+        int badLine = 0;
+        ASSERT_TRUE(CaricaLingua(LanguageFolder() + u'/' + name, &badLine, true))
+            << shown << ": line " << badLine;
         for (int entry : kReadEntries)
-            EXPECT_FALSE(Lingua[entry].trimmed().isEmpty()) << name << " entry " << entry;
-        EXPECT_NE(Lingua[7], Lingua[8]) << name;
-        EXPECT_FALSE(Lingua[3].endsWith(QStringLiteral("..."))) << name;
+            EXPECT_FALSE(Lingua[entry].trimmed().isEmpty()) << shown << " entry " << entry;
+        EXPECT_NE(Lingua[7], Lingua[8]) << shown;
+        EXPECT_NE(Lingua[120], Lingua[122]) << shown;
+        EXPECT_FALSE(Lingua[3].endsWith(QStringLiteral("..."))) << shown;
+        // Every shipped language has messages of its own.
+        const MessageLanguage language = LanguageOfFile(name);
+        EXPECT_EQ(language == MessageLanguage::English, name == QLatin1String("English.lng"))
+            << shown;
     }
     // The Italian file keeps the window's designed captions.
     ASSERT_TRUE(CaricaLingua(LanguageFolder() + QStringLiteral("/Italiano.lng")));

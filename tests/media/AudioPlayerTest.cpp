@@ -17,7 +17,7 @@ struct AudioForm {
         Lingua[7] = QStringLiteral("Play");
         Lingua[8] = QStringLiteral("Pausa");
         Lingua[4] = QStringLiteral("Impossibile riprodurre questo file:");
-        form.cmdPlayA->Tag = Lingua[7];
+        form.playA->set(false);
     }
     AudioPlayer& audio() { return *form.audio; }
     FakeMci device;
@@ -65,7 +65,7 @@ TEST(AudioCommands, ForwardBackAndStop) {
     EXPECT_EQ(t.device.commands[1], QStringLiteral("play wav1 from 17000"));
     EXPECT_EQ(t.form.lblContatore->Caption(), QStringLiteral("0:12 / 3:07"));
 
-    t.form.cmdPlayA->Tag = Lingua[8];
+    t.form.playA->set(true);
     t.device.commands.clear();
     t.audio().cmdStopA_Click();
     EXPECT_EQ(t.device.commands.first(), QStringLiteral("seek wav1 to start"));
@@ -81,7 +81,7 @@ TEST(AudioCounter, MinutesAndSecondsNeverRoundUp) {
 
 TEST(AudioCounter, TheEndOfTheFileGoesBackToTheStartPaused) {
     AudioForm t;
-    t.form.cmdPlayA->Tag = Lingua[8];
+    t.form.playA->set(true);
     t.device.position = t.device.length;
     t.audio().Timer1_Timer();
     EXPECT_TRUE(t.device.commands.contains(QStringLiteral("seek wav1 to start")));
@@ -107,7 +107,7 @@ TEST(AudioSeek, TheStripSeeksAndKeepsThePlayState) {
     EXPECT_TRUE(t.device.commands.contains(QStringLiteral("stop wav1")));
     EXPECT_EQ(t.form.cmdPlayA->Tag, Lingua[7]);
 
-    t.form.cmdPlayA->Tag = Lingua[8];
+    t.form.playA->set(true);
     t.device.commands.clear();
     t.audio().lblContatore_Click(); // playing: plays on
     EXPECT_FALSE(t.device.commands.contains(QStringLiteral("stop wav1")));

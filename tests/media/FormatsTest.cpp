@@ -63,8 +63,8 @@ struct FormatForm {
     FormatForm() {
         Lingua[7] = QStringLiteral("Play");
         Lingua[8] = QStringLiteral("Pausa");
-        form.cmdPlayA->Tag = Lingua[7];
-        form.cmdPlayV->Tag = Lingua[7];
+        form.playA->set(false);
+        form.playV->set(false);
         form.WMP2->settings.setVolume(100);
     }
     void load(const QString& file) {

@@ -118,7 +118,7 @@ TEST(AudioPlayerOnTheSoundServer, ACueDoubleClickedIsHeardAndPausesInPlace) {
     Lingua[8] = QStringLiteral("Pausa");
     {
         Form1 form;
-        form.cmdPlayA->Tag = Lingua[7];
+        form.playA->set(false);
         form.RTB->setText(QStringLiteral("Music: [[tone.wav]]"));
         form.RTB->setSelStart(10);
         form.cues->RTB_DblClick();
@@ -163,8 +163,8 @@ TEST(AudioPlayerOnTheSoundServer, LoadingACueIsSilent) {
                              dir.path() + QStringLiteral("/b.mp4")};
     const bool videos = MakeMp4(clips[0], 2) && MakeMp4(clips[1], 2);
     Form1 form;
-    form.cmdPlayA->Tag = Lingua[7];
-    form.cmdPlayV->Tag = Lingua[7];
+    form.playA->set(false);
+    form.playV->set(false);
     form.WMP2->settings.setVolume(100);
     SinkRecording recording;
     ASSERT_TRUE(recording.started());
@@ -211,8 +211,8 @@ TEST(AudioPlayerOnTheSoundServer, EveryFailureOfACueStaysOnScreen) {
     Lingua[127] = QStringLiteral("File non trovato");
     {
         Form1 form;
-        form.cmdPlayA->Tag = Lingua[7];
-        form.cmdPlayV->Tag = Lingua[7];
+        form.playA->set(false);
+        form.playV->set(false);
         const auto click = [&](const char* cue) {
             form.Label11->setVisible(false);
             form.RTB->setText(QStringLiteral("[[") + QLatin1String(cue) + QStringLiteral("]]"));
@@ -248,7 +248,7 @@ TEST(AudioPlayerOnTheSoundServer, TheBarShowsThePlayedShareOfTheWholeTrack) {
     Lingua[7] = QStringLiteral("Play");
     Lingua[8] = QStringLiteral("Pausa");
     Form1 form;
-    form.cmdPlayA->Tag = Lingua[7];
+    form.playA->set(false);
     form.routing->vai(wav);
     form.lblContatore->Tag = QStringLiteral(" 2000");
     form.audio->lblContatore_Click(); // paused there

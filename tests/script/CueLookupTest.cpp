@@ -116,7 +116,7 @@ TEST(CueLookupClick, MediaCuesResolveAndLoad) {
 
     // While audio plays, the counter is refreshed once for the new file.
     t.log.calls.clear();
-    t.form.cmdPlayA->Tag = Lingua[8];
+    t.form.playA->set(true);
     t.clickAt(6);
     EXPECT_EQ(t.log.calls,
               QStringList({QStringLiteral("vai(%1)").arg(intro), QStringLiteral("Timer1_Timer")}));

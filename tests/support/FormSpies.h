@@ -138,8 +138,8 @@ struct SpiedForm {
         auto visualsSpy = std::make_unique<SpyVisuals>(form, log);
         visuals = visualsSpy.get();
         form.visuals = std::move(visualsSpy);
-        form.cmdPlayA->Tag = Lingua[7];
-        form.cmdPlayV->Tag = Lingua[7];
+        form.playA->set(false);
+        form.playV->set(false);
     }
     RichTextBox& rtb() { return *form.RTB; }
 

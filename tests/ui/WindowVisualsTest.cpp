@@ -35,8 +35,8 @@ struct ShownForm {
         form.visuals->AdattaBarraStrumenti();
         form.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-        form.cmdPlayA->Tag = Lingua[7];
-        form.cmdPlayV->Tag = Lingua[7];
+        form.playA->set(false);
+        form.playV->set(false);
     }
     WindowVisuals& visuals() { return *form.visuals; }
     Form1 form;
@@ -108,7 +108,7 @@ TEST(WindowHover, MovingAlongOnePlayersButtonsSwapsTheirPictures) {
     EXPECT_FALSE(v.Hovered(WindowVisuals::PlayA));
 
     // While playing, the play button offers pause.
-    t.form.cmdPlayA->Tag = Lingua[8];
+    t.form.playA->set(true);
     v.ButtonMouseMove(WindowVisuals::PlayA);
     EXPECT_EQ(shown(t.form.cmdPlayA), fileImage("pause2.jpg"));
     EXPECT_EQ(t.form.cmdPlayA->toolTip(), QStringLiteral(" Pausa "));

@@ -1,0 +1,261 @@
+#include "i18n/Messages.h"
+
+#include "i18n/Lingua.h"
+
+#include <QFileInfo>
+
+namespace {
+constexpr int kLanguages = 7;
+
+// In the order of MessageLanguage: Italiano, English, Français, Deutsch, Russian, Bulgarian,
+// Brazilian Portuguese.
+struct Texts {
+    Msg id;
+    const char* text[kLanguages];
+};
+
+// clang-format off
+const Texts kTexts[] = {
+    {Msg::Cancel, {"Annulla", "Cancel", "Annuler", "Abbrechen", "Отмена", "Отказ", "Cancelar"}},
+    {Msg::General, {"Generale", "General", "Général", "Allgemein", "Общие", "Общи", "Geral"}},
+    {Msg::ScriptNotOpened, {
+        "Impossibile aprire il copione %1: %2",
+        "The script %1 could not be opened: %2",
+        "Impossible d'ouvrir le script %1 : %2",
+        "Das Skript %1 konnte nicht geöffnet werden: %2",
+        "Не удалось открыть сценарий %1: %2",
+        "Сценарият %1 не може да бъде отворен: %2",
+        "Não foi possível abrir o roteiro %1: %2"}},
+    {Msg::FileNotOpened, {
+        "Impossibile aprire il file\n%1\n\n%2",
+        "The file could not be opened:\n%1\n\n%2",
+        "Impossible d'ouvrir le fichier :\n%1\n\n%2",
+        "Die Datei konnte nicht geöffnet werden:\n%1\n\n%2",
+        "Не удалось открыть файл:\n%1\n\n%2",
+        "Файлът не може да бъде отворен:\n%1\n\n%2",
+        "Não foi possível abrir o arquivo:\n%1\n\n%2"}},
+    {Msg::FileNotSaved, {
+        "Impossibile salvare il file\n%1\n\n%2",
+        "The file could not be saved:\n%1\n\n%2",
+        "Impossible d'enregistrer le fichier :\n%1\n\n%2",
+        "Die Datei konnte nicht gespeichert werden:\n%1\n\n%2",
+        "Не удалось сохранить файл:\n%1\n\n%2",
+        "Файлът не може да бъде запазен:\n%1\n\n%2",
+        "Não foi possível salvar o arquivo:\n%1\n\n%2"}},
+    {Msg::IsFolder, {
+        "%1 è una cartella, non un file.",
+        "%1 is a folder, not a file.",
+        "%1 est un dossier, pas un fichier.",
+        "%1 ist ein Ordner, keine Datei.",
+        "%1 — это папка, а не файл.",
+        "%1 е папка, а не файл.",
+        "%1 é uma pasta, não um arquivo."}},
+    {Msg::NotFound, {
+        "Il file non esiste.",
+        "The file does not exist.",
+        "Le fichier n'existe pas.",
+        "Die Datei existiert nicht.",
+        "Файл не существует.",
+        "Файлът не съществува.",
+        "O arquivo não existe."}},
+    {Msg::NoReadPermission, {
+        "Non si hanno i permessi per leggerlo.",
+        "You have no permission to read it.",
+        "Vous n'avez pas le droit de le lire.",
+        "Sie haben keine Berechtigung, sie zu lesen.",
+        "Нет прав на чтение.",
+        "Нямате права за четене.",
+        "Você não tem permissão para lê-lo."}},
+    {Msg::NoWritePermission, {
+        "Non si hanno i permessi per scrivere in quel punto.",
+        "You have no permission to write there.",
+        "Vous n'avez pas le droit d'écrire à cet endroit.",
+        "Sie haben keine Berechtigung, dort zu schreiben.",
+        "Нет прав на запись в это место.",
+        "Нямате права за запис на това място.",
+        "Você não tem permissão para gravar nesse local."}},
+    {Msg::NotReadable, {
+        "Il file non può essere letto.",
+        "The file cannot be read.",
+        "Le fichier ne peut pas être lu.",
+        "Die Datei kann nicht gelesen werden.",
+        "Файл не удаётся прочитать.",
+        "Файлът не може да бъде прочетен.",
+        "O arquivo não pode ser lido."}},
+    {Msg::NotWritable, {
+        "Il file non può essere scritto (disco pieno o supporto rimosso?).",
+        "The file cannot be written (disk full or medium removed?).",
+        "Le fichier ne peut pas être écrit (disque plein ou support retiré ?).",
+        "Die Datei kann nicht geschrieben werden (Datenträger voll oder entfernt?).",
+        "Файл не удаётся записать (диск заполнен или носитель извлечён?).",
+        "Файлът не може да бъде записан (дискът е пълен или носителят е изваден?).",
+        "O arquivo não pode ser gravado (disco cheio ou mídia removida?)."}},
+    {Msg::SettingsUnreadable, {
+        "Il file delle impostazioni %1 non può essere letto. Reinstallare il programma o ripristinare il file.",
+        "The settings file %1 cannot be read. Reinstall the program or put the file back.",
+        "Le fichier de paramètres %1 ne peut pas être lu. Réinstallez le programme ou remettez le fichier en place.",
+        "Die Einstellungsdatei %1 kann nicht gelesen werden. Installieren Sie das Programm neu oder stellen Sie die Datei wieder her.",
+        "Не удаётся прочитать файл настроек %1. Переустановите программу или верните файл на место.",
+        "Файлът с настройки %1 не може да бъде прочетен. Инсталирайте програмата отново или върнете файла.",
+        "O arquivo de configurações %1 não pode ser lido. Reinstale o programa ou restaure o arquivo."}},
+    {Msg::LanguageUnreadable, {
+        "Il file della lingua %1 non può essere letto.\n\nRipristinare il file, oppure svuotare la prima riga del file delle impostazioni %2: il programma sceglierà la lingua del vostro paese.",
+        "The language file %1 cannot be read.\n\nPut the file back, or empty the first line of the settings file %2: the program then chooses the language of your country.",
+        "Le fichier de langue %1 ne peut pas être lu.\n\nRemettez le fichier en place, ou videz la première ligne du fichier de paramètres %2 : le programme choisira alors la langue de votre pays.",
+        "Die Sprachdatei %1 kann nicht gelesen werden.\n\nStellen Sie die Datei wieder her oder leeren Sie die erste Zeile der Einstellungsdatei %2: Das Programm wählt dann die Sprache Ihres Landes.",
+        "Не удаётся прочитать языковой файл %1.\n\nВерните файл на место или очистите первую строку файла настроек %2: программа выберет язык вашей страны.",
+        "Езиковият файл %1 не може да бъде прочетен.\n\nВърнете файла или изтрийте първия ред на файла с настройки %2: програмата ще избере езика на вашата страна.",
+        "O arquivo de idioma %1 não pode ser lido.\n\nRestaure o arquivo ou apague a primeira linha do arquivo de configurações %2: o programa escolherá o idioma do seu país."}},
+    {Msg::LanguageDamaged, {
+        "Il file della lingua %1 è danneggiato: la riga %2 è vuota.\n\nRipristinare il file, oppure svuotare la prima riga del file delle impostazioni %3: il programma sceglierà la lingua del vostro paese.",
+        "The language file %1 is damaged: line %2 is empty.\n\nPut a good copy of the file back, or empty the first line of the settings file %3: the program then chooses the language of your country.",
+        "Le fichier de langue %1 est endommagé : la ligne %2 est vide.\n\nRemettez une bonne copie du fichier, ou videz la première ligne du fichier de paramètres %3 : le programme choisira alors la langue de votre pays.",
+        "Die Sprachdatei %1 ist beschädigt: Zeile %2 ist leer.\n\nStellen Sie eine intakte Kopie der Datei wieder her oder leeren Sie die erste Zeile der Einstellungsdatei %3: Das Programm wählt dann die Sprache Ihres Landes.",
+        "Языковой файл %1 повреждён: строка %2 пуста.\n\nВерните исправную копию файла или очистите первую строку файла настроек %3: программа выберет язык вашей страны.",
+        "Езиковият файл %1 е повреден: ред %2 е празен.\n\nВърнете изправно копие на файла или изтрийте първия ред на файла с настройки %3: програмата ще избере езика на вашата страна.",
+        "O arquivo de idioma %1 está danificado: a linha %2 está vazia.\n\nRestaure uma cópia boa do arquivo ou apague a primeira linha do arquivo de configurações %3: o programa escolherá o idioma do seu país."}},
+    {Msg::LanguageRefused, {
+        "%1 non è nella cartella delle lingue del programma.\n\nCopiare il file in %2 e sceglierlo da lì. La lingua non è cambiata.",
+        "%1 is not in the program's language folder.\n\nCopy the file into %2 and choose it there. The language has not changed.",
+        "%1 n'est pas dans le dossier des langues du programme.\n\nCopiez le fichier dans %2 et choisissez-le là. La langue n'a pas changé.",
+        "%1 liegt nicht im Sprachordner des Programms.\n\nKopieren Sie die Datei nach %2 und wählen Sie sie dort aus. Die Sprache wurde nicht geändert.",
+        "%1 находится не в папке языков программы.\n\nСкопируйте файл в %2 и выберите его там. Язык не изменён.",
+        "%1 не е в папката с езици на програмата.\n\nКопирайте файла в %2 и го изберете оттам. Езикът не е променен.",
+        "%1 não está na pasta de idiomas do programa.\n\nCopie o arquivo para %2 e escolha-o lá. O idioma não foi alterado."}},
+    {Msg::LanguageNotUsable, {
+        "%1 non è un file di lingua utilizzabile: la riga %2 è vuota o manca. La lingua non è cambiata.",
+        "%1 is not a usable language file: line %2 is empty or missing. The language has not changed.",
+        "%1 n'est pas un fichier de langue utilisable : la ligne %2 est vide ou manquante. La langue n'a pas changé.",
+        "%1 ist keine verwendbare Sprachdatei: Zeile %2 ist leer oder fehlt. Die Sprache wurde nicht geändert.",
+        "%1 не является пригодным языковым файлом: строка %2 пуста или отсутствует. Язык не изменён.",
+        "%1 не е използваем езиков файл: ред %2 е празен или липсва. Езикът не е променен.",
+        "%1 não é um arquivo de idioma utilizável: a linha %2 está vazia ou falta. O idioma não foi alterado."}},
+    {Msg::MediumCannotPlay, {
+        "Il file non può essere riprodotto.",
+        "The medium cannot be played.",
+        "Le fichier ne peut pas être lu.",
+        "Die Datei kann nicht abgespielt werden.",
+        "Файл не удаётся воспроизвести.",
+        "Файлът не може да бъде възпроизведен.",
+        "A mídia não pode ser reproduzida."}},
+    {Msg::BackgroundOpen, {
+        "Apri l'audio di sottofondo", "Open background audio", "Ouvrir l'audio de fond",
+        "Hintergrundaudio öffnen", "Открыть фоновый звук", "Отваряне на фоновия звук",
+        "Abrir áudio de fundo"}},
+    {Msg::BackgroundPlay, {
+        "Riproduci / pausa", "Play / pause", "Lecture / pause", "Abspielen / Pause",
+        "Пуск / пауза", "Старт / пауза", "Reproduzir / pausar"}},
+    {Msg::BackgroundStop, {"Stop", "Stop", "Arrêt", "Stopp", "Стоп", "Стоп", "Parar"}},
+    {Msg::BackgroundTitle, {
+        "Audio di sottofondo", "Background audio", "Audio de fond", "Hintergrundaudio",
+        "Фоновый звук", "Фонов звук", "Áudio de fundo"}},
+    {Msg::AudioFiles, {
+        "File audio", "Audio files", "Fichiers audio", "Audiodateien", "Аудиофайлы",
+        "Аудиофайлове", "Arquivos de áudio"}},
+    {Msg::AllFiles, {
+        "Tutti i file", "All files", "Tous les fichiers", "Alle Dateien", "Все файлы",
+        "Всички файлове", "Todos os arquivos"}},
+    {Msg::MciDone, {
+        "Il comando è stato eseguito.", "The command was carried out.", "La commande a été exécutée.",
+        "Der Befehl wurde ausgeführt.", "Команда выполнена.", "Командата е изпълнена.",
+        "O comando foi executado."}},
+    {Msg::MciUnrecognized, {
+        "Il dispositivo audio non conosce questo comando.",
+        "The audio device does not know this command.",
+        "Le périphérique audio ne connaît pas cette commande.",
+        "Das Audiogerät kennt diesen Befehl nicht.",
+        "Аудиоустройство не знает этой команды.",
+        "Аудиоустройството не познава тази команда.",
+        "O dispositivo de áudio não conhece este comando."}},
+    {Msg::MciNotOpen, {
+        "Nessun file audio è aperto con quel nome.",
+        "No audio file is open under that name.",
+        "Aucun fichier audio n'est ouvert sous ce nom.",
+        "Unter diesem Namen ist keine Audiodatei geöffnet.",
+        "Под этим именем не открыт ни один аудиофайл.",
+        "Няма отворен аудиофайл с това име.",
+        "Nenhum arquivo de áudio está aberto com esse nome."}},
+    {Msg::MciMissingParameter, {
+        "Al comando audio manca un valore.",
+        "The audio command is missing a value.",
+        "Il manque une valeur à la commande audio.",
+        "Dem Audiobefehl fehlt ein Wert.",
+        "В аудиокоманде не хватает значения.",
+        "В аудиокомандата липсва стойност.",
+        "Falta um valor no comando de áudio."}},
+    {Msg::MciFileNotFound, {
+        "Il file audio non si trova.",
+        "The audio file cannot be found.",
+        "Le fichier audio est introuvable.",
+        "Die Audiodatei wurde nicht gefunden.",
+        "Аудиофайл не найден.",
+        "Аудиофайлът не е намерен.",
+        "O arquivo de áudio não foi encontrado."}},
+    {Msg::MciOutOfRange, {
+        "Quella posizione è fuori dal file audio.",
+        "That position is outside the audio file.",
+        "Cette position est en dehors du fichier audio.",
+        "Diese Position liegt außerhalb der Audiodatei.",
+        "Эта позиция за пределами аудиофайла.",
+        "Тази позиция е извън аудиофайла.",
+        "Essa posição está fora do arquivo de áudio."}},
+    {Msg::MciDuplicateAlias, {
+        "Un file audio è già aperto con quel nome.",
+        "An audio file is already open under that name.",
+        "Un fichier audio est déjà ouvert sous ce nom.",
+        "Unter diesem Namen ist bereits eine Audiodatei geöffnet.",
+        "Под этим именем уже открыт аудиофайл.",
+        "Вече има отворен аудиофайл с това име.",
+        "Já há um arquivo de áudio aberto com esse nome."}},
+    {Msg::MciCannotPlay, {
+        "Nessun decodificatore ne legge il suono.",
+        "No decoder takes its sound.",
+        "Aucun décodeur ne lit son contenu sonore.",
+        "Kein Decoder kann den Ton lesen.",
+        "Ни один декодер не может прочитать звук.",
+        "Нито един декодер не може да прочете звука.",
+        "Nenhum decodificador lê o seu som."}},
+    {Msg::MciDeviceFailed, {
+        "Il dispositivo audio non ha risposto.",
+        "The audio device did not respond.",
+        "Le périphérique audio n'a pas répondu.",
+        "Das Audiogerät hat nicht geantwortet.",
+        "Аудиоустройство не ответило.",
+        "Аудиоустройството не отговори.",
+        "O dispositivo de áudio não respondeu."}},
+    {Msg::MciOther, {
+        "Errore del dispositivo audio %1.", "Audio device error %1.",
+        "Erreur du périphérique audio %1.", "Fehler %1 des Audiogeräts.",
+        "Ошибка аудиоустройства %1.", "Грешка на аудиоустройството %1.",
+        "Erro do dispositivo de áudio %1."}},
+};
+// clang-format on
+
+static_assert(std::size(kTexts) == size_t(Msg::Count), "one row per message");
+} // namespace
+
+MessageLanguage LanguageOfFile(const QString& fileName) {
+    const QString name = QFileInfo(fileName).completeBaseName();
+    struct Known {
+        const char* name;
+        MessageLanguage language;
+    };
+    static const Known kKnown[] = {
+        {"Italiano", MessageLanguage::Italiano},  {"Français", MessageLanguage::Francais},
+        {"French", MessageLanguage::Francais},    {"Deutsch", MessageLanguage::Deutsch},
+        {"Russian", MessageLanguage::Russian},    {"Bulgarian", MessageLanguage::Bulgarian},
+        {"Brazilian", MessageLanguage::Brazilian}};
+    for (const Known& k : kKnown)
+        if (name.compare(QString::fromUtf8(k.name), Qt::CaseInsensitive) == 0) return k.language;
+    return MessageLanguage::English;
+}
+
+QString QtLanguageCode(MessageLanguage language) {
+    static const char* const kCodes[kLanguages] = {"it", "en", "fr", "de", "ru", "bg", "pt_BR"};
+    return QLatin1String(kCodes[int(language)]);
+}
+
+QString Messaggio(Msg id) {
+    const Texts& row = kTexts[int(id)];
+    return QString::fromUtf8(row.text[int(LanguageOfFile(NomeLingua))]);
+}

@@ -1,0 +1,56 @@
+// The texts the program shows that the language table has no entry for (failed opens and
+// saves, the audio device's errors, the start-up's errors, the Cancel buttons), in each of
+// the languages the program ships. The language follows the active language file; a language
+// file of the operator's own gets the English texts.
+#pragma once
+
+#include <QString>
+
+enum class Msg {
+    Cancel,             // caption of a dialog's Cancel button
+    General,            // the add-command window's first column
+    ScriptNotOpened,    // %1 script, %2 reason
+    FileNotOpened,      // %1 file, %2 reason (Open)
+    FileNotSaved,       // %1 file, %2 reason (Save)
+    IsFolder,           // %1 path
+    NotFound,           // reason: the file does not exist
+    NoReadPermission,   // reason
+    NoWritePermission,  // reason
+    NotReadable,        // reason: any other failure to read
+    NotWritable,        // reason: any other failure to write
+    SettingsUnreadable, // %1 settings file
+    LanguageUnreadable, // %1 language file, %2 settings file
+    LanguageDamaged,    // %1 language file, %2 line number, %3 settings file
+    LanguageRefused,    // %1 chosen file, %2 language folder
+    LanguageNotUsable,  // %1 chosen file, %2 line number
+    MediumCannotPlay,
+    BackgroundOpen, // tooltips and dialog of the background audio strip
+    BackgroundPlay,
+    BackgroundStop,
+    BackgroundTitle,
+    AudioFiles,
+    AllFiles,
+    MciDone, // the audio device's error texts
+    MciUnrecognized,
+    MciNotOpen,
+    MciMissingParameter,
+    MciFileNotFound,
+    MciOutOfRange,
+    MciDuplicateAlias,
+    MciCannotPlay,
+    MciDeviceFailed,
+    MciOther, // %1 code
+    Count
+};
+
+// The message in the active language (NomeLingua).
+QString Messaggio(Msg id);
+
+// The languages the messages are written in, in the order of the table; Qt's own texts use
+// the same choice (QtLanguageCode).
+enum class MessageLanguage { Italiano, English, Francais, Deutsch, Russian, Bulgarian, Brazilian };
+// The language of a language file name ("Deutsch.lng"); English for one the program does not
+// know.
+MessageLanguage LanguageOfFile(const QString& fileName);
+// The locale name of Qt's translations for a language ("it", "pt_BR").
+QString QtLanguageCode(MessageLanguage language);
