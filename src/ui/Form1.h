@@ -14,6 +14,7 @@ class Lifecycle;
 class Localization;
 class BackgroundAudio;
 class clsMonitors;
+class ControlPanel;
 class CueLookup;
 class EditCommands;
 class FindReplace;
@@ -160,6 +161,7 @@ public:
     std::unique_ptr<WindowVisuals> visuals;
     std::unique_ptr<Lifecycle> lifecycle;
     std::unique_ptr<Localization> lingua;
+    std::unique_ptr<ControlPanel> controlPanel;
 
     // ---- shared state ----
     int TipoMedia = 0; // 1 audio, 2 video or MIDI: the last medium loaded
