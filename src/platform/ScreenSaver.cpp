@@ -4,7 +4,6 @@
 #include <QDBusConnectionInterface>
 #include <QDBusInterface>
 #include <QDBusReply>
-#include <QGuiApplication>
 #include <QLoggingCategory>
 
 #include <X11/Xlib.h>
@@ -26,7 +25,9 @@ bool serviceOffered() {
 
 // An inhibition still held at exit ends with the process's bus connection: the service drops
 // what a departed client held.
-ScreenSaver::~ScreenSaver() = default;
+ScreenSaver::~ScreenSaver() {
+    if (display_) XCloseDisplay(static_cast<Display*>(display_));
+}
 
 void ScreenSaver::Inhibit(const QString& reason) {
     if (held_ || !serviceOffered()) return;
@@ -57,8 +58,11 @@ void ScreenSaver::Release() {
 }
 
 void ScreenSaver::ResetIdle() {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    Display* display = x11 ? x11->display() : nullptr;
+    if (!display_ && !displayTried_) {
+        displayTried_ = true;
+        display_ = XOpenDisplay(nullptr);
+    }
+    auto* display = static_cast<Display*>(display_);
     if (!display) return;
     XResetScreenSaver(display);
     XFlush(display);

@@ -16,13 +16,17 @@ public:
     virtual void Release();
     // True while an inhibition is held.
     virtual bool Held() const { return held_; }
-    // Starts the X server's idle count again, as a key press would (screen saver and display
-    // power saving alike); does nothing off X11.
+    // Starts the idle count of the X server named by DISPLAY again, as a key press would
+    // (screen saver and display power saving alike); does nothing without one.
     virtual void ResetIdle();
 
 private:
     bool held_ = false;
     unsigned cookie_ = 0;
+    // Our own connection to the X server, opened on the first reset: it serves whatever
+    // platform the windows use.
+    void* display_ = nullptr;
+    bool displayTried_ = false;
 };
 
 // The screen saver the program uses; until something is installed this is the real one.
