@@ -10,6 +10,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QScreen>
 
 namespace {
 const QColor kCredits(0x18, 0x18, 0x20);
@@ -50,6 +51,10 @@ frmInfo* frmInfo::Mostra(Form1& main) {
     window->lblHomePageCap->setCaption(Lingua[14] + u':');
     window->lblTitle->adjustSize();
     window->lblVersion->setLeft(window->lblTitle->Left() + window->lblTitle->Width() + 100);
+    // In the middle of the screen the main window was on.
+    QRect place(QPoint(0, 0), window->size());
+    place.moveCenter(main.screen()->availableGeometry().center());
+    window->move(place.topLeft());
     main.hide();
     window->show();
     return window;

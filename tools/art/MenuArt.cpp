@@ -216,14 +216,14 @@ void gear(QPainter& p) {
     p.drawEllipse(QPointF(8, 8), 2, 2);
 }
 
-void note(QPainter& p) {
-    p.setPen(pen(kInk, 1.2));
+void note(QPainter& p, const QColor& ink = kInk) {
+    p.setPen(pen(ink, 1.2));
     p.drawLine(QPointF(6, 12), QPointF(6, 2.5));
     p.drawLine(QPointF(13, 10.5), QPointF(13, 1.5));
-    p.setPen(pen(kInk, 2));
+    p.setPen(pen(ink, 2));
     p.drawLine(QPointF(6, 2.5), QPointF(13, 1.5));
     p.setPen(Qt::NoPen);
-    p.setBrush(kInk);
+    p.setBrush(ink);
     p.drawEllipse(QPointF(4.2, 12.3), 2.2, 1.7);
     p.drawEllipse(QPointF(11.2, 10.8), 2.2, 1.7);
 }
@@ -290,8 +290,15 @@ void picture(QPainter& p, int number) {
         p.drawLine(QPointF(11.5, 10.5), QPointF(14, 8));
         break;
     }
-    case 116: // the program's own picture
-        note(p);
+    case 116: // the program's own picture: a note on a blue tile, for dark and light grounds
+        p.setPen(Qt::NoPen);
+        p.setBrush(kBlue);
+        p.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 3, 3);
+        p.save();
+        p.translate(1.5, 2);
+        p.scale(0.8, 0.8);
+        note(p, Qt::white);
+        p.restore();
         break;
     case 125: // sound settings
         speaker(p);
