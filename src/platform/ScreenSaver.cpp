@@ -2,7 +2,7 @@
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QDBusInterface>
+#include <QDBusMessage>
 #include <QDBusReply>
 #include <QLoggingCategory>
 
@@ -21,6 +21,14 @@ bool serviceOffered() {
     if (!bus.isConnected() || !bus.interface()) return false;
     return bus.interface()->isServiceRegistered(QLatin1String(kService)).value();
 }
+
+// One call to the service, with the short time limit.
+QDBusMessage callService(const QString& method, const QVariantList& arguments) {
+    QDBusMessage message = QDBusMessage::createMethodCall(
+        QLatin1String(kService), QLatin1String(kPath), QLatin1String(kService), method);
+    message.setArguments(arguments);
+    return QDBusConnection::sessionBus().call(message, QDBus::Block, kCallTimeoutMs);
+}
 } // namespace
 
 // An inhibition still held at exit ends with the process's bus connection: the service drops
@@ -31,11 +39,8 @@ ScreenSaver::~ScreenSaver() {
 
 void ScreenSaver::Inhibit(const QString& reason) {
     if (held_ || !serviceOffered()) return;
-    QDBusInterface service{QLatin1String(kService), QLatin1String(kPath), QLatin1String(kService),
-                           QDBusConnection::sessionBus()};
-    service.setTimeout(kCallTimeoutMs);
     const QDBusReply<unsigned> reply =
-        service.call(QStringLiteral("Inhibit"), QStringLiteral("Scenolux"), reason);
+        callService(QStringLiteral("Inhibit"), {QStringLiteral("Scenolux"), reason});
     if (!reply.isValid()) {
         qCWarning(lcScreenSaver) << "Inhibit refused:" << reply.error().message();
         return;
@@ -47,12 +52,8 @@ void ScreenSaver::Inhibit(const QString& reason) {
 void ScreenSaver::Release() {
     if (!held_) return;
     held_ = false;
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected()) return;
-    QDBusInterface service{QLatin1String(kService), QLatin1String(kPath), QLatin1String(kService),
-                           bus};
-    service.setTimeout(kCallTimeoutMs);
-    const QDBusMessage reply = service.call(QStringLiteral("UnInhibit"), cookie_);
+    if (!QDBusConnection::sessionBus().isConnected()) return;
+    const QDBusMessage reply = callService(QStringLiteral("UnInhibit"), {cookie_});
     if (reply.type() == QDBusMessage::ErrorMessage)
         qCWarning(lcScreenSaver) << "UnInhibit refused:" << reply.errorMessage();
 }
@@ -65,7 +66,7 @@ void ScreenSaver::ResetIdle() {
     auto* display = static_cast<Display*>(display_);
     if (!display) return;
     XResetScreenSaver(display);
-    XFlush(display);
+    XSync(display, False); // done when this returns, not merely sent
 }
 
 namespace {

@@ -1,11 +1,10 @@
-// Draws the 53 menu pictures, numbered 100 to 152, as PNG files with transparency: 16 x 16
+// The 53 menu pictures, numbered 100 to 152, as PNG files with transparency: 16 x 16
 // pixels except number 116, which is 48 x 48. Each picture is drawn on a 16-unit grid at four
 // times its size and scaled down, for smooth edges. Numbers that no menu item shows get a
 // plain marker of their own colour.
-//
-// Usage: scenolux_menu_art OUTPUT_FOLDER
+#include "MenuArt.h"
+
 #include <QDir>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -442,17 +441,10 @@ bool draw(int number, const QString& folder) {
 
 } // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
-        return 2;
-    }
-    const QString out = QString::fromLocal8Bit(argv[1]);
-    QDir().mkpath(out);
+bool DrawMenuPictures(const QString& folder) {
+    QDir().mkpath(folder);
     bool ok = true;
     for (int number = 100; number <= 152; ++number)
-        ok &= draw(number, out);
-    return ok ? 0 : 1;
+        ok &= draw(number, folder);
+    return ok;
 }
