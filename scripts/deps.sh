@@ -13,10 +13,16 @@ common=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-multimedia
         fluid-soundfont-gm
         gstreamer1.0-pulseaudio fonts-dejavu-core fonts-liberation
         # Qt's own texts (dialog buttons, file dialogs) in the operator's language
-        qt6-translations-l10n)
+        qt6-translations-l10n
+        # holding off the X screen saver
+        libx11-dev)
 run=(qt6-qpa-plugins)
 test=(libgtest-dev pandoc poppler-utils pulseaudio pulseaudio-utils gstreamer1.0-pulseaudio
-      ffmpeg sox)
+      ffmpeg sox
+      # desktop integration: the file association as the desktop reads it, a private session
+      # bus, an X server of the test's own and its idle count
+      xdg-utils shared-mime-info desktop-file-utils libfile-mimeinfo-perl dbus-daemon xvfb
+      libxss-dev)
 bench=(libbenchmark-dev)
 fuzz=(clang libclang-rt-14-dev)
 

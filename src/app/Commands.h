@@ -19,13 +19,21 @@ public:
     // Save As; returns "1" when the operator cancelled it (also kept in mnuSalvaConNome's tag).
     virtual QString SalvaConNome();
 
-    // Help and the sound settings: they come with their features; until then they do nothing.
-    virtual void mnuGuida_Click() {}
-    virtual void mnuImpostaAudio_Click() {}
-    // The update check and the menu pictures: they come with their features; until then they
-    // do nothing.
-    virtual void ControllaAggiornamenti() {}
-    virtual void CreaImmaginiMenu() {}
+    // Help (F1): the help page in the operator's language, else the Italian one.
+    virtual void mnuGuida_Click();
+    // The desktop's sound settings (F9).
+    virtual void mnuImpostaAudio_Click();
+    // The update check at the end of loading; skipped by a build without a web site.
+    virtual void ControllaAggiornamenti();
+    virtual void CreaImmaginiMenu();
+    // The version history, the web pages, and the about window.
+    void mnuVersioni_Click();
+    void mnuAggiornamenti_Click();
+    void mnuAggLingua_Click();
+    void mnuFaiDonazione_Click();
+    void mnuInfo_Click();
+    // Opens a page of the web site; a build without one says so in the notice line.
+    void ApriPaginaWeb(const QString& path);
 
     // The file commands, each true when it ran to its end (false: stopped by a Cancel).
     bool Nuovo();
@@ -43,6 +51,7 @@ private:
     QString startFolder() const;
     void showSaved();
     std::unique_ptr<QPrinter> printer_;
+    class UpdateCheck* update_ = nullptr; // the check under way, owned by the window
 };
 
 // The three script types for the Open and Save As dialogs.

@@ -1,6 +1,7 @@
 #include "app/Lifecycle.h"
 
 #include "app/Commands.h"
+#include "app/ControlPanel.h"
 #include "app/Settings.h"
 #include "i18n/Lingua.h"
 #include "i18n/Localization.h"
@@ -26,8 +27,6 @@ bool isNumber(const QString& text) {
     return number.match(text).hasMatch();
 }
 
-constexpr int kScreenSaverInterval = 30000;
-
 } // namespace
 
 void Lifecycle::Form_Load(const QString& commandLine) {
@@ -42,9 +41,7 @@ void Lifecycle::Form_Load(const QString& commandLine) {
     settings.Read(SettingsReadPath());
     NomeLingua = settings.line[0];
     applyKnobSettings(settings.line[2]);
-    const bool screenSaver = NumericValue(settings.line[3]) != 0;
-    f.mnuScreenSaver->setChecked(screenSaver);
-    f.Timer6->setInterval(screenSaver ? kScreenSaverInterval : 0);
+    f.controlPanel->ImpostaScreenSaver(NumericValue(settings.line[3]) != 0);
     f.UltimaCartella = settings.line[6];
 
     if (NomeLingua.trimmed().isEmpty())

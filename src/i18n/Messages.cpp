@@ -228,6 +228,30 @@ const Texts kTexts[] = {
         "Erreur du périphérique audio %1.", "Fehler %1 des Audiogeräts.",
         "Ошибка аудиоустройства %1.", "Грешка на аудиоустройството %1.",
         "Erro do dispositivo de áudio %1."}},
+    {Msg::NoSoundSettings, {
+        "Nessun programma per le impostazioni audio è installato (pavucontrol, GNOME, KDE o Xfce).",
+        "No sound settings program is installed (pavucontrol, GNOME, KDE or Xfce settings).",
+        "Aucun programme de réglage du son n'est installé (pavucontrol, GNOME, KDE ou Xfce).",
+        "Kein Programm für die Klangeinstellungen ist installiert (pavucontrol, GNOME, KDE oder Xfce).",
+        "Не установлена программа настройки звука (pavucontrol, GNOME, KDE или Xfce).",
+        "Няма инсталирана програма за настройки на звука (pavucontrol, GNOME, KDE или Xfce).",
+        "Nenhum programa de configurações de som está instalado (pavucontrol, GNOME, KDE ou Xfce)."}},
+    {Msg::NoDisplaySettings, {
+        "Nessun programma per le impostazioni dello schermo è installato (GNOME, KDE, Xfce o arandr).",
+        "No display settings program is installed (GNOME, KDE or Xfce settings, arandr).",
+        "Aucun programme de réglage de l'écran n'est installé (GNOME, KDE, Xfce ou arandr).",
+        "Kein Programm für die Bildschirmeinstellungen ist installiert (GNOME, KDE, Xfce oder arandr).",
+        "Не установлена программа настройки экрана (GNOME, KDE, Xfce или arandr).",
+        "Няма инсталирана програма за настройки на екрана (GNOME, KDE, Xfce или arandr).",
+        "Nenhum programa de configurações de tela está instalado (GNOME, KDE, Xfce ou arandr)."}},
+    {Msg::NoWebSite, {
+        "Questa copia di Scenolux non ha un sito web da aprire.",
+        "This copy of Scenolux has no web site to open.",
+        "Cette copie de Scenolux n'a pas de site web à ouvrir.",
+        "Diese Scenolux-Kopie hat keine Webseite zum Öffnen.",
+        "У этой копии Scenolux нет веб-сайта, который можно открыть.",
+        "Това копие на Scenolux няма уебсайт за отваряне.",
+        "Esta cópia do Scenolux não tem um site para abrir."}},
 };
 // clang-format on
 

@@ -40,6 +40,9 @@ enum class Msg {
     MciCannotPlay,
     MciDeviceFailed,
     MciOther, // %1 code
+    NoSoundSettings,   // no sound settings program to open
+    NoDisplaySettings, // no display settings program to open
+    NoWebSite,         // this build has no web site to open
     Count
 };
 

@@ -1,6 +1,7 @@
 #include "ui/Form1.h"
 
 #include "app/Commands.h"
+#include "app/ControlPanel.h"
 #include "app/Lifecycle.h"
 #include "app/Paths.h"
 #include "display/Monitors.h"
@@ -150,6 +151,7 @@ Form1::Form1(QWidget* parent)
     visuals = std::make_unique<WindowVisuals>(*this);
     lifecycle = std::make_unique<Lifecycle>(*this);
     lingua = std::make_unique<Localization>(*this);
+    controlPanel = std::make_unique<ControlPanel>(*this);
     connectHandlers();
     cues->Connect();
     SetWindowSize(11340, 8535);
@@ -491,6 +493,14 @@ void Form1::connectHandlers() {
     mnuAddCommand->onClick = [this] { mnuAddCommand_Click(*RTB, this); };
     mnuGuida->onClick = [this] { shell->mnuGuida_Click(); };
     mnuImpostaAudio->onClick = [this] { shell->mnuImpostaAudio_Click(); };
+    mnuMonitorSettings->onClick = [this] { controlPanel->mnuMonitorSettings_Click(); };
+    mnuScreenSaver->onClick = [this] { controlPanel->mnuScreenSaver_Click(); };
+    Timer6->onTimer = [this] { controlPanel->Timer6_Timer(); };
+    mnuVersioni->onClick = [this] { shell->mnuVersioni_Click(); };
+    mnuAggiornamenti->onClick = [this] { shell->mnuAggiornamenti_Click(); };
+    mnuAggLingua->onClick = [this] { shell->mnuAggLingua_Click(); };
+    mnuFaiDonazione->onClick = [this] { shell->mnuFaiDonazione_Click(); };
+    mnuInfo->onClick = [this] { shell->mnuInfo_Click(); };
 
     // Hover pictures and the toolbar highlight.
     struct Hover {

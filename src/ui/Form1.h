@@ -15,6 +15,7 @@ class Lifecycle;
 class Localization;
 class BackgroundAudio;
 class clsMonitors;
+class ControlPanel;
 class CueLookup;
 class EditCommands;
 class FindReplace;
@@ -163,6 +164,7 @@ public:
     std::unique_ptr<Localization> lingua;
     // The play state of the audio and the video player (cmdPlayA, cmdPlayV and their menus).
     std::unique_ptr<PlayState> playA, playV;
+    std::unique_ptr<ControlPanel> controlPanel;
 
     // ---- shared state ----
     int TipoMedia = 0; // 1 audio, 2 video or MIDI: the last medium loaded

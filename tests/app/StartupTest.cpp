@@ -3,10 +3,12 @@
 #include "platform/SingleInstance.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TempXdg.h"
 
 #include <gtest/gtest.h>
 
 TEST(Startup, LoadsTheLanguageAndAllowsOneCopyPerUser) {
+    TempXdg xdg; // an installed start registers the script type there
     TempProgramFolder folder;
     folder.write(QStringLiteral("Scenolux.ini"),
                  "Italiano.lng\r\n\r\n\r\n1\r\n0\r\n1\r\n\r\n0\r\n");
@@ -30,6 +32,7 @@ TEST(Startup, LoadsTheLanguageAndAllowsOneCopyPerUser) {
 }
 
 TEST(Startup, AnEmptyLanguageLineIsDetectedFromTheCountry) {
+    TempXdg xdg; // an installed start registers the script type there
     TempProgramFolder folder;
     folder.write(QStringLiteral("Scenolux.ini"), "\r\n\r\n\r\n0\r\n0\r\n1\r\n\r\n0\r\n");
     std::unique_ptr<SingleInstance> instance;
@@ -39,6 +42,7 @@ TEST(Startup, AnEmptyLanguageLineIsDetectedFromTheCountry) {
 }
 
 TEST(Startup, ProblemsAreReportedAsRegErrorAndEndTheStart) {
+    TempXdg xdg; // an installed start registers the script type there
     TempProgramFolder folder;
     std::unique_ptr<SingleInstance> instance;
     ScriptedDialogs script;

@@ -1,8 +1,11 @@
 // Draws the main window's pictures: the transport buttons (normal and hover), the toolbar
-// strip, the volume knob and track and the six fade buttons. Everything is drawn from code,
+// strip, the volume knob and track and the six fade buttons; and the menu pictures into
+// the folder Menu. Everything is drawn from code,
 // so the pictures are the same on every build.
 //
 // Usage: scenolux_art OUTPUT_FOLDER
+#include "MenuArt.h"
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -339,5 +342,6 @@ int main(int argc, char** argv) {
         ok &= save(fade(widths[i], false), widths[i], 25,
                    path("fadeout") + QLatin1String(speeds[i]) + QStringLiteral(".png"));
     }
+    ok &= DrawMenuPictures(path("Menu"));
     return ok ? 0 : 1;
 }

@@ -1,0 +1,72 @@
+#include "app/ControlPanel.h"
+
+#include "app/Commands.h"
+#include "app/Lifecycle.h"
+#include "i18n/Messages.h"
+#include "platform/DesktopShell.h"
+#include "platform/ScreenSaver.h"
+#include "ui/Form1.h"
+
+const std::vector<ControlPanel::Program>& ControlPanel::SoundPrograms() {
+    static const std::vector<Program> programs = {
+        {QStringLiteral("pavucontrol"), {}},
+        {QStringLiteral("gnome-control-center"), {QStringLiteral("sound")}},
+        {QStringLiteral("systemsettings"), {QStringLiteral("kcm_pulseaudio")}},
+        {QStringLiteral("systemsettings5"), {QStringLiteral("kcm_pulseaudio")}},
+        {QStringLiteral("xfce4-mixer"), {}},
+    };
+    return programs;
+}
+
+const std::vector<ControlPanel::Program>& ControlPanel::DisplayPrograms() {
+    static const std::vector<Program> programs = {
+        {QStringLiteral("gnome-control-center"), {QStringLiteral("display")}},
+        {QStringLiteral("systemsettings"), {QStringLiteral("kcm_kscreen")}},
+        {QStringLiteral("systemsettings5"), {QStringLiteral("kcm_kscreen")}},
+        {QStringLiteral("xfce4-display-settings"), {}},
+        {QStringLiteral("arandr"), {}},
+    };
+    return programs;
+}
+
+bool ControlPanel::startFirst(const std::vector<Program>& programs) {
+    DesktopShell& shell = desktopShell();
+    for (const Program& p : programs) {
+        const QString path = shell.Find(p.program);
+        if (path.isEmpty()) continue;
+        shell.Start(path, p.arguments); // its outcome is not examined
+        return true;
+    }
+    return false;
+}
+
+void ControlPanel::mnuImpostaAudio_Click() {
+    if (!startFirst(SoundPrograms()))
+        form_.ShowNotice(Messaggio(Msg::NoSoundSettings), Form1::kNoticeMs);
+}
+
+void ControlPanel::mnuMonitorSettings_Click() {
+    if (!startFirst(DisplayPrograms()))
+        form_.ShowNotice(Messaggio(Msg::NoDisplaySettings), Form1::kNoticeMs);
+}
+
+void ControlPanel::ImpostaScreenSaver(bool on) {
+    on_ = on;
+    form_.mnuScreenSaver->setChecked(on);
+    form_.Timer6->setInterval(on ? kInterval : 0);
+    if (on) {
+        screenSaver().Inhibit(QStringLiteral("A show is running"));
+        screenSaver().ResetIdle();
+    } else {
+        screenSaver().Release();
+    }
+}
+
+void ControlPanel::mnuScreenSaver_Click() {
+    ImpostaScreenSaver(!on_);
+    form_.lifecycle->SalvaImpostazioni();
+}
+
+void ControlPanel::Timer6_Timer() {
+    screenSaver().ResetIdle();
+}

@@ -1,0 +1,44 @@
+// The Options menu's shortcuts into the desktop's sound and display settings, and the option
+// that keeps the screen saver and display power saving off during a show.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+class Form1;
+
+class ControlPanel {
+public:
+    explicit ControlPanel(Form1& form) : form_(form) {}
+
+    // A settings program: the program to look for and the arguments that open its page.
+    struct Program {
+        QString program;
+        QStringList arguments;
+    };
+    // In the order they are tried: the first one installed is started.
+    static const std::vector<Program>& SoundPrograms();
+    static const std::vector<Program>& DisplayPrograms();
+
+    void mnuImpostaAudio_Click();
+    void mnuMonitorSettings_Click();
+    // Toggles the option and writes the settings file at once.
+    void mnuScreenSaver_Click();
+    // Every 30 s while the option is on: the X idle count starts again.
+    void Timer6_Timer();
+    // Puts the option on or off: the menu tick, Timer6 and the inhibition follow at once.
+    void ImpostaScreenSaver(bool on);
+
+    bool ScreenSaverOff() const { return on_; }
+
+    static constexpr int kInterval = 30000;
+
+private:
+    // Starts the first installed program of the list; false when none is installed.
+    bool startFirst(const std::vector<Program>& programs);
+    Form1& form_;
+    // The option itself; the menu's tick shows it (a checkable menu entry flips its own tick
+    // before its handler runs, so the tick cannot be the state).
+    bool on_ = false;
+};

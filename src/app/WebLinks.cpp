@@ -1,0 +1,74 @@
+// The Help menu and the Donations menu: help pages, the version history, the web site's
+// pages, the update check and the about window; and the sound settings and menu pictures
+// reached through the same commands.
+#include "app/AboutWindow.h"
+#include "app/Commands.h"
+#include "app/ControlPanel.h"
+#include "app/Lifecycle.h"
+#include "app/Paths.h"
+#include "app/UpdateCheck.h"
+#include "i18n/Lingua.h"
+#include "i18n/Messages.h"
+#include "platform/DesktopShell.h"
+#include "ui/Form1.h"
+#include "ui/MenuImages.h"
+
+#include <QFileInfo>
+
+void ShellCommands::mnuGuida_Click() {
+    auto helpFile = [] {
+        return ProgramFolder() + QStringLiteral("/Help/") + Lingua[24] + QStringLiteral(".html");
+    };
+    if (!QFileInfo::exists(helpFile())) Lingua[24] = QStringLiteral("Guida");
+    desktopShell().Open(helpFile());
+}
+
+void ShellCommands::mnuVersioni_Click() {
+    desktopShell().Open(ProgramFolder() + QStringLiteral("/Versioni.txt"));
+}
+
+void ShellCommands::ApriPaginaWeb(const QString& path) {
+    const QString page = PaginaWeb(path);
+    if (page.isEmpty())
+        form_.ShowNotice(Messaggio(Msg::NoWebSite), Form1::kNoticeMs);
+    else
+        desktopShell().Open(page);
+}
+
+void ShellCommands::mnuAggiornamenti_Click() {
+    ApriPaginaWeb(QStringLiteral("/scenolux.html"));
+}
+
+void ShellCommands::mnuAggLingua_Click() {
+    ApriPaginaWeb(QStringLiteral("/scenolux-languages.html"));
+}
+
+void ShellCommands::mnuFaiDonazione_Click() {
+    ApriPaginaWeb(QStringLiteral("/donazioni--donation.html"));
+}
+
+void ShellCommands::ControllaAggiornamenti() {
+    if (SitoWeb().isEmpty() || update_) return;
+    // Yes ends the program as File > Exit does, which still asks about unsaved changes.
+    update_ = new UpdateCheck(
+        CodiceVersioneLocale(), QUrl(SitoWeb() + QStringLiteral("/ver_scenolux.txt")),
+        PaginaWeb(QStringLiteral("/scenolux.html")), [this] { form_.lifecycle->mnuEsci_Click(); },
+        &form_);
+    QObject::connect(update_, &UpdateCheck::finished, &form_, [this] {
+        update_->deleteLater();
+        update_ = nullptr;
+    });
+    update_->Start();
+}
+
+void ShellCommands::mnuImpostaAudio_Click() {
+    form_.controlPanel->mnuImpostaAudio_Click();
+}
+
+void ShellCommands::CreaImmaginiMenu() {
+    CaricaImmaginiMenu(form_);
+}
+
+void ShellCommands::mnuInfo_Click() {
+    frmInfo::Mostra(form_);
+}
