@@ -124,8 +124,8 @@ void MediaRouting::loadAudio(const QString& name) {
     f.Label4->setVisible(true);
     f.Shape2->setVisible(true);
     mci().mciSendString(QStringLiteral("close all"));
-    const long code =
-        mci().mciSendString(QStringLiteral("open \"") + name + QStringLiteral("\" ALIAS wav1"));
+    const long code = mci().mciSendString(QStringLiteral("open ") + MciQuoted(name) +
+                                          QStringLiteral(" ALIAS wav1"));
     if (code != 0) f.audio->Errore(code, name);
     for (PictureBox* button : {f.cmdPlayA, f.cmdStopA, f.cmdForA, f.cmdBacA}) {
         button->setEnabled(true);

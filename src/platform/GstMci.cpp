@@ -23,10 +23,22 @@ QStringList words(const QString& command) {
         if (command[i].isSpace()) {
             ++i;
         } else if (command[i] == u'"') {
-            const qsizetype close = command.indexOf(u'"', i + 1);
-            const qsizetype end = close < 0 ? n : close;
-            out << command.mid(i + 1, end - i - 1);
-            i = end + 1;
+            // A quoted word ends at a lone double quote; two in a row stand for one.
+            QString word;
+            qsizetype j = i + 1;
+            while (j < n) {
+                if (command[j] == u'"') {
+                    if (j + 1 < n && command[j + 1] == u'"') {
+                        word += u'"';
+                        j += 2;
+                        continue;
+                    }
+                    break;
+                }
+                word += command[j++];
+            }
+            out << word;
+            i = j + 1;
         } else {
             qsizetype end = i;
             while (end < n && !command[end].isSpace())
@@ -36,12 +48,6 @@ QStringList words(const QString& command) {
         }
     }
     return out;
-}
-
-bool isNumber(const QString& s) {
-    bool ok = false;
-    s.toDouble(&ok);
-    return ok;
 }
 
 } // namespace
@@ -250,10 +256,11 @@ long GstMci::mciSendString(const QString& command, QString* returnText) {
     }
     if (verb == QLatin1String("play")) {
         const bool from = arg2 == QLatin1String("from");
-        if (from && !isNumber(arg3)) return mcierr::MissingParameter;
+        const std::optional<qint64> fromMs = MciMilliseconds(arg3);
+        if (from && !fromMs) return mcierr::MissingParameter;
         if (!from && d.ended) return 0; // at the end there is nothing left to play
         if (from) {
-            const qint64 at = qint64(arg3.toDouble());
+            const qint64 at = *fromMs;
             if (!inRange(d, at)) return mcierr::OutOfRange;
             // A playing stream jumps at once; a waiting one is moved before it starts.
             if (d.playing && !d.waiting) return seek(d, at);
@@ -284,8 +291,9 @@ long GstMci::mciSendString(const QString& command, QString* returnText) {
         d.playing = false;
         if (arg3 == QLatin1String("start")) return seek(d, 0);
         if (arg3 == QLatin1String("end")) return seek(d, qMax<qint64>(0, lengthMs(d)));
-        if (!isNumber(arg3)) return mcierr::MissingParameter;
-        return seek(d, qint64(arg3.toDouble()));
+        const std::optional<qint64> toMs = MciMilliseconds(arg3);
+        if (!toMs) return mcierr::MissingParameter;
+        return seek(d, *toMs);
     }
     if (verb == QLatin1String("status")) {
         // Someone watching the position wants it to move: a waiting play starts now.

@@ -3,7 +3,24 @@
 #include "i18n/Messages.h"
 #include "platform/GstMci.h"
 
+#include <algorithm>
+#include <cmath>
+
 MciDevice::~MciDevice() = default;
+
+QString MciQuoted(const QString& name) {
+    QString quoted = name;
+    quoted.replace(u'"', QLatin1String("\"\""));
+    return u'"' + quoted + u'"';
+}
+
+std::optional<qint64> MciMilliseconds(const QString& text) {
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok || !std::isfinite(value)) return std::nullopt;
+    constexpr double kLongest = 1e13;
+    return static_cast<qint64>(std::clamp(value, -kLongest, kLongest));
+}
 
 QString MciDevice::mciGetErrorString(long code) const {
     switch (code) {

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace mcierr {
 constexpr long UnrecognizedCommand = 261;
@@ -28,6 +29,14 @@ public:
     // A short text, in our own words and the operator's language, for an error code.
     QString mciGetErrorString(long code) const;
 };
+
+// A file name as one word of a command: in double quotes, a double quote inside it doubled.
+QString MciQuoted(const QString& name);
+
+// A number of milliseconds in a command ("play wav1 from 1500"): nullopt for a text that is
+// no finite number; huge values are held at about three centuries, so that they stay out of
+// range of any file without overflowing anything.
+std::optional<qint64> MciMilliseconds(const QString& text);
 
 // The audio device the program uses: GStreamer, unless a test installed another.
 MciDevice& mci();

@@ -82,9 +82,11 @@ void MediaPlayerControl::setURL(const QString& url) {
     url_ = url;
     soundStarted_ = false;
     error_.clear();
-    // "http://..." and "file://..." are URLs; anything else is a path.
+    // "http://..." and "file://..." are URLs; anything else, and any absolute path whatever
+    // characters it holds, is a path.
     const QUrl parsed(url);
-    const bool isUrl = url.contains(QLatin1String("://")) && parsed.scheme().size() > 1;
+    const bool isUrl =
+        !url.startsWith(u'/') && url.contains(QLatin1String("://")) && parsed.scheme().size() > 1;
     player_->setSource(isUrl ? parsed : QUrl::fromLocalFile(NativePath(url)));
     if (design_.autoStart) controls.play();
     refreshStrip();
@@ -156,7 +158,10 @@ double MediaPlayerControl::Controls::currentPosition() const {
 
 void MediaPlayerControl::Controls::setCurrentPosition(double seconds) {
     if (!owner_->loaded()) return;
-    owner_->player_->setPosition(qint64(std::llround(qMax(0.0, seconds) * 1000.0)));
+    // Any number a cue can hold, however large, stays a valid position (the end at most).
+    constexpr double kLongestSeconds = 1e9;
+    const double at = std::isfinite(seconds) ? std::clamp(seconds, 0.0, kLongestSeconds) : 0.0;
+    owner_->player_->setPosition(qint64(std::llround(at * 1000.0)));
 }
 
 QString MediaPlayerControl::Controls::currentPositionString() const {

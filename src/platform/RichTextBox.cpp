@@ -54,6 +54,26 @@ QString normalisedBreaks(QString text) {
     return text;
 }
 
+// A word far longer than any line makes the layout search the rest of the word for a
+// boundary on every line it wraps, which takes minutes for a word of a few megabytes. A
+// script holding such a word is wrapped anywhere instead, which stays linear.
+constexpr int kLongestWord = 5000;
+
+bool hasLongWord(QStringView text) {
+    int run = 0;
+    for (QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > kLongestWord) return true;
+    }
+    return false;
+}
+
+bool hasLongWord(const QTextDocument* doc) {
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next())
+        if (block.length() > kLongestWord && hasLongWord(block.text())) return true;
+    return false;
+}
+
 QByteArray rtfBytes(const QString& rtf) {
     // RTF is bytes; a text that came from bytes round-trips through Latin-1.
     for (QChar ch : rtf)
@@ -178,7 +198,14 @@ void RichTextBox::insertPlainText(QTextCursor& cursor, const QString& text) {
     cursor.insertText(normalisedBreaks(text));
 }
 
+void RichTextBox::wrapFor(bool longWord) {
+    const QTextOption::WrapMode mode =
+        longWord ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
+    if (wordWrapMode() != mode) setWordWrapMode(mode);
+}
+
 void RichTextBox::setText(const QString& text) {
+    wrapFor(hasLongWord(text));
     // The new text takes the format of the script's first character.
     QTextCursor probe(document());
     if (document()->characterCount() > 1) probe.setPosition(1);
@@ -224,6 +251,7 @@ QString RichTextBox::SelText() const {
 }
 
 void RichTextBox::setSelText(const QString& text) {
+    if (text.size() > kLongestWord && hasLongWord(text)) wrapFor(true);
     QTextCursor cursor = textCursor();
     QTextCharFormat format = cursor.charFormat();
     if (cursor.hasSelection()) {
@@ -255,6 +283,7 @@ void RichTextBox::setSelRTF(const QString& rtfText) {
     QTextDocument parsed;
     parsed.setUndoRedoEnabled(false);
     rtf::Read(data, &parsed);
+    if (hasLongWord(&parsed)) wrapFor(true);
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
     cursor.removeSelectedText();
@@ -654,6 +683,7 @@ bool RichTextBox::LoadFile(const QString& path, QString* error) {
         insertPlainText(cursor, rtf::DecodePlainText(data));
     }
     doc->setUndoRedoEnabled(true);
+    wrapFor(hasLongWord(doc));
     ++changeSuppressed_;
     adoptDocument(doc);
     --changeSuppressed_;

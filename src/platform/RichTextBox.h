@@ -147,6 +147,8 @@ protected:
 
 private:
     void adoptDocument(QTextDocument* document);
+    // Wraps anywhere while the script holds a word far longer than a line.
+    void wrapFor(bool longWord);
     std::optional<ReplayedEdit> replay(bool undo);
     // Runs edit as one step of the history, so that typed characters are not merged.
     void asOneStep(const std::function<void()>& edit);

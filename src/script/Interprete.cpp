@@ -23,7 +23,8 @@ QString DecimalText(double value) {
 
 namespace {
 constexpr long kCueBlue = RGB(0, 0, 255);
-}
+constexpr double kLongestSeek = 1e9; // seconds
+} // namespace
 
 void Interprete::InterpretaComando(QString& text, int& start, int& end, bool execute) {
     bool recognised = false;
@@ -149,7 +150,9 @@ void Interprete::InterpretaComando(QString& text, int& start, int& end, bool exe
             const double seconds = NumericValue(text.mid(rest));
             if (seconds < 0) text = QStringLiteral("Seek Audio 0");
             if (execute) {
-                form_.lblContatore->Tag = DecimalText(NumericValue(text.mid(rest)) * 1000.0);
+                // Held to a finite number of milliseconds however large the cue's number is.
+                form_.lblContatore->Tag =
+                    DecimalText(std::min(NumericValue(text.mid(rest)), kLongestSeek) * 1000.0);
                 audio.lblContatore_Click();
             }
         }

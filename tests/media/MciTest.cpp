@@ -58,6 +58,28 @@ TEST(GstMci, OpenReportsEachProblemWithItsOwnCode) {
     EXPECT_EQ(send(device, QStringLiteral("status wav1 length")), mcierr::NotOpen);
 }
 
+TEST(GstMci, AnyFileNameAndAnyNumberAreSafe) {
+    QTemporaryDir dir;
+    GstMci device;
+    // Quotes, brackets, blanks and letters of other scripts are all allowed in file names here.
+    const QString wav =
+        dir.path() + QStringLiteral("/Act \"2\" [live] \u00E9t\u00E9 \u0442\u043E\u043D.wav");
+    MakeWav(wav, 1.0);
+    ASSERT_EQ(
+        send(device, QStringLiteral("open ") + MciQuoted(wav) + QStringLiteral(" alias wav1")), 0);
+    QString length;
+    ASSERT_EQ(device.mciSendString(QStringLiteral("status wav1 length"), &length), 0);
+    EXPECT_NEAR(length.toDouble(), 1000, 30);
+    // Numbers that are not finite are refused; huge ones are simply out of range.
+    for (const char* bad : {"inf", "nan", "1e400", "-inf"})
+        EXPECT_EQ(send(device, QStringLiteral("play wav1 from ") + QLatin1String(bad)),
+                  mcierr::MissingParameter)
+            << bad;
+    EXPECT_EQ(send(device, QStringLiteral("play wav1 from 1e300")), mcierr::OutOfRange);
+    EXPECT_EQ(send(device, QStringLiteral("seek wav1 to inf")), mcierr::MissingParameter);
+    EXPECT_EQ(send(device, QStringLiteral("close all")), 0);
+}
+
 TEST(GstMci, PlaysSeeksAndEndsWithThePositionAtTheLength) {
     if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
     QTemporaryDir dir;

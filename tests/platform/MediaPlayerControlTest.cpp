@@ -4,6 +4,7 @@
 #include "support/SinkLatency.h"
 #include "support/Wav.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -46,7 +47,9 @@ TEST(MediaPlayerControl, NothingLoadedMeansEmptyTexts) {
 TEST(MediaPlayerControl, PlaysPausesSeeksAndEndsOnRealAudio) {
     if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
     QTemporaryDir dir;
-    const QString wav = dir.path() + QStringLiteral("/tone.wav");
+    // Any character a file name may hold: quotes, a hash, a percent sign, "://", other scripts.
+    QDir(dir.path()).mkpath(QStringLiteral("a://b"));
+    const QString wav = dir.path() + QStringLiteral("/a://b/\"t\" #1 50% [\u0442\u043E\u043D].wav");
     MakeWav(wav, 2.0);
     MediaPlayerControl player(waiting());
     player.setURL(wav);

@@ -370,3 +370,14 @@ TEST(RichTextBoxPositions, TextStaysTrueThroughEveryKindOfEdit) {
         ASSERT_EQ(box.TextLength(), box.Text().size()) << "step " << step;
     }
 }
+
+TEST(RichTextBoxLayout, AScriptWithAWordLongerThanAnyLineWrapsAnywhere) {
+    RichTextBox box;
+    box.setText(QStringLiteral("a normal script"));
+    EXPECT_EQ(box.wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    box.setSelStart(2);
+    box.setSelText(QString(6000, u'x')); // a pasted unbroken word
+    EXPECT_EQ(box.wordWrapMode(), QTextOption::WrapAnywhere);
+    box.setText(QStringLiteral("the next script"));
+    EXPECT_EQ(box.wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+}

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFont>
 #include <QHash>
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -29,8 +30,6 @@ bool LooksLikeRtf(const QByteArray& data) {
 
 namespace {
 
-// Deeper groups are not pushed; their content is skipped as a whole.
-constexpr int kMaxDepth = 1000;
 constexpr long long kMaxParam = 1'000'000'000;
 // Bounds that keep every part of a run key inside its bit field.
 constexpr int kMaxHalfPoints = 3276;
@@ -44,6 +43,9 @@ enum class Dest : unsigned char {
     FontTable,  // \fonttbl
     ColorTable, // \colortbl
     Pn,         // old-style list description: only tells whether the paragraph is a list item
+    Upr,        // \upr: an ANSI text, skipped, and its Unicode twin (\ud), which is read
+    Shape,      // a drawing: nothing shows but the text of its text box (\shptxt)
+    FieldInst,  // a field's instruction, kept for the fields whose result must be made
 };
 
 struct CharState {
@@ -64,9 +66,23 @@ struct GroupState {
     bool listItem = false;
     int uc = 1;
     Dest dest = Dest::Text;
-    bool ignorable = false; // "\*" seen: an unknown destination word that follows is skipped
-    int owner = 0;          // for Pn: the group whose paragraph the description belongs to
+    int owner = 0; // for Pn: the stack entry of the group whose paragraph it describes
 };
+
+// Nested groups that change nothing share one entry, so that any depth of nesting costs
+// memory only for the levels that really differ.
+struct GroupLevel {
+    GroupState state;
+    int repeats = 0; // further open groups with the same state
+};
+
+// A field being read: its instruction, and whether its result showed anything.
+struct FieldState {
+    int depth = 0;
+    QString instruction;
+    bool resultShown = false;
+};
+constexpr int kMaxInstruction = 1000;
 
 enum class Kw : unsigned char {
     Par,
@@ -108,8 +124,20 @@ enum class Kw : unsigned char {
     Pn,
     PnText,
     PnListLevel,
+    Upr,
+    Ud,
+    Shape,
+    ShapeText,
+    Field,
+    FieldInst,
     Skip,
 };
+
+// Destinations read here even when "\*" marks them as ignorable.
+bool ReadsDestination(Kw kind) {
+    return kind == Kw::Pn || kind == Kw::Ud || kind == Kw::Shape || kind == Kw::ShapeText ||
+           kind == Kw::FieldInst;
+}
 
 struct KwInfo {
     Kw kind;
@@ -170,6 +198,14 @@ const KwInfo* LookupWord(std::string_view name) {
             {"pnlvlblt", Kw::PnListLevel},
             {"pnlvlbody", Kw::PnListLevel},
             {"pnlvl", Kw::PnListLevel},
+            {"upr", Kw::Upr},
+            {"ud", Kw::Ud},
+            {"shp", Kw::Shape},
+            {"shpgrp", Kw::Shape},
+            {"shpinst", Kw::Shape},
+            {"shptxt", Kw::ShapeText},
+            {"field", Kw::Field},
+            {"fldinst", Kw::FieldInst},
         };
         for (const auto& [w, kind] : words)
             t.emplace(w, KwInfo{kind});
@@ -186,11 +222,7 @@ const KwInfo* LookupWord(std::string_view name) {
                               "objdata",
                               "objclass",
                               "objname",
-                              "shp",
-                              "shpinst",
-                              "shpgrp",
                               "shprslt",
-                              "shptxt",
                               "nonshppict",
                               "shppict",
                               "do",
@@ -229,7 +261,6 @@ const KwInfo* LookupWord(std::string_view name) {
                               "pgdsctbl",
                               "generator",
                               "xmlnstbl",
-                              "fldinst",
                               "listtext",
                               "themedata",
                               "colorschememapping",
@@ -282,7 +313,7 @@ const KwInfo* LookupWord(std::string_view name) {
                               "defpap",
                               "leveltext",
                               "levelnumbers",
-                              "ud"})
+                              "nonesttables"})
             t.emplace(w, KwInfo{Kw::Skip});
         return t;
     }();
@@ -310,6 +341,55 @@ int HexValue(unsigned char c) {
     return -1;
 }
 
+// The characters of the Symbol font, 0x20 to 0xFF, as Unicode (0: none).
+constexpr char16_t kSymbolFont[224] = {
+    0x0020, 0x0021, 0x2200, 0x0023, 0x2203, 0x0025, 0x0026, 0x220B, 0x0028, 0x0029, 0x2217, 0x002B,
+    0x002C, 0x2212, 0x002E, 0x002F, 0x0030, 0x0031, 0x0032, 0x0033, 0x0034, 0x0035, 0x0036, 0x0037,
+    0x0038, 0x0039, 0x003A, 0x003B, 0x003C, 0x003D, 0x003E, 0x003F, 0x2245, 0x0391, 0x0392, 0x03A7,
+    0x0394, 0x0395, 0x03A6, 0x0393, 0x0397, 0x0399, 0x03D1, 0x039A, 0x039B, 0x039C, 0x039D, 0x039F,
+    0x03A0, 0x0398, 0x03A1, 0x03A3, 0x03A4, 0x03A5, 0x03C2, 0x03A9, 0x039E, 0x03A8, 0x0396, 0x005B,
+    0x2234, 0x005D, 0x22A5, 0x005F, 0x203E, 0x03B1, 0x03B2, 0x03C7, 0x03B4, 0x03B5, 0x03C6, 0x03B3,
+    0x03B7, 0x03B9, 0x03D5, 0x03BA, 0x03BB, 0x03BC, 0x03BD, 0x03BF, 0x03C0, 0x03B8, 0x03C1, 0x03C3,
+    0x03C4, 0x03C5, 0x03D6, 0x03C9, 0x03BE, 0x03C8, 0x03B6, 0x007B, 0x007C, 0x007D, 0x223C, 0,
+    0,      0,      0,      0,      0,      0,      0,      0,      0,      0,      0,      0,
+    0,      0,      0,      0,      0,      0,      0,      0,      0,      0,      0,      0,
+    0,      0,      0,      0,      0,      0,      0,      0,      0x20AC, 0x03D2, 0x2032, 0x2264,
+    0x2044, 0x221E, 0x0192, 0x2663, 0x2666, 0x2665, 0x2660, 0x2194, 0x2190, 0x2191, 0x2192, 0x2193,
+    0x00B0, 0x00B1, 0x2033, 0x2265, 0x00D7, 0x221D, 0x2202, 0x2022, 0x00F7, 0x2260, 0x2261, 0x2248,
+    0x2026, 0x23D0, 0x23AF, 0x21B5, 0x2135, 0x2111, 0x211C, 0x2118, 0x2297, 0x2295, 0x2205, 0x2229,
+    0x222A, 0x2283, 0x2287, 0x2284, 0x2282, 0x2286, 0x2208, 0x2209, 0x2220, 0x2207, 0x00AE, 0x00A9,
+    0x2122, 0x220F, 0x221A, 0x22C5, 0x00AC, 0x2227, 0x2228, 0x21D4, 0x21D0, 0x21D1, 0x21D2, 0x21D3,
+    0x25CA, 0x2329, 0x00AE, 0x00A9, 0x2122, 0x2211, 0x239B, 0x239C, 0x239D, 0x23A1, 0x23A2, 0x23A3,
+    0x23A7, 0x23A8, 0x23A9, 0x23AA, 0,      0x232A, 0x222B, 0x2320, 0x23AE, 0x2321, 0x239E, 0x239F,
+    0x23A0, 0x23A4, 0x23A5, 0x23A6, 0x23AB, 0x23AC, 0x23AD, 0,
+};
+
+// The character a SYMBOL field stands for: SYMBOL code [\f "font"] [\u] [\a] [\j] [\h] [\s n].
+// Codes of a symbol font may be given in the private range Word uses for them (0xF020...).
+char16_t SymbolFieldChar(const QString& instruction, int codePage) {
+    static const QRegularExpression field(
+        QStringLiteral(R"(^\s*SYMBOL\s+(0[xX][0-9A-Fa-f]+|\d+)(.*)$)"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch m = field.match(instruction);
+    if (!m.hasMatch()) return 0;
+    bool ok = false;
+    const QString number = m.captured(1);
+    const uint code = number.startsWith(u'0') && number.size() > 1 && number[1].toLower() == u'x'
+                          ? number.mid(2).toUInt(&ok, 16)
+                          : number.toUInt(&ok, 10);
+    if (!ok || code == 0 || code > 0xFFFF) return 0;
+    const QString switches = m.captured(2);
+    static const QRegularExpression fontSwitch(QStringLiteral(R"(\\f\s*"?\s*([^"\\]*))"));
+    const QString font = fontSwitch.match(switches).captured(1).trimmed();
+    const uint inFont = code >= 0xF020 && code <= 0xF0FF ? code - 0xF000 : code;
+    if (font.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0 && inFont >= 0x20 &&
+        inFont <= 0xFF)
+        return kSymbolFont[inFont - 0x20];
+    if (switches.contains(QLatin1String("\\u")) || code > 0xFF) return static_cast<char16_t>(code);
+    const QString decoded = DecodeCodePage(QByteArray(1, static_cast<char>(code)), codePage);
+    return decoded.size() == 1 ? decoded[0].unicode() : 0;
+}
+
 struct FontEntry {
     int slot = 0; // index into Reader::families_
     int codePage = 0;
@@ -326,6 +406,7 @@ public:
         : p_(data.constData()), end_(data.constData() + data.size()), doc_(doc), cursor_(doc) {
         stack_.reserve(64);
         stack_.emplace_back();
+        depth_ = 1;
     }
 
     void Run() {
@@ -370,39 +451,63 @@ private:
         }
     }
 
-    GroupState& Top() { return stack_.back(); }
+    const GroupState& Top() const { return stack_.back().state; }
+
+    // The innermost group's state, for a change that belongs to it alone.
+    GroupState& MutableTop() {
+        if (stack_.back().repeats > 0) {
+            --stack_.back().repeats;
+            stack_.push_back(GroupLevel{stack_.back().state, 0});
+        }
+        return stack_.back().state;
+    }
+
+    // A list description marks the paragraph of the group around it, and that group alone:
+    // both get entries of their own.
+    void SeparateOwner() {
+        MutableTop();
+        if (stack_.size() < 2) return;
+        GroupLevel& owner = stack_[stack_.size() - 2];
+        if (owner.repeats == 0) return;
+        --owner.repeats;
+        const GroupState state = owner.state;
+        stack_.insert(stack_.end() - 1, GroupLevel{state, 0});
+    }
+
+    const GroupState& Parent() const {
+        return stack_.back().repeats > 0 ? stack_.back().state : stack_[stack_.size() - 2].state;
+    }
 
     void OpenGroup() {
         FlushBytes();
         ucSkip_ = 0;
-        if (overflow_ > 0 || static_cast<int>(stack_.size()) >= kMaxDepth) {
-            ++overflow_;
-            return;
-        }
-        stack_.push_back(stack_.back());
-        stack_.back().ignorable = false;
+        destinationMarked_ = false;
+        groupStart_ = true;
+        ++stack_.back().repeats;
+        ++depth_;
     }
 
     void CloseGroup() {
-        if (overflow_ > 0) {
-            --overflow_;
-            return;
-        }
         FlushBytes();
         ucSkip_ = 0;
-        if (stack_.size() <= 1) return; // a stray closing brace
-        if (documentGroup_ && stack_.size() == 2) {
+        destinationMarked_ = false;
+        groupStart_ = false;
+        if (depth_ <= 1) return; // a stray closing brace
+        if (documentGroup_ && depth_ == 2) {
             finished_ = true;
             return;
         }
-        const int depth = static_cast<int>(stack_.size());
         if (Top().dest == Dest::FontTable &&
-            (depth == fontEntryDepth_ || stack_[depth - 2].dest != Dest::FontTable))
+            (depth_ == fontEntryDepth_ || Parent().dest != Dest::FontTable))
             FinishFont();
-        if (Top().dest == Dest::ColorTable && stack_[depth - 2].dest != Dest::ColorTable &&
-            colorSet_)
+        if (Top().dest == Dest::ColorTable && Parent().dest != Dest::ColorTable && colorSet_)
             FinishColor();
-        stack_.pop_back();
+        if (!fields_.empty() && fields_.back().depth == depth_) FinishField();
+        if (stack_.back().repeats > 0)
+            --stack_.back().repeats;
+        else
+            stack_.pop_back();
+        --depth_;
     }
 
     void ControlSequence() {
@@ -445,7 +550,7 @@ private:
                 ++p_;
             }
             // Gathered without flushing so that double-byte characters decode whole.
-            if (overflow_ > 0) return;
+            groupStart_ = destinationMarked_ = false;
             if (ucSkip_ > 0) {
                 --ucSkip_;
                 return;
@@ -459,15 +564,18 @@ private:
             TextByte(c);
             return;
         }
-        if (overflow_ > 0) return;
         FlushBytes();
         if (ucSkip_ > 0) {
             --ucSkip_;
             return;
         }
+        // "\*" marks a destination only as the first thing in a group; elsewhere it means
+        // nothing, and the rest of the group is read as usual.
+        const bool atGroupStart = groupStart_;
+        groupStart_ = destinationMarked_ = false;
         switch (c) {
         case '*':
-            Top().ignorable = true;
+            destinationMarked_ = atGroupStart;
             break;
         case '~':
             PutText(u"\u00A0");
@@ -493,26 +601,32 @@ private:
             if (ucSkip_ > 0) --ucSkip_;
             return;
         }
-        if (overflow_ > 0) return;
         FlushBytes();
         if (ucSkip_ > 0) {
             --ucSkip_;
             return;
         }
-        GroupState& s = Top();
-        if (s.ignorable) {
-            s.ignorable = false;
-            if (!kw || kw->kind != Kw::Pn) {
-                s.dest = Dest::Skip;
-                return;
-            }
+        const bool marked = destinationMarked_;
+        groupStart_ = destinationMarked_ = false;
+        if (marked && !(kw && ReadsDestination(kw->kind))) {
+            MutableTop().dest = Dest::Skip;
+            return;
         }
         if (!kw) return;
-        switch (s.dest) {
+        switch (Top().dest) {
         case Dest::Skip:
             return;
         case Dest::Pn:
-            if (kw->kind == Kw::PnListLevel) stack_[static_cast<size_t>(s.owner)].listItem = true;
+            if (kw->kind == Kw::PnListLevel)
+                stack_[static_cast<size_t>(Top().owner)].state.listItem = true;
+            return;
+        case Dest::Upr:
+            if (kw->kind == Kw::Ud) MutableTop().dest = Dest::Text;
+            return;
+        case Dest::Shape:
+            if (kw->kind == Kw::ShapeText) MutableTop().dest = Dest::Text;
+            return;
+        case Dest::FieldInst:
             return;
         case Dest::FontTable:
             FontTableWord(*kw, hasParam, param);
@@ -523,6 +637,8 @@ private:
         case Dest::Text:
             break;
         }
+        if (kw->kind == Kw::Pn) SeparateOwner();
+        GroupState& s = MutableTop();
         const bool on = !hasParam || param != 0;
         switch (kw->kind) {
         case Kw::Par:
@@ -624,6 +740,21 @@ private:
             s.dest = Dest::Pn;
             s.owner = std::max(static_cast<int>(stack_.size()) - 2, 0);
             break;
+        case Kw::Upr:
+            s.dest = Dest::Upr;
+            break;
+        case Kw::Shape:
+            s.dest = Dest::Shape;
+            break;
+        case Kw::Field:
+            if (fields_.size() < 100) fields_.push_back(FieldState{depth_, QString(), false});
+            break;
+        case Kw::FieldInst:
+            if (!fields_.empty() && fields_.back().depth < depth_)
+                s.dest = Dest::FieldInst;
+            else
+                s.dest = Dest::Skip;
+            break;
         case Kw::PnText:
             s.dest = Dest::Skip;
             pntextSeen_ = true;
@@ -663,10 +794,10 @@ private:
             UnicodeChar(hasParam, param);
             break;
         case Kw::Uc:
-            if (hasParam) Top().uc = std::clamp(param, 0, kMaxUc);
+            if (hasParam) MutableTop().uc = std::clamp(param, 0, kMaxUc);
             break;
         case Kw::Skip:
-            Top().dest = Dest::Skip;
+            MutableTop().dest = Dest::Skip;
             break;
         default:
             break;
@@ -691,6 +822,15 @@ private:
         default:
             break;
         }
+    }
+
+    // A field whose result showed nothing may still stand for a character of its own.
+    void FinishField() {
+        const FieldState field = std::move(fields_.back());
+        fields_.pop_back();
+        if (field.resultShown || Top().dest != Dest::Text) return;
+        const char16_t ch = SymbolFieldChar(field.instruction, codePage_);
+        if (ch) PutText(std::u16string_view(&ch, 1));
     }
 
     void FinishFont() {
@@ -726,7 +866,7 @@ private:
     }
 
     void TextByte(unsigned char c) {
-        if (overflow_ > 0) return;
+        groupStart_ = destinationMarked_ = false;
         if (ucSkip_ > 0) {
             --ucSkip_;
             return;
@@ -751,6 +891,11 @@ private:
         case Dest::ColorTable:
             if (c == ';') FinishColor();
             break;
+        case Dest::FieldInst: {
+            QString& instruction = fields_.back().instruction;
+            if (instruction.size() < kMaxInstruction) instruction += QChar(c);
+            break;
+        }
         default:
             break;
         }
@@ -780,12 +925,18 @@ private:
     }
 
     void PutText(std::u16string_view text) {
-        GroupState& s = Top();
+        const GroupState& s = Top();
         if (s.dest == Dest::FontTable) {
             fontName_.append(QStringView(text));
             return;
         }
+        if (s.dest == Dest::FieldInst) {
+            QString& instruction = fields_.back().instruction;
+            if (instruction.size() < kMaxInstruction) instruction.append(QStringView(text));
+            return;
+        }
         if (s.dest != Dest::Text || s.ch.hidden) return;
+        if (!fields_.empty() && !text.empty()) fields_.back().resultShown = true;
         const quint64 key = RunKey(s.ch);
         if (key != runKey_) {
             FlushRun();
@@ -919,8 +1070,11 @@ private:
     QTextDocument* doc_;
     QTextCursor cursor_;
 
-    std::vector<GroupState> stack_;
-    int overflow_ = 0; // open groups past kMaxDepth
+    std::vector<GroupLevel> stack_;
+    int depth_ = 0;                  // open groups, the document's own included, plus one
+    bool groupStart_ = false;        // nothing read yet in the group just opened
+    bool destinationMarked_ = false; // "\*" opened the group: an unknown destination follows
+    std::vector<FieldState> fields_;
     bool documentGroup_ = false;
     bool finished_ = false;
     int ucSkip_ = 0;

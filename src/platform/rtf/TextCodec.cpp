@@ -38,14 +38,31 @@ struct CodePageNames {
     const char* names[2];
 };
 constexpr CodePageNames kDecoderNames[] = {
-    {874, {"windows-874", "TIS-620"}}, {932, {"Shift_JIS", "windows-932"}},
-    {936, {"GBK", "windows-936"}},     {949, {"windows-949", "EUC-KR"}},
-    {950, {"Big5", "windows-950"}},    {1250, {"windows-1250", nullptr}},
-    {1251, {"windows-1251", nullptr}}, {1253, {"windows-1253", nullptr}},
-    {1254, {"windows-1254", nullptr}}, {1255, {"windows-1255", nullptr}},
-    {1256, {"windows-1256", nullptr}}, {1257, {"windows-1257", nullptr}},
-    {1258, {"windows-1258", nullptr}}, {10000, {"macintosh", nullptr}},
-    {437, {"IBM437", "cp437"}},        {850, {"IBM850", "cp850"}},
+    {874, {"windows-874", "TIS-620"}},
+    {932, {"Shift_JIS", "windows-932"}},
+    {936, {"GBK", "windows-936"}},
+    {949, {"windows-949", "EUC-KR"}},
+    {950, {"Big5", "windows-950"}},
+    {1250, {"windows-1250", nullptr}},
+    {1251, {"windows-1251", nullptr}},
+    {1253, {"windows-1253", nullptr}},
+    {1254, {"windows-1254", nullptr}},
+    {1255, {"windows-1255", nullptr}},
+    {1256, {"windows-1256", nullptr}},
+    {1257, {"windows-1257", nullptr}},
+    {1258, {"windows-1258", nullptr}},
+    {10000, {"macintosh", nullptr}},
+    {437, {"IBM437", "cp437"}},
+    {850, {"IBM850", "cp850"}},
+    // The Mac code pages; the Asian ones are close kin of the Windows double-byte pages.
+    {10001, {"Shift_JIS", nullptr}},
+    {10002, {"Big5", nullptr}},
+    {10003, {"EUC-KR", nullptr}},
+    {10008, {"GBK", "GB2312"}},
+    {10006, {"x-mac-greek", nullptr}},
+    {10007, {"x-mac-cyrillic", nullptr}},
+    {10029, {"x-mac-centraleurroman", nullptr}},
+    {10081, {"x-mac-turkish", nullptr}},
 };
 
 // Opening an ICU converter is far slower than decoding a few bytes, and the reader decodes
@@ -137,6 +154,22 @@ int CodePageOfCharset(int charset) {
         return 1252;
     case 77:
         return 10000;
+    case 78:
+        return 10001;
+    case 79:
+        return 10003;
+    case 80:
+        return 10008;
+    case 81:
+        return 10002;
+    case 85:
+        return 10006;
+    case 86:
+        return 10081;
+    case 88:
+        return 10029;
+    case 89:
+        return 10007;
     case 128:
         return 932;
     case 129:
@@ -163,6 +196,8 @@ int CodePageOfCharset(int charset) {
         return 874;
     case 238:
         return 1250;
+    case 255:
+        return 437;
     default:
         return 0;
     }

@@ -14,7 +14,7 @@ bool IsValidUtf8(const QByteArray& data);
 QString DecodePlainText(const QByteArray& data);
 
 // Bytes in a Windows code page (1252, 1250, 1251, 1253 ... the double-byte 932, 936, 949, 950,
-// and 65001, UTF-8). An unknown code page decodes as Windows-1252. Each call stands alone: a
+// and 65001, UTF-8) or a Mac one (10000 Roman, 10001 Japanese, 10007 Cyrillic ...). An unknown code page decodes as Windows-1252. Each call stands alone: a
 // double-byte character cut in two by the end of the bytes is dropped.
 QString DecodeCodePage(const QByteArray& data, int codePage);
 

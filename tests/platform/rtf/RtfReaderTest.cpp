@@ -219,6 +219,20 @@ TEST(RtfReaderCodePages, DocumentCodePageAndDoubleByteCharacters) {
     EXPECT_EQ(Family(FormatOf(*doc, "t")), "Times");
 }
 
+TEST(RtfReaderCodePages, MacAsianAndCyrillicCodePages) {
+    // TextEdit on a Japanese Mac: Mac code page and Mac charset.
+    const auto mac = ReadRtf(
+        R"({\rtf1\mac\ansicpg10001{\fonttbl{\f0\fnil\fcharset78 \'82\'6c\'82\'72 \'96\'be\'92\'a9;}})"
+        R"(\f0 \'93\'fa\'96\'7b\'83A})");
+    EXPECT_EQ(Lines(*mac).value(0), u"\u65E5\u672C\u30A2"_s);
+    EXPECT_EQ(Family(FormatOf(*mac, u"\u65E5"_s)), u"\uFF2D\uFF33 \u660E\u671D"_s);
+    EXPECT_EQ(PlainText(R"({\rtf1\mac caf\'8e})"), u"caf\u00E9"_s);
+    EXPECT_EQ(PlainText(R"({\rtf1\ansi\ansicpg1251 \'cf\'f0\'e8\'e2\'e5\'f2})"),
+              u"\u041F\u0440\u0438\u0432\u0435\u0442"_s);
+    EXPECT_EQ(PlainText(R"({\rtf1\ansi\ansicpg936 \'d6\'d0\'ce\'c4})"), u"\u4E2D\u6587"_s);
+    EXPECT_EQ(PlainText(R"({\rtf1{\fonttbl{\f1\fcharset89 Mac Cyr;}}\f1 \'8f})"), u"\u041F"_s);
+}
+
 TEST(RtfReaderUnicode, FallbackSkipping) {
     EXPECT_EQ(PlainText(R"({\rtf1 \u1055?\u1088?})"), u"Пр"_s);
     EXPECT_EQ(PlainText(R"({\rtf1 \uc2\u1055\'cf\'f0!})"), u"П!"_s);
@@ -262,10 +276,50 @@ TEST(RtfReaderStructure, DamagedInput) {
     EXPECT_TRUE(Bold(FormatOf(*open, "b")));
     EXPECT_EQ(PlainText("x}y {z}"), "xy z");
     EXPECT_EQ(PlainText(R"({\rtf1 a{\pict\bin99999 xyz)"), "a");
-    // Groups past the depth limit are skipped instead of overflowing anything.
+}
+
+TEST(RtfReaderStructure, AnyDepthOfNestingIsReadAndRestored) {
+    // Outlook nests text more than a thousand groups deep; none of it may be lost.
     QByteArray deep = R"({\rtf1 a)";
     deep += QByteArray(200000, '{') + "deep" + QByteArray(200000, '}') + "b}";
-    EXPECT_EQ(PlainText(deep), "ab");
+    EXPECT_EQ(PlainText(deep), "adeepb");
+    // Formatting opened deep inside ends with its group, however deep.
+    QByteArray nested = R"({\rtf1 a{\b )";
+    for (int i = 0; i < 3000; ++i)
+        nested += i == 2000 ? "{\\i " : "{";
+    nested += "x" + QByteArray(3000, '}') + "c}d}";
+    const auto doc = ReadRtf(nested);
+    EXPECT_EQ(Lines(*doc).value(0), "axcd");
+    EXPECT_TRUE(FormatOf(*doc, "x").fontItalic());
+    EXPECT_TRUE(Bold(FormatOf(*doc, "c")));
+    EXPECT_FALSE(FormatOf(*doc, "c").fontItalic());
+    EXPECT_FALSE(Bold(FormatOf(*doc, "d")));
+}
+
+TEST(RtfReaderDestinations, AStarOnlyMarksADestinationAtTheStartOfAGroup) {
+    EXPECT_EQ(PlainText(R"({\rtf1 {\b bold \*still shown} after})"), "bold still shown after");
+    // StarWriter writes "\*" in front of words it made up, in the middle of the document.
+    EXPECT_EQ(PlainText(R"({\rtf1{\*\unknown x}\pard\plain\*\soutlevel0 Text of a play\par})"),
+              "Text of a play");
+}
+
+TEST(RtfReaderDestinations, WhatLibreOfficeShowsOfTablesSymbolsAndTextBoxes) {
+    // The plain-text copy of a nested table is for readers without nested tables.
+    EXPECT_EQ(Lines(*ReadRtf(R"({\rtf1 a\nestcell b\nestcell{\*\nesttableprops\nestrow})"
+                             R"({\nonesttables a\tab b}\par})")),
+              QStringList({"a\tb\t"}));
+    // The Unicode twin of an ANSI text is the one meant.
+    EXPECT_EQ(PlainText(R"({\rtf1 {\upr{A-text}{\*\ud{U-text \u26085?}}}})"), u"U-text \u65E5"_s);
+    // A SYMBOL field with an empty result stands for its character; a result is kept as is.
+    EXPECT_EQ(PlainText(R"({\rtf1 x{\field{\*\fldinst SYMBOL 97 \\f "Symbol" \\s 12}{\fldrslt }}y)"
+                        R"({\field{\*\fldinst SYMBOL 61623 \\f Symbol}{\fldrslt }})"
+                        R"({\field{\*\fldinst SYMBOL 65}{\fldrslt }})"
+                        R"({\field{\*\fldinst {SYMBOL 97 \\f "Symbol"}}{\fldrslt {b}}}})"),
+              u"x\u03B1y\u2022Ab"_s);
+    // A text box's text is read; the drawing's fallback picture or copy is not.
+    EXPECT_EQ(Lines(*ReadRtf(R"({\rtf1 a{\shp{\*\shpinst{\sp{\sn shapeType}{\sv 202}})"
+                             R"({\shptxt box text\par}}{\shprslt fallback}}b})")),
+              QStringList({"abox text", "b"}));
 }
 
 TEST(RtfReaderStructure, EveryPrefixOfAFileLoads) {
