@@ -625,8 +625,10 @@ void Form1::OpenCommandLineScript(const QString& commandLine) {
                          vbmsg::OKOnly | vbmsg::Exclamation);
         return;
     }
-    FileCorrente = commandLine;
-    AggiornaTitolo(commandLine);
+    // Kept absolute: file dialogs move the current folder, and a later Save must still write
+    // the file that was opened.
+    FileCorrente = QFileInfo(NativePath(commandLine)).absoluteFilePath();
+    AggiornaTitolo(FileCorrente);
     Modificato = 0;
 }
 

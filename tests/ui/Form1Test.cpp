@@ -2,6 +2,7 @@
 #include "platform/RichTextBox.h"
 #include "support/ScriptedDialogs.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -20,6 +21,16 @@ TEST(Form1, OpensTheScriptNamedOnTheCommandLine) {
     EXPECT_EQ(form.RTB->Text(), QStringLiteral("Act one\r\n[[FadeIn]]"));
     EXPECT_EQ(form.FileCorrente, path);
     EXPECT_EQ(form.Caption(), QStringLiteral("Scenolux - My Show.txt"));
+
+    // Named from its own folder ("scenolux show.txt"), the script is still known by its full
+    // path: file dialogs move the current folder, and Save must write the file opened.
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    Form1 relative;
+    relative.OpenCommandLineScript(QStringLiteral("My Show.txt"));
+    QDir::setCurrent(before);
+    EXPECT_EQ(relative.FileCorrente, path);
+    EXPECT_EQ(relative.Caption(), QStringLiteral("Scenolux - My Show.txt"));
 }
 
 TEST(Form1, AnUnreadableCommandLineScriptIsReportedAndLosesNothing) {
