@@ -28,6 +28,7 @@
 #include "ui/WindowVisuals.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -630,6 +631,9 @@ void Form1::OpenCommandLineScript(const QString& commandLine) {
     FileCorrente = QFileInfo(NativePath(commandLine)).absoluteFilePath();
     AggiornaTitolo(FileCorrente);
     Modificato = 0;
+    // Cues name their media relative to the script, as after choosing it in the Open dialog;
+    // a file manager starts the program in a folder of its own.
+    QDir::setCurrent(QFileInfo(FileCorrente).absolutePath());
 }
 
 void Form1::AggiornaTitolo(const QString& path) {

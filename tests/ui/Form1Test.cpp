@@ -28,9 +28,16 @@ TEST(Form1, OpensTheScriptNamedOnTheCommandLine) {
     QDir::setCurrent(dir.path());
     Form1 relative;
     relative.OpenCommandLineScript(QStringLiteral("My Show.txt"));
-    QDir::setCurrent(before);
     EXPECT_EQ(relative.FileCorrente, path);
     EXPECT_EQ(relative.Caption(), QStringLiteral("Scenolux - My Show.txt"));
+
+    // Opened from anywhere else (a file manager's double-click), the script's folder becomes
+    // the current folder, where its cues' media are looked up first.
+    QDir::setCurrent(QDir::rootPath());
+    Form1 fromElsewhere;
+    fromElsewhere.OpenCommandLineScript(path);
+    EXPECT_EQ(QDir(QDir::currentPath()).canonicalPath(), QDir(dir.path()).canonicalPath());
+    QDir::setCurrent(before);
 }
 
 TEST(Form1, AnUnreadableCommandLineScriptIsReportedAndLosesNothing) {
