@@ -32,8 +32,12 @@ bool Impostazioni::Read(const QString& path) {
     line.fill(QString());
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return false;
-    const QStringList lines =
-        QString::fromUtf8(file.readAll()).remove(u'\r').split(u'\n', Qt::KeepEmptyParts);
+    // A byte-order mark is no part of any value: one left inside a line would be written back
+    // at the start of the file, where the next read drops it, and the settings would drift.
+    const QStringList lines = QString::fromUtf8(file.readAll())
+                                  .remove(u'\r')
+                                  .remove(QChar(0xFEFF))
+                                  .split(u'\n', Qt::KeepEmptyParts);
     for (qsizetype i = 0; i < qsizetype(line.size()) && i < lines.size(); ++i)
         line[size_t(i)] = lines[i];
     return true;

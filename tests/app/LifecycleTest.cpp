@@ -57,6 +57,22 @@ TEST(FormLoad, SettingsRoundTripInTheirEightLineFormat) {
               QByteArray("Deutsch.lng\r\n12345\r\n900\r\n0\r\n0\r\n1\r\n/shows\r\n1\r\n"));
 }
 
+TEST(FormLoad, ByteOrderMarksAreNoPartOfAnySetting) {
+    // Found by fuzzing: a mark inside the file was written back at its start, and dropped by
+    // the next read, so each start saw other settings.
+    TempProgramFolder folder;
+    folder.write(QStringLiteral("Scenolux.ini"), "\r\xEF\xBB\xBF\r\n\xEF\xBB\xBF"
+                                                 "40000\r\n");
+    Impostazioni first;
+    ASSERT_TRUE(first.Read(folder.path(QStringLiteral("Scenolux.ini"))));
+    EXPECT_EQ(first.line[0], QString());
+    EXPECT_EQ(first.line[1], QStringLiteral("40000"));
+    ASSERT_TRUE(first.Write(folder.path(QStringLiteral("Scenolux.ini"))));
+    Impostazioni second;
+    ASSERT_TRUE(second.Read(folder.path(QStringLiteral("Scenolux.ini"))));
+    EXPECT_EQ(second.line, first.line);
+}
+
 TEST(FormLoad, GarbageSettingsAreBroughtIntoRangeAndWrittenClean) {
     {
         LoadedForm t(settingsFile("English.lng", "loud", "99999", "x"));
