@@ -298,10 +298,6 @@ bool RichTextBox::CanUndo() const {
     return document()->isUndoAvailable();
 }
 
-bool RichTextBox::CanRedo() const {
-    return document()->isRedoAvailable();
-}
-
 void RichTextBox::ClearHistory() {
     document()->clearUndoRedoStacks();
 }
@@ -398,8 +394,20 @@ RichTextBox::uniformFormat(const std::function<T(const QTextCharFormat&)>& value
 }
 
 void RichTextBox::mergeSelectionFormat(const QTextCharFormat& format) {
-    ++changeSuppressed_;
     QTextCursor cursor = textCursor();
+    // A format the whole selection has already changes nothing, and must not become a step
+    // of the edit history (a font chosen in the list is applied on the change and the click).
+    if (cursor.hasSelection()) {
+        bool already = true;
+        const QMap<int, QVariant> wanted = format.properties();
+        forEachSelectedFormat([&](const QTextCharFormat& f) {
+            for (auto it = wanted.cbegin(); already && it != wanted.cend(); ++it)
+                already = f.property(it.key()) == it.value();
+            return already;
+        });
+        if (already) return;
+    }
+    ++changeSuppressed_;
     cursor.mergeCharFormat(format);
     setTextCursor(cursor);
     --changeSuppressed_;

@@ -96,7 +96,6 @@ public:
         bool lineBreak = false; // what it left is exactly one line break
     };
     bool CanUndo() const;
-    bool CanRedo() const;
     // Take back, or do again, one step; nullopt when there is none. The caret is left
     // where the step was; the caller places it.
     std::optional<ReplayedEdit> UndoEdit();

@@ -26,7 +26,6 @@ public:
     virtual void mnuRipeti_Click();
     virtual void InizializzaAnnulla();
     virtual void RTB_Change();
-    UndoRedo& History() { return history_; }
 
     // Fills the font boxes: the system's font families, and the sizes offered.
     virtual void CaricaFont();

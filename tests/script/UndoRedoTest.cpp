@@ -4,6 +4,7 @@
 #include "script/EditCommands.h"
 #include "script/FindReplace.h"
 #include "support/ScriptedDialogs.h"
+#include "ui/Controls.h"
 #include "ui/Form1.h"
 
 #include <QFile>
@@ -239,4 +240,19 @@ TEST(UndoRedo, ReplaceAllIsOneStepBackAndForth) {
     s.undo(); // nothing before the replacement
     EXPECT_EQ(s.rtb().Text(), QStringLiteral("Play one, play two\r\nplay three"));
     find.cmdCancel_Click();
+}
+
+TEST(UndoRedo, AFontChosenFromTheListIsOneStep) {
+    EditedScript s(QStringLiteral("some words"));
+    s.form.edit->CaricaFont();
+    s.select(0, 4);
+    const QString before = s.rtb().SelFontName();
+    ComboBox& names = *s.form.Combo1;
+    const int last = names.count() - 1;
+    names.setCurrentIndex(last); // what a choice in the list does first...
+    s.form.edit->Combo1_Click(); // ...and then
+    ASSERT_EQ(s.rtb().SelFontName(), names.itemText(last));
+    s.undo();
+    s.select(0, 4);
+    EXPECT_EQ(s.rtb().SelFontName(), before);
 }
