@@ -194,69 +194,51 @@ void CueLookup::RTB_KeyDown(int& keyCode, int& shift) {
     // The Ctrl commands run on the key press, not its release: an operator who lets go of
     // Ctrl a moment before the letter must still get the copy, and a held Ctrl+Z repeats.
     // The control itself then does nothing with the key.
-    if (shift == vbkey::CtrlMask && runControlShortcut(keyCode)) {
-        keyCode = 0;
-        shift = 0;
+    if (shift == vbkey::CtrlMask) {
+        if (const std::function<void()> command = controlCommand(keyCode)) {
+            command();
+            keyCode = 0;
+            shift = 0;
+        }
     }
     form_.edit->AggiornaFormato();
 }
 
-bool CueLookup::runControlShortcut(int keyCode) {
+std::function<void()> CueLookup::controlCommand(int keyCode) const {
+    EditCommands& edit = *form_.edit;
+    ShellCommands& shell = *form_.shell;
     const bool italian = italianShortcuts();
     switch (keyCode) {
     case kCodeZ:
-        form_.edit->mnuAnnulla_Click();
-        return true;
+        return [&edit] { edit.mnuAnnulla_Click(); };
     case kCodeY:
-        form_.edit->mnuRipeti_Click();
-        return true;
+        return [&edit] { edit.mnuRipeti_Click(); };
     case kCodeC:
-        form_.edit->mnuCopia_Click();
-        return true;
+        return [&edit] { edit.mnuCopia_Click(); };
     case kCodeV:
-        form_.edit->mnuIncolla_Click();
-        return true;
+        return [&edit] { edit.mnuIncolla_Click(); };
     case kCodeX:
-        form_.edit->mnuTaglia_Click();
-        return true;
+        return [&edit] { edit.mnuTaglia_Click(); };
     case kCodeI:
-        form_.shell->Label2_Click(5);
-        return true;
+        return [&shell] { shell.Label2_Click(5); };
     case kCodeG:
     case kCodeB:
-        if (italian != (keyCode == kCodeG)) return false;
-        form_.shell->Label2_Click(4);
-        return true;
+        // Bold is Ctrl+G in Italian (grassetto), Ctrl+B in the other languages.
+        if (italian != (keyCode == kCodeG)) return {};
+        return [&shell] { shell.Label2_Click(4); };
     case kCodeS:
     case kCodeU:
-        if (italian != (keyCode == kCodeS)) return false;
-        form_.shell->Label2_Click(6);
-        return true;
+        // Underline is Ctrl+S in Italian (sottolineato), Ctrl+U in the other languages.
+        if (italian != (keyCode == kCodeS)) return {};
+        return [&shell] { shell.Label2_Click(6); };
     default:
-        return false;
+        return {};
     }
 }
 
 bool CueLookup::HandlesKey(int keyCode, int shift) const {
     if (keyCode == vbkey::F1 || keyCode == vbkey::F9) return true;
-    if (shift != vbkey::CtrlMask) return false;
-    switch (keyCode) {
-    case kCodeZ:
-    case kCodeY:
-    case kCodeC:
-    case kCodeV:
-    case kCodeX:
-    case kCodeI:
-        return true;
-    case kCodeG:
-    case kCodeS:
-        return italianShortcuts();
-    case kCodeB:
-    case kCodeU:
-        return !italianShortcuts();
-    default:
-        return false;
-    }
+    return shift == vbkey::CtrlMask && controlCommand(keyCode) != nullptr;
 }
 
 void CueLookup::RTB_KeyUp(int& keyCode, int& shift) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class Form1;
 
@@ -42,8 +43,8 @@ public:
     static constexpr int kForwardReach = 256;
 
 private:
-    // Runs the command of Ctrl + the key; false when the key has none.
-    bool runControlShortcut(int keyCode);
+    // The command Ctrl + the key runs; empty when the key has none.
+    std::function<void()> controlCommand(int keyCode) const;
     Form1& form_;
 };
 
