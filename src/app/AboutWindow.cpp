@@ -39,13 +39,13 @@ Label* creditLabel(QWidget* parent, double top, double height, int pointSize, bo
 }
 } // namespace
 
-frmInfo* frmInfo::Mostra(Form1& main) {
+frmInfo* frmInfo::Open(Form1& main) {
     auto* window = new frmInfo(main);
     QString caption = Lingua[19];
     caption.chop(3); // the menu entry's "..."
     window->setWindowTitle(withoutAmpersands(caption));
     window->lblTitle->setCaption(ApplicationTitle());
-    window->lblVersion->setCaption(VersioneRel());
+    window->lblVersion->setCaption(ReleaseText());
     window->lblDescription->setCaption(Lingua[22]);
     window->lblAuthors->setCaption(Lingua[23] + QStringLiteral(" - ") + QLatin1String(kAuthors));
     window->lblHomePageCap->setCaption(Lingua[14] + u':');
@@ -91,8 +91,8 @@ frmInfo::frmInfo(Form1& main) : QWidget(nullptr, Qt::Dialog), main_(main) {
     lblAuthors = creditLabel(Picture2, 2700, 600, 10, false);
     lblHomePageCap = creditLabel(Picture2, 3450, 300, 10, true);
     lblHomePage = creditLabel(Picture2, 3750, 300, 10, false);
-    const QString site = SitoWeb();
-    lblHomePage->setCaption(site.isEmpty() ? Messaggio(Msg::NoWebSite) : site);
+    const QString site = WebSiteAddress();
+    lblHomePage->setCaption(site.isEmpty() ? MessageText(Msg::NoWebSite) : site);
     if (!site.isEmpty()) {
         QPalette link = lblHomePage->palette();
         link.setColor(QPalette::WindowText, kLink);

@@ -15,7 +15,7 @@ class frmInfo : public QWidget {
     Q_OBJECT
 public:
     // Opens the window (Help > About): the main window hides until it closes.
-    static frmInfo* Mostra(Form1& main);
+    static frmInfo* Open(Form1& main);
 
     explicit frmInfo(Form1& main);
     ~frmInfo() override;

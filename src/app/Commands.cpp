@@ -80,7 +80,7 @@ bool ShellCommands::Apri() {
     // A script that cannot be read changes nothing: the next Save must not overwrite that
     // file with the script still on screen.
     if (!form_.RTB->LoadFile(NativePath(chosen), &error)) {
-        dialogs().MsgBox(Messaggio(Msg::FileNotOpened).arg(chosen, error),
+        dialogs().MsgBox(MessageText(Msg::FileNotOpened).arg(chosen, error),
                          vbmsg::OKOnly | vbmsg::Exclamation, Lingua[1]);
         return true;
     }
@@ -105,7 +105,7 @@ bool ShellCommands::Salva() {
         QString error;
         if (!form_.RTB->SaveFile(NativePath(form_.FileCorrente), &error)) {
             // The changes stay marked, so that quitting still asks about them.
-            dialogs().MsgBox(Messaggio(Msg::FileNotSaved).arg(form_.FileCorrente, error),
+            dialogs().MsgBox(MessageText(Msg::FileNotSaved).arg(form_.FileCorrente, error),
                              vbmsg::OKOnly | vbmsg::Exclamation, Lingua[1]);
             return true;
         }
@@ -136,7 +136,7 @@ QString ShellCommands::SalvaConNome() {
     form_.UltimaCartella = QDir::currentPath();
     QString error;
     if (!form_.RTB->SaveFile(NativePath(chosen), &error)) {
-        dialogs().MsgBox(Messaggio(Msg::FileNotSaved).arg(chosen, error),
+        dialogs().MsgBox(MessageText(Msg::FileNotSaved).arg(chosen, error),
                          vbmsg::OKOnly | vbmsg::Exclamation, Lingua[1]);
         return form_.mnuSalvaConNome->Tag;
     }

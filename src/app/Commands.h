@@ -33,7 +33,7 @@ public:
     void mnuFaiDonazione_Click();
     void mnuInfo_Click();
     // Opens a page of the web site; a build without one says so in the notice line.
-    void ApriPaginaWeb(const QString& path);
+    void OpenWebPage(const QString& path);
 
     // The file commands, each true when it ran to its end (false: stopped by a Cancel).
     bool Nuovo();

@@ -42,15 +42,15 @@ bool ControlPanel::startFirst(const std::vector<Program>& programs) {
 
 void ControlPanel::mnuImpostaAudio_Click() {
     if (!startFirst(SoundPrograms()))
-        form_.ShowNotice(Messaggio(Msg::NoSoundSettings), Form1::kNoticeMs);
+        form_.ShowNotice(MessageText(Msg::NoSoundSettings), Form1::kNoticeMs);
 }
 
 void ControlPanel::mnuMonitorSettings_Click() {
     if (!startFirst(DisplayPrograms()))
-        form_.ShowNotice(Messaggio(Msg::NoDisplaySettings), Form1::kNoticeMs);
+        form_.ShowNotice(MessageText(Msg::NoDisplaySettings), Form1::kNoticeMs);
 }
 
-void ControlPanel::ImpostaScreenSaver(bool on) {
+void ControlPanel::SetScreenSaverOption(bool on) {
     on_ = on;
     form_.mnuScreenSaver->setChecked(on);
     form_.Timer6->setInterval(on ? kInterval : 0);
@@ -63,7 +63,7 @@ void ControlPanel::ImpostaScreenSaver(bool on) {
 }
 
 void ControlPanel::mnuScreenSaver_Click() {
-    ImpostaScreenSaver(!on_);
+    SetScreenSaverOption(!on_);
     form_.lifecycle->SalvaImpostazioni();
 }
 

@@ -28,7 +28,7 @@ public:
     // Every 30 s while the option is on: the X idle count starts again.
     void Timer6_Timer();
     // Puts the option on or off: the menu tick, Timer6 and the inhibition follow at once.
-    void ImpostaScreenSaver(bool on);
+    void SetScreenSaverOption(bool on);
 
     bool ScreenSaverOff() const { return on_; }
 

@@ -41,7 +41,7 @@ void Lifecycle::Form_Load(const QString& commandLine) {
     settings.Read(SettingsReadPath());
     NomeLingua = settings.line[0];
     applyKnobSettings(settings.line[2]);
-    f.controlPanel->ImpostaScreenSaver(NumericValue(settings.line[3]) != 0);
+    f.controlPanel->SetScreenSaverOption(NumericValue(settings.line[3]) != 0);
     f.UltimaCartella = settings.line[6];
 
     if (NomeLingua.trimmed().isEmpty())

@@ -31,7 +31,7 @@ bool AvvioProgramma(std::unique_ptr<SingleInstance>& instance, const QString& co
     if (!settings.Read(settingsPath)) {
         // No language is known yet: the message speaks the language of the user's country.
         NomeLingua = LinguaDiAvvio(country, LanguageFolder());
-        return fail(Messaggio(Msg::SettingsUnreadable).arg(settingsPath));
+        return fail(MessageText(Msg::SettingsUnreadable).arg(settingsPath));
     }
     NomeLingua = settings.line[0];
     if (NomeLingua.trimmed().isEmpty()) NomeLingua = LinguaDiAvvio(country, LanguageFolder());
@@ -42,8 +42,8 @@ bool AvvioProgramma(std::unique_ptr<SingleInstance>& instance, const QString& co
     int badLine = 0;
     if (!CaricaLingua(languageFile, &badLine, true)) {
         if (badLine == 0)
-            return fail(Messaggio(Msg::LanguageUnreadable).arg(languageFile, settingsPath));
-        return fail(Messaggio(Msg::LanguageDamaged)
+            return fail(MessageText(Msg::LanguageUnreadable).arg(languageFile, settingsPath));
+        return fail(MessageText(Msg::LanguageDamaged)
                         .arg(languageFile, QString::number(badLine), settingsPath));
     }
 

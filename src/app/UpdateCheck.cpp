@@ -19,31 +19,30 @@ QString threeDigits(int part) {
 }
 } // namespace
 
-QString CodiceVersione(int major, int minor, int revision) {
+QString VersionCode(int major, int minor, int revision) {
     return threeDigits(major) + threeDigits(minor) + threeDigits(revision);
 }
 
-QString CodiceVersioneLocale() {
-    return CodiceVersione(SCENOLUX_VERSION_MAJOR, SCENOLUX_VERSION_MINOR,
-                          SCENOLUX_VERSION_REVISION);
+QString LocalVersionCode() {
+    return VersionCode(SCENOLUX_VERSION_MAJOR, SCENOLUX_VERSION_MINOR, SCENOLUX_VERSION_REVISION);
 }
 
-QString VersioneRel() {
+QString ReleaseText() {
     return QStringLiteral("Rel. %1.%2.0.%3")
         .arg(SCENOLUX_VERSION_MAJOR)
         .arg(SCENOLUX_VERSION_MINOR)
         .arg(SCENOLUX_VERSION_REVISION);
 }
 
-QString SitoWeb() {
+QString WebSiteAddress() {
     QString site = QString::fromUtf8(SCENOLUX_SITE).trimmed();
     while (site.endsWith(u'/'))
         site.chop(1);
     return site;
 }
 
-QString PaginaWeb(const QString& path) {
-    const QString site = SitoWeb();
+QString WebPageAddress(const QString& path) {
+    const QString site = WebSiteAddress();
     return site.isEmpty() ? QString() : site + path;
 }
 

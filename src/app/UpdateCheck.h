@@ -13,16 +13,16 @@ class QNetworkAccessManager;
 class QNetworkReply;
 
 // The version code: the three parts of a version, each written with three digits.
-QString CodiceVersione(int major, int minor, int revision);
+QString VersionCode(int major, int minor, int revision);
 // The running program's version code.
-QString CodiceVersioneLocale();
+QString LocalVersionCode();
 // The running program's version as the about window writes it: "Rel. 1.5.0.1".
-QString VersioneRel();
+QString ReleaseText();
 
 // The site's address without a trailing "/" (empty: this build has none), and one of its
 // pages (empty when there is no site).
-QString SitoWeb();
-QString PaginaWeb(const QString& path);
+QString WebSiteAddress();
+QString WebPageAddress(const QString& path);
 
 // One check: downloads the version file without holding the window, and when it names a
 // newer version asks whether to open the program's page (entries 150 and 151). Yes opens the

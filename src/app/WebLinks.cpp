@@ -27,33 +27,33 @@ void ShellCommands::mnuVersioni_Click() {
     desktopShell().Open(ProgramFolder() + QStringLiteral("/Versioni.txt"));
 }
 
-void ShellCommands::ApriPaginaWeb(const QString& path) {
-    const QString page = PaginaWeb(path);
+void ShellCommands::OpenWebPage(const QString& path) {
+    const QString page = WebPageAddress(path);
     if (page.isEmpty())
-        form_.ShowNotice(Messaggio(Msg::NoWebSite), Form1::kNoticeMs);
+        form_.ShowNotice(MessageText(Msg::NoWebSite), Form1::kNoticeMs);
     else
         desktopShell().Open(page);
 }
 
 void ShellCommands::mnuAggiornamenti_Click() {
-    ApriPaginaWeb(QStringLiteral("/scenolux.html"));
+    OpenWebPage(QStringLiteral("/scenolux.html"));
 }
 
 void ShellCommands::mnuAggLingua_Click() {
-    ApriPaginaWeb(QStringLiteral("/scenolux-languages.html"));
+    OpenWebPage(QStringLiteral("/scenolux-languages.html"));
 }
 
 void ShellCommands::mnuFaiDonazione_Click() {
-    ApriPaginaWeb(QStringLiteral("/donazioni--donation.html"));
+    OpenWebPage(QStringLiteral("/donazioni--donation.html"));
 }
 
 void ShellCommands::ControllaAggiornamenti() {
-    if (SitoWeb().isEmpty() || update_) return;
+    if (WebSiteAddress().isEmpty() || update_) return;
     // Yes ends the program as File > Exit does, which still asks about unsaved changes.
     update_ = new UpdateCheck(
-        CodiceVersioneLocale(), QUrl(SitoWeb() + QStringLiteral("/ver_scenolux.txt")),
-        PaginaWeb(QStringLiteral("/scenolux.html")), [this] { form_.lifecycle->mnuEsci_Click(); },
-        &form_);
+        LocalVersionCode(), QUrl(WebSiteAddress() + QStringLiteral("/ver_scenolux.txt")),
+        WebPageAddress(QStringLiteral("/scenolux.html")),
+        [this] { form_.lifecycle->mnuEsci_Click(); }, &form_);
     QObject::connect(update_, &UpdateCheck::finished, &form_, [this] {
         update_->deleteLater();
         update_ = nullptr;
@@ -70,5 +70,5 @@ void ShellCommands::CreaImmaginiMenu() {
 }
 
 void ShellCommands::mnuInfo_Click() {
-    frmInfo::Mostra(form_);
+    frmInfo::Open(form_);
 }

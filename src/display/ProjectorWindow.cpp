@@ -79,5 +79,5 @@ void Form2::Escape() {
 
 void Form2::Timer1_Timer() {
     const bool barWasShown = form_.Shape7->Visible();
-    if (form_.video->MostraAvanzamento(*WMP1) && !barWasShown) RestoreDefaultPointer();
+    if (form_.video->ShowProgress(*WMP1) && !barWasShown) RestoreDefaultPointer();
 }

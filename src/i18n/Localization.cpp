@@ -111,14 +111,14 @@ void Localization::mnuLingua_Click() {
         const QFileInfo file(chosen);
         const QString folder = QFileInfo(file.absolutePath()).canonicalFilePath();
         if (folder.isEmpty() || folder != QFileInfo(LanguageFolder()).canonicalFilePath()) {
-            refuse(Messaggio(Msg::LanguageRefused).arg(chosen, LanguageFolder()));
+            refuse(MessageText(Msg::LanguageRefused).arg(chosen, LanguageFolder()));
             return;
         }
         int badLine = 0;
         if (!CaricaLingua(file.absoluteFilePath(), &badLine, true)) {
             refuse(badLine == 0
-                       ? Messaggio(Msg::FileNotOpened).arg(chosen, Messaggio(Msg::NotReadable))
-                       : Messaggio(Msg::LanguageNotUsable).arg(chosen, QString::number(badLine)));
+                       ? MessageText(Msg::FileNotOpened).arg(chosen, MessageText(Msg::NotReadable))
+                       : MessageText(Msg::LanguageNotUsable).arg(chosen, QString::number(badLine)));
             return;
         }
         NomeLingua = file.fileName();

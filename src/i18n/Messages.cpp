@@ -279,7 +279,7 @@ QString QtLanguageCode(MessageLanguage language) {
     return QLatin1String(kCodes[int(language)]);
 }
 
-QString Messaggio(Msg id) {
+QString MessageText(Msg id) {
     const Texts& row = kTexts[int(id)];
     return QString::fromUtf8(row.text[int(LanguageOfFile(NomeLingua))]);
 }

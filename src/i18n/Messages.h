@@ -39,7 +39,7 @@ enum class Msg {
     MciDuplicateAlias,
     MciCannotPlay,
     MciDeviceFailed,
-    MciOther, // %1 code
+    MciOther,          // %1 code
     NoSoundSettings,   // no sound settings program to open
     NoDisplaySettings, // no display settings program to open
     NoWebSite,         // this build has no web site to open
@@ -47,7 +47,7 @@ enum class Msg {
 };
 
 // The message in the active language (NomeLingua).
-QString Messaggio(Msg id);
+QString MessageText(Msg id);
 
 // The languages the messages are written in, in the order of the table; Qt's own texts use
 // the same choice (QtLanguageCode).

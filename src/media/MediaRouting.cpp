@@ -78,7 +78,7 @@ void MediaRouting::loadVideo(const QString& path, bool midi) {
         f.projector->CaricaSulProiettore(url);
     else
         f.WMP2->setURL(url);
-    f.video->NuovoFile();
+    f.video->NewFile();
 }
 
 void MediaRouting::loadImage(const QString& path) {

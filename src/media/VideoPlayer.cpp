@@ -27,22 +27,22 @@ void VideoPlayer::showPlayPicture(const char* file) {
     form_.cmdPlayV->LoadPicture(PictureFile(QLatin1String(file)));
 }
 
-void VideoPlayer::MostraStato(bool playing) {
+void VideoPlayer::ShowState(bool playing) {
     form_.playV->set(playing);
     form_.playV->showMenuWord(playing);
     showPlayPicture(playing ? "pause.jpg" : "play.jpg");
 }
 
-void VideoPlayer::NuovoFile() {
+void VideoPlayer::NewFile() {
     Form1& f = form_;
     if (f.projector->ProjectorMode()) {
         // The projector's player starts a new file by itself: the panel follows it.
-        MostraStato(true);
+        ShowState(true);
         f.ProjectorWindow().Timer1.setInterval(kTickMs);
     } else {
         // The main window's player holds a new file stopped at its start.
         f.Timer4->setInterval(0);
-        MostraStato(false);
+        ShowState(false);
     }
 }
 
@@ -114,7 +114,7 @@ void VideoPlayer::cmdStopV_Click() {
         f.WMP2->controls.stop();
     }
     f.lblContatoreV->setCaption(QStringLiteral("00:00 / 00:00"));
-    MostraStato(false);
+    ShowState(false);
     RestoreDefaultPointer();
 }
 
@@ -148,7 +148,7 @@ void VideoPlayer::lblContatoreV_Click() {
     player().controls.setCurrentPosition(NumericValue(form_.lblContatoreV->Tag));
 }
 
-bool VideoPlayer::MostraAvanzamento(MediaPlayerControl& p) {
+bool VideoPlayer::ShowProgress(MediaPlayerControl& p) {
     Form1& f = form_;
     const QString position = p.controls.currentPositionString();
     if (position.isEmpty()) {
@@ -165,10 +165,10 @@ bool VideoPlayer::MostraAvanzamento(MediaPlayerControl& p) {
         f.lblContatoreV->setWidth(f.Shape8->Width());
     }
     // The end is the player's own, on exact times: the texts agree a second before it.
-    if (p.State() == QLatin1String("ended") && f.playV->playing()) MostraStato(false);
+    if (p.State() == QLatin1String("ended") && f.playV->playing()) ShowState(false);
     return true;
 }
 
 void VideoPlayer::Timer4_Timer() {
-    if (MostraAvanzamento(*form_.WMP2)) RestoreDefaultPointer();
+    if (ShowProgress(*form_.WMP2)) RestoreDefaultPointer();
 }

@@ -20,12 +20,12 @@ public:
     void Timer4_Timer();
     // Counter, bar and end of media from the player that plays (WMP2, or WMP1 on the
     // projector); false when it has nothing loaded.
-    bool MostraAvanzamento(MediaPlayerControl& player);
+    bool ShowProgress(MediaPlayerControl& player);
     // A new file was given to the player: the panel shows the state it is in (WMP1 plays at
     // once, WMP2 waits stopped).
-    void NuovoFile();
+    void NewFile();
     // The play button, its picture and the menu caption for a state.
-    void MostraStato(bool playing);
+    void ShowState(bool playing);
 
 protected:
     Form1& form_;

@@ -25,25 +25,25 @@ std::optional<qint64> MciMilliseconds(const QString& text) {
 QString MciDevice::mciGetErrorString(long code) const {
     switch (code) {
     case 0:
-        return Messaggio(Msg::MciDone);
+        return MessageText(Msg::MciDone);
     case mcierr::UnrecognizedCommand:
-        return Messaggio(Msg::MciUnrecognized);
+        return MessageText(Msg::MciUnrecognized);
     case mcierr::NotOpen:
-        return Messaggio(Msg::MciNotOpen);
+        return MessageText(Msg::MciNotOpen);
     case mcierr::MissingParameter:
-        return Messaggio(Msg::MciMissingParameter);
+        return MessageText(Msg::MciMissingParameter);
     case mcierr::FileNotFound:
-        return Messaggio(Msg::MciFileNotFound);
+        return MessageText(Msg::MciFileNotFound);
     case mcierr::OutOfRange:
-        return Messaggio(Msg::MciOutOfRange);
+        return MessageText(Msg::MciOutOfRange);
     case mcierr::DuplicateAlias:
-        return Messaggio(Msg::MciDuplicateAlias);
+        return MessageText(Msg::MciDuplicateAlias);
     case mcierr::CannotPlay:
-        return Messaggio(Msg::MciCannotPlay);
+        return MessageText(Msg::MciCannotPlay);
     case mcierr::DeviceFailed:
-        return Messaggio(Msg::MciDeviceFailed);
+        return MessageText(Msg::MciDeviceFailed);
     default:
-        return Messaggio(Msg::MciOther).arg(code);
+        return MessageText(Msg::MciOther).arg(code);
     }
 }
 

@@ -102,7 +102,7 @@ void MediaPlayerControl::close() {
 
 void MediaPlayerControl::fail(const QString& reason) {
     if (!error_.isEmpty()) return; // one report for one failed load
-    error_ = reason.isEmpty() ? Messaggio(Msg::MediumCannotPlay) : reason;
+    error_ = reason.isEmpty() ? MessageText(Msg::MediumCannotPlay) : reason;
     if (onError) onError(error_);
 }
 
@@ -271,9 +271,9 @@ void MediaPlayerControl::buildMiniStrip() {
 
 void MediaPlayerControl::Retranslate() {
     if (!positionBar_) return;
-    openButton_->setToolTip(Messaggio(Msg::BackgroundOpen));
-    playButton_->setToolTip(Messaggio(Msg::BackgroundPlay));
-    stopButton_->setToolTip(Messaggio(Msg::BackgroundStop));
+    openButton_->setToolTip(MessageText(Msg::BackgroundOpen));
+    playButton_->setToolTip(MessageText(Msg::BackgroundPlay));
+    stopButton_->setToolTip(MessageText(Msg::BackgroundStop));
 }
 
 void MediaPlayerControl::refreshStrip() {
@@ -297,11 +297,11 @@ void MediaPlayerControl::openFromDialog() {
     FileDialogRequest request;
     request.open = true;
     request.owner = window();
-    request.title = Messaggio(Msg::BackgroundTitle);
+    request.title = MessageText(Msg::BackgroundTitle);
     request.filter =
-        Messaggio(Msg::AudioFiles) + QChar(0) +
+        MessageText(Msg::AudioFiles) + QChar(0) +
         QStringLiteral("*.mp3;*.wav;*.ogg;*.oga;*.flac;*.m4a;*.wma;*.mka;*.mid;*.kar") + QChar(0) +
-        Messaggio(Msg::AllFiles) + QChar(0) + QStringLiteral("*.*");
+        MessageText(Msg::AllFiles) + QChar(0) + QStringLiteral("*.*");
     const QString chosen = dialogs().MostraDialogoFile(request);
     if (!chosen.isEmpty()) setURL(chosen);
 }

@@ -654,18 +654,18 @@ namespace {
 // texts are in the system's).
 QString readFailure(const QString& path) {
     const QFileInfo info(path);
-    if (info.isDir()) return Messaggio(Msg::IsFolder).arg(path);
-    if (!info.exists()) return Messaggio(Msg::NotFound);
-    if (!info.isReadable()) return Messaggio(Msg::NoReadPermission);
-    return Messaggio(Msg::NotReadable);
+    if (info.isDir()) return MessageText(Msg::IsFolder).arg(path);
+    if (!info.exists()) return MessageText(Msg::NotFound);
+    if (!info.isReadable()) return MessageText(Msg::NoReadPermission);
+    return MessageText(Msg::NotReadable);
 }
 QString writeFailure(const QString& path) {
     const QFileInfo info(path);
-    if (info.isDir()) return Messaggio(Msg::IsFolder).arg(path);
-    if (!QFileInfo(info.absolutePath()).isDir()) return Messaggio(Msg::NotFound);
+    if (info.isDir()) return MessageText(Msg::IsFolder).arg(path);
+    if (!QFileInfo(info.absolutePath()).isDir()) return MessageText(Msg::NotFound);
     if (!QFileInfo(info.absolutePath()).isWritable() || (info.exists() && !info.isWritable()))
-        return Messaggio(Msg::NoWritePermission);
-    return Messaggio(Msg::NotWritable);
+        return MessageText(Msg::NoWritePermission);
+    return MessageText(Msg::NotWritable);
 }
 } // namespace
 

@@ -126,10 +126,10 @@ void Form3::Retranslate() {
     const QString seekTip = u' ' + Lingua[30] + u' ';
     Text2->setToolTip(seekTip);
     Text3->setToolTip(seekTip);
-    Label2->setText(Messaggio(Msg::General));
+    Label2->setText(MessageText(Msg::General));
     Command1->setText(Lingua[147]);
     // Entry 21 is the Edit menu's Undo; in most languages that is no word for Cancel.
-    Command2->setText(Messaggio(Msg::Cancel));
+    Command2->setText(MessageText(Msg::Cancel));
 }
 
 QString Form3::CommandText() const {

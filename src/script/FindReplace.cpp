@@ -139,7 +139,7 @@ void frmFind::Form_Load() {
 void frmFind::Retranslate() {
     showCaptions();
     // Entry 21 is the Edit menu's Undo; in most languages that is no word for Cancel.
-    cmdCancel->setText(Messaggio(Msg::Cancel));
+    cmdCancel->setText(MessageText(Msg::Cancel));
     cmdReplaceAll->setText(Lingua[61]);
     lblFind->setText(Lingua[56]);
     lblReplace->setText(Lingua[60]);

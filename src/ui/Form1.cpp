@@ -622,7 +622,7 @@ void Form1::OpenCommandLineScript(const QString& commandLine) {
     if (commandLine.trimmed().isEmpty()) return;
     QString error;
     if (!RTB->LoadFile(NativePath(commandLine), &error)) {
-        dialogs().MsgBox(Messaggio(Msg::ScriptNotOpened).arg(commandLine, error),
+        dialogs().MsgBox(MessageText(Msg::ScriptNotOpened).arg(commandLine, error),
                          vbmsg::OKOnly | vbmsg::Exclamation);
         return;
     }

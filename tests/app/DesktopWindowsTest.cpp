@@ -141,7 +141,7 @@ TEST(HelpAndLinks, TheBuildsHelpPagesAndHistoryAreBesideTheProgram) {
 }
 
 TEST(HelpAndLinks, WithoutAWebSiteThePagesSayThereIsNone) {
-    if (!SitoWeb().isEmpty()) GTEST_SKIP() << "this build has a web site";
+    if (!WebSiteAddress().isEmpty()) GTEST_SKIP() << "this build has a web site";
     LoadedForm t("Italiano.lng");
     FakeShell shell;
     for (MenuItem* item : {t.form.mnuAggiornamenti, t.form.mnuAggLingua, t.form.mnuFaiDonazione}) {
@@ -165,7 +165,7 @@ TEST(AboutWindow, CreditsScrollPauseAtTheirEndAndStartAgain) {
     ASSERT_NE(about, nullptr);
     EXPECT_FALSE(t.form.isVisible());
     EXPECT_EQ(about->windowTitle(), QStringLiteral("About Scenolux"));
-    EXPECT_EQ(about->lblVersion->Caption(), VersioneRel());
+    EXPECT_EQ(about->lblVersion->Caption(), ReleaseText());
     EXPECT_EQ(about->Timer1->Interval(), 10);
 
     const double h1 = about->Picture1->Height();
@@ -209,7 +209,7 @@ TEST(AboutWindow, AClickOnTheCreditsClosesItButNotOneOnTheHomePage) {
     LoadedForm t("English.lng");
     FakeShell shell;
     t.form.show();
-    frmInfo* about = frmInfo::Mostra(t.form);
+    frmInfo* about = frmInfo::Open(t.form);
     QTest::mouseClick(about->lblHomePage, Qt::LeftButton);
     EXPECT_TRUE(about->isVisible());
     QPointer<frmInfo> alive(about);

@@ -158,7 +158,7 @@ TEST(ScreenSaver, TheOptionHoldsTheSessionServiceAndLetsGoAtOnce) {
         Form1 again;
         again.lifecycle->Form_Load(QString());
         EXPECT_EQ(fake.service.held(), 1);
-        again.controlPanel->ImpostaScreenSaver(false);
+        again.controlPanel->SetScreenSaverOption(false);
         EXPECT_EQ(fake.service.held(), 0);
     }
     SetScreenSaver(nullptr);
@@ -173,7 +173,7 @@ TEST(ScreenSaver, EachTickStartsTheXIdleCountAgain) {
     SetScreenSaver(&real);
     {
         ShownForm t;
-        t.form.controlPanel->ImpostaScreenSaver(true);
+        t.form.controlPanel->SetScreenSaverOption(true);
         QTest::qWait(1200);
         ASSERT_GE(x.idle(), 1000ul);
         t.form.Timer6->onTimer();

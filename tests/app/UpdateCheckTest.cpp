@@ -57,9 +57,9 @@ bool check(const QByteArray& body) {
 } // namespace
 
 TEST(UpdateCheck, TheVersionCodeHasThreeDigitsPerPart) {
-    EXPECT_EQ(CodiceVersione(1, 5, 1), QStringLiteral("001005001"));
-    EXPECT_EQ(CodiceVersione(12, 0, 99), QStringLiteral("012000099"));
-    EXPECT_EQ(CodiceVersioneLocale().size(), 9);
+    EXPECT_EQ(VersionCode(1, 5, 1), QStringLiteral("001005001"));
+    EXPECT_EQ(VersionCode(12, 0, 99), QStringLiteral("012000099"));
+    EXPECT_EQ(LocalVersionCode().size(), 9);
 }
 
 TEST(UpdateCheck, ANewerVersionAsksAndYesOpensThePageAndEnds) {

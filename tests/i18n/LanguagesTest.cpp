@@ -289,10 +289,10 @@ TEST(Messages, EveryMessageInEveryLanguage) {
     };
     for (int id = 0; id < int(Msg::Count); ++id) {
         NomeLingua = QStringLiteral("English.lng");
-        const QString english = Messaggio(Msg(id));
+        const QString english = MessageText(Msg(id));
         for (const QString& name : kShipped) {
             NomeLingua = name;
-            const QString text = Messaggio(Msg(id));
+            const QString text = MessageText(Msg(id));
             EXPECT_FALSE(text.trimmed().isEmpty()) << name.toStdString() << " " << id;
             EXPECT_EQ(placeholders(text), placeholders(english)) << name.toStdString() << " " << id;
             if (name != QLatin1String("English.lng") && id == int(Msg::Cancel)) {
@@ -301,9 +301,9 @@ TEST(Messages, EveryMessageInEveryLanguage) {
         }
     }
     NomeLingua = QStringLiteral("French.lng");
-    EXPECT_EQ(Messaggio(Msg::Cancel), QStringLiteral("Annuler"));
+    EXPECT_EQ(MessageText(Msg::Cancel), QStringLiteral("Annuler"));
     NomeLingua = QStringLiteral("Klingon.lng");
-    EXPECT_EQ(Messaggio(Msg::Cancel), QStringLiteral("Cancel"));
+    EXPECT_EQ(MessageText(Msg::Cancel), QStringLiteral("Cancel"));
 }
 
 // Every caption of the main window fits its control in every language.
