@@ -6,6 +6,7 @@
 #include "platform/Numbers.h"
 #include "platform/RichTextBox.h"
 #include "platform/VbColor.h"
+#include "script/Interprete.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -49,8 +50,6 @@ const char* const kCaptions[Form3::kOptions] = {"[[Stop Audio]]",
 // First index of each column: the general commands, then fades, images and projector, then
 // the background player.
 constexpr int kColumnStarts[] = {0, 9, 19, Form3::kOptions};
-
-constexpr long kCueBlue = RGB(0, 0, 255);
 
 } // namespace
 

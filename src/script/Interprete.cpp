@@ -22,7 +22,6 @@ QString DecimalText(double value) {
 }
 
 namespace {
-constexpr long kCueBlue = RGB(0, 0, 255);
 constexpr double kLongestSeek = 1e9; // seconds
 } // namespace
 

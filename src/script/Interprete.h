@@ -3,9 +3,14 @@
 // buttons drive.
 #pragma once
 
+#include "platform/VbColor.h"
+
 #include <QString>
 
 class Form1;
+
+// Command cues stand in the script in this blue.
+inline constexpr long kCueBlue = RGB(0, 0, 255);
 
 class Interprete {
 public:
