@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QDialog;
 class QPrinter;
@@ -41,6 +42,11 @@ public:
     // shows the application title. Returns the answer (vbmsg::OK, Yes, No, Cancel ...).
     virtual int MsgBox(const QString& prompt, int buttons = vbmsg::OKOnly,
                        const QString& title = QString()) = 0;
+    // A message box whose buttons carry the given captions, the first one the default; icon
+    // is one of vbmsg's icons (or 0). Returns the index of the chosen caption; closing the
+    // box (Escape, the title bar) chooses escapeChoice.
+    virtual int Choose(const QString& prompt, const QStringList& choices, int escapeChoice,
+                       int icon = 0, const QString& title = QString()) = 0;
 
     // The chosen path, or an empty text when the dialog was cancelled. On a choice the
     // process's current folder is left at the chosen file's folder: relative media names in

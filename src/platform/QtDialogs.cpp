@@ -8,14 +8,17 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 #include "platform/VbColor.h"
 
-int QtDialogs::MsgBox(const QString& prompt, int buttons, const QString& title) {
-    QMessageBox box(QApplication::activeWindow());
+namespace {
+// A box over the active window with the title (the application's when empty), the text and
+// the icon of a vbmsg style.
+void prepare(QMessageBox& box, const QString& prompt, int style, const QString& title) {
     box.setWindowTitle(title.isEmpty() ? ApplicationTitle() : title);
     box.setText(prompt);
-    switch (buttons & 0x70) {
+    switch (style & 0x70) {
     case vbmsg::Critical:
         box.setIcon(QMessageBox::Critical);
         break;
@@ -31,6 +34,28 @@ int QtDialogs::MsgBox(const QString& prompt, int buttons, const QString& title) 
     default:
         break;
     }
+}
+} // namespace
+
+int QtDialogs::Choose(const QString& prompt, const QStringList& choices, int escapeChoice, int icon,
+                      const QString& title) {
+    QMessageBox box(QApplication::activeWindow());
+    prepare(box, prompt, icon, title);
+    QList<QAbstractButton*> buttons;
+    for (const QString& caption : choices)
+        buttons << box.addButton(caption, QMessageBox::ActionRole);
+    if (buttons.isEmpty()) buttons << box.addButton(QMessageBox::Ok);
+    box.setDefaultButton(qobject_cast<QPushButton*>(buttons.first()));
+    if (escapeChoice >= 0 && escapeChoice < buttons.size())
+        box.setEscapeButton(buttons[escapeChoice]);
+    box.exec();
+    const int chosen = int(buttons.indexOf(box.clickedButton()));
+    return chosen >= 0 ? chosen : escapeChoice;
+}
+
+int QtDialogs::MsgBox(const QString& prompt, int buttons, const QString& title) {
+    QMessageBox box(QApplication::activeWindow());
+    prepare(box, prompt, buttons, title);
     struct Choice {
         QMessageBox::StandardButton button;
         int answer;

@@ -9,6 +9,8 @@ class QtDialogs : public Dialogs {
 public:
     int MsgBox(const QString& prompt, int buttons = vbmsg::OKOnly,
                const QString& title = QString()) override;
+    int Choose(const QString& prompt, const QStringList& choices, int escapeChoice, int icon = 0,
+               const QString& title = QString()) override;
 
     bool ShowColor(QWidget* owner, long initial, long* chosen) override;
     bool ScegliStampante(QWidget* owner, QPrinter* printer) override;

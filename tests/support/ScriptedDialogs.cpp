@@ -18,12 +18,28 @@ void ScriptedDialogs::ExpectMsgBox(int answer) {
     script_.append({QStringLiteral("msgbox"), answer, {}});
 }
 
+void ScriptedDialogs::ExpectChoice(int index) {
+    script_.append({QStringLiteral("choice"), index, {}});
+}
+
+int ScriptedDialogs::Choose(const QString& prompt, const QStringList& choices, int escapeChoice,
+                            int icon, const QString& title) {
+    shown.append({QStringLiteral("choice"), prompt, icon, title, {}, choices});
+    if (script_.isEmpty() || script_.first().kind != QLatin1String("choice")) {
+        ADD_FAILURE() << "unexpected choice: " << prompt.toStdString();
+        return escapeChoice;
+    }
+    const int answer = script_.takeFirst().answer;
+    EXPECT_TRUE(answer >= 0 && answer < choices.size()) << "no choice " << answer;
+    return answer;
+}
+
 void ScriptedDialogs::ExpectFile(const QString& path) {
     script_.append({QStringLiteral("file"), 0, path});
 }
 
 int ScriptedDialogs::MsgBox(const QString& prompt, int buttons, const QString& title) {
-    shown.append({QStringLiteral("msgbox"), prompt, buttons, title, {}});
+    shown.append({QStringLiteral("msgbox"), prompt, buttons, title, {}, {}});
     if (script_.isEmpty() || script_.first().kind != QLatin1String("msgbox")) {
         ADD_FAILURE() << "unexpected message box: " << prompt.toStdString();
         return vbmsg::Cancel;
@@ -32,7 +48,7 @@ int ScriptedDialogs::MsgBox(const QString& prompt, int buttons, const QString& t
 }
 
 QString ScriptedDialogs::ChooseFile(const FileDialogRequest& request) {
-    shown.append({QStringLiteral("file"), request.title, 0, request.title, request});
+    shown.append({QStringLiteral("file"), request.title, 0, request.title, request, {}});
     if (script_.isEmpty() || script_.first().kind != QLatin1String("file")) {
         ADD_FAILURE() << "unexpected file dialog: " << request.title.toStdString();
         return QString();
@@ -49,7 +65,7 @@ void ScriptedDialogs::ExpectPrinter(bool confirmed) {
 }
 
 bool ScriptedDialogs::ShowColor(QWidget*, long initial, long* chosen) {
-    shown.append({QStringLiteral("color"), QString::number(initial), 0, {}, {}});
+    shown.append({QStringLiteral("color"), QString::number(initial), 0, {}, {}, {}});
     if (script_.isEmpty() || script_.first().kind != QLatin1String("color")) {
         ADD_FAILURE() << "unexpected colour dialog";
         return false;
@@ -61,7 +77,7 @@ bool ScriptedDialogs::ShowColor(QWidget*, long initial, long* chosen) {
 }
 
 bool ScriptedDialogs::ScegliStampante(QWidget*, QPrinter*) {
-    shown.append({QStringLiteral("printer"), QString(), 0, {}, {}});
+    shown.append({QStringLiteral("printer"), QString(), 0, {}, {}, {}});
     if (script_.isEmpty() || script_.first().kind != QLatin1String("printer")) {
         ADD_FAILURE() << "unexpected printer dialog";
         return false;
@@ -74,7 +90,7 @@ void ScriptedDialogs::ExpectModal(std::function<void(QDialog&)> act) {
 }
 
 int ScriptedDialogs::ShowModal(QDialog& dialog) {
-    shown.append({QStringLiteral("modal"), dialog.windowTitle(), 0, dialog.windowTitle(), {}});
+    shown.append({QStringLiteral("modal"), dialog.windowTitle(), 0, dialog.windowTitle(), {}, {}});
     if (script_.isEmpty() || script_.first().kind != QLatin1String("modal")) {
         ADD_FAILURE() << "unexpected modal window: " << dialog.windowTitle().toStdString();
         return QDialog::Rejected;

@@ -15,6 +15,8 @@ public:
 
     // The next message box is answered with answer.
     void ExpectMsgBox(int answer);
+    // The next box of named choices is answered with the choice of that index.
+    void ExpectChoice(int index);
     // The next file dialog returns path ("" = cancelled).
     void ExpectFile(const QString& path);
     // The next colour dialog returns colour (a negative value = cancelled).
@@ -27,16 +29,19 @@ public:
 
     int MsgBox(const QString& prompt, int buttons = vbmsg::OKOnly,
                const QString& title = QString()) override;
+    int Choose(const QString& prompt, const QStringList& choices, int escapeChoice, int icon = 0,
+               const QString& title = QString()) override;
     bool ShowColor(QWidget* owner, long initial, long* chosen) override;
     bool ScegliStampante(QWidget* owner, QPrinter* printer) override;
     int ShowModal(QDialog& dialog) override;
 
     struct Shown {
-        QString kind; // "msgbox", "file", "color", "printer" or "modal"
+        QString kind; // "msgbox", "choice", "file", "color", "printer" or "modal"
         QString text; // the prompt, or the dialog's title
         int buttons = 0;
         QString title;
         FileDialogRequest request;
+        QStringList choices; // the captions of a box of named choices
     };
     QList<Shown> shown;
 
