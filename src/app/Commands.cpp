@@ -1,6 +1,7 @@
 #include "app/Commands.h"
 
 #include "app/Paths.h"
+#include "app/Recovery.h"
 #include "i18n/Lingua.h"
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
@@ -61,6 +62,7 @@ bool ShellCommands::Nuovo() {
     form_.setWindowTitle(ApplicationTitle() + QStringLiteral(" - ") + form_.BaseCopione +
                          QString::number(form_.NumeroCopione));
     form_.Modificato = 0;
+    form_.recovery->Remove();
     return true;
 }
 
@@ -88,6 +90,7 @@ bool ShellCommands::Apri() {
     form_.FileCorrente = chosen;
     form_.AggiornaTitolo(form_.FileCorrente);
     form_.Modificato = 0;
+    form_.recovery->Remove();
     return true;
 }
 
@@ -110,6 +113,7 @@ bool ShellCommands::Salva() {
             return true;
         }
         form_.Modificato = 0;
+        form_.recovery->Remove();
     }
     showSaved();
     return true;
@@ -142,6 +146,7 @@ QString ShellCommands::SalvaConNome() {
     }
     form_.FileCorrente = chosen;
     form_.Modificato = 0;
+    form_.recovery->Remove();
     form_.mnuSalvaConNome->Tag.clear();
     form_.AggiornaTitolo(form_.FileCorrente);
     return form_.mnuSalvaConNome->Tag;

@@ -2,6 +2,7 @@
 
 #include "app/Commands.h"
 #include "app/ControlPanel.h"
+#include "app/Recovery.h"
 #include "app/Settings.h"
 #include "i18n/Lingua.h"
 #include "i18n/Localization.h"
@@ -131,6 +132,8 @@ void Lifecycle::Form_Unload(bool& cancel) {
         }
     }
     UscitaInCorso = true;
+    // Saved, or discarded as the operator chose: nothing is left to recover.
+    f.recovery->Remove();
     f.audio->RiavvolgiAllUscita();
 }
 

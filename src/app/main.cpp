@@ -1,6 +1,7 @@
 // Scenolux: runs the sound, video and pictures of a theatre show from a script.
 #include "app/Lifecycle.h"
 #include "app/Paths.h"
+#include "app/Recovery.h"
 #include "app/Startup.h"
 #include "i18n/Localization.h"
 #include "platform/Locale.h"
@@ -25,6 +26,8 @@ int main(int argc, char** argv) {
     // The window may have chosen the language itself (an empty settings line, a portable copy).
     UseQtTextsOfLanguage();
     form.showMaximized();
+    // A script that a crash left unsaved is offered over the window.
+    form.recovery->Begin();
     // For timing the start-up: end as soon as the window is on screen.
     if (qEnvironmentVariableIsSet("SCENOLUX_QUIT_WHEN_SHOWN"))
         QTimer::singleShot(0, &app, &QApplication::quit);

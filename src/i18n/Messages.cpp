@@ -252,6 +252,55 @@ const Texts kTexts[] = {
         "У этой копии Scenolux нет веб-сайта, который можно открыть.",
         "Това копие на Scenolux няма уебсайт за отваряне.",
         "Esta cópia do Scenolux não tem um site para abrir."}},
+    {Msg::RecoveryOffer, {
+        "L'ultima volta Scenolux non si è chiuso normalmente. Una copia di recupero contiene le modifiche non salvate di %1 (copia del %2).\n\nAprire la copia, conservarla per dopo o eliminarla?",
+        "Scenolux did not close normally last time. A recovery copy holds the unsaved changes to %1 (copy made %2).\n\nOpen the copy, keep it for later, or discard it?",
+        "Scenolux ne s'est pas fermé normalement la dernière fois. Une copie de récupération contient les modifications non enregistrées apportées à %1 (copie du %2).\n\nOuvrir la copie, la garder pour plus tard ou la supprimer ?",
+        "Scenolux wurde beim letzten Mal nicht normal beendet. Eine Wiederherstellungskopie enthält die nicht gespeicherten Änderungen an %1 (Kopie vom %2).\n\nDie Kopie öffnen, für später aufheben oder verwerfen?",
+        "В прошлый раз Scenolux завершился некорректно. Резервная копия содержит несохранённые изменения в %1 (копия от %2).\n\nОткрыть копию, оставить её на потом или удалить?",
+        "Последния път Scenolux не беше затворен нормално. Възстановително копие съдържа незапазените промени в %1 (копие от %2).\n\nДа се отвори ли копието, да се запази ли за по-късно или да се изтрие?",
+        "Da última vez o Scenolux não foi fechado normalmente. Uma cópia de recuperação contém as alterações não salvas de %1 (cópia de %2).\n\nAbrir a cópia, guardá-la para depois ou descartá-la?"}},
+    {Msg::RecoveryUntitled, {
+        "un nuovo copione senza nome", "a new, untitled script", "un nouveau script sans nom",
+        "einem neuen, unbenannten Skript", "новом безымянном сценарии", "нов сценарий без име",
+        "um novo roteiro sem nome"}},
+    {Msg::RecoveryNewer, {
+        "Attenzione: %1 è stato modificato dopo questa copia (file modificato il %2); la copia potrebbe essere più vecchia del file.",
+        "Careful: %1 was changed after this copy was made (file changed %2); the copy may be older than the file.",
+        "Attention : %1 a été modifié après cette copie (fichier modifié le %2) ; la copie est peut-être plus ancienne que le fichier.",
+        "Achtung: %1 wurde nach dieser Kopie geändert (Datei geändert am %2); die Kopie ist möglicherweise älter als die Datei.",
+        "Внимание: %1 изменён после создания этой копии (файл изменён %2); копия может быть старше файла.",
+        "Внимание: %1 е променен след създаването на това копие (файлът е променен на %2); копието може да е по-старо от файла.",
+        "Atenção: %1 foi alterado depois desta cópia (arquivo alterado em %2); a cópia pode ser mais antiga que o arquivo."}},
+    {Msg::RecoveryReplaces, {
+        "Aprire la copia sostituisce %1, appena aperto e invariato sul disco.",
+        "Opening the copy takes the place of %1, which has just been opened and is unchanged on disk.",
+        "Ouvrir la copie remplace %1, qui vient d'être ouvert et reste inchangé sur le disque.",
+        "Das Öffnen der Kopie ersetzt %1, das gerade geöffnet wurde und auf dem Datenträger unverändert bleibt.",
+        "Открытая копия заменит %1: он только что открыт и на диске не изменён.",
+        "Отварянето на копието заменя %1, който току-що е отворен и е непроменен на диска.",
+        "Abrir a cópia substitui %1, que acabou de ser aberto e está inalterado no disco."}},
+    {Msg::RecoveryOpen, {
+        "Apri la copia", "Open the copy", "Ouvrir la copie", "Kopie öffnen", "Открыть копию",
+        "Отвори копието", "Abrir a cópia"}},
+    {Msg::RecoveryKeep, {
+        "Conserva per dopo", "Keep for later", "Garder pour plus tard", "Für später aufheben",
+        "Оставить на потом", "Запази за по-късно", "Guardar para depois"}},
+    {Msg::RecoveryDiscard, {
+        "Elimina", "Discard", "Supprimer", "Verwerfen", "Удалить", "Изтрий", "Descartar"}},
+    {Msg::RecoveryDamaged, {
+        "La copia di recupero %1 non può essere usata: %2\n\nNon è stato eliminato nulla: il file è conservato come %3.",
+        "The recovery copy %1 cannot be used: %2\n\nNothing has been deleted: the file is kept as %3.",
+        "La copie de récupération %1 est inutilisable : %2\n\nRien n'a été supprimé : le fichier est conservé sous le nom %3.",
+        "Die Wiederherstellungskopie %1 kann nicht verwendet werden: %2\n\nEs wurde nichts gelöscht: Die Datei bleibt als %3 erhalten.",
+        "Резервную копию %1 невозможно использовать: %2\n\nНичего не удалено: файл сохранён как %3.",
+        "Възстановителното копие %1 не може да бъде използвано: %2\n\nНищо не е изтрито: файлът е запазен като %3.",
+        "A cópia de recuperação %1 não pode ser usada: %2\n\nNada foi excluído: o arquivo foi mantido como %3."}},
+    {Msg::RecoveryIncomplete, {
+        "È incompleta o danneggiata.", "It is incomplete or damaged.",
+        "Elle est incomplète ou endommagée.", "Sie ist unvollständig oder beschädigt.",
+        "Она неполная или повреждена.", "То е непълно или повредено.",
+        "Ela está incompleta ou danificada."}},
 };
 // clang-format on
 
@@ -282,4 +331,21 @@ QString QtLanguageCode(MessageLanguage language) {
 QString MessageText(Msg id) {
     const Texts& row = kTexts[int(id)];
     return QString::fromUtf8(row.text[int(LanguageOfFile(NomeLingua))]);
+}
+
+QString ReadFailure(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isDir()) return MessageText(Msg::IsFolder).arg(path);
+    if (!info.exists()) return MessageText(Msg::NotFound);
+    if (!info.isReadable()) return MessageText(Msg::NoReadPermission);
+    return MessageText(Msg::NotReadable);
+}
+
+QString WriteFailure(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isDir()) return MessageText(Msg::IsFolder).arg(path);
+    if (!QFileInfo(info.absolutePath()).isDir()) return MessageText(Msg::NotFound);
+    if (!QFileInfo(info.absolutePath()).isWritable() || (info.exists() && !info.isWritable()))
+        return MessageText(Msg::NoWritePermission);
+    return MessageText(Msg::NotWritable);
 }

@@ -43,11 +43,25 @@ enum class Msg {
     NoSoundSettings,   // no sound settings program to open
     NoDisplaySettings, // no display settings program to open
     NoWebSite,         // this build has no web site to open
+    RecoveryOffer,     // %1 script (a name or RecoveryUntitled), %2 time of the copy
+    RecoveryUntitled,  // the script in RecoveryOffer when it never had a file
+    RecoveryNewer,     // %1 file name, %2 time the file changed
+    RecoveryReplaces,  // %1 script opened from the command line
+    RecoveryOpen,      // the offer's three buttons
+    RecoveryKeep,
+    RecoveryDiscard,
+    RecoveryDamaged,    // %1 recovery copy, %2 reason, %3 where it is kept
+    RecoveryIncomplete, // reason: the copy is cut short or damaged
     Count
 };
 
 // The message in the active language (NomeLingua).
 QString MessageText(Msg id);
+
+// Why the file at path could not be read, or written, in the operator's language (the
+// system's own texts are in the system's).
+QString ReadFailure(const QString& path);
+QString WriteFailure(const QString& path);
 
 // The languages the messages are written in, in the order of the table; Qt's own texts use
 // the same choice (QtLanguageCode).

@@ -120,8 +120,10 @@ void RichTextBox::adoptDocument(QTextDocument* doc) {
                 patchTextCache(position, removed, added);
             });
     connect(doc, &QTextDocument::contentsChanged, this, [this] {
+        ++contentVersion_;
         if (changeSuppressed_ == 0 && onChange) onChange();
     });
+    ++contentVersion_;
     textCacheValid_ = false;
 }
 
@@ -649,37 +651,22 @@ int RichTextBox::nextMatch(const QString& all, const QString& text, int from, in
     }
 }
 
-namespace {
-// Why a file could not be read or written, in the operator's language (the system's own
-// texts are in the system's).
-QString readFailure(const QString& path) {
-    const QFileInfo info(path);
-    if (info.isDir()) return MessageText(Msg::IsFolder).arg(path);
-    if (!info.exists()) return MessageText(Msg::NotFound);
-    if (!info.isReadable()) return MessageText(Msg::NoReadPermission);
-    return MessageText(Msg::NotReadable);
-}
-QString writeFailure(const QString& path) {
-    const QFileInfo info(path);
-    if (info.isDir()) return MessageText(Msg::IsFolder).arg(path);
-    if (!QFileInfo(info.absolutePath()).isDir()) return MessageText(Msg::NotFound);
-    if (!QFileInfo(info.absolutePath()).isWritable() || (info.exists() && !info.isWritable()))
-        return MessageText(Msg::NoWritePermission);
-    return MessageText(Msg::NotWritable);
-}
-} // namespace
-
 bool RichTextBox::LoadFile(const QString& path, QString* error) {
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        if (error) *error = readFailure(path);
+        if (error) *error = ReadFailure(path);
         return false;
     }
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        if (error) *error = readFailure(path);
+        if (error) *error = ReadFailure(path);
         return false;
     }
+    LoadContent(data);
+    return true;
+}
+
+void RichTextBox::LoadContent(const QByteArray& data) {
     auto* doc = new QTextDocument(this);
     doc->setDefaultFont(document()->defaultFont());
     // The loaded script is the start of a fresh history, not a step in it.
@@ -697,7 +684,10 @@ bool RichTextBox::LoadFile(const QString& path, QString* error) {
     --changeSuppressed_;
     moveCursor(QTextCursor::Start);
     if (onChange) onChange();
-    return true;
+}
+
+QByteArray RichTextBox::FileContent() const {
+    return rtf::Write(document());
 }
 
 bool RichTextBox::SaveFile(const QString& path, QString* error) {
@@ -705,12 +695,12 @@ bool RichTextBox::SaveFile(const QString& path, QString* error) {
     // file whole.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = writeFailure(path);
+        if (error) *error = WriteFailure(path);
         return false;
     }
-    const QByteArray data = rtf::Write(document());
+    const QByteArray data = FileContent();
     if (file.write(data) != data.size() || !file.commit()) {
-        if (error) *error = writeFailure(path);
+        if (error) *error = WriteFailure(path);
         file.cancelWriting();
         return false;
     }

@@ -84,9 +84,16 @@ public:
     // plain text (UTF-8 when valid, else Windows-1252). On failure the content is unchanged,
     // false is returned and error says why.
     bool LoadFile(const QString& path, QString* error = nullptr);
+    // Replaces the content with the bytes of a file, read as LoadFile reads them.
+    void LoadContent(const QByteArray& data);
     // Writes the whole content as RTF, whatever the extension; the old file stays intact
     // until the new one is complete. On failure false is returned and error says why.
     bool SaveFile(const QString& path, QString* error = nullptr);
+    // The bytes SaveFile writes.
+    QByteArray FileContent() const;
+    // Grows with every change of the content, formatting included, and with every load: equal
+    // values mean an unchanged script.
+    quint64 ContentVersion() const { return contentVersion_; }
     // Edit history, kept by the document itself: each edit of the text or its formatting
     // (one key press, one paste, one program edit) is one step, holding only what it
     // changed. A new script (LoadFile) starts with an empty history.
@@ -167,6 +174,7 @@ private:
     mutable QString textCache_;
     mutable bool textCacheValid_ = false;
     int changeSuppressed_ = 0; // formatting alone is not a change of the script's text
+    quint64 contentVersion_ = 0;
     bool afterDoubleClick_ = false;
     // The stretch an undo or redo changed, in document positions, while one runs.
     bool replaying_ = false;

@@ -4,6 +4,7 @@
 #include "app/ControlPanel.h"
 #include "app/Lifecycle.h"
 #include "app/Paths.h"
+#include "app/Recovery.h"
 #include "display/Monitors.h"
 #include "display/Projector.h"
 #include "display/ProjectorWindow.h"
@@ -153,6 +154,7 @@ Form1::Form1(QWidget* parent)
     lifecycle = std::make_unique<Lifecycle>(*this);
     lingua = std::make_unique<Localization>(*this);
     controlPanel = std::make_unique<ControlPanel>(*this);
+    recovery = std::make_unique<Recovery>(*this);
     connectHandlers();
     cues->Connect();
     SetWindowSize(11340, 8535);

@@ -25,6 +25,7 @@ class Interprete;
 class MediaPlayerControl;
 class MediaRouting;
 class Projector;
+class Recovery;
 class RichTextBox;
 class ShellCommands;
 class VideoPlayer;
@@ -165,6 +166,7 @@ public:
     // The play state of the audio and the video player (cmdPlayA, cmdPlayV and their menus).
     std::unique_ptr<PlayState> playA, playV;
     std::unique_ptr<ControlPanel> controlPanel;
+    std::unique_ptr<Recovery> recovery; // the copy of a changed script kept against a crash
 
     // ---- shared state ----
     int TipoMedia = 0; // 1 audio, 2 video or MIDI: the last medium loaded
