@@ -1,9 +1,16 @@
 #include "platform/QtDialogs.h"
 #include "support/ScriptedDialogs.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
@@ -33,6 +40,44 @@ TEST(ScriptedDialogs, AnUnexpectedDialogFailsAndCancels) {
             EXPECT_TRUE(dialogs().MostraDialogoFile({}).isEmpty());
         },
         "unexpected file dialog");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ScriptedDialogs script;
+            EXPECT_EQ(dialogs().Choose(QStringLiteral("which?"),
+                                       {QStringLiteral("a"), QStringLiteral("b")}, 1),
+                      1);
+        },
+        "unexpected choice");
+}
+
+namespace {
+// Works the message box that the next dialog shows, once it is on screen.
+void whenTheBoxShows(std::function<void(QMessageBox&)> act) {
+    QTimer::singleShot(0, [act] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                act(*box);
+                return;
+            }
+        ADD_FAILURE() << "no message box on screen";
+    });
+}
+} // namespace
+
+TEST(QtMessageBox, ANamedChoiceAnswersWithItsIndexAndEscapeWithTheSafeOne) {
+    QtDialogs qt;
+    const QStringList choices = {QStringLiteral("Open"), QStringLiteral("Keep"),
+                                 QStringLiteral("Discard")};
+    whenTheBoxShows([](QMessageBox& box) {
+        EXPECT_EQ(box.defaultButton()->text(), QStringLiteral("Open"));
+        QTest::keyClick(&box, Qt::Key_Escape);
+    });
+    EXPECT_EQ(qt.Choose(QStringLiteral("Recover?"), choices, 1), 1);
+    whenTheBoxShows([](QMessageBox& box) {
+        for (QAbstractButton* button : box.buttons())
+            if (button->text() == QLatin1String("Discard")) button->click();
+    });
+    EXPECT_EQ(qt.Choose(QStringLiteral("Recover?"), choices, 1), 2);
 }
 
 TEST(FileDialog, AChoiceLeavesTheCurrentFolderAtTheFilesFolder) {
