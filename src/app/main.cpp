@@ -1,4 +1,5 @@
 // Scenolux: runs the sound, video and pictures of a theatre show from a script.
+#include "app/FirstPaint.h"
 #include "app/Lifecycle.h"
 #include "app/Paths.h"
 #include "app/Startup.h"
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
     // The window may have chosen the language itself (an empty settings line, a portable copy).
     UseQtTextsOfLanguage();
     form.showMaximized();
+    ReportFirstPaint(form);
     // For timing the start-up: end as soon as the window is on screen.
     if (qEnvironmentVariableIsSet("SCENOLUX_QUIT_WHEN_SHOWN"))
         QTimer::singleShot(0, &app, &QApplication::quit);
