@@ -6,6 +6,7 @@
 #include "i18n/Localization.h"
 #include "platform/Locale.h"
 #include "platform/MediaPlayerControl.h"
+#include "platform/Mixer.h"
 #include "platform/SingleInstance.h"
 #include "ui/Form1.h"
 
@@ -14,6 +15,7 @@
 
 int main(int argc, char** argv) {
     SelectMediaBackend();
+    OpenMixerAhead();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Scenolux"));
 
