@@ -9,7 +9,8 @@
 //   stop, after a pause.
 //
 // Usage (DISPLAY set, scripts/sound-server.sh running):
-//   scenolux_startbench [--runs N] [--start-only] [--players-only]
+//   scenolux_startbench [--runs N] [--start-only] [--players-only] [--program PATH]
+// (--program: another build of Scenolux to start, e.g. to compare two builds in one run.)
 #include "StartRun.h"
 
 #include "i18n/Lingua.h"
@@ -208,9 +209,12 @@ int main(int argc, char** argv) {
         }
         const QString folder = QCoreApplication::applicationDirPath();
         const QString demo = QStringLiteral(SCENOLUX_SOURCE_DIR "/examples/demo");
-        const StartMedians ours =
-            measureStarts(runner, folder + QStringLiteral("/scenolux"),
-                          {QStringLiteral("demo.snx")}, demo, runs, kMemoryAfterMs);
+        QString program = folder + QStringLiteral("/scenolux");
+        if (const qsizetype at = args.indexOf(QStringLiteral("--program"));
+            at > 0 && at + 1 < args.size())
+            program = QFileInfo(args[at + 1]).absoluteFilePath();
+        const StartMedians ours = measureStarts(runner, program, {QStringLiteral("demo.snx")}, demo,
+                                                runs, kMemoryAfterMs);
         const StartMedians bare =
             measureStarts(runner, folder + QStringLiteral("/scenolux_bare_window"), {}, folder,
                           runs, kMemoryAfterMs);
