@@ -32,7 +32,7 @@ QString ScriptFilter() {
            QStringLiteral("File TXT") + nul + QStringLiteral("*.txt");
 }
 
-ShellCommands::ShellCommands(Form1& form) : form_(form), printer_(std::make_unique<QPrinter>()) {}
+ShellCommands::ShellCommands(Form1& form) : form_(form) {}
 ShellCommands::~ShellCommands() = default;
 
 QString ShellCommands::startFolder() const {
@@ -153,6 +153,9 @@ QString ShellCommands::SalvaConNome() {
 }
 
 bool ShellCommands::Stampa() {
+    // Made at the first print, not at start-up (it loads the print system), then kept so that
+    // the printer and settings chosen stay for the next print.
+    if (!printer_) printer_ = std::make_unique<QPrinter>();
     if (!dialogs().ScegliStampante(&form_, printer_.get())) return true;
     form_.RTB->SelPrint(printer_.get());
     return true;

@@ -1,4 +1,5 @@
 // Scenolux: runs the sound, video and pictures of a theatre show from a script.
+#include "app/FirstPaint.h"
 #include "app/Lifecycle.h"
 #include "app/Paths.h"
 #include "app/Recovery.h"
@@ -6,6 +7,7 @@
 #include "i18n/Localization.h"
 #include "platform/Locale.h"
 #include "platform/MediaPlayerControl.h"
+#include "platform/Mixer.h"
 #include "platform/SingleInstance.h"
 #include "ui/Form1.h"
 
@@ -14,6 +16,7 @@
 
 int main(int argc, char** argv) {
     SelectMediaBackend();
+    OpenMixerAhead();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Scenolux"));
 
@@ -26,6 +29,7 @@ int main(int argc, char** argv) {
     // The window may have chosen the language itself (an empty settings line, a portable copy).
     UseQtTextsOfLanguage();
     form.showMaximized();
+    ReportFirstPaint(form);
     // A script that a crash left unsaved is offered over the window.
     form.recovery->Begin();
     // For timing the start-up: end as soon as the window is on screen.

@@ -4,27 +4,38 @@
 
 #include <algorithm>
 #include <alsa/asoundlib.h>
+#include <future>
 #include <string>
 
 namespace {
 
+// The default device's simple mixer, loaded; nullptr when there is none.
+snd_mixer_t* openDefault() {
+    snd_mixer_t* h = nullptr;
+    if (snd_mixer_open(&h, 0) < 0) return nullptr;
+    if (snd_mixer_attach(h, "default") < 0 || snd_mixer_selem_register(h, nullptr, nullptr) < 0 ||
+        snd_mixer_load(h) < 0) {
+        snd_mixer_close(h);
+        return nullptr;
+    }
+    return h;
+}
+
 class AlsaMixer : public Mixer {
 public:
     ~AlsaMixer() override {
+        if (ahead_.valid()) handle_ = ahead_.get();
         if (handle_) snd_mixer_close(handle_);
     }
 
     bool mixerOpen() override {
         if (handle_) return true;
-        snd_mixer_t* h = nullptr;
-        if (snd_mixer_open(&h, 0) < 0) return false;
-        if (snd_mixer_attach(h, "default") < 0 ||
-            snd_mixer_selem_register(h, nullptr, nullptr) < 0 || snd_mixer_load(h) < 0) {
-            snd_mixer_close(h);
-            return false;
-        }
-        handle_ = h;
-        return true;
+        handle_ = ahead_.valid() ? ahead_.get() : openDefault();
+        return handle_ != nullptr;
+    }
+
+    void openAhead() {
+        if (!handle_ && !ahead_.valid()) ahead_ = std::async(std::launch::async, openDefault);
     }
 
     bool GetMixerControl() override {
@@ -56,11 +67,18 @@ public:
 
 private:
     snd_mixer_t* handle_ = nullptr;
+    // The opening started ahead, on its own thread, until mixerOpen() takes it.
+    std::future<snd_mixer_t*> ahead_;
     snd_mixer_elem_t* element_ = nullptr;
     long low_ = 0, high_ = 0;
 };
 
 Mixer* installed = nullptr;
+
+AlsaMixer& alsaMixer() {
+    static AlsaMixer alsa;
+    return alsa;
+}
 
 } // namespace
 
@@ -68,8 +86,11 @@ Mixer::~Mixer() = default;
 
 Mixer& mixer() {
     if (installed) return *installed;
-    static AlsaMixer alsa;
-    return alsa;
+    return alsaMixer();
+}
+
+void OpenMixerAhead() {
+    alsaMixer().openAhead();
 }
 
 void SetMixer(Mixer* replacement) {

@@ -65,9 +65,9 @@ struct GstMci::Device {
     bool lengthStale = false;
 };
 
-GstMci::GstMci() {
-    gst_init(nullptr, nullptr);
-}
+// GStreamer starts with the first file opened: a show that never plays audio, and the start-up
+// of every show, go without it.
+GstMci::GstMci() = default;
 
 GstMci::~GstMci() {
     closeAll();
@@ -193,6 +193,7 @@ long GstMci::open(const QStringList& w) {
     const QFileInfo info(NativePath(file));
     if (!info.isFile()) return mcierr::FileNotFound;
 
+    gst_init(nullptr, nullptr); // once; later calls return at once
     auto d = std::make_unique<Device>();
     d->playbin = gst_element_factory_make("playbin", nullptr);
     if (!d->playbin) return mcierr::DeviceFailed;

@@ -16,5 +16,8 @@ public:
 
 // The mixer the program uses: ALSA's default device, unless a test installed another.
 Mixer& mixer();
+// Starts opening the real mixer on a helper thread, so that the sound server answers while
+// the window is being built; the first mixerOpen() takes the result. Call once, early.
+void OpenMixerAhead();
 // Installs another mixer (tests); nullptr restores the real one. The caller keeps ownership.
 void SetMixer(Mixer* replacement);

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -182,6 +183,30 @@ TEST(ScriptToolbar, TogglesAlignmentSizeColourAndPrint) {
     EXPECT_EQ(t.form.RTB->SelColor(), RGB(0, 128, 0));
     script.ExpectPrinter(false); // cancelled: nothing printed, nothing fails
     t.shell().Label2_Click(3);
+}
+
+TEST(ScriptToolbar, PrintsOnThePrinterChosenAndKeepsTheChoiceForTheNextPrint) {
+    ScriptForm t;
+    t.form.RTB->setText(QStringLiteral("Act one [[Play Audio]]"));
+    const QString first = t.folder.path(QStringLiteral("first.pdf"));
+    const QString second = t.folder.path(QStringLiteral("second.pdf"));
+    ScriptedDialogs script;
+    script.ExpectPrinter(true, [&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(first);
+        printer.setPageOrientation(QPageLayout::Landscape);
+    });
+    t.shell().Label2_Click(3);
+    EXPECT_GT(QFileInfo(first).size(), 0) << "the script was printed";
+
+    // The dialog opens on what was chosen last time.
+    script.ExpectPrinter(true, [&](QPrinter& printer) {
+        EXPECT_EQ(printer.outputFileName(), first);
+        EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+        printer.setOutputFileName(second);
+    });
+    t.shell().Label2_Click(3);
+    EXPECT_GT(QFileInfo(second).size(), 0);
 }
 
 TEST(DemoShow, EveryMediaCueNamesAFileBesideTheScript) {

@@ -1,3 +1,4 @@
+#include "app/Lifecycle.h"
 #include "display/ProjectorWindow.h"
 #include "i18n/Lingua.h"
 #include "media/VolumeFades.h"
@@ -8,6 +9,7 @@
 #include "script/CueLookup.h"
 #include "support/FakeMixer.h"
 #include "support/MediaFiles.h"
+#include "support/ProgramFolder.h"
 #include "ui/Form1.h"
 #include "ui/WindowVisuals.h"
 
@@ -141,6 +143,26 @@ TEST(VolumeCue, Vol150IsWrittenBackAs100AndSetsFullVolume) {
     EXPECT_EQ(t.form.RTB->Text(), QStringLiteral("[[Vol 100]]"));
     EXPECT_EQ(TestMixer().value, 65536);
     EXPECT_EQ(t.form.Label6->Caption(), QStringLiteral("100")); // the cue writes the plain number
+}
+
+TEST(VolumeOnTheSoundServer, StartUpShowsAndSetsTheSavedLevelOnTheMixerOpenedAhead) {
+    if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
+    SetMixer(nullptr);
+    {
+        TempProgramFolder folder;
+        folder.write(QStringLiteral("Scenolux.ini"),
+                     "English.lng\r\n16384\r\n900\r\n0\r\n0\r\n1\r\n\r\n0\r\n");
+        OpenMixerAhead(); // as the program does before its window is made
+        Form1 form;
+        form.lifecycle->Form_Load(QString());
+        ASSERT_TRUE(form.volume->MixerConnected) << "no ALSA mixer on the default device";
+        EXPECT_EQ(form.Label6->Caption().trimmed(), QStringLiteral("25"));
+        EXPECT_NEAR(sinkPercent(), 25, 2);
+        EXPECT_DOUBLE_EQ(form.Image2->Top(), 900);
+    }
+    SetMixer(&TestMixer());
+    QProcess::execute(QStringLiteral("pactl"), {QStringLiteral("set-sink-volume"),
+                                                QStringLiteral("show"), QStringLiteral("100%")});
 }
 
 TEST(VolumeOnTheSoundServer, VolAndFadesMoveTheSinkVolume) {

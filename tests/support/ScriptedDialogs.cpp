@@ -60,8 +60,8 @@ void ScriptedDialogs::ExpectColor(long colour) {
     script_.append({QStringLiteral("color"), int(colour), {}});
 }
 
-void ScriptedDialogs::ExpectPrinter(bool confirmed) {
-    script_.append({QStringLiteral("printer"), confirmed ? 1 : 0, {}});
+void ScriptedDialogs::ExpectPrinter(bool confirmed, std::function<void(QPrinter&)> choose) {
+    script_.append({QStringLiteral("printer"), confirmed ? 1 : 0, {}, nullptr, std::move(choose)});
 }
 
 bool ScriptedDialogs::ShowColor(QWidget*, long initial, long* chosen) {
@@ -76,13 +76,19 @@ bool ScriptedDialogs::ShowColor(QWidget*, long initial, long* chosen) {
     return true;
 }
 
-bool ScriptedDialogs::ScegliStampante(QWidget*, QPrinter*) {
+bool ScriptedDialogs::ScegliStampante(QWidget*, QPrinter* printer) {
     shown.append({QStringLiteral("printer"), QString(), 0, {}, {}, {}});
     if (script_.isEmpty() || script_.first().kind != QLatin1String("printer")) {
         ADD_FAILURE() << "unexpected printer dialog";
         return false;
     }
-    return script_.takeFirst().answer != 0;
+    const Answer answer = script_.takeFirst();
+    if (!printer) {
+        ADD_FAILURE() << "printer dialog without a printer";
+        return false;
+    }
+    if (answer.choose) answer.choose(*printer);
+    return answer.answer != 0;
 }
 
 void ScriptedDialogs::ExpectModal(std::function<void(QDialog&)> act) {

@@ -21,8 +21,9 @@ public:
     void ExpectFile(const QString& path);
     // The next colour dialog returns colour (a negative value = cancelled).
     void ExpectColor(long colour);
-    // The next printer dialog is confirmed or cancelled.
-    void ExpectPrinter(bool confirmed);
+    // The next printer dialog is confirmed or cancelled; choose, if given, works the dialog on
+    // the printer it was given, as the operator's choices would (a printer, a file, a layout).
+    void ExpectPrinter(bool confirmed, std::function<void(QPrinter&)> choose = nullptr);
     // The next modal window is handed to act, which works it as the operator would (choose,
     // type, press a button); its result is what the window was closed with.
     void ExpectModal(std::function<void(QDialog&)> act);
@@ -54,6 +55,7 @@ private:
         int answer = 0;
         QString path;
         std::function<void(QDialog&)> act = nullptr;
+        std::function<void(QPrinter&)> choose = nullptr;
     };
     QList<Answer> script_;
     QString folder_; // a chosen file moves the current folder; it is put back afterwards

@@ -16,6 +16,7 @@
 #include "platform/Mci.h"
 #include "platform/MediaPlayerControl.h"
 #include "support/SinkLatency.h"
+#include "support/SoundOnset.h"
 #include "support/Wav.h"
 #include "ui/Form1.h"
 #include "ui/WindowVisuals.h"
@@ -27,11 +28,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QtEndian>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <functional>
 #include <sys/resource.h>
 
 namespace {
@@ -40,38 +39,6 @@ double cpuSeconds() {
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
     return u.ru_utime.tv_sec + u.ru_stime.tv_sec + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
-
-// Milliseconds from start() to the first sample above a threshold at the sink's monitor
-// (-1: nothing within limitMs). Events are served meanwhile, for players that need them.
-double heardAfter(const std::function<void()>& start, int limitMs = 3000) {
-    QProcess rec;
-    rec.start(QStringLiteral("parec"),
-              {QStringLiteral("--device=show.monitor"), QStringLiteral("--format=s16le"),
-               QStringLiteral("--rate=44100"), QStringLiteral("--channels=1"),
-               QStringLiteral("--raw"), QStringLiteral("--latency-msec=5")});
-    rec.waitForStarted();
-    // Let the recorder settle and drop what it has so far.
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 300) {
-        rec.waitForReadyRead(20);
-        rec.readAllStandardOutput();
-    }
-    clock.start();
-    start();
-    double found = -1;
-    while (found < 0 && clock.elapsed() < limitMs) {
-        QCoreApplication::processEvents();
-        rec.waitForReadyRead(5);
-        const QByteArray pcm = rec.readAllStandardOutput();
-        for (qsizetype i = 0; i + 1 < pcm.size() && found < 0; i += 2)
-            if (std::abs(qFromLittleEndian<qint16>(pcm.constData() + i)) > 2000)
-                found = clock.elapsed();
-    }
-    rec.kill();
-    rec.waitForFinished();
-    return found;
 }
 
 void wait(int ms) {
@@ -92,7 +59,7 @@ double latencyOnce(const QString& file) {
     mci().mciSendString(QStringLiteral("close all"));
     mci().mciSendString(QStringLiteral("open \"") + file + QStringLiteral("\" ALIAS wav1"));
     wait(700);
-    const double found = heardAfter([] { mci().mciSendString(QStringLiteral("play wav1")); });
+    const double found = HeardAfter([] { mci().mciSendString(QStringLiteral("play wav1")); });
     mci().mciSendString(QStringLiteral("stop wav1"));
     std::printf("  heard at the monitor after %.0f ms\n", found);
     return found;
@@ -115,7 +82,7 @@ int main(int argc, char** argv) {
         std::vector<double> times;
         for (int i = 0; i < 10; ++i) {
             QProcess player;
-            const double found = heardAfter(
+            const double found = HeardAfter(
                 [&] {
                     player.start(QStringLiteral("paplay"),
                                  {QStringLiteral("--latency-msec=20"), wav});
@@ -152,7 +119,7 @@ int main(int argc, char** argv) {
                         player.controls.pause();
                     wait(700);
                 }
-                const double found = heardAfter([&] { player.controls.play(); }, 4000);
+                const double found = HeardAfter([&] { player.controls.play(); }, 4000);
                 player.controls.stop();
                 times.push_back(found);
             }

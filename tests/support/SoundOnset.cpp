@@ -1,0 +1,37 @@
+#include "support/SoundOnset.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QtEndian>
+#include <cstdlib>
+
+double HeardAfter(const std::function<void()>& start, int limitMs, int threshold) {
+    QProcess rec;
+    rec.start(QStringLiteral("parec"),
+              {QStringLiteral("--device=show.monitor"), QStringLiteral("--format=s16le"),
+               QStringLiteral("--rate=44100"), QStringLiteral("--channels=1"),
+               QStringLiteral("--raw"), QStringLiteral("--latency-msec=5")});
+    rec.waitForStarted();
+    // Let the recorder settle and drop what it has so far.
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 300) {
+        rec.waitForReadyRead(20);
+        rec.readAllStandardOutput();
+    }
+    clock.start();
+    start();
+    double found = -1;
+    while (found < 0 && clock.elapsed() < limitMs) {
+        QCoreApplication::processEvents();
+        rec.waitForReadyRead(5);
+        const QByteArray pcm = rec.readAllStandardOutput();
+        for (qsizetype i = 0; i + 1 < pcm.size() && found < 0; i += 2)
+            if (std::abs(qFromLittleEndian<qint16>(pcm.constData() + i)) > threshold)
+                found = clock.elapsed();
+    }
+    rec.kill();
+    rec.waitForFinished();
+    return found;
+}
