@@ -43,6 +43,18 @@ enum class Msg {
     NoSoundSettings,   // no sound settings program to open
     NoDisplaySettings, // no display settings program to open
     NoWebSite,         // this build has no web site to open
+    ShowModeMenu,      // the Options entry of show mode
+    ShowModeTitle,     // the mark of show mode in the title and over the toolbar
+    ShowStandby,       // %1 the standby cue's text
+    ShowNoStandby,     // no cue after the caret
+    ShowKeys,          // the keys of show mode, on its mark
+    RemoteMenu,        // the Options entry of the remote control
+    RemoteTitle,       // its window
+    RemoteOn,
+    RemotePort,
+    RemoteLocal,
+    RemoteAll,
+    RemoteFailed, // %1 port, %2 reason
     Count
 };
 

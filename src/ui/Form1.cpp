@@ -25,6 +25,7 @@
 #include "script/EditCommands.h"
 #include "script/FindReplace.h"
 #include "script/Interprete.h"
+#include "show/ShowMode.h"
 #include "ui/WindowVisuals.h"
 
 #include <QCloseEvent>
@@ -154,6 +155,7 @@ Form1::Form1(QWidget* parent)
     lingua = std::make_unique<Localization>(*this);
     controlPanel = std::make_unique<ControlPanel>(*this);
     connectHandlers();
+    showMode = std::make_unique<ShowMode>(*this);
     cues->Connect();
     SetWindowSize(11340, 8535);
 }

@@ -27,6 +27,7 @@ class MediaRouting;
 class Projector;
 class RichTextBox;
 class ShellCommands;
+class ShowMode;
 class VideoPlayer;
 class VolumeFades;
 class WindowVisuals;
@@ -165,6 +166,8 @@ public:
     // The play state of the audio and the video player (cmdPlayA, cmdPlayV and their menus).
     std::unique_ptr<PlayState> playA, playV;
     std::unique_ptr<ControlPanel> controlPanel;
+    // Show mode, panic and the remote control.
+    std::unique_ptr<ShowMode> showMode;
 
     // ---- shared state ----
     int TipoMedia = 0; // 1 audio, 2 video or MIDI: the last medium loaded
