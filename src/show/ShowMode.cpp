@@ -43,9 +43,6 @@ bool isReadingKey(const QKeyEvent* key) {
     case Qt::Key_F3:
     case Qt::Key_F9:
     case Qt::Key_F11:
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
         return true;
     default:
         return key->matches(QKeySequence::Copy) || key->matches(QKeySequence::SelectAll);
