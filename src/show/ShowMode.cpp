@@ -15,6 +15,7 @@
 #include <QLoggingCategory>
 #include <QScrollBar>
 #include <QTextEdit>
+#include <algorithm>
 
 Q_LOGGING_CATEGORY(lcShow, "scenolux.show")
 
@@ -79,7 +80,7 @@ ShowMode::ShowMode(Form1& form) : form_(form) {
 
     lblShowMode = new Label(form_.Client());
     lblShowMode->setObjectName(QStringLiteral("lblShowMode"));
-    lblShowMode->setAlignment(Qt::AlignCenter);
+    lblShowMode->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblShowMode->setAutoFillBackground(true);
     QPalette pal = lblShowMode->palette();
     pal.setColor(QPalette::Window, kShowOrange);
@@ -153,10 +154,14 @@ void ShowMode::lockScript(bool locked) {
 }
 
 void ShowMode::placeMark() {
-    const Label* first = form_.Label2[kFirstEditingHotspot];
-    const Label* last = form_.Label2.back();
-    lblShowMode->Move(first->Left(), first->Top(), last->Left() + last->Width() - first->Left(),
-                      first->Height());
+    // Over the toolbar's editing buttons and the font boxes, all of them off in show mode.
+    const QWidget* first = form_.Label2[kFirstEditingHotspot];
+    int right = 0;
+    for (const QWidget* w :
+         {static_cast<const QWidget*>(form_.Label2.back()),
+          static_cast<const QWidget*>(form_.Combo1), static_cast<const QWidget*>(form_.Combo2)})
+        right = std::max(right, w->geometry().right());
+    lblShowMode->setGeometry(first->x(), first->y(), right - first->x() + 1, first->height());
 }
 
 void ShowMode::updateTitle() {
@@ -305,8 +310,9 @@ void ShowMode::Retranslate() {
     const QString standby = StandbyText();
     const QString line = standby_ >= 0 ? MessageText(Msg::ShowStandby).arg(standby)
                                        : MessageText(Msg::ShowNoStandby);
-    lblShowMode->setCaption(MessageText(Msg::ShowModeTitle) + QStringLiteral("  —  ") + line +
-                            QStringLiteral("  —  ") + MessageText(Msg::ShowKeys));
+    lblShowMode->setCaption(u' ' + MessageText(Msg::ShowModeTitle) + QStringLiteral("  —  ") +
+                            line);
+    lblShowMode->setToolTip(MessageText(Msg::ShowKeys));
     updateTitle();
 }
 
