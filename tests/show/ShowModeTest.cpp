@@ -11,6 +11,7 @@
 #include "support/FakeMci.h"
 #include "support/FakeMixer.h"
 #include "support/ProgramFolder.h"
+#include "support/SavedLingua.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/Form1.h"
 
@@ -230,6 +231,18 @@ TEST(ShowMode, ShownInTheWindowKeptInItsOwnSettingsAndEscapeNeverEnds) {
     EXPECT_TRUE(t.show().panic->Running());
     QTest::keyClick(&t.form, Qt::Key_Escape);
     EXPECT_TRUE(t.form.isVisible());
+
+    // A language switch rewrites the entry, the mark and the title.
+    {
+        SavedLingua keep;
+        NomeLingua = QStringLiteral("Deutsch.lng");
+        t.show().Retranslate();
+        EXPECT_EQ(t.show().mnuShowMode->Caption(), QStringLiteral("Vorstellungsmodus"));
+        EXPECT_EQ(t.form.Caption(), QStringLiteral("Scenolux - Amleto.snx [VORSTELLUNG]"));
+        EXPECT_TRUE(t.show().lblShowMode->Caption().contains(QStringLiteral("Bereit: FadeIn")));
+    }
+    t.show().Retranslate();
+    EXPECT_EQ(t.form.Caption(), QStringLiteral("Scenolux - Amleto.snx") + mark);
 
     // F11's entry switches it off; the choice is kept for the next start.
     t.show().mnuShowMode->trigger();
