@@ -4,6 +4,8 @@
 set -euo pipefail
 
 common=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
+        # remote control over OSC
+        liblo-dev
         libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev libasound2-dev libasound2-plugins
         gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
         gstreamer1.0-libav
@@ -18,6 +20,8 @@ common=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-multimedia
         libx11-dev)
 run=(qt6-qpa-plugins)
 test=(libgtest-dev pandoc poppler-utils pulseaudio pulseaudio-utils gstreamer1.0-pulseaudio
+      # oscsend and oscdump drive the remote control
+      liblo-tools
       ffmpeg sox
       # desktop integration: the file association as the desktop reads it, a private session
       # bus, an X server of the test's own and its idle count

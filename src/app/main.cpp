@@ -9,6 +9,7 @@
 #include "platform/MediaPlayerControl.h"
 #include "platform/Mixer.h"
 #include "platform/SingleInstance.h"
+#include "show/ShowMode.h"
 #include "ui/Form1.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
 
     Form1 form;
     form.lifecycle->Form_Load(CommandLineText(argc, argv));
+    form.showMode->RestoreSaved();
     // The window may have chosen the language itself (an empty settings line, a portable copy).
     UseQtTextsOfLanguage();
     form.showMaximized();

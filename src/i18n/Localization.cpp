@@ -9,6 +9,7 @@
 #include "platform/QtTranslations.h"
 #include "script/AddCommand.h"
 #include "script/FindReplace.h"
+#include "show/ShowMode.h"
 #include "ui/Form1.h"
 
 #include <QFileInfo>
@@ -139,6 +140,7 @@ void Localization::RetranslateOtherTexts() {
     for (Form3* addCommand : form_.findChildren<Form3*>())
         addCommand->Retranslate();
     form_.WMP3->Retranslate();
+    if (form_.showMode) form_.showMode->Retranslate();
     UseQtTextsOfLanguage();
 }
 

@@ -301,6 +301,59 @@ const Texts kTexts[] = {
         "Elle est incomplète ou endommagée.", "Sie ist unvollständig oder beschädigt.",
         "Она неполная или повреждена.", "То е непълно или повредено.",
         "Ela está incompleta ou danificada."}},
+    {Msg::ShowModeMenu, {
+        "Modalità spettacolo", "Show mode", "Mode spectacle", "Vorstellungsmodus",
+        "Режим спектакля", "Режим на представление", "Modo espetáculo"}},
+    {Msg::ShowModeTitle, {
+        "SPETTACOLO", "SHOW", "SPECTACLE", "VORSTELLUNG", "СПЕКТАКЛЬ", "ПРЕДСТАВЛЕНИЕ",
+        "ESPETÁCULO"}},
+    {Msg::ShowStandby, {
+        "In attesa: %1", "Standby: %1", "En attente : %1", "Bereit: %1", "Наготове: %1",
+        "В готовност: %1", "Em espera: %1"}},
+    {Msg::ShowNoStandby, {
+        "Nessun cue dopo il cursore", "No cue after the caret", "Aucun cue après le curseur",
+        "Kein Cue nach der Schreibmarke", "После курсора нет реплик", "След курсора няма реплики",
+        "Nenhuma deixa após o cursor"}},
+    {Msg::ShowKeys, {
+        "GO: Spazio · Indietro: Pag↑ · Panico: Esc",
+        "GO: Space · Back: Page Up · Panic: Esc",
+        "GO : Espace · Retour : Page↑ · Panique : Échap",
+        "GO: Leertaste · Zurück: Bild↑ · Panik: Esc",
+        "GO: Пробел · Назад: PgUp · Паника: Esc",
+        "GO: Интервал · Назад: PgUp · Паника: Esc",
+        "GO: Espaço · Voltar: PgUp · Pânico: Esc"}},
+    {Msg::RemoteMenu, {
+        "Controllo remoto (OSC)...", "Remote control (OSC)...", "Télécommande (OSC)...",
+        "Fernsteuerung (OSC)...", "Дистанционное управление (OSC)...",
+        "Дистанционно управление (OSC)...", "Controle remoto (OSC)..."}},
+    {Msg::RemoteTitle, {
+        "Controllo remoto via OSC", "Remote control over OSC", "Télécommande par OSC",
+        "Fernsteuerung über OSC", "Дистанционное управление по OSC",
+        "Дистанционно управление чрез OSC", "Controle remoto via OSC"}},
+    {Msg::RemoteOn, {
+        "Ricevi i messaggi OSC", "Receive OSC messages", "Recevoir les messages OSC",
+        "OSC-Nachrichten empfangen", "Принимать сообщения OSC", "Приемане на OSC съобщения",
+        "Receber mensagens OSC"}},
+    {Msg::RemotePort, {
+        "Porta UDP:", "UDP port:", "Port UDP :", "UDP-Port:", "Порт UDP:", "UDP порт:",
+        "Porta UDP:"}},
+    {Msg::RemoteLocal, {
+        "Solo da questo computer", "Only from this machine", "Seulement depuis cet ordinateur",
+        "Nur von diesem Rechner", "Только с этого компьютера", "Само от този компютър",
+        "Somente deste computador"}},
+    {Msg::RemoteAll, {
+        "Da tutte le interfacce di rete", "From every network interface",
+        "Depuis toutes les interfaces réseau", "Von allen Netzwerkschnittstellen",
+        "Со всех сетевых интерфейсов", "От всички мрежови интерфейси",
+        "De todas as interfaces de rede"}},
+    {Msg::RemoteFailed, {
+        "Il controllo remoto non può ascoltare sulla porta %1: %2",
+        "The remote control cannot listen on port %1: %2",
+        "La télécommande ne peut pas écouter le port %1 : %2",
+        "Die Fernsteuerung kann nicht auf Port %1 hören: %2",
+        "Дистанционное управление не может слушать порт %1: %2",
+        "Дистанционното управление не може да слуша на порт %1: %2",
+        "O controle remoto não pode escutar na porta %1: %2"}},
 };
 // clang-format on
 

@@ -52,6 +52,18 @@ enum class Msg {
     RecoveryDiscard,
     RecoveryDamaged,    // %1 recovery copy, %2 reason, %3 where it is kept
     RecoveryIncomplete, // reason: the copy is cut short or damaged
+    ShowModeMenu,      // the Options entry of show mode
+    ShowModeTitle,     // the mark of show mode in the title and over the toolbar
+    ShowStandby,       // %1 the standby cue's text
+    ShowNoStandby,     // no cue after the caret
+    ShowKeys,          // the keys of show mode, on its mark
+    RemoteMenu,        // the Options entry of the remote control
+    RemoteTitle,       // its window
+    RemoteOn,
+    RemotePort,
+    RemoteLocal,
+    RemoteAll,
+    RemoteFailed, // %1 port, %2 reason
     Count
 };
 

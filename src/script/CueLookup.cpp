@@ -115,7 +115,21 @@ void CueLookup::RTB_Click() {
     form_.interprete->InterpretaComando(cue, start, end, true);
     rtb.setSelStart(s);
     if (ComandoEseguito) return;
+    loadCueFile();
+}
 
+void CueLookup::RunCue(const QString& text) {
+    MediaDaCue = false;
+    setCueCorrente(trimBlanks(text));
+    ComandoEseguito = false;
+    QString cue = CueCorrente();
+    int start = 0, end = 0; // no place in the script: nothing there is rewritten
+    form_.interprete->InterpretaComando(cue, start, end, true);
+    if (!ComandoEseguito) loadCueFile();
+}
+
+void CueLookup::loadCueFile() {
+    RichTextBox& rtb = *form_.RTB;
     const QString file = ResolveCueFile(CueCorrente());
     if (file.isEmpty()) {
         setCueCorrente(QString());

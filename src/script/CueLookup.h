@@ -22,6 +22,9 @@ public:
     void RTB_KeyUp(int& keyCode, int& shift);
     void RTB_MouseDown(int button, int shift, double x, double y);
     void RTB_MouseMove(int button, int shift, double x, double y);
+    // Runs a cue text as a click in a cue with that text would, without touching the script
+    // (a cue from the remote control).
+    void RunCue(const QString& text);
 
     // True for the keys whose commands the key handlers run; while the editor has the
     // focus they are its own, so a menu accelerator for the same key does not run it twice.
@@ -43,6 +46,8 @@ public:
     static constexpr int kForwardReach = 256;
 
 private:
+    // The click's end when the cue is no command: the media file it names, or the notice.
+    void loadCueFile();
     // The command Ctrl + the key runs; empty when the key has none.
     std::function<void()> controlCommand(int keyCode) const;
     Form1& form_;

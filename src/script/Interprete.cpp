@@ -159,6 +159,7 @@ void Interprete::InterpretaComando(QString& text, int& start, int& end, bool exe
 
     if (!recognised) return;
     if (execute) form_.cues->ComandoEseguito = true;
+    if (start < 1) return; // a cue from outside the script: nothing there to rewrite
     // Rewrite the cue's content, then colour it from "[[" through the closing bracket (both
     // brackets after a click, the one typed so far from the keystroke).
     RichTextBox& rtb = *form_.RTB;

@@ -26,6 +26,7 @@
 #include "script/EditCommands.h"
 #include "script/FindReplace.h"
 #include "script/Interprete.h"
+#include "show/ShowMode.h"
 #include "ui/WindowVisuals.h"
 
 #include <QCloseEvent>
@@ -156,6 +157,7 @@ Form1::Form1(QWidget* parent)
     controlPanel = std::make_unique<ControlPanel>(*this);
     recovery = std::make_unique<Recovery>(*this);
     connectHandlers();
+    showMode = std::make_unique<ShowMode>(*this);
     cues->Connect();
     SetWindowSize(11340, 8535);
 }

@@ -28,6 +28,7 @@ class Projector;
 class Recovery;
 class RichTextBox;
 class ShellCommands;
+class ShowMode;
 class VideoPlayer;
 class VolumeFades;
 class WindowVisuals;
@@ -167,6 +168,8 @@ public:
     std::unique_ptr<PlayState> playA, playV;
     std::unique_ptr<ControlPanel> controlPanel;
     std::unique_ptr<Recovery> recovery; // the copy of a changed script kept against a crash
+    // Show mode, panic and the remote control.
+    std::unique_ptr<ShowMode> showMode;
 
     // ---- shared state ----
     int TipoMedia = 0; // 1 audio, 2 video or MIDI: the last medium loaded

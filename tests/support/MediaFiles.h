@@ -35,6 +35,8 @@ public:
     // Levels of what was heard, 0 to 1: RMS and the largest single sample.
     double rms() const;
     double peak() const;
+    // What was heard: mono signed 16-bit samples at 44.1 kHz, little-endian.
+    const QByteArray& pcm() const { return pcm_; }
     bool started() const { return started_; }
 
 private:

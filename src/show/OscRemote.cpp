@@ -1,0 +1,142 @@
+#include "show/OscRemote.h"
+
+#include <QHostAddress>
+#include <QLoggingCategory>
+#include <QVariant>
+#include <lo/lo.h>
+
+Q_LOGGING_CATEGORY(lcRemote, "scenolux.remote")
+
+namespace {
+
+thread_local QString lastError;
+
+void onLoError(int number, const char* text, const char* path) {
+    lastError = QString::fromUtf8(text ? text : "");
+    qCDebug(lcRemote) << "liblo" << number << lastError << (path ? path : "");
+}
+
+// A press of a button: no argument, or one number that is not 0. Anything else is no press.
+bool isPress(const OscRemote::Message& m) {
+    if (m.types.isEmpty()) return true;
+    if (m.types.size() != 1 || !QStringLiteral("ifdh").contains(m.types[0])) return false;
+    return m.args.value(0).toDouble() != 0;
+}
+
+// On liblo's thread: copy the message and hand it over; never touch the program here.
+int receiveMessage(const char* path, const char* types, lo_arg** args, int argc, lo_message msg,
+                   void* self) {
+    auto* remote = static_cast<OscRemote*>(self);
+    OscRemote::Message m;
+    m.path = QString::fromUtf8(path);
+    m.types = QString::fromLatin1(types);
+    lo_address source = lo_message_get_source(msg);
+    if (source) {
+        m.host = QString::fromUtf8(lo_address_get_hostname(source));
+        m.port = QString::fromUtf8(lo_address_get_port(source));
+    }
+    if (remote->LocalOnly()) {
+        QHostAddress from(m.host);
+        bool v4 = false;
+        const quint32 mapped = from.toIPv4Address(&v4);
+        if (!(from.isLoopback() || (v4 && QHostAddress(mapped).isLoopback()))) return 0;
+    }
+    for (int i = 0; i < argc; ++i) {
+        switch (types[i]) {
+        case LO_INT32:
+            m.args << QVariant(args[i]->i);
+            break;
+        case LO_FLOAT:
+            m.args << QVariant(double(args[i]->f));
+            break;
+        case LO_DOUBLE:
+            m.args << QVariant(args[i]->d);
+            break;
+        case LO_INT64:
+            m.args << QVariant(qlonglong(args[i]->h));
+            break;
+        case LO_STRING:
+        case LO_SYMBOL:
+            m.args << QVariant(QString::fromUtf8(&args[i]->s));
+            break;
+        default:
+            m.args << QVariant();
+            break;
+        }
+    }
+    QMetaObject::invokeMethod(
+        remote, [remote, m] { remote->Dispatch(m); }, Qt::QueuedConnection);
+    return 0;
+}
+
+} // namespace
+
+OscRemote::OscRemote() = default;
+
+OscRemote::~OscRemote() {
+    Stop();
+}
+
+bool OscRemote::Start(int port, bool allInterfaces, QString* error) {
+    Stop();
+    lastError.clear();
+    const QByteArray service = QByteArray::number(port);
+    // liblo binds every interface; "only this machine" drops what comes from elsewhere.
+    lo_server_thread thread =
+        lo_server_thread_new_with_proto(service.constData(), LO_UDP, onLoError);
+    if (!thread) {
+        if (error) *error = lastError;
+        return false;
+    }
+    localOnly_ = !allInterfaces;
+    lo_server_thread_add_method(thread, nullptr, nullptr, receiveMessage, this);
+    if (lo_server_thread_start(thread) != 0) {
+        lo_server_thread_free(thread);
+        if (error) *error = lastError;
+        return false;
+    }
+    thread_ = thread;
+    return true;
+}
+
+void OscRemote::Stop() {
+    if (!thread_) return;
+    auto* thread = static_cast<lo_server_thread>(thread_);
+    thread_ = nullptr;
+    lo_server_thread_stop(thread);
+    lo_server_thread_free(thread);
+}
+
+void OscRemote::Dispatch(const Message& m) {
+    auto press = [&](const std::function<void()>& action) {
+        if (isPress(m) && action) action();
+    };
+    if (m.path == QLatin1String("/scenolux/go")) {
+        press(onGo);
+    } else if (m.path == QLatin1String("/scenolux/back")) {
+        press(onBack);
+    } else if (m.path == QLatin1String("/scenolux/panic")) {
+        press(onPanic);
+    } else if (m.path == QLatin1String("/scenolux/showmode")) {
+        if (m.types == QLatin1String("i") && onShowMode) {
+            const int value = m.args.value(0).toInt();
+            if (value == 0 || value == 1) onShowMode(value == 1);
+        }
+    } else if (m.path == QLatin1String("/scenolux/cue")) {
+        if (m.types == QLatin1String("s") && onCue) onCue(m.args.value(0).toString());
+    } else if (m.path == QLatin1String("/scenolux/standby")) {
+        if (m.types.isEmpty() && standbyText) reply(m, standbyText());
+    }
+}
+
+void OscRemote::reply(const Message& to, const QString& text) {
+    if (!thread_ || to.host.isEmpty() || to.port.isEmpty()) return;
+    lo_address target = lo_address_new(to.host.toUtf8().constData(), to.port.toUtf8().constData());
+    if (!target) return;
+    lo_server server = lo_server_thread_get_server(static_cast<lo_server_thread>(thread_));
+    const QByteArray utf8 = text.toUtf8();
+    if (lo_send_from(target, server, LO_TT_IMMEDIATE, "/scenolux/standby", "s", utf8.constData()) <
+        0)
+        qCWarning(lcRemote) << "standby reply not sent to" << to.host << to.port;
+    lo_address_free(target);
+}

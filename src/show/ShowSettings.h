@@ -1,0 +1,22 @@
+// The show-control settings, in a small file of their own beside the settings file (whose
+// eight lines stay as they are): show mode, and the remote control's switch, port and reach.
+#pragma once
+
+#include <QString>
+
+struct ShowSettings {
+    bool showMode = false;
+    bool remoteOn = false;
+    int port = 53100;
+    bool allInterfaces = false; // false: only this machine
+
+    static constexpr int kDefaultPort = 53100;
+
+    // Missing or unreadable values keep their defaults.
+    void Read(const QString& path);
+    // False when the file could not be written.
+    bool Write(const QString& path) const;
+};
+
+// "ShowControl.ini" in the folder of the settings file.
+QString ShowSettingsPath();

@@ -1,0 +1,189 @@
+#include "show/OscRemote.h"
+#include "i18n/Lingua.h"
+#include "media/VolumeFades.h"
+#include "platform/RichTextBox.h"
+#include "show/Panic.h"
+#include "show/ShowMode.h"
+#include "support/FakeMci.h"
+#include "support/MediaFiles.h"
+#include "support/ProgramFolder.h"
+#include "ui/Form1.h"
+
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QUdpSocket>
+#include <gtest/gtest.h>
+#include <lo/lo.h>
+
+namespace {
+
+// A port of its own for each test run, so two runs on one machine do not meet.
+int freePort() {
+    QUdpSocket probe;
+    probe.bind(QHostAddress::LocalHost, 0);
+    return probe.localPort();
+}
+
+bool portIsFree(int port) {
+    QUdpSocket probe;
+    return probe.bind(QHostAddress::Any, quint16(port));
+}
+
+struct RemoteForm {
+    RemoteForm() {
+        Lingua[127] = QStringLiteral("File non trovato");
+        form.RTB->setText(QStringLiteral("[[FadeIn]] one [[FadeOut]] two [[Img Off]]"));
+        form.RTB->setSelStart(0);
+        form.showMode->SetActive(true);
+        form.showMode->SetRemote(true, port, false);
+    }
+    // Sends with oscsend, as a remote would.
+    bool send(const QStringList& message) {
+        QProcess p;
+        p.start(QStringLiteral("oscsend"),
+                QStringList{QStringLiteral("localhost"), QString::number(port)} + message);
+        return p.waitForFinished(5000) && p.exitCode() == 0;
+    }
+    ShowMode& show() { return *form.showMode; }
+    TempProgramFolder folder;
+    FakeMci device;
+    int port = freePort();
+    Form1 form;
+};
+
+bool haveOscsend() {
+    QProcess p;
+    p.start(QStringLiteral("oscsend"), {});
+    return p.waitForFinished(3000);
+}
+
+} // namespace
+
+TEST(OscRemote, OscsendDrivesGoCuePanicAndShowMode) {
+    if (!haveOscsend()) GTEST_SKIP() << "oscsend (liblo-tools) is not installed";
+    RemoteForm t;
+    ASSERT_TRUE(t.show().remote->Listening());
+    ASSERT_TRUE(t.send({QStringLiteral("/scenolux/go")}));
+    EXPECT_TRUE(WaitFor([&] { return t.show().StandbyText() == QLatin1String("FadeOut"); }));
+    EXPECT_EQ(t.form.volume->PassoFade, -10);
+    // A button that sends 1 on press and 0 on release goes once.
+    ASSERT_TRUE(t.send({QStringLiteral("/scenolux/go"), QStringLiteral("f"), QStringLiteral("1")}));
+    ASSERT_TRUE(t.send({QStringLiteral("/scenolux/go"), QStringLiteral("f"), QStringLiteral("0")}));
+    EXPECT_TRUE(WaitFor([&] { return t.show().StandbyText() == QLatin1String("Img Off"); }));
+    ASSERT_TRUE(t.send({QStringLiteral("/scenolux/back")}));
+    EXPECT_TRUE(WaitFor([&] { return t.show().StandbyText() == QLatin1String("FadeOut"); }));
+
+    // A cue text runs as a click would, and the script stays as it is.
+    const QString script = t.form.RTB->Text();
+    ASSERT_TRUE(t.send(
+        {QStringLiteral("/scenolux/cue"), QStringLiteral("s"), QStringLiteral("fadeout slow")}));
+    EXPECT_TRUE(WaitFor([&] { return t.form.volume->PassoFade == 1; }));
+    EXPECT_EQ(t.form.RTB->Text(), script);
+    ASSERT_TRUE(t.send(
+        {QStringLiteral("/scenolux/cue"), QStringLiteral("s"), QStringLiteral("nothing.wav")}));
+    EXPECT_TRUE(
+        WaitFor([&] { return t.form.Label11->Caption() == QLatin1String("File non trovato"); }));
+
+    ASSERT_TRUE(t.send({QStringLiteral("/scenolux/panic")}));
+    EXPECT_TRUE(WaitFor([&] { return t.show().panic->Running(); }));
+    ASSERT_TRUE(
+        t.send({QStringLiteral("/scenolux/showmode"), QStringLiteral("i"), QStringLiteral("0")}));
+    EXPECT_TRUE(WaitFor([&] { return !t.show().Active(); }));
+    EXPECT_FALSE(t.form.RTB->isReadOnly());
+    ASSERT_TRUE(
+        t.send({QStringLiteral("/scenolux/showmode"), QStringLiteral("i"), QStringLiteral("1")}));
+    EXPECT_TRUE(WaitFor([&] { return t.show().Active(); }));
+}
+
+TEST(OscRemote, StandbyIsAnsweredToTheSender) {
+    RemoteForm t;
+    lo_server client = lo_server_new(nullptr, nullptr);
+    ASSERT_NE(client, nullptr);
+    QString answer;
+    lo_server_add_method(
+        client, "/scenolux/standby", "s",
+        [](const char*, const char*, lo_arg** argv, int, lo_message, void* out) {
+            *static_cast<QString*>(out) = QString::fromUtf8(&argv[0]->s);
+            return 0;
+        },
+        &answer);
+    lo_address program = lo_address_new("127.0.0.1", QByteArray::number(t.port).constData());
+    ASSERT_GT(lo_send_from(program, client, LO_TT_IMMEDIATE, "/scenolux/standby", ""), 0);
+    EXPECT_TRUE(WaitFor([&] {
+        lo_server_recv_noblock(client, 0);
+        return !answer.isEmpty();
+    }));
+    EXPECT_EQ(answer, QStringLiteral("FadeIn"));
+    lo_address_free(program);
+    lo_server_free(client);
+}
+
+TEST(OscRemote, DamagedAndUnknownMessagesAreIgnored) {
+    RemoteForm t;
+    QUdpSocket socket;
+    auto packet = [](const char* path, const char* types, const QByteArray& args = {}) {
+        auto padded = [](QByteArray s) {
+            s.append('\0');
+            while (s.size() % 4)
+                s.append('\0');
+            return s;
+        };
+        return padded(path) + padded(types) + args;
+    };
+    const QByteArray go = packet("/scenolux/go", ",");
+    QList<QByteArray> bad = {
+        go.left(5),                                                      // truncated
+        go.left(go.size() - 1),                                          // one byte short
+        packet("/scenolux/go", ",s", packet("x", "")),                   // wrong type
+        packet("/scenolux/showmode", ",s", packet("0", "")),             // wrong type
+        packet("/scenolux/showmode", ",i", QByteArray("\0\0\0\x07", 4)), // no such state
+        packet("/scenolux/cue", ",i", QByteArray(4, '\0')),              // not a text
+        packet("/scenolux/cue", ",s", QByteArray("FadeOut", 7)),         // unterminated text
+        packet("/scenolux/format", ","),                                 // unknown
+        packet("/other/go", ","),
+        QByteArray("#bundle\0", 8) + QByteArray(4, '\xff'), // a broken bundle
+        QByteArray(),
+    };
+    QRandomGenerator random(17);
+    for (int i = 0; i < 200; ++i) {
+        QByteArray noise(int(random.bounded(1, 200)), '\0');
+        for (char& c : noise)
+            c = char(random.bounded(256));
+        bad << noise;
+    }
+    for (const QByteArray& datagram : bad)
+        socket.writeDatagram(datagram, QHostAddress::LocalHost, quint16(t.port));
+    // Then one good GO: only it acts, once the rubbish before it has been read.
+    socket.writeDatagram(go, QHostAddress::LocalHost, quint16(t.port));
+    EXPECT_TRUE(WaitFor([&] { return t.show().StandbyText() == QLatin1String("FadeOut"); }));
+    WaitFor([] { return false; }, 200);
+    EXPECT_EQ(t.show().StandbyText(), QStringLiteral("FadeOut"));
+    EXPECT_TRUE(t.show().Active());
+    EXPECT_FALSE(t.show().panic->Running());
+    EXPECT_EQ(t.form.RTB->Text(), QStringLiteral("[[FadeIn]] one [[FadeOut]] two [[Img Off]]"));
+}
+
+TEST(OscRemote, OffByDefaultAndThePortClosesWhenSwitchedOff) {
+    TempProgramFolder folder;
+    Form1 fresh;
+    fresh.showMode->RestoreSaved();
+    EXPECT_FALSE(fresh.showMode->Settings().remoteOn);
+    EXPECT_EQ(fresh.showMode->Settings().port, 53100);
+    EXPECT_FALSE(fresh.showMode->Settings().allInterfaces);
+    EXPECT_FALSE(fresh.showMode->remote->Listening());
+
+    const int port = freePort();
+    fresh.showMode->SetRemote(true, port, false);
+    EXPECT_TRUE(fresh.showMode->remote->Listening());
+    EXPECT_FALSE(portIsFree(port));
+    fresh.showMode->SetRemote(false, port, false);
+    EXPECT_TRUE(portIsFree(port));
+
+    // A port another program holds is said in the notice line; nothing else breaks.
+    QUdpSocket holder;
+    ASSERT_TRUE(holder.bind(QHostAddress::Any, quint16(port)));
+    fresh.showMode->SetRemote(true, port, true);
+    EXPECT_FALSE(fresh.showMode->remote->Listening());
+    EXPECT_TRUE(fresh.Label11->isVisibleTo(&fresh));
+    EXPECT_TRUE(fresh.Label11->Caption().contains(QString::number(port)));
+}

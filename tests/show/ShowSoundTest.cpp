@@ -1,0 +1,167 @@
+#include "i18n/Lingua.h"
+#include "media/AudioPlayer.h"
+#include "media/VolumeFades.h"
+#include "platform/Mixer.h"
+#include "platform/RichTextBox.h"
+#include "show/ShowMode.h"
+#include "support/FakeMixer.h"
+#include "support/MediaFiles.h"
+#include "support/ProgramFolder.h"
+#include "support/ScriptedDialogs.h"
+#include "support/SinkLatency.h"
+#include "ui/Form1.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kRate = 44100;
+constexpr int kWindowMs = 50;
+
+// What one stretch of the recording sounds like: silence, or a tone of about this pitch.
+struct Heard {
+    double rms = 0;
+    double hz = 0;
+};
+
+QList<Heard> listen(const QByteArray& pcm) {
+    const int window = kRate * kWindowMs / 1000;
+    const qsizetype n = pcm.size() / 2;
+    QList<Heard> out;
+    for (qsizetype at = 0; at + window <= n; at += window) {
+        double sum = 0;
+        int crossings = 0;
+        double last = 0;
+        for (int i = 0; i < window; ++i) {
+            const double v = qFromLittleEndian<qint16>(pcm.constData() + 2 * (at + i)) / 32768.0;
+            sum += v * v;
+            if (i > 0 && (last < 0) != (v < 0)) ++crossings;
+            last = v;
+        }
+        out << Heard{std::sqrt(sum / window), crossings * 1000.0 / kWindowMs / 2};
+    }
+    return out;
+}
+
+bool silent(const Heard& h) {
+    return h.rms < 0.003;
+}
+bool near(const Heard& h, double hz) {
+    return !silent(h) && std::abs(h.hz - hz) < hz * 0.1;
+}
+
+void pause(int ms) {
+    WaitFor([] { return false; }, ms);
+}
+
+struct SoundShow {
+    explicit SoundShow(const QString& script) {
+        Lingua[7] = QStringLiteral("Play");
+        Lingua[8] = QStringLiteral("Pausa");
+        form.RTB->setText(script);
+        form.RTB->setSelStart(0);
+        form.show();
+        form.showMode->SetActive(true);
+    }
+    void key(Qt::Key k) { QTest::keyClick(form.RTB, k); }
+    TempProgramFolder folder;
+    Form1 form;
+};
+
+} // namespace
+
+TEST(ShowSound, GoPlaysMediaAndCommandCuesInOrder) {
+    if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
+    SinkLatencyHold hold;
+    QTemporaryDir media;
+    const QString low = media.filePath(QStringLiteral("low.wav"));
+    const QString high = media.filePath(QStringLiteral("high.wav"));
+    MakeWav(low, 3, 440);
+    MakeWav(high, 3, 880);
+    SoundShow t(QStringLiteral("Scene one [[%1]]\r\nHamlet enters [[Stop Audio]]\r\n"
+                               "Thunder [[%2]] end")
+                    .arg(low, high));
+
+    SinkRecording recording;
+    ASSERT_TRUE(recording.started());
+    t.key(Qt::Key_Space);
+    EXPECT_EQ(t.form.showMode->StandbyText(), QStringLiteral("Stop Audio"));
+    pause(700);
+    t.key(Qt::Key_PageDown);
+    EXPECT_EQ(t.form.showMode->StandbyText(), high);
+    pause(500);
+    t.key(Qt::Key_Return);
+    EXPECT_FALSE(t.form.showMode->Standby().has_value());
+    pause(700);
+    recording.stop();
+    t.form.audio->cmdStopA_Click();
+
+    // Heard: the low tone, then silence, then the high tone, and never out of that order.
+    const QList<Heard> heard = listen(recording.pcm());
+    qsizetype firstLow = -1, firstSilence = -1, firstHigh = -1;
+    for (qsizetype i = 0; i < heard.size(); ++i) {
+        if (firstLow < 0 && near(heard[i], 440)) firstLow = i;
+        if (firstLow >= 0 && firstSilence < 0 && silent(heard[i])) firstSilence = i;
+        if (firstSilence >= 0 && firstHigh < 0 && near(heard[i], 880)) firstHigh = i;
+    }
+    ASSERT_GE(firstLow, 0) << "the first cue was not heard";
+    ASSERT_GT(firstSilence, firstLow) << "Stop Audio did not silence it";
+    ASSERT_GT(firstHigh, firstSilence) << "the third cue was not heard";
+    for (qsizetype i = 0; i < heard.size(); ++i) {
+        if (i < firstLow) EXPECT_FALSE(near(heard[i], 880)) << i;
+        if (i > firstHigh) EXPECT_FALSE(near(heard[i], 440)) << i;
+    }
+    // About 300 ms of the high tone or more were heard (the last GO's time less its latency).
+    EXPECT_GE(heard.size() - firstHigh, 300 / kWindowMs);
+}
+
+TEST(ShowSound, PanicEndsInSilenceWithinTheSecond) {
+    if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
+    SinkLatencyHold hold;
+    ScriptedDialogs dialogs;
+    SetMixer(nullptr); // the real master volume: the panic fades it
+    QTemporaryDir media;
+    const QString tone = media.filePath(QStringLiteral("tone.wav"));
+    MakeWav(tone, 6, 440);
+    SoundShow t(QStringLiteral("[[%1]]").arg(tone));
+    t.form.volume->ApriMixer();
+    ASSERT_TRUE(t.form.volume->MixerConnected);
+    t.form.Image2->Tag = QString::number(t.form.volume->VolumeMax);
+    t.form.volume->ImpostaVolume();
+
+    t.key(Qt::Key_Space);
+    pause(400);
+    SinkRecording recording;
+    ASSERT_TRUE(recording.started());
+    pause(500);
+    t.key(Qt::Key_Escape);
+    pause(1800);
+    recording.stop();
+
+    const QList<Heard> heard = listen(recording.pcm());
+    // The fade starts where the steady tone first weakens; from 1.2 s after that, silence.
+    qsizetype steady = -1;
+    for (qsizetype i = 0; i < heard.size() && steady < 0; ++i)
+        if (near(heard[i], 440)) steady = i;
+    ASSERT_GE(steady, 0) << "the tone was not heard";
+    const double level = heard[steady].rms;
+    qsizetype fade = -1;
+    for (qsizetype i = steady; i < heard.size() && fade < 0; ++i)
+        if (heard[i].rms < level * 0.9) fade = i;
+    ASSERT_GT(fade, steady) << "no fade was heard";
+    EXPECT_GT(heard[fade].rms, 0.003) << "the sound was cut, not faded";
+    const qsizetype quiet = fade + 1200 / kWindowMs;
+    ASSERT_LT(quiet + 4, heard.size()) << "the recording ended too soon";
+    for (qsizetype i = quiet; i < heard.size(); ++i)
+        EXPECT_TRUE(silent(heard[i])) << "heard " << heard[i].rms << " at " << i * kWindowMs
+                                      << " ms, fade from " << fade * kWindowMs << " ms";
+    // The operator's volume is back for the next cue, and nothing plays.
+    EXPECT_FALSE(t.form.playA->playing());
+    SetMixer(&TestMixer());
+    SoundServerUp();
+}

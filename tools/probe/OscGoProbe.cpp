@@ -1,0 +1,127 @@
+// Measures the remote control: the time from an OSC GO packet sent to the program to the first
+// sound at the sink "show", median of 10. Two cases: GO on a media cue (the file opens and
+// starts, as a double-click does) and GO on a [[Play Audio]] cue for a file opened 0.7 s
+// before. The packet travels as a remote's would: UDP to the port, liblo's thread, the user
+// interface thread.
+//
+// Usage (with scripts/sound-server.sh running): scenolux_osc_probe
+#include "app/Paths.h"
+#include "i18n/Lingua.h"
+#include "media/AudioPlayer.h"
+#include "platform/MediaPlayerControl.h"
+#include "platform/RichTextBox.h"
+#include "show/OscRemote.h"
+#include "show/ShowMode.h"
+#include "support/SinkLatency.h"
+#include "support/Wav.h"
+#include "ui/Form1.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QUdpSocket>
+#include <QtEndian>
+#include <algorithm>
+#include <cstdio>
+#include <lo/lo.h>
+#include <vector>
+
+namespace {
+
+void wait(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// Milliseconds from send() to the first loud sample at the sink's monitor; -1 for none.
+double heardAfter(const std::function<void()>& send, int limitMs = 3000) {
+    QProcess rec;
+    rec.start(QStringLiteral("parec"),
+              {QStringLiteral("--device=show.monitor"), QStringLiteral("--format=s16le"),
+               QStringLiteral("--rate=44100"), QStringLiteral("--channels=1"),
+               QStringLiteral("--raw"), QStringLiteral("--latency-msec=5")});
+    rec.waitForStarted();
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 300) {
+        rec.waitForReadyRead(20);
+        rec.readAllStandardOutput();
+    }
+    clock.start();
+    send();
+    double found = -1;
+    while (found < 0 && clock.elapsed() < limitMs) {
+        QCoreApplication::processEvents();
+        rec.waitForReadyRead(2);
+        const QByteArray pcm = rec.readAllStandardOutput();
+        for (qsizetype i = 0; i + 1 < pcm.size() && found < 0; i += 2)
+            if (std::abs(qFromLittleEndian<qint16>(pcm.constData() + i)) > 2000)
+                found = double(clock.nsecsElapsed()) / 1e6;
+    }
+    rec.kill();
+    rec.waitForFinished();
+    return found;
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n == 0 ? -1 : n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    SelectMediaBackend();
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString wav = dir.path() + QStringLiteral("/tone.wav");
+    MakeWav(wav, 3);
+    const SinkLatencyHold keeper;
+    Lingua[7] = QStringLiteral("Play");
+    Lingua[8] = QStringLiteral("Pausa");
+
+    QUdpSocket probe;
+    probe.bind(QHostAddress::LocalHost, 0);
+    const int port = probe.localPort();
+    probe.close();
+
+    // The show-control settings it writes go to a folder of its own.
+    SetProgramFolder(dir.path());
+    Form1 form;
+    form.RTB->setText(QStringLiteral("[[%1]] then [[Play Audio]]").arg(wav));
+    form.showMode->SetActive(true);
+    // Not kept: the probe must not change the operator's settings.
+    if (!form.showMode->remote->Start(port, false)) {
+        std::fprintf(stderr, "cannot listen on port %d\n", port);
+        return 1;
+    }
+    lo_address program = lo_address_new("127.0.0.1", QByteArray::number(port).constData());
+    auto go = [&] { lo_send(program, "/scenolux/go", ""); };
+
+    std::vector<double> media, play;
+    for (int i = 0; i < 10; ++i) {
+        form.showMode->First();
+        const double m = heardAfter(go); // opens the file and starts it
+        wait(200);
+        form.audio->cmdStopA_Click(); // back to the start, stopped
+        wait(700);
+        const double p = heardAfter(go); // [[Play Audio]]
+        wait(200);
+        form.audio->cmdStopA_Click();
+        std::printf("  media cue %.1f ms, Play Audio cue %.1f ms\n", m, p);
+        media.push_back(m);
+        play.push_back(p);
+    }
+    std::printf("OSC GO to the first sound at the sink, median of 10:\n");
+    std::printf("  GO on a media cue (open and play): %.1f ms\n", median(media));
+    std::printf("  GO on [[Play Audio]] (file opened before): %.1f ms\n", median(play));
+    lo_address_free(program);
+    form.showMode->remote->Stop();
+    return 0;
+}
