@@ -113,8 +113,12 @@ TEST(ShowSound, GoPlaysMediaAndCommandCuesInOrder) {
     ASSERT_GT(firstSilence, firstLow) << "Stop Audio did not silence it";
     ASSERT_GT(firstHigh, firstSilence) << "the third cue was not heard";
     for (qsizetype i = 0; i < heard.size(); ++i) {
-        if (i < firstLow) EXPECT_FALSE(near(heard[i], 880)) << i;
-        if (i > firstHigh) EXPECT_FALSE(near(heard[i], 440)) << i;
+        if (i < firstLow) {
+            EXPECT_FALSE(near(heard[i], 880)) << i;
+        }
+        if (i > firstHigh) {
+            EXPECT_FALSE(near(heard[i], 440)) << i;
+        }
     }
     // About 300 ms of the high tone or more were heard (the last GO's time less its latency).
     EXPECT_GE(heard.size() - firstHigh, 300 / kWindowMs);
