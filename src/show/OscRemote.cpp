@@ -4,6 +4,7 @@
 #include <QLoggingCategory>
 #include <QVariant>
 #include <lo/lo.h>
+#include <sys/socket.h>
 
 Q_LOGGING_CATEGORY(lcRemote, "scenolux.remote")
 
@@ -81,7 +82,9 @@ bool OscRemote::Start(int port, bool allInterfaces, QString* error) {
     Stop();
     lastError.clear();
     const QByteArray service = QByteArray::number(port);
-    // liblo binds every interface; "only this machine" drops what comes from elsewhere.
+    // liblo binds every interface. For "only this machine" the socket is tied to the loopback
+    // device, so the port is closed to other hosts; should the system refuse that, what comes
+    // from elsewhere is still dropped on arrival.
     lo_server_thread thread =
         lo_server_thread_new_with_proto(service.constData(), LO_UDP, onLoError);
     if (!thread) {
@@ -89,6 +92,12 @@ bool OscRemote::Start(int port, bool allInterfaces, QString* error) {
         return false;
     }
     localOnly_ = !allInterfaces;
+    if (localOnly_) {
+        const int fd = lo_server_get_socket_fd(lo_server_thread_get_server(thread));
+        static const char kLoopback[] = "lo";
+        if (fd < 0 || setsockopt(fd, SOL_SOCKET, SO_BINDTODEVICE, kLoopback, sizeof kLoopback) != 0)
+            qCDebug(lcRemote) << "the remote port is not tied to the loopback device";
+    }
     lo_server_thread_add_method(thread, nullptr, nullptr, receiveMessage, this);
     if (lo_server_thread_start(thread) != 0) {
         lo_server_thread_free(thread);
