@@ -4,7 +4,6 @@
 #include "app/Startup.h"
 #include "i18n/Localization.h"
 #include "platform/Locale.h"
-#include "platform/MediaPlayerControl.h"
 #include "platform/SingleInstance.h"
 #include "ui/Form1.h"
 
@@ -12,7 +11,6 @@
 #include <QTimer>
 
 int main(int argc, char** argv) {
-    SelectMediaBackend();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Scenolux"));
 
