@@ -278,10 +278,12 @@ TEST(OneMonitorVideo, ThePictureShowsInThePanelAndTheBarUnderTheCounter) {
     EXPECT_TRUE(TwipsGeometry(t.form.WMP2).Visible());
     EXPECT_NEAR(TwipsGeometry(t.form.WMP2).Top(), t.form.VideoOutputTop(), 15);
     EXPECT_NEAR(TwipsGeometry(t.form.WMP2).Width(), t.form.Picture3->Width(), 15);
-    ASSERT_TRUE(WaitFor([&] { return t.form.WMP2->FramesPainted() > 0; }));
     // Fitted, not stretched: the 4:3 picture fills the wide panel's middle, black beside it.
-    const QImage shown = t.form.WMP2->grab().toImage();
-    EXPECT_NE(shown.pixelColor(shown.rect().center()), QColor(Qt::black));
+    QImage shown;
+    ASSERT_TRUE(WaitFor([&] {
+        shown = t.form.WMP2->grab().toImage();
+        return shown.pixelColor(shown.rect().center()) != QColor(Qt::black);
+    }));
     EXPECT_EQ(shown.pixelColor(1, shown.height() / 2), QColor(Qt::black));
 
     // Half-way: the bar fills half the track, and shows through the counter over it.
