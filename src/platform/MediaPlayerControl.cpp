@@ -154,7 +154,8 @@ void MediaPlayerControl::makeEngine() {
         g_object_set(engine->playbin, "video-sink", engine->videoSink, nullptr);
     }
     GstBus* bus = gst_element_get_bus(engine->playbin);
-    // Streaming threads hand the messages the control uses to the GUI thread; the rest go.
+    // Streaming threads hand the messages the control uses to the GUI thread, each with the
+    // number of the medium it belongs to; the rest go.
     gst_bus_set_sync_handler(
         bus,
         [](GstBus*, GstMessage* message, gpointer data) {
@@ -164,9 +165,15 @@ void MediaPlayerControl::makeEngine() {
             case GST_MESSAGE_ERROR:
             case GST_MESSAGE_DURATION_CHANGED: {
                 auto* self = static_cast<MediaPlayerControl*>(data);
+                std::shared_ptr<GstMessage> held(gst_message_ref(message), gst_message_unref);
+                const int medium = self->medium_.load();
                 QMetaObject::invokeMethod(
-                    self, [self] { self->readBus(); }, Qt::QueuedConnection);
-                return GST_BUS_PASS;
+                    self,
+                    [self, held, medium] {
+                        if (medium == self->medium_.load()) self->readBus(held.get());
+                    },
+                    Qt::QueuedConnection);
+                return GST_BUS_DROP;
             }
             default:
                 return GST_BUS_DROP;
@@ -178,50 +185,45 @@ void MediaPlayerControl::makeEngine() {
     g_object_set(engine_->playbin, "volume", amplitudeOf(volume_), nullptr);
 }
 
-void MediaPlayerControl::readBus() {
+void MediaPlayerControl::readBus(GstMessage* message) {
     if (!engine_) return;
-    GstBus* bus = gst_element_get_bus(engine_->playbin);
-    while (GstMessage* message = gst_bus_pop(bus)) {
-        switch (GST_MESSAGE_TYPE(message)) {
-        case GST_MESSAGE_ASYNC_DONE:
-            if (!prerolled_ && error_.isEmpty()) {
-                prerolled_ = true;
-                gint audio = 0;
-                g_object_get(engine_->playbin, "n-audio", &audio, nullptr);
-                engine_->hasAudio = audio > 0;
-                if (pendingSeekMs_ >= 0) seekTo(std::exchange(pendingSeekMs_, -1));
-            }
-            [[fallthrough]];
-        case GST_MESSAGE_DURATION_CHANGED: {
-            gint64 ns = -1;
-            if (gst_element_query_duration(engine_->playbin, GST_FORMAT_TIME, &ns) && ns > 0)
-                durationMs_ = ns / GST_MSECOND;
-            break;
+    switch (GST_MESSAGE_TYPE(message)) {
+    case GST_MESSAGE_ASYNC_DONE:
+        if (!prerolled_ && error_.isEmpty()) {
+            prerolled_ = true;
+            gint audio = 0;
+            g_object_get(engine_->playbin, "n-audio", &audio, nullptr);
+            engine_->hasAudio = audio > 0;
+            if (pendingSeekMs_ >= 0) seekTo(std::exchange(pendingSeekMs_, -1));
         }
-        case GST_MESSAGE_EOS:
-            if (loop_ && playing_) {
-                seekTo(0);
-            } else if (playing_) {
-                ended_ = true;
-                playing_ = false;
-                engine_->setState(GST_STATE_PAUSED);
-            }
-            break;
-        case GST_MESSAGE_ERROR: {
-            GError* err = nullptr;
-            gst_message_parse_error(message, &err, nullptr);
-            const QString text = err ? QString::fromUtf8(err->message) : QString();
-            if (err) g_error_free(err);
-            playing_ = false;
-            fail(text);
-            break;
-        }
-        default:
-            break;
-        }
-        gst_message_unref(message);
+        [[fallthrough]];
+    case GST_MESSAGE_DURATION_CHANGED: {
+        gint64 ns = -1;
+        if (gst_element_query_duration(engine_->playbin, GST_FORMAT_TIME, &ns) && ns > 0)
+            durationMs_ = ns / GST_MSECOND;
+        break;
     }
-    gst_object_unref(bus);
+    case GST_MESSAGE_EOS:
+        if (loop_ && playing_) {
+            seekTo(0);
+        } else if (playing_) {
+            ended_ = true;
+            playing_ = false;
+            engine_->setState(GST_STATE_PAUSED);
+        }
+        break;
+    case GST_MESSAGE_ERROR: {
+        GError* err = nullptr;
+        gst_message_parse_error(message, &err, nullptr);
+        const QString text = err ? QString::fromUtf8(err->message) : QString();
+        if (err) g_error_free(err);
+        playing_ = false;
+        fail(text);
+        break;
+    }
+    default:
+        break;
+    }
     refreshStrip();
     stateMaybeChanged();
 }
@@ -240,6 +242,7 @@ void MediaPlayerControl::stateMaybeChanged() {
 }
 
 void MediaPlayerControl::setURL(const QString& url) {
+    ++medium_; // what the previous medium still had to say is not news
     url_ = url;
     error_.clear();
     prerolled_ = playing_ = paused_ = ended_ = false;
@@ -273,6 +276,7 @@ void MediaPlayerControl::setURL(const QString& url) {
 }
 
 void MediaPlayerControl::close() {
+    ++medium_;
     if (engine_) engine_->setState(GST_STATE_NULL);
     url_.clear();
     error_.clear();

@@ -13,9 +13,11 @@
 #include <QMutex>
 #include <QString>
 #include <QWidget>
+#include <atomic>
 #include <functional>
 #include <memory>
 
+typedef struct _GstMessage GstMessage;
 class QLabel;
 class QSlider;
 class QTimer;
@@ -125,7 +127,7 @@ private:
     void refreshStrip();
     void openFromDialog();
     void makeEngine();
-    void readBus(); // on the GUI thread: loaded, length, end, errors
+    void readBus(GstMessage* message); // GUI thread: loaded, length, end, errors
     void stateMaybeChanged();
     qint64 positionMs() const;
     bool loaded() const;
@@ -147,6 +149,7 @@ private:
     qint64 pendingSeekMs_ = -1; // a position written before the medium was ready
     mutable qint64 lastPositionMs_ = 0;
     QString lastState_;
+    std::atomic<int> medium_ = 0; // counts the media written, for the streaming threads
     std::unique_ptr<Engine> engine_;
     // The newest video frame, handed over from the streaming thread.
     QMutex frameLock_;

@@ -301,3 +301,21 @@ TEST(MediaPlayerControl, AFileItCannotPlayIsReportedOnce) {
     ASSERT_TRUE(WaitFor([&] { return reasons.size() == 2; }));
     EXPECT_TRUE(player.ErrorText() == reasons[1]);
 }
+
+// As an operator does: a click loads the video, a later play starts picture and sound.
+TEST(MediaPlayerControl, AVideoLoadedEarlierPlaysWhenTold) {
+    if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
+    const SinkLatencyHold sink;
+    QTemporaryDir dir;
+    const QString mp4 = dir.path() + QStringLiteral("/clip.mp4");
+    if (!MakeMp4(mp4, 3)) GTEST_SKIP() << "ffmpeg is not installed";
+    MediaPlayerControl player(waiting());
+    player.resize(160, 120);
+    player.settings.setVolume(100);
+    player.setURL(mp4);
+    ASSERT_TRUE(loadedIn(player)) << player.ErrorText().toStdString();
+    WaitFor([] { return false; }, 500);
+    player.controls.play();
+    EXPECT_TRUE(WaitFor([&] { return player.controls.currentPosition() > 0.5; }, 3000));
+    EXPECT_GT(RecordedLevel(300), 0.01);
+}
