@@ -10,7 +10,7 @@
 // The test sink is held at a sound card's latency while measuring (support/SinkLatency.h).
 //
 // Usage (with scripts/sound-server.sh running):
-//   scenolux_audio_probe [cpu | baseline | player | fades]
+//   scenolux_audio_probe [cpu | baseline | player | fades | video FILE]
 #include "i18n/Lingua.h"
 #include "media/AudioPlayer.h"
 #include "media/VolumeFades.h"
@@ -197,6 +197,28 @@ int main(int argc, char** argv) {
 
     if (argc > 1 && QByteArray(argv[1]) == "player") {
         measurePlayers();
+        return 0;
+    }
+
+    if (argc > 2 && QByteArray(argv[1]) == "video") {
+        // The projector's player full screen on the display, playing the given file: the CPU
+        // it takes and the pictures it paints a second.
+        MediaPlayerControl::Design design;
+        design.stretchToFit = true;
+        design.fullScreen = true;
+        MediaPlayerControl player(design);
+        player.showFullScreen();
+        player.setURL(QString::fromLocal8Bit(argv[2]));
+        wait(1000);
+        const int frames0 = player.FramesPainted();
+        const double cpu0 = cpuSeconds();
+        QElapsedTimer wall;
+        wall.start();
+        wait(5000);
+        const double seconds = wall.elapsed() / 1000.0;
+        std::printf("full screen %dx%d: %.1f %% of one core, %.1f pictures a second\n",
+                    player.width(), player.height(), 100.0 * (cpuSeconds() - cpu0) / seconds,
+                    (player.FramesPainted() - frames0) / seconds);
         return 0;
     }
 
