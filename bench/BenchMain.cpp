@@ -1,12 +1,10 @@
 // Benchmark entry point: one QApplication on the offscreen platform for every benchmark.
-#include "platform/MediaPlayerControl.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    SelectMediaBackend();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

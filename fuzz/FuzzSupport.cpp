@@ -1,7 +1,6 @@
 #include "FuzzSupport.h"
 
 #include "app/Paths.h"
-#include "platform/MediaPlayerControl.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,7 +22,6 @@ QTemporaryDir* folder = nullptr;
 void SetUp(int* argc, char*** argv) {
     if (folder) return;
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    SelectMediaBackend();
     new QApplication(*argc, *argv);
     folder = new QTemporaryDir;
     const QString lang = folder->path() + QStringLiteral("/Lang");

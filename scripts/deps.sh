@@ -3,7 +3,7 @@
 # Usage: scripts/deps.sh run|test|bench|fuzz
 set -euo pipefail
 
-common=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
+common=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev
         # remote control over OSC
         liblo-dev
         libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev libasound2-dev libasound2-plugins

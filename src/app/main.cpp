@@ -6,7 +6,6 @@
 #include "app/Startup.h"
 #include "i18n/Localization.h"
 #include "platform/Locale.h"
-#include "platform/MediaPlayerControl.h"
 #include "platform/Mixer.h"
 #include "platform/SingleInstance.h"
 #include "show/ShowMode.h"
@@ -16,7 +15,6 @@
 #include <QTimer>
 
 int main(int argc, char** argv) {
-    SelectMediaBackend();
     OpenMixerAhead();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Scenolux"));

@@ -5,25 +5,38 @@
 #include "platform/Dialogs.h"
 #include "platform/Keys.h"
 
-#include <QAudio>
-#include <QAudioOutput>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMediaPlayer>
 #include <QMimeData>
+#include <QPainter>
 #include <QSlider>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
-#include <QVideoWidget>
 #include <cmath>
+#include <gst/app/gstappsink.h>
+#include <gst/gst.h>
+#include <gst/video/video.h>
 
-void SelectMediaBackend() {
-    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND")) qputenv("QT_MEDIA_BACKEND", "gstreamer");
+namespace {
+
+// playbin's flags: what it builds for a medium.
+constexpr guint kPlayVideo = 1u << 0, kPlayAudio = 1u << 1, kSoftVolume = 1u << 4;
+
+// The 0-100 scale is perceptual, like a volume slider: 50 sounds half as loud. Amplitude for
+// a slider position, on the curve volume sliders commonly use.
+double amplitudeOf(int volume) {
+    const double v = volume / 100.0;
+    return v >= 1.0 ? 1.0 : -std::log(1.0 - v) / std::log(100.0);
 }
+
+} // namespace
 
 QString MediaTimeText(double seconds) {
     const qint64 total = seconds > 0 ? qint64(std::floor(seconds)) : 0;
@@ -36,68 +49,246 @@ QString MediaTimeText(double seconds) {
     return QStringLiteral("%1:%2").arg(m, 2, 10, QChar(u'0')).arg(s, 2, 10, QChar(u'0'));
 }
 
+// One playbin with its sinks; released with the struct. The sound goes to the sound server
+// with a short buffer, as the audio device's does, so a cue is heard as soon as it plays.
+struct MediaPlayerControl::Engine {
+    GstElement* playbin = nullptr;
+    GstElement* audioSink = nullptr;
+    GstElement* videoSink = nullptr; // null for the sound-only strip
+    bool hasAudio = false;
+
+    ~Engine() {
+        gst_element_set_state(playbin, GST_STATE_NULL); // joins the streaming threads
+        GstBus* bus = gst_element_get_bus(playbin);
+        gst_bus_set_sync_handler(bus, nullptr, nullptr, nullptr);
+        gst_object_unref(bus);
+        if (audioSink) gst_object_unref(audioSink);
+        if (videoSink) gst_object_unref(videoSink);
+        gst_object_unref(playbin);
+    }
+    void setState(GstState state) { gst_element_set_state(playbin, state); }
+};
+
+// A decoded picture as the streaming thread left it.
+struct MediaPlayerControl::Frame {
+    GstSample* sample = nullptr;
+    explicit Frame(GstSample* s) : sample(s) {}
+    ~Frame() { gst_sample_unref(sample); }
+};
+
 MediaPlayerControl::MediaPlayerControl(const Design& design, QWidget* parent)
     : QWidget(parent), controls(this), currentMedia(this), settings(this), design_(design),
-      player_(new QMediaPlayer(this)), audio_(new QAudioOutput(this)), volume_(design.volume) {
-    player_->setAudioOutput(audio_);
-    settings.setVolume(design.volume);
+      volume_(qBound(0, design.volume, 100)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     if (design_.uiMode == QLatin1String("mini")) {
         buildMiniStrip();
     } else {
-        video_ = new QVideoWidget(this);
-        video_->setAspectRatioMode(design_.stretchToFit ? Qt::IgnoreAspectRatio
-                                                        : Qt::KeepAspectRatio);
-        layout->addWidget(video_);
-        player_->setVideoOutput(video_);
+        // The picture's place is black until a picture comes, and around it after.
         QPalette black = palette();
         black.setColor(QPalette::Window, Qt::black);
         setPalette(black);
         setAutoFillBackground(true);
     }
     setAcceptDrops(design_.uiMode == QLatin1String("mini"));
-    connect(player_, &QMediaPlayer::playbackStateChanged, this, [this] {
-        refreshStrip();
-        if (onStateChange) onStateChange();
-    });
-    connect(player_, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus s) {
-        if (s == QMediaPlayer::InvalidMedia) fail(player_->errorString());
-        if (s == QMediaPlayer::EndOfMedia) soundStarted_ = false;
-        refreshStrip();
-        if (onStateChange) onStateChange();
-    });
-    connect(player_, &QMediaPlayer::errorOccurred, this,
-            [this](QMediaPlayer::Error, const QString& text) { fail(text); });
-    connect(player_, &QMediaPlayer::positionChanged, this, [this] { refreshStrip(); });
-    connect(player_, &QMediaPlayer::durationChanged, this, [this] { refreshStrip(); });
+    lastState_ = State();
 }
 
 MediaPlayerControl::~MediaPlayerControl() {
-    player_->stop();
+    engine_.reset(); // no streaming thread calls back after this
+}
+
+void MediaPlayerControl::makeEngine() {
+    gst_init(nullptr, nullptr);
+    auto engine = std::make_unique<Engine>();
+    engine->playbin = gst_element_factory_make("playbin", nullptr);
+    if (!engine->playbin) return;
+    const bool pictures = design_.uiMode != QLatin1String("mini");
+    g_object_set(engine->playbin, "flags", kPlayAudio | kSoftVolume | (pictures ? kPlayVideo : 0u),
+                 nullptr);
+    engine->audioSink = gst_element_factory_make("pulsesink", nullptr);
+    if (engine->audioSink) {
+        gst_object_ref_sink(engine->audioSink);
+        g_object_set(engine->audioSink, "buffer-time", gint64(40000), "latency-time", gint64(10000),
+                     nullptr);
+        g_object_set(engine->playbin, "audio-sink", engine->audioSink, nullptr);
+    }
+    if (pictures) {
+        // RGB frames in the pipeline's time; only the newest waits to be painted.
+        engine->videoSink = gst_element_factory_make("appsink", nullptr);
+        gst_object_ref_sink(engine->videoSink);
+        GstCaps* caps = gst_caps_from_string("video/x-raw,format=BGRx");
+        g_object_set(engine->videoSink, "caps", caps, "sync", TRUE, "max-buffers", 1u, "drop", TRUE,
+                     "enable-last-sample", FALSE, "qos", TRUE, nullptr);
+        gst_caps_unref(caps);
+        GstAppSinkCallbacks callbacks{};
+        // A picture from the streaming thread: kept, and one repaint queued to the GUI thread.
+        static constexpr auto take = [](MediaPlayerControl* self, GstSample* sample) {
+            if (!sample) return;
+            QMutexLocker lock(&self->frameLock_);
+            self->frame_ = std::make_unique<Frame>(sample);
+            if (self->repaintQueued_) return;
+            self->repaintQueued_ = true;
+            QMetaObject::invokeMethod(
+                self,
+                [self] {
+                    {
+                        QMutexLocker again(&self->frameLock_);
+                        self->repaintQueued_ = false;
+                    }
+                    self->update();
+                },
+                Qt::QueuedConnection);
+        };
+
+        callbacks.new_preroll = [](GstAppSink* sink, gpointer data) {
+            take(static_cast<MediaPlayerControl*>(data), gst_app_sink_pull_preroll(sink));
+            return GST_FLOW_OK;
+        };
+        callbacks.new_sample = [](GstAppSink* sink, gpointer data) {
+            take(static_cast<MediaPlayerControl*>(data), gst_app_sink_pull_sample(sink));
+            return GST_FLOW_OK;
+        };
+        gst_app_sink_set_callbacks(GST_APP_SINK(engine->videoSink), &callbacks, this, nullptr);
+        g_object_set(engine->playbin, "video-sink", engine->videoSink, nullptr);
+    }
+    GstBus* bus = gst_element_get_bus(engine->playbin);
+    // Streaming threads hand the messages the control uses to the GUI thread, each with the
+    // number of the medium it belongs to; the rest go.
+    gst_bus_set_sync_handler(
+        bus,
+        [](GstBus*, GstMessage* message, gpointer data) {
+            switch (GST_MESSAGE_TYPE(message)) {
+            case GST_MESSAGE_ASYNC_DONE:
+            case GST_MESSAGE_EOS:
+            case GST_MESSAGE_ERROR:
+            case GST_MESSAGE_DURATION_CHANGED: {
+                auto* self = static_cast<MediaPlayerControl*>(data);
+                std::shared_ptr<GstMessage> held(gst_message_ref(message), gst_message_unref);
+                const int medium = self->medium_.load();
+                QMetaObject::invokeMethod(
+                    self,
+                    [self, held, medium] {
+                        if (medium == self->medium_.load()) self->readBus(held.get());
+                    },
+                    Qt::QueuedConnection);
+                return GST_BUS_DROP;
+            }
+            default:
+                return GST_BUS_DROP;
+            }
+        },
+        this, nullptr);
+    gst_object_unref(bus);
+    engine_ = std::move(engine);
+    g_object_set(engine_->playbin, "volume", amplitudeOf(volume_), nullptr);
+}
+
+void MediaPlayerControl::readBus(GstMessage* message) {
+    if (!engine_) return;
+    switch (GST_MESSAGE_TYPE(message)) {
+    case GST_MESSAGE_ASYNC_DONE:
+        if (!prerolled_ && error_.isEmpty()) {
+            prerolled_ = true;
+            gint audio = 0;
+            g_object_get(engine_->playbin, "n-audio", &audio, nullptr);
+            engine_->hasAudio = audio > 0;
+            if (pendingSeekMs_ >= 0) seekTo(std::exchange(pendingSeekMs_, -1));
+        }
+        [[fallthrough]];
+    case GST_MESSAGE_DURATION_CHANGED: {
+        gint64 ns = -1;
+        if (gst_element_query_duration(engine_->playbin, GST_FORMAT_TIME, &ns) && ns > 0)
+            durationMs_ = ns / GST_MSECOND;
+        break;
+    }
+    case GST_MESSAGE_EOS:
+        if (loop_ && playing_) {
+            seekTo(0);
+        } else if (playing_) {
+            ended_ = true;
+            playing_ = false;
+            engine_->setState(GST_STATE_PAUSED);
+        }
+        break;
+    case GST_MESSAGE_ERROR: {
+        GError* err = nullptr;
+        gst_message_parse_error(message, &err, nullptr);
+        const QString text = err ? QString::fromUtf8(err->message) : QString();
+        if (err) g_error_free(err);
+        playing_ = false;
+        fail(text);
+        break;
+    }
+    default:
+        break;
+    }
+    refreshStrip();
+    stateMaybeChanged();
+}
+
+void MediaPlayerControl::stateMaybeChanged() {
+    const QString now = State();
+    if (now == lastState_) return;
+    lastState_ = now;
+    if (stripTimer_) {
+        if (now == QLatin1String("playing"))
+            stripTimer_->start();
+        else
+            stripTimer_->stop();
+    }
+    if (onStateChange) onStateChange();
 }
 
 void MediaPlayerControl::setURL(const QString& url) {
+    ++medium_; // what the previous medium still had to say is not news
     url_ = url;
-    soundStarted_ = false;
     error_.clear();
+    prerolled_ = playing_ = paused_ = ended_ = false;
+    durationMs_ = 0;
+    pendingSeekMs_ = -1;
+    lastPositionMs_ = 0;
+    {
+        QMutexLocker lock(&frameLock_);
+        frame_.reset();
+    }
+    if (!engine_) makeEngine();
+    if (!engine_) {
+        fail(MessageText(Msg::MediumCannotPlay));
+        return;
+    }
+    engine_->setState(GST_STATE_READY);
     // "http://..." and "file://..." are URLs; anything else, and any absolute path whatever
     // characters it holds, is a path.
     const QUrl parsed(url);
     const bool isUrl =
         !url.startsWith(u'/') && url.contains(QLatin1String("://")) && parsed.scheme().size() > 1;
-    player_->setSource(isUrl ? parsed : QUrl::fromLocalFile(NativePath(url)));
+    const QByteArray uri =
+        (isUrl ? parsed : QUrl::fromLocalFile(QFileInfo(NativePath(url)).absoluteFilePath()))
+            .toEncoded();
+    g_object_set(engine_->playbin, "uri", uri.constData(), nullptr);
+    engine_->setState(GST_STATE_PAUSED); // loads in the background
+    update();
     if (design_.autoStart) controls.play();
     refreshStrip();
+    stateMaybeChanged();
 }
 
 void MediaPlayerControl::close() {
-    soundStarted_ = false;
-    player_->stop();
-    player_->setSource(QUrl());
+    ++medium_;
+    if (engine_) engine_->setState(GST_STATE_NULL);
     url_.clear();
+    error_.clear();
+    prerolled_ = playing_ = paused_ = ended_ = false;
+    durationMs_ = 0;
+    {
+        QMutexLocker lock(&frameLock_);
+        frame_.reset();
+    }
+    update();
     refreshStrip();
+    stateMaybeChanged();
 }
 
 void MediaPlayerControl::fail(const QString& reason) {
@@ -107,49 +298,77 @@ void MediaPlayerControl::fail(const QString& reason) {
 }
 
 bool MediaPlayerControl::loaded() const {
-    if (player_->source().isEmpty()) return false;
-    const QMediaPlayer::MediaStatus s = player_->mediaStatus();
-    return s != QMediaPlayer::NoMedia && s != QMediaPlayer::InvalidMedia;
-}
-
-bool MediaPlayerControl::atEnd() const {
-    // Played again from its end, the player plays at once but reports the end a while longer.
-    return player_->mediaStatus() == QMediaPlayer::EndOfMedia &&
-           player_->playbackState() != QMediaPlayer::PlayingState;
+    return engine_ && !url_.isEmpty() && error_.isEmpty();
 }
 
 qint64 MediaPlayerControl::positionMs() const {
     // At the end the position is the length exactly, so the two texts agree.
-    if (atEnd()) return player_->duration();
-    return player_->position();
+    if (ended_) return durationMs_;
+    if (!prerolled_) return qMax<qint64>(0, pendingSeekMs_);
+    gint64 ns = 0;
+    if (gst_element_query_position(engine_->playbin, GST_FORMAT_TIME, &ns) && ns >= 0)
+        lastPositionMs_ = ns / GST_MSECOND;
+    return lastPositionMs_;
+}
+
+void MediaPlayerControl::seekTo(qint64 ms) {
+    lastPositionMs_ = ms;
+    gst_element_seek_simple(engine_->playbin, GST_FORMAT_TIME,
+                            GstSeekFlags(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE),
+                            ms * GST_MSECOND);
+}
+
+// The sound server's stream keeps time from its making even while it waits paused, and the
+// sound sink places the first sound by that time: a medium loaded, stopped or paused and played
+// a while later would start late by the whole wait. So before each start the sound sink alone
+// is made afresh (a new stream, nothing else rebuilt) and the medium moved to where it stands.
+void MediaPlayerControl::startPlaying() {
+    if (prerolled_) {
+        const qint64 at = ended_ ? 0 : positionMs();
+        if (engine_->hasAudio && engine_->audioSink) {
+            gst_element_set_state(engine_->audioSink, GST_STATE_READY);
+            gst_element_set_state(engine_->audioSink, GST_STATE_PAUSED);
+            seekTo(at);
+        } else if (ended_) {
+            seekTo(0);
+        }
+    }
+    ended_ = false;
+    playing_ = true;
+    paused_ = false;
+    engine_->setState(GST_STATE_PLAYING);
 }
 
 void MediaPlayerControl::Controls::play() {
-    // A sound server stream keeps time from its creation even while it waits unstarted, so a
-    // medium loaded (or stopped) and played later would start late by the whole wait. Connecting
-    // the sound output afresh at the start gives a stream that begins now. (Not while the medium
-    // is still loading: its stream is being made now, and the pipeline must not be rebuilt
-    // under it.)
-    const QMediaPlayer::MediaStatus status = owner_->player_->mediaStatus();
-    const bool settled = status == QMediaPlayer::LoadedMedia ||
-                         status == QMediaPlayer::BufferedMedia ||
-                         status == QMediaPlayer::EndOfMedia;
-    if (!owner_->soundStarted_ && settled &&
-        owner_->player_->playbackState() != QMediaPlayer::PlayingState) {
-        owner_->player_->setAudioOutput(nullptr);
-        owner_->player_->setAudioOutput(owner_->audio_);
-    }
-    owner_->soundStarted_ = true;
-    owner_->player_->play();
+    MediaPlayerControl& o = *owner_;
+    if (!o.loaded() || o.playing_) return;
+    o.startPlaying();
+    o.refreshStrip();
+    o.stateMaybeChanged();
 }
+
 void MediaPlayerControl::Controls::pause() {
-    owner_->player_->pause();
+    MediaPlayerControl& o = *owner_;
+    if (!o.loaded() || o.ended_) return;
+    o.positionMs(); // the position it pauses at
+    o.playing_ = false;
+    o.paused_ = true;
+    o.engine_->setState(GST_STATE_PAUSED);
+    o.refreshStrip();
+    o.stateMaybeChanged();
 }
 
 void MediaPlayerControl::Controls::stop() {
-    owner_->soundStarted_ = false;
-    owner_->player_->stop();
-    owner_->player_->setPosition(0);
+    MediaPlayerControl& o = *owner_;
+    if (!o.loaded()) return;
+    o.playing_ = o.paused_ = o.ended_ = false;
+    o.engine_->setState(GST_STATE_PAUSED);
+    if (o.prerolled_)
+        o.seekTo(0);
+    else
+        o.pendingSeekMs_ = 0;
+    o.refreshStrip();
+    o.stateMaybeChanged();
 }
 
 double MediaPlayerControl::Controls::currentPosition() const {
@@ -157,11 +376,25 @@ double MediaPlayerControl::Controls::currentPosition() const {
 }
 
 void MediaPlayerControl::Controls::setCurrentPosition(double seconds) {
-    if (!owner_->loaded()) return;
+    MediaPlayerControl& o = *owner_;
+    if (!o.loaded()) return;
     // Any number a cue can hold, however large, stays a valid position (the end at most).
     constexpr double kLongestSeconds = 1e9;
     const double at = std::isfinite(seconds) ? std::clamp(seconds, 0.0, kLongestSeconds) : 0.0;
-    owner_->player_->setPosition(qint64(std::llround(at * 1000.0)));
+    qint64 ms = qint64(std::llround(at * 1000.0));
+    if (o.durationMs_ > 0) ms = qMin(ms, o.durationMs_);
+    if (!o.prerolled_) {
+        o.pendingSeekMs_ = ms;
+        return;
+    }
+    if (o.ended_) {
+        // Moved from its end, the medium waits there for play.
+        o.ended_ = false;
+        o.engine_->setState(GST_STATE_PAUSED);
+    }
+    o.seekTo(ms);
+    o.refreshStrip();
+    o.stateMaybeChanged();
 }
 
 QString MediaPlayerControl::Controls::currentPositionString() const {
@@ -169,12 +402,11 @@ QString MediaPlayerControl::Controls::currentPositionString() const {
 }
 
 double MediaPlayerControl::CurrentMedia::duration() const {
-    return owner_->loaded() ? owner_->player_->duration() / 1000.0 : 0.0;
+    return owner_->loaded() ? owner_->durationMs_ / 1000.0 : 0.0;
 }
 
 QString MediaPlayerControl::CurrentMedia::durationString() const {
-    return owner_->loaded() && owner_->player_->duration() > 0 ? MediaTimeText(duration())
-                                                               : QString();
+    return owner_->loaded() && owner_->durationMs_ > 0 ? MediaTimeText(duration()) : QString();
 }
 
 int MediaPlayerControl::Settings::volume() const {
@@ -183,9 +415,8 @@ int MediaPlayerControl::Settings::volume() const {
 
 void MediaPlayerControl::Settings::setVolume(int volume) {
     owner_->volume_ = qBound(0, volume, 100);
-    // The 0-100 scale is perceptual, like a volume slider: 50 sounds half as loud.
-    owner_->audio_->setVolume(float(QAudio::convertVolume(
-        owner_->volume_ / 100.0, QAudio::LogarithmicVolumeScale, QAudio::LinearVolumeScale)));
+    if (owner_->engine_)
+        g_object_set(owner_->engine_->playbin, "volume", amplitudeOf(owner_->volume_), nullptr);
 }
 
 bool MediaPlayerControl::Settings::autoStart() const {
@@ -196,24 +427,46 @@ void MediaPlayerControl::Settings::setAutoStart(bool on) {
 }
 
 bool MediaPlayerControl::Settings::loop() const {
-    return owner_->player_->loops() == QMediaPlayer::Infinite;
+    return owner_->loop_;
 }
 
 void MediaPlayerControl::Settings::setLoop(bool on) {
-    owner_->player_->setLoops(on ? QMediaPlayer::Infinite : QMediaPlayer::Once);
+    owner_->loop_ = on;
 }
 
 QString MediaPlayerControl::State() const {
     if (!loaded()) return QStringLiteral("closed");
-    if (atEnd()) return QStringLiteral("ended");
-    switch (player_->playbackState()) {
-    case QMediaPlayer::PlayingState:
-        return QStringLiteral("playing");
-    case QMediaPlayer::PausedState:
-        return QStringLiteral("paused");
-    default:
-        return QStringLiteral("stopped");
+    if (ended_) return QStringLiteral("ended");
+    if (playing_) return QStringLiteral("playing");
+    if (paused_) return QStringLiteral("paused");
+    return QStringLiteral("stopped");
+}
+
+void MediaPlayerControl::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    QMutexLocker lock(&frameLock_);
+    if (!frame_) return;
+    GstCaps* caps = gst_sample_get_caps(frame_->sample);
+    GstBuffer* buffer = gst_sample_get_buffer(frame_->sample);
+    GstVideoInfo info;
+    if (!caps || !buffer || !gst_video_info_from_caps(&info, caps)) return;
+    GstVideoFrame frame;
+    if (!gst_video_frame_map(&frame, &info, buffer, GST_MAP_READ)) return;
+    const QImage picture(static_cast<const uchar*>(GST_VIDEO_FRAME_PLANE_DATA(&frame, 0)),
+                         GST_VIDEO_FRAME_WIDTH(&frame), GST_VIDEO_FRAME_HEIGHT(&frame),
+                         GST_VIDEO_FRAME_PLANE_STRIDE(&frame, 0), QImage::Format_RGB32);
+    QRect target = rect();
+    if (!design_.stretchToFit) {
+        // The picture's own shape (its pixels need not be square), as large as fits, centred.
+        const double shown = double(info.width) * info.par_n / qMax(1, info.par_d);
+        QSize size = QSize(qRound(shown), info.height).scaled(target.size(), Qt::KeepAspectRatio);
+        target = QRect(QPoint(0, 0), size);
+        target.moveCenter(rect().center());
     }
+    QPainter painter(this);
+    painter.drawImage(target, picture);
+    gst_video_frame_unmap(&frame);
+    ++framesPainted_;
 }
 
 void MediaPlayerControl::keyPressEvent(QKeyEvent* event) {
@@ -258,14 +511,18 @@ void MediaPlayerControl::buildMiniStrip() {
 
     connect(openButton_, &QToolButton::clicked, this, [this] { openFromDialog(); });
     connect(playButton_, &QToolButton::clicked, this, [this] {
-        if (player_->playbackState() == QMediaPlayer::PlayingState)
+        if (playing_)
             controls.pause();
         else
             controls.play();
     });
     connect(stopButton_, &QToolButton::clicked, this, [this] { controls.stop(); });
     connect(positionBar_, &QSlider::sliderMoved, this,
-            [this](int ms) { player_->setPosition(ms); });
+            [this](int ms) { controls.setCurrentPosition(ms / 1000.0); });
+    // The bar and the time follow the medium while it plays.
+    stripTimer_ = new QTimer(this);
+    stripTimer_->setInterval(100);
+    connect(stripTimer_, &QTimer::timeout, this, [this] { refreshStrip(); });
     refreshStrip();
 }
 
@@ -281,11 +538,10 @@ void MediaPlayerControl::refreshStrip() {
     const bool has = loaded();
     playButton_->setEnabled(has);
     stopButton_->setEnabled(has);
-    playButton_->setIcon(style()->standardIcon(
-        player_->playbackState() == QMediaPlayer::PlayingState ? QStyle::SP_MediaPause
-                                                               : QStyle::SP_MediaPlay));
+    playButton_->setIcon(
+        style()->standardIcon(playing_ ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
     positionBar_->setEnabled(has);
-    positionBar_->setRange(0, int(player_->duration()));
+    positionBar_->setRange(0, int(durationMs_));
     if (!positionBar_->isSliderDown()) positionBar_->setValue(int(positionMs()));
     timeLabel_->setText(has ? controls.currentPositionString() + QStringLiteral(" / ") +
                                   currentMedia.durationString()

@@ -1,28 +1,28 @@
 // The media player control: plays video, MIDI and background audio, with the operations the
 // program relies on (URL, close, controls.play/pause/stop, controls.currentPosition and its
-// text, currentMedia.duration and its text, settings.volume), over Qt Multimedia.
+// text, currentMedia.duration and its text, settings.volume), over a GStreamer playbin of its
+// own. Pictures come to the widget as RGB frames and are painted with QPainter (no OpenGL).
 //
 // Like the control it replaces it is asynchronous: writing URL starts loading, and the
 // duration is 0 until the media is known. Time texts are "mm:ss", "h:mm:ss" from an hour.
+// Nothing of GStreamer is made before the first URL is written.
 #pragma once
 
 #include "ui/Control.h"
 
+#include <QMutex>
 #include <QString>
 #include <QWidget>
+#include <atomic>
 #include <functional>
+#include <memory>
 
-class QAudioOutput;
+typedef struct _GstMessage GstMessage;
 class QLabel;
-class QMediaPlayer;
 class QSlider;
+class QTimer;
 class QToolButton;
-class QVideoWidget;
 class MediaPlayerControl;
-
-// Chooses the GStreamer back end of Qt Multimedia (unless QT_MEDIA_BACKEND says otherwise).
-// Call before the application object is made.
-void SelectMediaBackend();
 
 // Time text of a position or length in seconds: "mm:ss", or "h:mm:ss" from an hour.
 QString MediaTimeText(double seconds);
@@ -101,6 +101,10 @@ public:
     QString ErrorText() const { return error_; }
     // The "mini" strip's texts in the language now loaded.
     void Retranslate();
+    // True once a URL has been written: the pipeline exists (for tests and measurements).
+    bool EngineMade() const { return engine_ != nullptr; }
+    // Video frames painted so far (for tests and measurements).
+    int FramesPainted() const { return framesPainted_; }
 
     // Key-down event (key code, modifier mask), e.g. Escape while the video has the focus.
     std::function<void(int& keyCode, int& shift)> onKeyDown;
@@ -110,29 +114,50 @@ public:
     std::function<void(const QString& reason)> onError;
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
+    struct Engine;
+    struct Frame;
     void buildMiniStrip();
     void refreshStrip();
     void openFromDialog();
+    void makeEngine();
+    void readBus(GstMessage* message); // GUI thread: loaded, length, end, errors
+    void stateMaybeChanged();
     qint64 positionMs() const;
     bool loaded() const;
-    bool atEnd() const;
+    void seekTo(qint64 ms);
+    void startPlaying();
     void fail(const QString& reason);
 
     Design design_;
     QString url_;
-    bool soundStarted_ = false; // the sound stream has started since the medium was loaded
     QString error_;
-    QMediaPlayer* player_;
-    QAudioOutput* audio_;
-    QVideoWidget* video_ = nullptr;
     int volume_;
+    bool loop_ = false;
+    // Where the medium stands; the pipeline follows.
+    bool prerolled_ = false; // loaded far enough to know its streams and length
+    bool playing_ = false;
+    bool paused_ = false;
+    bool ended_ = false;
+    qint64 durationMs_ = 0;
+    qint64 pendingSeekMs_ = -1; // a position written before the medium was ready
+    mutable qint64 lastPositionMs_ = 0;
+    QString lastState_;
+    std::atomic<int> medium_ = 0; // counts the media written, for the streaming threads
+    std::unique_ptr<Engine> engine_;
+    // The newest video frame, handed over from the streaming thread.
+    QMutex frameLock_;
+    std::unique_ptr<Frame> frame_;
+    bool repaintQueued_ = false;
+    int framesPainted_ = 0;
     // Mini strip (uiMode "mini").
+    QTimer* stripTimer_ = nullptr;
     QToolButton* openButton_ = nullptr;
     QToolButton* playButton_ = nullptr;
     QToolButton* stopButton_ = nullptr;

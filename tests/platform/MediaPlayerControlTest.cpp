@@ -173,3 +173,149 @@ TEST(MediaPlayerControl, TheMiniStripOpensAFileThroughTheDialogs) {
     ASSERT_EQ(script.shown.size(), 1);
     EXPECT_TRUE(script.shown[0].request.open);
 }
+
+// A player costs nothing until it is given a medium, and the panel is black from its first
+// paint.
+TEST(MediaPlayerControl, NothingIsMadeBeforeTheFirstUrl) {
+    MediaPlayerControl::Design mini = waiting();
+    mini.uiMode = QStringLiteral("mini");
+    MediaPlayerControl::Design projector;
+    projector.stretchToFit = true;
+    projector.fullScreen = true;
+    MediaPlayerControl panel(waiting()), strip(mini), full(projector);
+    panel.resize(200, 120);
+    for (MediaPlayerControl* p : {&panel, &strip, &full})
+        EXPECT_FALSE(p->EngineMade());
+    const QImage shown = panel.grab().toImage();
+    for (const QPoint at : {QPoint(0, 0), QPoint(100, 60), QPoint(199, 119)})
+        EXPECT_EQ(shown.pixelColor(at), QColor(Qt::black));
+    // Settings written before a medium are kept for it, still without a pipeline.
+    panel.settings.setVolume(30);
+    panel.settings.setLoop(true);
+    EXPECT_FALSE(panel.EngineMade());
+    EXPECT_EQ(panel.settings.volume(), 30);
+
+    QTemporaryDir dir;
+    const QString wav = dir.path() + QStringLiteral("/a.wav");
+    MakeWav(wav, 0.5);
+    panel.setURL(wav);
+    EXPECT_TRUE(panel.EngineMade());
+    EXPECT_FALSE(strip.EngineMade());
+}
+
+TEST(MediaPlayerControl, ReportsEachStateOnceAsItChanges) {
+    if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
+    const SinkLatencyHold sink;
+    QTemporaryDir dir;
+    const QString wav = dir.path() + QStringLiteral("/t.wav");
+    MakeWav(wav, 1.0);
+    MediaPlayerControl player(waiting());
+    QStringList seen;
+    player.onStateChange = [&] { seen << player.State(); };
+    player.setURL(wav);
+    ASSERT_TRUE(loadedIn(player));
+    player.controls.play();
+    ASSERT_TRUE(WaitFor([&] { return player.controls.currentPosition() > 0.2; }));
+    player.controls.pause();
+    player.controls.pause(); // no news
+    player.controls.stop();
+    EXPECT_EQ(player.controls.currentPosition(), 0);
+    player.controls.play();
+    ASSERT_TRUE(WaitFor([&] { return player.State() == QLatin1String("ended"); }));
+    player.close();
+    EXPECT_EQ(seen, QStringList(
+                        {"stopped", "playing", "paused", "stopped", "playing", "ended", "closed"}));
+}
+
+TEST(MediaPlayerControl, LoopsUntilToldOtherwise) {
+    if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
+    const SinkLatencyHold sink;
+    QTemporaryDir dir;
+    const QString wav = dir.path() + QStringLiteral("/short.wav");
+    MakeWav(wav, 0.4);
+    MediaPlayerControl::Design d;
+    d.uiMode = QStringLiteral("mini");
+    MediaPlayerControl player(d); // starts by itself, as the background strip does
+    player.settings.setLoop(true);
+    player.setURL(wav);
+    // Three times round, and still playing.
+    WaitFor([] { return false; }, 1300);
+    EXPECT_EQ(player.State(), QStringLiteral("playing"));
+    EXPECT_GT(RecordedLevel(300), 0.01);
+    player.settings.setLoop(false);
+    EXPECT_TRUE(WaitFor([&] { return player.State() == QLatin1String("ended"); }, 2000));
+}
+
+TEST(MediaPlayerControl, ShowsThePictureFittedOrStretched) {
+    QTemporaryDir dir;
+    const QString mp4 = dir.path() + QStringLiteral("/clip.mp4");
+    if (!MakeMp4(mp4, 2)) GTEST_SKIP() << "ffmpeg is not installed";
+    for (bool stretch : {false, true}) {
+        MediaPlayerControl::Design d = waiting();
+        d.stretchToFit = stretch;
+        MediaPlayerControl player(d);
+        player.resize(320, 120); // wider than the 4:3 picture
+        player.setURL(mp4);
+        // Loaded and waiting for play, it already shows its first picture.
+        ASSERT_TRUE(WaitFor([&] {
+            return player.grab().toImage().pixelColor(160, 60) != QColor(Qt::black);
+        })) << player.ErrorText().toStdString();
+        EXPECT_GT(player.FramesPainted(), 0);
+        const QImage shown = player.grab().toImage();
+        int lit = 0; // picture pixels in a column near the left edge
+        for (int y = 0; y < shown.height(); ++y)
+            lit += shown.pixelColor(4, y) != QColor(Qt::black);
+        if (stretch)
+            EXPECT_GT(lit, 0) << "stretched to the edges";
+        else
+            EXPECT_EQ(lit, 0) << "black beside the fitted picture";
+        player.close();
+        EXPECT_EQ(player.grab().toImage().pixelColor(160, 60), QColor(Qt::black));
+    }
+}
+
+TEST(MediaPlayerControl, AFileItCannotPlayIsReportedOnce) {
+    QTemporaryDir dir;
+    const QString junk = dir.path() + QStringLiteral("/junk.mp4");
+    QFile f(junk);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(4096, 'x'));
+    f.close();
+    MediaPlayerControl::Design d;
+    d.autoStart = true;
+    MediaPlayerControl player(d);
+    QStringList reasons;
+    player.onError = [&](const QString& reason) { reasons << reason; };
+    player.setURL(junk);
+    ASSERT_TRUE(WaitFor([&] { return !reasons.isEmpty(); }));
+    player.controls.play();
+    player.controls.setCurrentPosition(1);
+    WaitFor([] { return false; }, 300);
+    EXPECT_EQ(reasons.size(), 1);
+    EXPECT_FALSE(reasons[0].isEmpty());
+    EXPECT_EQ(player.State(), QStringLiteral("closed"));
+    EXPECT_EQ(player.controls.currentPositionString(), QString());
+
+    // A missing file is its own failure, reported in its turn.
+    player.setURL(dir.path() + QStringLiteral("/missing.mp4"));
+    ASSERT_TRUE(WaitFor([&] { return reasons.size() == 2; }));
+    EXPECT_TRUE(player.ErrorText() == reasons[1]);
+}
+
+// As an operator does: a click loads the video, a later play starts picture and sound.
+TEST(MediaPlayerControl, AVideoLoadedEarlierPlaysWhenTold) {
+    if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
+    const SinkLatencyHold sink;
+    QTemporaryDir dir;
+    const QString mp4 = dir.path() + QStringLiteral("/clip.mp4");
+    if (!MakeMp4(mp4, 3)) GTEST_SKIP() << "ffmpeg is not installed";
+    MediaPlayerControl player(waiting());
+    player.resize(160, 120);
+    player.settings.setVolume(100);
+    player.setURL(mp4);
+    ASSERT_TRUE(loadedIn(player)) << player.ErrorText().toStdString();
+    WaitFor([] { return false; }, 500);
+    player.controls.play();
+    EXPECT_TRUE(WaitFor([&] { return player.controls.currentPosition() > 0.5; }, 3000));
+    EXPECT_GT(RecordedLevel(300), 0.01);
+}

@@ -1,5 +1,4 @@
 // Test entry point: one QApplication on the offscreen platform for every test.
-#include "platform/MediaPlayerControl.h"
 #include "support/FakeMixer.h"
 
 #include <QApplication>
@@ -12,7 +11,6 @@ FakeMixer& TestMixer() {
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    SelectMediaBackend();
     QApplication app(argc, argv);
     // Tests never move the real master volume unless they install the real mixer themselves.
     SetMixer(&TestMixer());

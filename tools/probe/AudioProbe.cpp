@@ -2,14 +2,15 @@
 // sound at the sink "show" (median of 10, for a WAV and an MP3 opened 0.7 s before), and
 // the CPU the program uses while a file plays with the counter refreshed every 10 ms.
 // "baseline" measures PulseAudio's own player the same way; "player" measures the media player
-// control of the video panel and the background strip. "fades": the real duration of each
+// control as the video, MIDI and background players use it (the demo show's media), after a
+// load, a stop and a pause, median of 10. "fades": the real duration of each
 // fade over the knob's full travel on the running timer, with the real mixer, and the largest
 // gap between two volume steps.
 //
 // The test sink is held at a sound card's latency while measuring (support/SinkLatency.h).
 //
 // Usage (with scripts/sound-server.sh running):
-//   scenolux_audio_probe [cpu | baseline | player | fades]
+//   scenolux_audio_probe [cpu | baseline | player | fades | video FILE]
 #include "i18n/Lingua.h"
 #include "media/AudioPlayer.h"
 #include "media/VolumeFades.h"
@@ -65,11 +66,74 @@ double latencyOnce(const QString& file) {
     return found;
 }
 
+// The media player control as each player uses it, on the demo show's media: the time from play
+// to the first sound after a load (0.7 s before), after a stop and after a pause (each 0.7 s
+// before, following 0.3 s of play). The background player starts by itself when its URL is
+// written (autoStart), so its first case times that write.
+void measurePlayers() {
+    const QString demo = QStringLiteral(SCENOLUX_SOURCE_DIR "/examples/demo/");
+    struct Player {
+        const char* name;
+        QString file;
+        bool autoStart;
+        const char* uiMode;
+    };
+    // The first sound of each medium is soft (a fade in, a synthesizer's attack).
+    constexpr int kThreshold = 60;
+    const Player players[] = {
+        {"video", demo + QStringLiteral("video/clip.mp4"), false, "none"},
+        {"MIDI", demo + QStringLiteral("midi/tune.mid"), false, "none"},
+        {"background", demo + QStringLiteral("music/intro.mp3"), true, "mini"},
+    };
+    const char* cases[] = {"after a load", "after a stop", "after a pause"};
+    std::printf("%-11s %14s %14s %14s   (ms, median of 10)\n", "player", cases[0], cases[1],
+                cases[2]);
+    for (const Player& p : players) {
+        double medians[3];
+        for (int c = 0; c < 3; ++c) {
+            std::vector<double> times;
+            for (int i = 0; i < 10; ++i) {
+                MediaPlayerControl::Design design;
+                design.autoStart = p.autoStart;
+                design.uiMode = QString::fromLatin1(p.uiMode);
+                design.volume = 100;
+                MediaPlayerControl player(design);
+                player.resize(320, 240);
+                double found = -1;
+                if (c == 0 && p.autoStart) {
+                    found = HeardAfter([&] { player.setURL(p.file); }, 4000, kThreshold);
+                } else {
+                    player.setURL(p.file);
+                    wait(700);
+                    if (c > 0) {
+                        player.controls.play();
+                        wait(300);
+                        if (c == 1)
+                            player.controls.stop();
+                        else
+                            player.controls.pause();
+                        wait(700);
+                    }
+                    found = HeardAfter([&] { player.controls.play(); }, 4000, kThreshold);
+                }
+                player.controls.stop();
+                times.push_back(found);
+            }
+            std::sort(times.begin(), times.end());
+            std::fprintf(stderr, "%s %s:", p.name, cases[c]);
+            for (double t : times)
+                std::fprintf(stderr, " %.0f", t);
+            std::fprintf(stderr, "\n");
+            medians[c] = median(times);
+        }
+        std::printf("%-11s %14.1f %14.1f %14.1f\n", p.name, medians[0], medians[1], medians[2]);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    SelectMediaBackend();
     QApplication app(argc, argv);
     QTemporaryDir dir;
     const QString wav = dir.path() + QStringLiteral("/tone.wav");
@@ -98,33 +162,29 @@ int main(int argc, char** argv) {
     }
 
     if (argc > 1 && QByteArray(argv[1]) == "player") {
-        // The media player control (video panel and background strip): a first play a moment
-        // after loading, and a play again a moment after a stop or a pause.
+        measurePlayers();
+        return 0;
+    }
+
+    if (argc > 2 && QByteArray(argv[1]) == "video") {
+        // The projector's player full screen on the display, playing the given file: the CPU
+        // it takes and the pictures it paints a second.
         MediaPlayerControl::Design design;
-        design.autoStart = false;
-        const char* cases[] = {"first play after loading", "play after a stop",
-                               "play after a pause"};
-        for (int c = 0; c < 3; ++c) {
-            std::vector<double> times;
-            for (int i = 0; i < 5; ++i) {
-                MediaPlayerControl player(design);
-                player.setURL(wav);
-                wait(700);
-                if (c > 0) {
-                    player.controls.play();
-                    wait(300);
-                    if (c == 1)
-                        player.controls.stop();
-                    else
-                        player.controls.pause();
-                    wait(700);
-                }
-                const double found = HeardAfter([&] { player.controls.play(); }, 4000);
-                player.controls.stop();
-                times.push_back(found);
-            }
-            std::printf("media player control, %s: median %.1f ms\n", cases[c], median(times));
-        }
+        design.stretchToFit = true;
+        design.fullScreen = true;
+        MediaPlayerControl player(design);
+        player.showFullScreen();
+        player.setURL(QString::fromLocal8Bit(argv[2]));
+        wait(1000);
+        const int frames0 = player.FramesPainted();
+        const double cpu0 = cpuSeconds();
+        QElapsedTimer wall;
+        wall.start();
+        wait(5000);
+        const double seconds = wall.elapsed() / 1000.0;
+        std::printf("full screen %dx%d: %.1f %% of one core, %.1f pictures a second\n",
+                    player.width(), player.height(), 100.0 * (cpuSeconds() - cpu0) / seconds,
+                    (player.FramesPainted() - frames0) / seconds);
         return 0;
     }
 

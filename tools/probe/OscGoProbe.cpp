@@ -77,7 +77,6 @@ double median(std::vector<double> v) {
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    SelectMediaBackend();
     QApplication app(argc, argv);
     QTemporaryDir dir;
     const QString wav = dir.path() + QStringLiteral("/tone.wav");

@@ -7,7 +7,6 @@
 #include "i18n/Lingua.h"
 #include "media/MediaRouting.h"
 #include "media/VideoPlayer.h"
-#include "platform/MediaPlayerControl.h"
 #include "script/CueLookup.h"
 #include "ui/Form1.h"
 #include "ui/WindowVisuals.h"
@@ -28,7 +27,6 @@ void wait(int ms) {
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    SelectMediaBackend();
     QApplication app(argc, argv);
     if (argc < 4) {
         std::fprintf(stderr,

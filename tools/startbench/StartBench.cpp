@@ -192,7 +192,6 @@ void measurePlayers(int runs) {
 } // namespace
 
 int main(int argc, char** argv) {
-    SelectMediaBackend();
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     int runs = 9;
