@@ -19,6 +19,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QVideoWidget>
+#include <algorithm>
 #include <cmath>
 
 void SelectMediaBackend() {
@@ -161,7 +162,11 @@ void MediaPlayerControl::Controls::setCurrentPosition(double seconds) {
     // Any number a cue can hold, however large, stays a valid position (the end at most).
     constexpr double kLongestSeconds = 1e9;
     const double at = std::isfinite(seconds) ? std::clamp(seconds, 0.0, kLongestSeconds) : 0.0;
-    owner_->player_->setPosition(qint64(std::llround(at * 1000.0)));
+    qint64 ms = qint64(std::llround(at * 1000.0));
+    // GStreamer refuses a seek past the end with a critical warning: stop at the end.
+    const qint64 length = owner_->player_->duration();
+    if (length > 0) ms = std::min(ms, length);
+    owner_->player_->setPosition(ms);
 }
 
 QString MediaPlayerControl::Controls::currentPositionString() const {
