@@ -4,7 +4,8 @@
 // typing, undo and saves between, for the given time. It reports the resident memory at the
 // start, after the first round and at the end (and the peak), the open file descriptors, and
 // the longest time the user interface thread took to answer a watchdog that pings it every
-// 10 ms.
+// 10 ms. An interface that has not answered for 10 s ends the run with the cue it hung on
+// (exit status 3).
 //
 // Usage (with scripts/sound-server.sh running):
 //   scenolux_soak [minutes]        default 30
@@ -33,6 +34,8 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <functional>
 #include <mutex>
 #include <thread>
 
@@ -155,6 +158,9 @@ public:
         return all.mid(0, count);
     }
     std::atomic<int> step{-1};
+    // Called from the watchdog's thread when a ping has waited kHungNs: the show is over.
+    std::function<void(int step)> onHang;
+    static constexpr qint64 kHungNs = 10 * 1000000000LL;
 
 private:
     static qint64 now() {
@@ -188,7 +194,12 @@ private:
                     },
                     Qt::QueuedConnection);
             } else {
-                note(now() - sent_);
+                const qint64 waited = now() - sent_;
+                note(waited);
+                if (waited > kHungNs && onHang) {
+                    onHang(step.load());
+                    return;
+                }
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
@@ -356,6 +367,16 @@ int main(int argc, char** argv) {
         Usage warm;
         std::printf("start: %.1f MB resident, %d descriptors\n", start.rssMb, start.descriptors);
         std::fflush(stdout);
+        watchdog.onHang = [&](int step) {
+            // Nothing of the interface thread can be used now: report from here and end.
+            const Usage now = usage();
+            std::printf("HUNG: the user interface has not answered for 10 s, since the click of "
+                        "cue %d, [[%s]] (%d cues clicked); %.1f MB resident, %d descriptors\n",
+                        step % kCues + 1, qPrintable(cues[step % kCues]), step, now.rssMb,
+                        now.descriptors);
+            std::fflush(stdout);
+            std::_Exit(3);
+        };
         watchdog.start();
 
         QElapsedTimer clock;
