@@ -19,6 +19,7 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 #include <gst/app/gstappsink.h>
 #include <gst/gst.h>
