@@ -54,6 +54,12 @@ struct AnsweringDialogs : Dialogs {
         std::printf("message: %s\n", qPrintable(prompt));
         return vbmsg::No;
     }
+    int Choose(const QString& prompt, const QStringList&, int escapeChoice, int,
+               const QString&) override {
+        ++shown;
+        std::printf("choice: %s\n", qPrintable(prompt));
+        return escapeChoice;
+    }
     bool ShowColor(QWidget*, long, long*) override { return false; }
     bool ScegliStampante(QWidget*, QPrinter*) override { return false; }
     int ShowModal(QDialog&) override { return 0; }
@@ -318,7 +324,6 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toUtf8());
     qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/data")).toUtf8());
 
-    SelectMediaBackend();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Scenolux"));
 
