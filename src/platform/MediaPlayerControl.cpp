@@ -259,7 +259,9 @@ void MediaPlayerControl::setURL(const QString& url) {
         fail(MessageText(Msg::MediumCannotPlay));
         return;
     }
-    engine_->setState(GST_STATE_READY);
+    // Down to NULL, not READY: only then do the previous medium's decoders let go of what they
+    // hold (the MIDI synthesizer's sound font, some 14 MB, stayed behind at each new medium).
+    engine_->setState(GST_STATE_NULL);
     // "http://..." and "file://..." are URLs; anything else, and any absolute path whatever
     // characters it holds, is a path.
     const QUrl parsed(url);
