@@ -25,11 +25,11 @@ double HeardAfter(const std::function<void()>& start, int limitMs, int threshold
     double found = -1;
     while (found < 0 && clock.elapsed() < limitMs) {
         QCoreApplication::processEvents();
-        rec.waitForReadyRead(5);
+        rec.waitForReadyRead(2);
         const QByteArray pcm = rec.readAllStandardOutput();
         for (qsizetype i = 0; i + 1 < pcm.size() && found < 0; i += 2)
             if (std::abs(qFromLittleEndian<qint16>(pcm.constData() + i)) > threshold)
-                found = clock.elapsed();
+                found = double(clock.nsecsElapsed()) / 1e6;
     }
     rec.kill();
     rec.waitForFinished();

@@ -13,17 +13,15 @@
 #include "show/OscRemote.h"
 #include "show/ShowMode.h"
 #include "support/SinkLatency.h"
+#include "support/SoundOnset.h"
 #include "support/Wav.h"
 #include "ui/Form1.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QEventLoop>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUdpSocket>
-#include <QtEndian>
 #include <algorithm>
 #include <cstdio>
 #include <lo/lo.h>
@@ -35,36 +33,6 @@ void wait(int ms) {
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
-}
-
-// Milliseconds from send() to the first loud sample at the sink's monitor; -1 for none.
-double heardAfter(const std::function<void()>& send, int limitMs = 3000) {
-    QProcess rec;
-    rec.start(QStringLiteral("parec"),
-              {QStringLiteral("--device=show.monitor"), QStringLiteral("--format=s16le"),
-               QStringLiteral("--rate=44100"), QStringLiteral("--channels=1"),
-               QStringLiteral("--raw"), QStringLiteral("--latency-msec=5")});
-    rec.waitForStarted();
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 300) {
-        rec.waitForReadyRead(20);
-        rec.readAllStandardOutput();
-    }
-    clock.start();
-    send();
-    double found = -1;
-    while (found < 0 && clock.elapsed() < limitMs) {
-        QCoreApplication::processEvents();
-        rec.waitForReadyRead(2);
-        const QByteArray pcm = rec.readAllStandardOutput();
-        for (qsizetype i = 0; i + 1 < pcm.size() && found < 0; i += 2)
-            if (std::abs(qFromLittleEndian<qint16>(pcm.constData() + i)) > 2000)
-                found = double(clock.nsecsElapsed()) / 1e6;
-    }
-    rec.kill();
-    rec.waitForFinished();
-    return found;
 }
 
 double median(std::vector<double> v) {
@@ -106,11 +74,11 @@ int main(int argc, char** argv) {
     std::vector<double> media, play;
     for (int i = 0; i < 10; ++i) {
         form.showMode->First();
-        const double m = heardAfter(go); // opens the file and starts it
+        const double m = HeardAfter(go); // opens the file and starts it
         wait(200);
         form.audio->cmdStopA_Click(); // back to the start, stopped
         wait(700);
-        const double p = heardAfter(go); // [[Play Audio]]
+        const double p = HeardAfter(go); // [[Play Audio]]
         wait(200);
         form.audio->cmdStopA_Click();
         std::printf("  media cue %.1f ms, Play Audio cue %.1f ms\n", m, p);
