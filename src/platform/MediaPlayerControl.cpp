@@ -68,6 +68,13 @@ struct MediaPlayerControl::Engine {
         gst_object_unref(playbin);
     }
     void setState(GstState state) { gst_element_set_state(playbin, state); }
+    // Lets go of the state changes the sync handler left on the bus.
+    void dropQueued() {
+        GstBus* bus = gst_element_get_bus(playbin);
+        while (GstMessage* message = gst_bus_pop(bus))
+            gst_message_unref(message);
+        gst_object_unref(bus);
+    }
 };
 
 // A decoded picture as the streaming thread left it.
@@ -176,6 +183,11 @@ void MediaPlayerControl::makeEngine() {
                     Qt::QueuedConnection);
                 return GST_BUS_DROP;
             }
+            case GST_MESSAGE_STATE_CHANGED:
+                // Released on the thread that posted it, a state change's message kept the old
+                // medium's whole decoding chain alive (some 15 MB at every MIDI file): it waits
+                // on the bus for the GUI thread, and NULL flushes what is left.
+                return GST_BUS_PASS;
             default:
                 return GST_BUS_DROP;
             }
@@ -230,6 +242,7 @@ void MediaPlayerControl::readBus(GstMessage* message) {
 }
 
 void MediaPlayerControl::stateMaybeChanged() {
+    if (engine_) engine_->dropQueued(); // every change of state ends here
     const QString now = State();
     if (now == lastState_) return;
     lastState_ = now;
