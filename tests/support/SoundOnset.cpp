@@ -2,8 +2,11 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QProcess>
+#include <QTimer>
 #include <QtEndian>
+#include <algorithm>
 #include <cstdlib>
 
 double HeardAfter(const std::function<void()>& start, int limitMs, int threshold) {
@@ -34,4 +37,16 @@ double HeardAfter(const std::function<void()>& start, int limitMs, int threshold
     rec.kill();
     rec.waitForFinished();
     return found;
+}
+
+void ServeEventsFor(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n == 0 ? -1 : n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }

@@ -42,24 +42,12 @@ double cpuSeconds() {
     return u.ru_utime.tv_sec + u.ru_stime.tv_sec + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
-void wait(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n == 0 ? -1 : n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
 // Milliseconds from "play" to the first sound at the sink's monitor, for a file opened 0.7 s
 // before, as an operator opens a cue and plays it a moment later.
 double latencyOnce(const QString& file) {
     mci().mciSendString(QStringLiteral("close all"));
     mci().mciSendString(QStringLiteral("open \"") + file + QStringLiteral("\" ALIAS wav1"));
-    wait(700);
+    ServeEventsFor(700);
     const double found = HeardAfter([] { mci().mciSendString(QStringLiteral("play wav1")); });
     mci().mciSendString(QStringLiteral("stop wav1"));
     std::printf("  heard at the monitor after %.0f ms\n", found);
@@ -104,15 +92,15 @@ void measurePlayers() {
                     found = HeardAfter([&] { player.setURL(p.file); }, 4000, kThreshold);
                 } else {
                     player.setURL(p.file);
-                    wait(700);
+                    ServeEventsFor(700);
                     if (c > 0) {
                         player.controls.play();
-                        wait(300);
+                        ServeEventsFor(300);
                         if (c == 1)
                             player.controls.stop();
                         else
                             player.controls.pause();
-                        wait(700);
+                        ServeEventsFor(700);
                     }
                     found = HeardAfter([&] { player.controls.play(); }, 4000, kThreshold);
                 }
@@ -124,7 +112,7 @@ void measurePlayers() {
             for (double t : times)
                 std::fprintf(stderr, " %.0f", t);
             std::fprintf(stderr, "\n");
-            medians[c] = median(times);
+            medians[c] = Median(times);
         }
         std::printf("%-11s %14.1f %14.1f %14.1f\n", p.name, medians[0], medians[1], medians[2]);
     }
@@ -157,7 +145,7 @@ int main(int argc, char** argv) {
             times.push_back(found);
             std::printf("  paplay heard at the monitor after %.0f ms\n", found);
         }
-        std::printf("paplay, median: %.1f ms\n", median(times));
+        std::printf("paplay, median: %.1f ms\n", Median(times));
         return 0;
     }
 
@@ -175,12 +163,12 @@ int main(int argc, char** argv) {
         MediaPlayerControl player(design);
         player.showFullScreen();
         player.setURL(QString::fromLocal8Bit(argv[2]));
-        wait(1000);
+        ServeEventsFor(1000);
         const int frames0 = player.FramesPainted();
         const double cpu0 = cpuSeconds();
         QElapsedTimer wall;
         wall.start();
-        wait(5000);
+        ServeEventsFor(5000);
         const double seconds = wall.elapsed() / 1000.0;
         std::printf("full screen %dx%d: %.1f %% of one core, %.1f pictures a second\n",
                     player.width(), player.height(), 100.0 * (cpuSeconds() - cpu0) / seconds,
@@ -251,7 +239,7 @@ int main(int argc, char** argv) {
             std::printf("%s, play to first sound (ms):", qPrintable(QFileInfo(file).suffix()));
             for (double l : latencies)
                 std::printf(" %.0f", l);
-            std::printf("\nmedian: %.1f ms\n", median(latencies));
+            std::printf("\nmedian: %.1f ms\n", Median(latencies));
         }
     }
 
@@ -262,12 +250,12 @@ int main(int argc, char** argv) {
     mci().mciSendString(QStringLiteral("close all"));
     mci().mciSendString(QStringLiteral("open \"") + wav + QStringLiteral("\" ALIAS wav1"));
     form.audio->cmdPlayA_Click(); // plays, Timer1 at 10 ms
-    wait(500);                    // settle
+    ServeEventsFor(500);          // settle
     auto cpuShare = [](int ms) {
         const double cpu0 = cpuSeconds();
         QElapsedTimer wall;
         wall.start();
-        wait(ms);
+        ServeEventsFor(ms);
         return 100.0 * (cpuSeconds() - cpu0) / (wall.elapsed() / 1000.0);
     };
     const double withCounter = cpuShare(6000);

@@ -27,21 +27,7 @@
 #include <lo/lo.h>
 #include <vector>
 
-namespace {
-
-void wait(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n == 0 ? -1 : n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
-} // namespace
+namespace {} // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -75,19 +61,19 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 10; ++i) {
         form.showMode->First();
         const double m = HeardAfter(go); // opens the file and starts it
-        wait(200);
+        ServeEventsFor(200);
         form.audio->cmdStopA_Click(); // back to the start, stopped
-        wait(700);
+        ServeEventsFor(700);
         const double p = HeardAfter(go); // [[Play Audio]]
-        wait(200);
+        ServeEventsFor(200);
         form.audio->cmdStopA_Click();
         std::printf("  media cue %.1f ms, Play Audio cue %.1f ms\n", m, p);
         media.push_back(m);
         play.push_back(p);
     }
     std::printf("OSC GO to the first sound at the sink, median of 10:\n");
-    std::printf("  GO on a media cue (open and play): %.1f ms\n", median(media));
-    std::printf("  GO on [[Play Audio]] (file opened before): %.1f ms\n", median(play));
+    std::printf("  GO on a media cue (open and play): %.1f ms\n", Median(media));
+    std::printf("  GO on [[Play Audio]] (file opened before): %.1f ms\n", Median(play));
     lo_address_free(program);
     form.showMode->remote->Stop();
     return 0;
