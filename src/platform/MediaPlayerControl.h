@@ -160,6 +160,7 @@ private:
     QTimer* stripTimer_ = nullptr;
     QToolButton* openButton_ = nullptr;
     QToolButton* playButton_ = nullptr;
+    bool playButtonShowsPause_ = false;
     QToolButton* stopButton_ = nullptr;
     QSlider* positionBar_ = nullptr;
     QLabel* timeLabel_ = nullptr;

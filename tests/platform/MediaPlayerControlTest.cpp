@@ -236,14 +236,22 @@ TEST(MediaPlayerControl, LoopsUntilToldOtherwise) {
     MediaPlayerControl::Design d;
     d.uiMode = QStringLiteral("mini");
     MediaPlayerControl player(d); // starts by itself, as the background strip does
+    const QList<QToolButton*> buttons = player.findChildren<QToolButton*>();
+    ASSERT_EQ(buttons.size(), 3);
+    const auto playPicture = [&] { return buttons[1]->icon().pixmap(16).toImage(); };
+    const QImage idle = playPicture();
+    ASSERT_FALSE(idle.isNull());
     player.settings.setLoop(true);
     player.setURL(wav);
     // Three times round, and still playing.
     WaitFor([] { return false; }, 1300);
     EXPECT_EQ(player.State(), QStringLiteral("playing"));
     EXPECT_GT(RecordedLevel(300), 0.01);
+    // The strip's play button offers pause while the medium plays, and play again after.
+    EXPECT_NE(playPicture(), idle);
     player.settings.setLoop(false);
     EXPECT_TRUE(WaitFor([&] { return player.State() == QLatin1String("ended"); }, 2000));
+    EXPECT_TRUE(WaitFor([&] { return playPicture() == idle; }, 500));
 }
 
 TEST(MediaPlayerControl, ShowsThePictureFittedOrStretched) {
