@@ -5,6 +5,7 @@
 #include "app/Recovery.h"
 #include "app/Startup.h"
 #include "i18n/Localization.h"
+#include "platform/FontsAhead.h"
 #include "platform/Locale.h"
 #include "platform/Mixer.h"
 #include "platform/SingleInstance.h"
@@ -15,6 +16,7 @@
 #include <QTimer>
 
 int main(int argc, char** argv) {
+    ReadFontConfigurationAhead();
     OpenMixerAhead();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Scenolux"));
@@ -23,6 +25,7 @@ int main(int argc, char** argv) {
     if (!AvvioProgramma(instance, UserCountryCode())) return 1;
     UseQtTextsOfLanguage();
 
+    WaitForFontConfiguration();
     Form1 form;
     form.lifecycle->Form_Load(CommandLineText(argc, argv));
     form.showMode->RestoreSaved();
