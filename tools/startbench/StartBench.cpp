@@ -2,8 +2,8 @@
 // manager) and the test sound server, medians of 9 runs, printed as a Markdown table:
 // - Scenolux started on the demo show: start to main window mapped, start to first paint,
 //   resident memory 3 s after the start;
-// - the same start figures for a bare Qt window (menu bar, toolbar, text editor), and the
-//   ratio;
+// - the same start figures for a bare Qt window (menu bar, toolbar, text editor), started in
+//   turn with Scenolux, and the ratio;
 // - play to the first sound at the sink for the audio device (through the audio player), the
 //   video player, MIDI on the video player and the background player: after a load, after a
 //   stop, after a pause.
@@ -68,20 +68,35 @@ struct StartMedians {
     double mapped, painted, resident;
 };
 
-StartMedians measureStarts(StartRunner& runner, const QString& program, const QStringList& args,
-                           const QString& folder, int runs, int memoryAfterMs) {
-    std::vector<double> mapped, painted, resident;
+struct Subject {
+    QString program;
+    QStringList args;
+    QString folder;
+};
+
+// Starts the two programs in turn, so that a slower spell of the machine weighs on both alike
+// and their ratio stays fair.
+std::pair<StartMedians, StartMedians> measureStartsInTurn(StartRunner& runner, const Subject& a,
+                                                          const Subject& b, int runs,
+                                                          int memoryAfterMs) {
+    std::vector<double> mapped[2], painted[2], resident[2];
     for (int i = 0; i < runs; ++i) {
-        const StartFigures f = runner.run(program, args, folder, memoryAfterMs);
-        std::fprintf(stderr, "  %s: mapped %.1f ms, painted %.1f ms, %.1f MB\n",
-                     qPrintable(QFileInfo(program).fileName()), f.mappedMs, f.paintedMs,
-                     f.residentMb);
-        mapped.push_back(f.mappedMs);
-        painted.push_back(f.paintedMs);
-        resident.push_back(f.residentMb);
-        QThread::msleep(300); // let the display and the sound server settle
+        for (int k = 0; k < 2; ++k) {
+            const Subject& s = k == 0 ? a : b;
+            const StartFigures f = runner.run(s.program, s.args, s.folder, memoryAfterMs);
+            std::fprintf(stderr, "  %s: mapped %.1f ms, painted %.1f ms, %.1f MB\n",
+                         qPrintable(QFileInfo(s.program).fileName()), f.mappedMs, f.paintedMs,
+                         f.residentMb);
+            mapped[k].push_back(f.mappedMs);
+            painted[k].push_back(f.paintedMs);
+            resident[k].push_back(f.residentMb);
+            QThread::msleep(300); // let the display and the sound server settle
+        }
     }
-    return {median(mapped), median(painted), median(resident)};
+    auto medians = [&](int k) {
+        return StartMedians{median(mapped[k]), median(painted[k]), median(resident[k])};
+    };
+    return {medians(0), medians(1)};
 }
 
 // One player's operations as the operator's buttons and cues run them.
@@ -212,11 +227,9 @@ int main(int argc, char** argv) {
         if (const qsizetype at = args.indexOf(QStringLiteral("--program"));
             at > 0 && at + 1 < args.size())
             program = QFileInfo(args[at + 1]).absoluteFilePath();
-        const StartMedians ours = measureStarts(runner, program, {QStringLiteral("demo.snx")}, demo,
-                                                runs, kMemoryAfterMs);
-        const StartMedians bare =
-            measureStarts(runner, folder + QStringLiteral("/scenolux_bare_window"), {}, folder,
-                          runs, kMemoryAfterMs);
+        const auto [ours, bare] = measureStartsInTurn(
+            runner, {program, {QStringLiteral("demo.snx")}, demo},
+            {folder + QStringLiteral("/scenolux_bare_window"), {}, folder}, runs, kMemoryAfterMs);
         // The program set the master volume from its settings.
         QProcess::execute(
             QStringLiteral("pactl"),
