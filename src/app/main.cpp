@@ -11,6 +11,7 @@
 #include "platform/SingleInstance.h"
 #include "show/ShowMode.h"
 #include "ui/Form1.h"
+#include "ui/PicturesAhead.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
     OpenMixerAhead();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Scenolux"));
+    DecodePicturesAhead(ProgramPictureFiles());
 
     std::unique_ptr<SingleInstance> instance;
     if (!AvvioProgramma(instance, UserCountryCode())) return 1;

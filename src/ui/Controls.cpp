@@ -2,6 +2,7 @@
 
 #include "platform/Keys.h"
 #include "platform/Twips.h"
+#include "ui/PicturesAhead.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -94,7 +95,10 @@ double PictureBox::PictureHeight() const {
 
 bool PictureBox::LoadPicture(const QString& path) {
     QPixmap picture;
-    if (!picture.load(path)) return false;
+    if (const std::optional<QImage> decoded = DecodedPicture(path))
+        picture = QPixmap::fromImage(*decoded);
+    else if (!picture.load(path))
+        return false;
     setPicture(picture);
     source_ = path;
     return true;

@@ -2,6 +2,7 @@
 
 #include "app/Paths.h"
 #include "ui/Form1.h"
+#include "ui/PicturesAhead.h"
 
 #include <QFile>
 #include <QImage>
@@ -101,6 +102,11 @@ bool clsMenuImage::Init(QMainWindow* owner, int ImgWidth, int ImgHeight, bool bR
 bool clsMenuImage::AddImageFromStream(const QByteArray& bvData, bool bGhosted) {
     QImage decoded;
     if (!decoded.loadFromData(bvData)) return false;
+    AddImage(decoded, bGhosted);
+    return true;
+}
+
+void clsMenuImage::AddImage(const QImage& decoded, bool bGhosted) {
     QImage prepared(size_, QImage::Format_ARGB32_Premultiplied);
     prepared.fill(Qt::transparent);
     {
@@ -110,7 +116,6 @@ bool clsMenuImage::AddImageFromStream(const QByteArray& bvData, bool bGhosted) {
         p.drawImage(QRect(QPoint(0, 0), size_), decoded);
     }
     images_ << QIcon(QPixmap::fromImage(prepared));
-    return true;
 }
 
 QAction* clsMenuImage::ItemAt(int MenuPos, const QList<int>& vSubMenuPos) const {
@@ -134,8 +139,12 @@ void CaricaImmaginiMenu(Form1& f) {
     clsMenuImage images;
     images.Init(&f, 16, 16, false);
     for (int number = 100; number <= 152; ++number) {
-        QFile file(PictureFile(QStringLiteral("Menu/%1.png").arg(number)));
-        if (file.open(QIODevice::ReadOnly)) images.AddImageFromStream(file.readAll(), false);
+        const QString path = PictureFile(QStringLiteral("Menu/%1.png").arg(number));
+        QFile file(path);
+        if (const std::optional<QImage> decoded = DecodedPicture(path))
+            images.AddImage(*decoded, false);
+        else if (file.open(QIODevice::ReadOnly))
+            images.AddImageFromStream(file.readAll(), false);
     }
     const struct {
         QAction* item;

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QIcon>
+#include <QImage>
 #include <QList>
 #include <QSize>
 
@@ -20,6 +21,8 @@ public:
     // Decodes a picture file's bytes (PNG, icon or any format Qt reads) and appends it,
     // scaled to the picture size with its transparency. False when it cannot be decoded.
     bool AddImageFromStream(const QByteArray& bvData, bool bGhosted = false);
+    // Appends a picture already decoded, prepared the same way.
+    void AddImage(const QImage& decoded, bool bGhosted = false);
     // Attaches picture ImageID to the item at MenuPos of the menu reached by vSubMenuPos (an
     // empty path is the menu bar itself); -1 removes the picture. Positions count the items
     // that are shown. False when there is no such item or picture.

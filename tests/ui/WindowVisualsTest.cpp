@@ -6,9 +6,12 @@
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
 #include "ui/Form1.h"
+#include "ui/PicturesAhead.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -212,4 +215,44 @@ TEST(WindowMenus, MenuBarAsDesigned) {
     EXPECT_FALSE(form.mnuAddImg->isVisible());
     EXPECT_TRUE(form.mnuScreenSaver->isChecked());
     EXPECT_EQ(form.mnuImpostaAudio->Caption(), QStringLiteral("Proprietà &Audio..."));
+}
+
+// The window's pictures decoded ahead on a helper thread are the pictures on disk; anything
+// else is still read from disk, and a file that cannot be decoded is still refused.
+TEST(PicturesAhead, PicturesDecodedAheadAreThoseOnDiskAndOthersAreReadAsBefore) {
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("a.png"));
+    const QString jpg = dir.filePath(QStringLiteral("b.jpg"));
+    const QString junk = dir.filePath(QStringLiteral("c.png"));
+    const QString later = dir.filePath(QStringLiteral("d.png"));
+    QImage picture(24, 16, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    picture.setPixelColor(3, 5, Qt::yellow);
+    ASSERT_TRUE(picture.save(png));
+    ASSERT_TRUE(picture.save(jpg));
+    QFile bad(junk);
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("not a picture");
+    bad.close();
+
+    DecodePicturesAhead({png, jpg, junk, dir.filePath(QStringLiteral("missing.png"))});
+    ASSERT_TRUE(picture.save(later)); // not asked for: read from disk when wanted
+    for (const QString& file : {png, jpg}) {
+        const std::optional<QImage> decoded = DecodedPicture(file);
+        ASSERT_TRUE(decoded.has_value());
+        EXPECT_EQ(decoded->convertToFormat(QImage::Format_RGB32),
+                  QImage(file).convertToFormat(QImage::Format_RGB32));
+    }
+    EXPECT_FALSE(DecodedPicture(junk).has_value());
+    EXPECT_FALSE(DecodedPicture(later).has_value());
+
+    PictureBox box(nullptr);
+    EXPECT_TRUE(box.LoadPicture(png));
+    EXPECT_EQ(shown(&box), picture);
+    EXPECT_TRUE(box.LoadPicture(later));
+    EXPECT_EQ(shown(&box), picture);
+    EXPECT_FALSE(box.LoadPicture(junk));
+    EXPECT_EQ(shown(&box), picture); // a picture that cannot be loaded leaves the previous one
+    ForgetDecodedPictures();
+    EXPECT_FALSE(DecodedPicture(png).has_value());
 }
