@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -74,6 +75,27 @@ bool hasLongWord(const QTextDocument* doc) {
     return false;
 }
 
+// A paragraph longer than this keeps what its layout worked out (how its text splits into
+// runs, where characters and words end, its glyphs): without it, each caret placement, click
+// and repaint in the paragraph works all of that out again from its whole text.
+constexpr int kLongParagraph = 5000;
+
+void keepLongParagraphLayouts(const QTextDocument* doc) {
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next())
+        if (block.length() > kLongParagraph) block.layout()->setCacheEnabled(true);
+}
+
+// Whether a document needs the vertical scroll bar in a viewport of this size whatever its
+// fonts: its paragraphs, and the lines its characters fill at half the default font's average
+// width, take more than twice the viewport's height at half the default line spacing.
+bool surelyOverflows(const QTextDocument* doc, QSize viewport) {
+    if (viewport.width() <= 0 || viewport.height() <= 0) return false;
+    const QFontMetricsF metrics(doc->defaultFont());
+    const double lines = doc->blockCount() +
+                         doc->characterCount() * metrics.averageCharWidth() / 2 / viewport.width();
+    return lines * metrics.lineSpacing() / 2 > 2.0 * viewport.height();
+}
+
 QByteArray rtfBytes(const QString& rtf) {
     // RTF is bytes; a text that came from bytes round-trips through Latin-1.
     for (QChar ch : rtf)
@@ -105,11 +127,23 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
     adoptDocument(doc);
 }
 
-void RichTextBox::adoptDocument(QTextDocument* doc) {
+void RichTextBox::adoptDocument(QTextDocument* doc, bool longWord) {
     // The control deletes a document it created itself; ours are children of this box.
     QTextDocument* old = document();
     const bool oursToDelete = old && old != doc && old->parent() == this;
+    // Every setting changed on the way lays out the whole document it meets, and a script
+    // with a word of megabytes is one paragraph laid out in one piece. So the new script is
+    // laid out once, when the control gives it its width: the scroll bar it will need is there
+    // beforehand, the wrap mode is set while the old script no longer lays itself out, and the
+    // new one does not lay itself out at its default width before it is shown.
+    const bool barAhead = verticalScrollBarPolicy() == Qt::ScrollBarAsNeeded &&
+                          surelyOverflows(doc, viewport()->size());
+    if (barAhead) setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    if (oursToDelete) old->setPageSize(QSizeF(0, 0));
+    wrapFor(longWord);
+    doc->setPageSize(QSizeF(0, 0));
     setDocument(doc);
+    if (barAhead) setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     if (oursToDelete) delete old;
     connect(doc, &QTextDocument::contentsChange, this,
             [this](int position, int removed, int added) {
@@ -678,9 +712,9 @@ void RichTextBox::LoadContent(const QByteArray& data) {
         insertPlainText(cursor, rtf::DecodePlainText(data));
     }
     doc->setUndoRedoEnabled(true);
-    wrapFor(hasLongWord(doc));
+    keepLongParagraphLayouts(doc);
     ++changeSuppressed_;
-    adoptDocument(doc);
+    adoptDocument(doc, hasLongWord(doc));
     --changeSuppressed_;
     moveCursor(QTextCursor::Start);
     if (onChange) onChange();

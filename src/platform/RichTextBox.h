@@ -152,7 +152,9 @@ protected:
     void insertFromMimeData(const QMimeData* source) override;
 
 private:
-    void adoptDocument(QTextDocument* document);
+    // Shows document (laid out once, at the control's width) in place of the current one;
+    // longWord: it holds a word far longer than a line.
+    void adoptDocument(QTextDocument* document, bool longWord = false);
     // Wraps anywhere while the script holds a word far longer than a line.
     void wrapFor(bool longWord);
     std::optional<ReplayedEdit> replay(bool undo);

@@ -5,8 +5,11 @@
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <gtest/gtest.h>
 
 namespace {
@@ -25,6 +28,18 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Wrapped to the width the box leaves beside its scroll bar, as the operator sees it.
+void expectLaidOutToTheBox(const RichTextBox& box, bool scrollBar) {
+    EXPECT_EQ(box.verticalScrollBar()->isVisible(), scrollBar);
+    EXPECT_EQ(box.verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    EXPECT_EQ(box.document()->textWidth(), box.viewport()->width());
+    double widest = 0;
+    for (QTextBlock b = box.document()->begin(); b.isValid(); b = b.next())
+        for (int i = 0; i < b.layout()->lineCount(); ++i)
+            widest = qMax(widest, b.layout()->lineAt(i).naturalTextWidth());
+    EXPECT_LE(widest, box.viewport()->width() - 2 * box.document()->documentMargin());
 }
 
 } // namespace
@@ -123,6 +138,40 @@ TEST(RichTextBoxFiles, PlainTextFilesLoadAsUtf8OrWindows1252) {
     writeFile(legacy, "Caff\xE8 \x93quoted\x94 \x80 5");
     ASSERT_TRUE(box.LoadFile(legacy));
     EXPECT_EQ(box.Text(), QStringLiteral("Caffè “quoted” € 5"));
+}
+
+TEST(RichTextBoxFiles, AScriptLoadsWrappedToTheBoxWhateverCameBefore) {
+    RichTextBox box;
+    box.resize(400, 300);
+    box.show();
+
+    QByteArray word(20000, 'a');
+    word.insert(10000, "[[Play Audio]]");
+    box.LoadContent(word);
+    EXPECT_EQ(box.Text(), QString::fromLatin1(word));
+    EXPECT_EQ(box.wordWrapMode(), QTextOption::WrapAnywhere);
+    expectLaidOutToTheBox(box, true);
+
+    // Typing into the long word lays out the new text as well.
+    box.setSelStart(5000);
+    box.setSelText(QString(3000, u'b'));
+    const QTextBlock block = box.document()->firstBlock();
+    const QTextLine last = block.layout()->lineAt(block.layout()->lineCount() - 1);
+    EXPECT_EQ(last.textStart() + last.textLength(), block.length() - 1);
+    expectLaidOutToTheBox(box, true);
+
+    box.LoadContent("a short script");
+    EXPECT_EQ(box.wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    expectLaidOutToTheBox(box, false);
+
+    box.LoadContent(QByteArray("[[Play Audio]] a cue on each line\n").repeated(200));
+    expectLaidOutToTheBox(box, true);
+
+    // Many characters in a tiny font still fit: no scroll bar is left behind.
+    box.LoadContent("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs2 " + QByteArray(10000, 'a') +
+                    "}");
+    EXPECT_EQ(box.TextLength(), 10000);
+    expectLaidOutToTheBox(box, false);
 }
 
 TEST(RichTextBoxFiles, FailuresAreReportedAndChangeNothing) {
