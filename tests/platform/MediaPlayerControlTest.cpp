@@ -346,7 +346,8 @@ TEST(MediaPlayerControl, ANewMediumShowsNothingOfTheLastOne) {
         player.setURL(wav);
         EXPECT_EQ(shown(), QColor(Qt::black));
         ASSERT_TRUE(loadedIn(player)) << player.ErrorText().toStdString();
-        WaitFor([] { return false; }, 200); // time for anything late from the video
+        // Anything late from the video comes before its pipeline is down.
+        ASSERT_TRUE(WaitFor([&] { return !player.Retiring(); }));
         EXPECT_EQ(shown(), QColor(Qt::black)) << "a picture of the last medium";
         EXPECT_NEAR(player.currentMedia.duration(), 1.0, 0.05);
         EXPECT_EQ(states, QStringList({"stopped"}));
