@@ -51,15 +51,22 @@ QString MediaTimeText(double seconds) {
     return QStringLiteral("%1:%2").arg(m, 2, 10, QChar(u'0')).arg(s, 2, 10, QChar(u'0'));
 }
 
-// One playbin with its sinks; released with the struct. The sound goes to the sound server
-// with a short buffer, as the audio device's does, so a cue is heard as soon as it plays.
+// One playbin with its sinks, for one medium; released with the struct. The sound goes to the
+// sound server with a short buffer, as the audio device's does, so a cue is heard as soon as it
+// plays. What its streaming threads report reaches the owner only while the owner still shows
+// this medium.
 struct MediaPlayerControl::Engine {
+    MediaPlayerControl* owner = nullptr;
+    int medium = 0; // the owner's medium_ this pipeline plays
     GstElement* playbin = nullptr;
     GstElement* audioSink = nullptr;
     GstElement* videoSink = nullptr; // null for the sound-only strip
     bool hasAudio = false;
 
+    bool current() const { return medium == owner->medium_.load(); }
+
     ~Engine() {
+        if (!playbin) return;
         gst_element_set_state(playbin, GST_STATE_NULL); // joins the streaming threads
         GstBus* bus = gst_element_get_bus(playbin);
         gst_bus_set_sync_handler(bus, nullptr, nullptr, nullptr);
@@ -69,13 +76,6 @@ struct MediaPlayerControl::Engine {
         gst_object_unref(playbin);
     }
     void setState(GstState state) { gst_element_set_state(playbin, state); }
-    // Lets go of the state changes the sync handler left on the bus.
-    void dropQueued() {
-        GstBus* bus = gst_element_get_bus(playbin);
-        while (GstMessage* message = gst_bus_pop(bus))
-            gst_message_unref(message);
-        gst_object_unref(bus);
-    }
 };
 
 // A decoded picture as the streaming thread left it.
@@ -105,12 +105,17 @@ MediaPlayerControl::MediaPlayerControl(const Design& design, QWidget* parent)
 }
 
 MediaPlayerControl::~MediaPlayerControl() {
-    engine_.reset(); // no streaming thread calls back after this
+    // No streaming thread calls back after this.
+    engine_.reset();
+    for (std::future<void>& retired : retiring_)
+        retired.wait();
 }
 
 void MediaPlayerControl::makeEngine() {
     gst_init(nullptr, nullptr);
     auto engine = std::make_unique<Engine>();
+    engine->owner = this;
+    engine->medium = medium_.load();
     engine->playbin = gst_element_factory_make("playbin", nullptr);
     if (!engine->playbin) return;
     const bool pictures = design_.uiMode != QLatin1String("mini");
@@ -133,9 +138,15 @@ void MediaPlayerControl::makeEngine() {
         gst_caps_unref(caps);
         GstAppSinkCallbacks callbacks{};
         // A picture from the streaming thread: kept, and one repaint queued to the GUI thread.
-        static constexpr auto take = [](MediaPlayerControl* self, GstSample* sample) {
+        // A pipeline on its way down may still deliver one; it is not the medium shown.
+        static constexpr auto take = [](Engine* engine, GstSample* sample) {
             if (!sample) return;
+            MediaPlayerControl* self = engine->owner;
             QMutexLocker lock(&self->frameLock_);
+            if (!engine->current()) {
+                gst_sample_unref(sample);
+                return;
+            }
             self->frame_ = std::make_unique<Frame>(sample);
             if (self->repaintQueued_) return;
             self->repaintQueued_ = true;
@@ -152,19 +163,23 @@ void MediaPlayerControl::makeEngine() {
         };
 
         callbacks.new_preroll = [](GstAppSink* sink, gpointer data) {
-            take(static_cast<MediaPlayerControl*>(data), gst_app_sink_pull_preroll(sink));
+            take(static_cast<Engine*>(data), gst_app_sink_pull_preroll(sink));
             return GST_FLOW_OK;
         };
         callbacks.new_sample = [](GstAppSink* sink, gpointer data) {
-            take(static_cast<MediaPlayerControl*>(data), gst_app_sink_pull_sample(sink));
+            take(static_cast<Engine*>(data), gst_app_sink_pull_sample(sink));
             return GST_FLOW_OK;
         };
-        gst_app_sink_set_callbacks(GST_APP_SINK(engine->videoSink), &callbacks, this, nullptr);
+        gst_app_sink_set_callbacks(GST_APP_SINK(engine->videoSink), &callbacks, engine.get(),
+                                   nullptr);
         g_object_set(engine->playbin, "video-sink", engine->videoSink, nullptr);
     }
     GstBus* bus = gst_element_get_bus(engine->playbin);
-    // Streaming threads hand the messages the control uses to the GUI thread, each with the
-    // number of the medium it belongs to; the rest go.
+    // Streaming threads hand the messages the control uses to the GUI thread, which reads them
+    // while the control still shows this pipeline's medium; the rest go. Nothing waits on the
+    // bus. A dropped message is ours to release: each one kept holds the element that posted
+    // it, and with it the pipeline and its decoders (a whole pipeline, and a MIDI file's
+    // sound font, at every medium).
     gst_bus_set_sync_handler(
         bus,
         [](GstBus*, GstMessage* message, gpointer data) {
@@ -173,9 +188,10 @@ void MediaPlayerControl::makeEngine() {
             case GST_MESSAGE_EOS:
             case GST_MESSAGE_ERROR:
             case GST_MESSAGE_DURATION_CHANGED: {
-                auto* self = static_cast<MediaPlayerControl*>(data);
-                std::shared_ptr<GstMessage> held(gst_message_ref(message), gst_message_unref);
-                const int medium = self->medium_.load();
+                auto* engine = static_cast<Engine*>(data);
+                MediaPlayerControl* self = engine->owner;
+                std::shared_ptr<GstMessage> held(message, gst_message_unref);
+                const int medium = engine->medium;
                 QMetaObject::invokeMethod(
                     self,
                     [self, held, medium] {
@@ -184,19 +200,32 @@ void MediaPlayerControl::makeEngine() {
                     Qt::QueuedConnection);
                 return GST_BUS_DROP;
             }
-            case GST_MESSAGE_STATE_CHANGED:
-                // Released on the thread that posted it, a state change's message kept the old
-                // medium's whole decoding chain alive (some 15 MB at every MIDI file): it waits
-                // on the bus for the GUI thread, and NULL flushes what is left.
-                return GST_BUS_PASS;
             default:
+                gst_message_unref(message);
                 return GST_BUS_DROP;
             }
         },
-        this, nullptr);
+        engine.get(), nullptr);
     gst_object_unref(bus);
     engine_ = std::move(engine);
     g_object_set(engine_->playbin, "volume", amplitudeOf(volume_), nullptr);
+}
+
+namespace {
+bool finished(const std::future<void>& task) {
+    return task.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+}
+} // namespace
+
+// Taking a pipeline down to NULL joins its streaming threads and frees its decoders: some
+// 150 ms for a video, too long for the GUI thread. An old medium's pipeline goes down on a
+// thread of its own while the next one loads.
+
+void MediaPlayerControl::retireEngine() {
+    if (!engine_) return;
+    std::erase_if(retiring_, finished);
+    retiring_.push_back(
+        std::async(std::launch::async, [old = std::move(engine_)]() mutable { old.reset(); }));
 }
 
 void MediaPlayerControl::readBus(GstMessage* message) {
@@ -243,7 +272,6 @@ void MediaPlayerControl::readBus(GstMessage* message) {
 }
 
 void MediaPlayerControl::stateMaybeChanged() {
-    if (engine_) engine_->dropQueued(); // every change of state ends here
     const QString now = State();
     if (now == lastState_) return;
     lastState_ = now;
@@ -256,26 +284,34 @@ void MediaPlayerControl::stateMaybeChanged() {
     if (onStateChange) onStateChange();
 }
 
+bool MediaPlayerControl::Retiring() const {
+    return !std::all_of(retiring_.begin(), retiring_.end(), finished);
+}
+
+// What the previous medium still has to say is not news, and its last picture goes.
+void MediaPlayerControl::nextMedium() {
+    QMutexLocker lock(&frameLock_);
+    ++medium_;
+    frame_.reset();
+}
+
 void MediaPlayerControl::setURL(const QString& url) {
-    ++medium_; // what the previous medium still had to say is not news
+    nextMedium();
     url_ = url;
     error_.clear();
     prerolled_ = playing_ = paused_ = ended_ = false;
     durationMs_ = 0;
     pendingSeekMs_ = -1;
     lastPositionMs_ = 0;
-    {
-        QMutexLocker lock(&frameLock_);
-        frame_.reset();
-    }
-    if (!engine_) makeEngine();
+    // A fresh pipeline for each medium: only a pipeline taken down to NULL lets go of what its
+    // decoders hold (the MIDI synthesizer's sound font, some 14 MB, stayed behind at each new
+    // medium), and the old one goes down off the GUI thread.
+    retireEngine();
+    makeEngine();
     if (!engine_) {
         fail(MessageText(Msg::MediumCannotPlay));
         return;
     }
-    // Down to NULL, not READY: only then do the previous medium's decoders let go of what they
-    // hold (the MIDI synthesizer's sound font, some 14 MB, stayed behind at each new medium).
-    engine_->setState(GST_STATE_NULL);
     // "http://..." and "file://..." are URLs; anything else, and any absolute path whatever
     // characters it holds, is a path.
     const QUrl parsed(url);
@@ -293,16 +329,12 @@ void MediaPlayerControl::setURL(const QString& url) {
 }
 
 void MediaPlayerControl::close() {
-    ++medium_;
-    if (engine_) engine_->setState(GST_STATE_NULL);
+    nextMedium();
+    retireEngine();
     url_.clear();
     error_.clear();
     prerolled_ = playing_ = paused_ = ended_ = false;
     durationMs_ = 0;
-    {
-        QMutexLocker lock(&frameLock_);
-        frame_.reset();
-    }
     update();
     refreshStrip();
     stateMaybeChanged();

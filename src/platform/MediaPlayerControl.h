@@ -5,7 +5,8 @@
 //
 // Like the control it replaces it is asynchronous: writing URL starts loading, and the
 // duration is 0 until the media is known. Time texts are "mm:ss", "h:mm:ss" from an hour.
-// Nothing of GStreamer is made before the first URL is written.
+// Nothing of GStreamer is made before the first URL is written; each medium gets a pipeline
+// of its own, and the last one is taken down off the GUI thread.
 #pragma once
 
 #include "ui/Control.h"
@@ -15,7 +16,9 @@
 #include <QWidget>
 #include <atomic>
 #include <functional>
+#include <future>
 #include <memory>
+#include <vector>
 
 typedef struct _GstMessage GstMessage;
 class QLabel;
@@ -101,8 +104,11 @@ public:
     QString ErrorText() const { return error_; }
     // The "mini" strip's texts in the language now loaded.
     void Retranslate();
-    // True once a URL has been written: the pipeline exists (for tests and measurements).
+    // True from writing URL until close: a pipeline exists (for tests and measurements).
     bool EngineMade() const { return engine_ != nullptr; }
+    // True while a pipeline of an earlier medium is still on its way down (for tests and
+    // measurements).
+    bool Retiring() const;
     // Video frames painted so far (for tests and measurements).
     int FramesPainted() const { return framesPainted_; }
 
@@ -126,7 +132,9 @@ private:
     void buildMiniStrip();
     void refreshStrip();
     void openFromDialog();
+    void nextMedium();
     void makeEngine();
+    void retireEngine();
     void readBus(GstMessage* message); // GUI thread: loaded, length, end, errors
     void stateMaybeChanged();
     qint64 positionMs() const;
@@ -149,8 +157,10 @@ private:
     qint64 pendingSeekMs_ = -1; // a position written before the medium was ready
     mutable qint64 lastPositionMs_ = 0;
     QString lastState_;
-    std::atomic<int> medium_ = 0; // counts the media written, for the streaming threads
+    std::atomic<int> medium_ = 0; // counts the media written and closed, for the streaming threads
     std::unique_ptr<Engine> engine_;
+    // Pipelines of earlier media, on their way down on threads of their own.
+    std::vector<std::future<void>> retiring_;
     // The newest video frame, handed over from the streaming thread.
     QMutex frameLock_;
     std::unique_ptr<Frame> frame_;

@@ -328,6 +328,44 @@ TEST(MediaPlayerControl, AVideoLoadedEarlierPlaysWhenTold) {
     EXPECT_GT(RecordedLevel(300), 0.01);
 }
 
+// Media switched while a video plays: the next one shows and reports nothing of the last,
+// whose pipeline is still coming down meanwhile, and the control may go at any moment.
+TEST(MediaPlayerControl, ANewMediumShowsNothingOfTheLastOne) {
+    if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
+    QTemporaryDir dir;
+    const QString mp4 = dir.path() + QStringLiteral("/clip.mp4");
+    if (!MakeMp4(mp4, 3)) GTEST_SKIP() << "ffmpeg is not installed";
+    const QString wav = dir.path() + QStringLiteral("/tone.wav");
+    MakeWav(wav, 1.0);
+    MediaPlayerControl::Design d; // starts by itself
+    d.stretchToFit = true;
+    for (int round = 0; round < 3; ++round) {
+        MediaPlayerControl player(d);
+        player.resize(160, 120);
+        auto shown = [&] { return player.grab().toImage().pixelColor(80, 60); };
+        player.setURL(mp4);
+        ASSERT_TRUE(WaitFor([&] { return shown() != QColor(Qt::black); }))
+            << player.ErrorText().toStdString();
+        ASSERT_TRUE(WaitFor([&] { return player.controls.currentPosition() > 0.3; }));
+
+        player.settings.setAutoStart(false);
+        QStringList states;
+        player.onStateChange = [&] { states << player.State(); };
+        player.setURL(wav);
+        EXPECT_EQ(shown(), QColor(Qt::black));
+        ASSERT_TRUE(loadedIn(player)) << player.ErrorText().toStdString();
+        // Anything late from the video comes before its pipeline is down.
+        ASSERT_TRUE(WaitFor([&] { return !player.Retiring(); }));
+        EXPECT_EQ(shown(), QColor(Qt::black)) << "a picture of the last medium";
+        EXPECT_NEAR(player.currentMedia.duration(), 1.0, 0.05);
+        EXPECT_EQ(states, QStringList({"stopped"}));
+        EXPECT_EQ(player.ErrorText(), QString());
+
+        player.settings.setAutoStart(true);
+        player.setURL(mp4); // and gone while the tone's pipeline comes down and this one loads
+    }
+}
+
 namespace {
 double residentMb() {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -336,6 +374,12 @@ double residentMb() {
         if (line.startsWith("VmRSS:"))
             return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
     return -1;
+}
+
+int openDescriptors() {
+    return int(QDir(QStringLiteral("/proc/self/fd"))
+                   .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System)
+                   .size());
 }
 } // namespace
 
@@ -355,11 +399,46 @@ TEST(MediaPlayerControl, TheNextMediumFreesWhatAMidiFileLoaded) {
         player.setURL(wav);
         ASSERT_TRUE(loadedIn(player)) << player.ErrorText().toStdString();
     };
+    auto settled = [&] { return WaitFor([&] { return !player.Retiring(); }); };
     for (int i = 0; i < 2; ++i)
         cycle(); // the first loads settle the libraries and allocator
+    ASSERT_TRUE(settled());
     const double before = residentMb();
     for (int i = 0; i < 5; ++i)
         cycle();
-    // Kept decoders grew it by about 14 MB a cycle; a freed one leaves a few megabytes at most.
+    ASSERT_TRUE(settled());
+    // A kept synthesizer grows it by its sound font at every cycle (14 MB to 150 MB, as
+    // installed); a freed one leaves a few megabytes at most.
     EXPECT_LT(residentMb() - before, 25.0);
+}
+
+// Each medium's pipeline goes down off the GUI thread; a show switching media all evening must
+// not keep any of them.
+TEST(MediaPlayerControl, SwitchingMediaKeepsNoOldPipeline) {
+    if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
+    QTemporaryDir dir;
+    const QString mp4 = dir.path() + QStringLiteral("/clip.mp4");
+    if (!MakeMp4(mp4, 2)) GTEST_SKIP() << "ffmpeg is not installed";
+    const QString wav = dir.path() + QStringLiteral("/tone.wav");
+    MakeWav(wav, 1);
+    MediaPlayerControl player(waiting());
+    player.resize(160, 120);
+    auto cycle = [&] {
+        for (const QString& medium : {mp4, wav}) {
+            player.setURL(medium);
+            ASSERT_TRUE(loadedIn(player)) << player.ErrorText().toStdString();
+            player.controls.play();
+            ASSERT_TRUE(WaitFor([&] { return player.controls.currentPosition() > 0.1; }));
+        }
+        player.close();
+    };
+    cycle(); // the sound server's connection and the libraries come in once
+    ASSERT_TRUE(WaitFor([&] { return !player.Retiring(); }));
+    const int before = openDescriptors();
+    const double resident = residentMb();
+    for (int i = 0; i < 8; ++i)
+        cycle();
+    ASSERT_TRUE(WaitFor([&] { return !player.Retiring(); }));
+    EXPECT_LE(openDescriptors(), before);
+    EXPECT_LT(residentMb() - resident, 20.0);
 }
