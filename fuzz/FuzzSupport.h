@@ -16,6 +16,9 @@ namespace fuzz {
 // Every dialog answers as if cancelled, at once.
 struct SilentDialogs : Dialogs {
     int MsgBox(const QString&, int, const QString&) override { return vbmsg::Cancel; }
+    int Choose(const QString&, const QStringList&, int escapeChoice, int, const QString&) override {
+        return escapeChoice;
+    }
     bool ShowColor(QWidget*, long, long*) override { return false; }
     bool ScegliStampante(QWidget*, QPrinter*) override { return false; }
     int ShowModal(QDialog&) override { return 0; }

@@ -25,6 +25,7 @@
 #include <gst/app/gstappsink.h>
 #include <gst/gst.h>
 #include <gst/video/video.h>
+#include <malloc.h>
 
 namespace {
 
@@ -224,8 +225,13 @@ bool finished(const std::future<void>& task) {
 void MediaPlayerControl::retireEngine() {
     if (!engine_) return;
     std::erase_if(retiring_, finished);
-    retiring_.push_back(
-        std::async(std::launch::async, [old = std::move(engine_)]() mutable { old.reset(); }));
+    retiring_.push_back(std::async(std::launch::async, [old = std::move(engine_)]() mutable {
+        old.reset();
+        // The decoders' buffers were freed on many streaming threads, each with its own heap;
+        // what they freed is handed back to the system rather than kept by every heap, which
+        // otherwise grows the memory over the first rounds of a show.
+        malloc_trim(0);
+    }));
 }
 
 void MediaPlayerControl::readBus(GstMessage* message) {
