@@ -23,10 +23,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // A language file, strictly (start-up) and leniently (the Language menu).
     const QString lng = fuzz::WriteFile(QStringLiteral("Lang/Fuzz.lng"), bytes);
-    QString error;
-    CaricaLingua(lng, &error, true);
-    CaricaLingua(lng, &error, false);
-    CaricaLingua(fuzz::Folder() + QStringLiteral("/Lang/English.lng"), &error, true);
+    int badLine = 0;
+    CaricaLingua(lng, &badLine, true);
+    CaricaLingua(lng, &badLine, false);
+    CaricaLingua(fuzz::Folder() + QStringLiteral("/Lang/English.lng"), &badLine, true);
 
     // The settings file, applied by the window's loading, then saved and read back.
     fuzz::WriteFile(QStringLiteral("Scenolux.ini"), bytes);

@@ -96,7 +96,8 @@ ShowMode::ShowMode(Form1& form) : form_(form) {
     rtb->installEventFilter(this);
     form_.installEventFilter(this);
     form_.Client()->installEventFilter(this);
-    connect(rtb->document(), &QTextDocument::contentsChanged, this, [this] { cuesStale_ = true; });
+    // The editor's own signal follows the document it shows: an opened script is a new one.
+    connect(rtb, &QTextEdit::textChanged, this, [this] { cuesStale_ = true; });
     connect(rtb, &QTextEdit::cursorPositionChanged, this, [this] {
         if (Active() && !running_) refreshStandby();
     });

@@ -93,6 +93,18 @@ TEST(ShowMode, GoRunsTheStandbyCueAndStandbyMovesOn) {
     EXPECT_EQ(t.show().StandbyText(), QString());
 }
 
+// A script opened after the first one (a new document in the editor) is the one whose cues
+// show mode offers.
+TEST(ShowMode, TheCuesOfAScriptOpenedLaterAreTheOnesOffered) {
+    ShowForm t(kScript);
+    EXPECT_EQ(t.show().StandbyText(), QStringLiteral("FadeIn"));
+    t.show().SetActive(false);
+    t.rtb().LoadContent(QByteArrayLiteral("{\\rtf1 Scene two [[Vol 50]] and [[Img On]]}"));
+    t.rtb().setSelStart(0);
+    t.show().SetActive(true);
+    EXPECT_EQ(t.show().StandbyText(), QStringLiteral("Vol 50"));
+}
+
 TEST(ShowMode, PageUpGoesBackAndHomeToTheFirstCueWithoutRunningAnything) {
     ShowForm t(kScript);
     t.key(Qt::Key_Space);
