@@ -26,6 +26,7 @@
 #include <gst/gst.h>
 #include <gst/video/video.h>
 #include <malloc.h>
+#include <utility>
 
 namespace {
 
@@ -547,29 +548,22 @@ namespace {
 // whole start-up; the built-in pictures are read directly, and the style is asked only if a
 // Qt build no longer carries them.
 QIcon stripIcon(const QWidget& owner, QStyle::StandardPixmap which) {
-    const char* name = nullptr;
-    switch (which) {
-    case QStyle::SP_MediaPlay:
-        name = "media-play";
-        break;
-    case QStyle::SP_MediaPause:
-        name = "media-pause";
-        break;
-    case QStyle::SP_MediaStop:
-        name = "media-stop";
-        break;
-    case QStyle::SP_DialogOpenButton:
-        name = "standardbutton-open";
-        break;
-    default:
-        break;
-    }
+    static constexpr std::pair<QStyle::StandardPixmap, const char*> builtIn[] = {
+        {QStyle::SP_MediaPlay, "media-play"},
+        {QStyle::SP_MediaPause, "media-pause"},
+        {QStyle::SP_MediaStop, "media-stop"},
+        {QStyle::SP_DialogOpenButton, "standardbutton-open"},
+    };
     QIcon icon;
-    for (int side : {16, 32}) {
-        const QString file = QStringLiteral(":/qt-project.org/styles/commonstyle/images/%1-%2.png")
-                                 .arg(QLatin1String(name ? name : ""))
-                                 .arg(side);
-        if (name && QFile::exists(file)) icon.addFile(file, QSize(side, side));
+    for (const auto& [pixmap, name] : builtIn) {
+        if (pixmap != which) continue;
+        for (int side : {16, 32}) {
+            const QString file =
+                QStringLiteral(":/qt-project.org/styles/commonstyle/images/%1-%2.png")
+                    .arg(QLatin1String(name))
+                    .arg(side);
+            if (QFile::exists(file)) icon.addFile(file, QSize(side, side));
+        }
     }
     return icon.isNull() ? owner.style()->standardIcon(which) : icon;
 }
