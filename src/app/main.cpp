@@ -5,6 +5,7 @@
 #include "app/Recovery.h"
 #include "app/Startup.h"
 #include "i18n/Localization.h"
+#include "platform/Allocator.h"
 #include "platform/FontsAhead.h"
 #include "platform/Locale.h"
 #include "platform/Mixer.h"
@@ -17,6 +18,7 @@
 #include <QTimer>
 
 int main(int argc, char** argv) {
+    KeepMemoryCompact();
     ReadFontConfigurationAhead();
     OpenMixerAhead();
     QApplication app(argc, argv);

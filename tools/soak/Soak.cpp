@@ -15,6 +15,7 @@
 #include "app/Paths.h"
 #include "display/ProjectorWindow.h"
 #include "media/BackgroundAudio.h"
+#include "platform/Allocator.h"
 #include "platform/Dialogs.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/RichTextBox.h"
@@ -313,6 +314,7 @@ double parseSeconds(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    KeepMemoryCompact(); // as the program does
     const double seconds = parseSeconds(argc, argv);
     if (seconds <= 0) {
         std::fprintf(stderr, "usage: scenolux_soak [minutes] | --seconds N\n");
