@@ -38,6 +38,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <malloc.h>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -75,6 +76,7 @@ protected:
 struct Usage {
     double rssMb = 0;
     double peakMb = 0;
+    double heapMb = 0; // allocated and not freed: a creep here is live data, not the allocator's
     int descriptors = 0;
 };
 
@@ -89,6 +91,8 @@ Usage usage() {
             if (words[0] == "VmHWM:") u.peakMb = words[1].toDouble() / 1024;
         }
     }
+    const struct mallinfo2 heap = mallinfo2();
+    u.heapMb = double(heap.uordblks + heap.hblkhd) / (1024 * 1024);
     u.descriptors = int(QDir(QStringLiteral("/proc/self/fd"))
                             .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System)
                             .size());
@@ -418,8 +422,10 @@ int main(int argc, char** argv) {
                 const Usage now = usage();
                 const Usage rest = atRest();
                 if (run.steps() == kCues) warm = rest;
-                std::printf("round %d done: %.1f MB resident, %.1f MB at rest, %d descriptors\n",
-                            run.steps() / kCues, now.rssMb, rest.rssMb, rest.descriptors);
+                std::printf("round %d done: %.1f MB resident, %.1f MB at rest (%.1f MB allocated), "
+                            "%d descriptors\n",
+                            run.steps() / kCues, now.rssMb, rest.rssMb, rest.heapMb,
+                            rest.descriptors);
                 std::fflush(stdout);
             }
             if (clock.elapsed() >= nextReport) {
@@ -450,6 +456,9 @@ int main(int argc, char** argv) {
                     "(at rest) %.1f MB, at the last click %.1f MB, end (at rest) %.1f MB, peak "
                     "%.1f MB\n",
                     start.rssMb, warm.rssMb, last.rssMb, end.rssMb, end.peakMb);
+        std::printf("allocated and not freed: start %.1f MB, after the first round (at rest) "
+                    "%.1f MB, end (at rest) %.1f MB\n",
+                    start.heapMb, warm.heapMb, end.heapMb);
         std::printf("open descriptors: start %d, after the first round %d, end %d\n",
                     start.descriptors, warm.descriptors, end.descriptors);
         std::printf("longest user interface stall: %lld ms (at cue %d, [[%s]]); pings: %ld, "
