@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 namespace {
@@ -94,6 +95,33 @@ TEST(InterpreteRewrite, TheWholeCueTurnsBlueAndNothingElse) {
     t.rtb().setSelStart(13);
     t.rtb().setSelLength(3);
     EXPECT_EQ(t.rtb().SelColor(), 0);
+}
+
+// Clicking through a show leaves a script of canonical blue cues as it was: not marked changed,
+// and no step in its edit history for each click. A cue still to be coloured is a change.
+TEST(InterpreteRewrite, ACueAlreadyWrittenAndBlueIsLeftUntouched) {
+    SpiedForm t;
+    const QString script = QStringLiteral("ab [[FadeIn]] cd");
+    t.rtb().setText(script);
+    QTextDocument& doc = *t.rtb().document();
+    t.form.Modificato = 0;
+    const int stepsBefore = doc.availableUndoSteps();
+    t.clickAt(5); // colours the black cue: one step
+    t.rtb().setSelStart(3);
+    t.rtb().setSelLength(10);
+    EXPECT_EQ(t.rtb().SelColor(), RGB(0, 0, 255));
+    const int stepsColoured = doc.availableUndoSteps();
+    EXPECT_GT(stepsColoured, stepsBefore);
+
+    t.form.Modificato = 0;
+    for (int click = 0; click < 3; ++click) {
+        t.log.calls.clear();
+        t.clickAt(5);
+        EXPECT_EQ(t.log.calls, QStringList{QStringLiteral("Image4_Click")}); // still runs
+    }
+    EXPECT_EQ(t.rtb().Text(), script);
+    EXPECT_EQ(t.form.Modificato, 0);
+    EXPECT_EQ(doc.availableUndoSteps(), stepsColoured);
 }
 
 TEST(InterpreteVolume, MovesTheKnobAndClampsOnlyWhenClicked) {
