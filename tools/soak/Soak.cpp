@@ -3,9 +3,10 @@
 // screens. A generated script of 500 cues of every kind is clicked through in a loop, with
 // typing, undo and saves between, for the given time. It reports the resident memory at the
 // start, at each round's end (also at rest: the video players closed), at the last click and
-// at the end at rest (and the peak), the open file descriptors, and the longest time the user
-// interface thread took to answer a watchdog that pings it every 10 ms. An interface that has not
-// answered for 10 s ends the run with the cue it hung on (exit status 3).
+// at the end at rest (and the peak), with the memory allocated and not freed beside it (a creep
+// there is live data, not memory the allocator keeps), the open file descriptors, and the
+// longest time the user interface thread took to answer a watchdog that pings it every 10 ms. An
+// interface that has not answered for 10 s ends the run with the cue it hung on (exit status 3).
 //
 // Usage (with scripts/sound-server.sh running):
 //   scenolux_soak [minutes]        default 30
