@@ -19,6 +19,7 @@
 #include <QTextDocumentFragment>
 #include <QTextList>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -152,8 +153,13 @@ void RichTextBox::adoptDocument(QTextDocument* doc, bool longWord) {
                     replayTo_ = qMax(replayTo_, position + added);
                 }
                 patchTextCache(position, removed, added);
+                touched_ = true;
             });
     connect(doc, &QTextDocument::contentsChanged, this, [this] {
+        // Every key press is an edit block of its own, and the document reports the end of
+        // one as a change even when the key only moved the caret (an arrow key, Alt+F4): that
+        // is no change of the script.
+        if (!std::exchange(touched_, false)) return;
         ++contentVersion_;
         if (changeSuppressed_ == 0 && onChange) onChange();
     });

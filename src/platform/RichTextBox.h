@@ -176,6 +176,7 @@ private:
     mutable QString textCache_;
     mutable bool textCacheValid_ = false;
     int changeSuppressed_ = 0; // formatting alone is not a change of the script's text
+    bool touched_ = false;     // something changed since the document last reported a change
     quint64 contentVersion_ = 0;
     bool afterDoubleClick_ = false;
     // The stretch an undo or redo changed, in document positions, while one runs.

@@ -171,7 +171,7 @@ void Interprete::InterpretaComando(QString& text, int& start, int& end, bool exe
     if (rtb.SelText() != text) rtb.setSelText(text);
     rtb.setSelStart(start - 3);
     rtb.setSelLength(int(text.size()) + (execute ? 4 : 3));
-    if (rtb.SelColor() != kCueBlue) rtb.setSelColor(kCueBlue);
+    rtb.setSelColor(kCueBlue); // a colour the cue already has is no edit
 }
 
 void Interprete::setVolume(double percent) {

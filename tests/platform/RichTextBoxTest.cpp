@@ -298,6 +298,33 @@ TEST(RichTextBoxEvents, KeyDownCanTakeAKeyAndKeyPressComesBeforeInsertion) {
     EXPECT_EQ(box.Text(), QStringLiteral("[[x]]\r\n\r\n"));
 }
 
+// Keys that move the caret or do nothing are no change of the script; a typed character and a
+// deletion are (formatting alone never is).
+TEST(RichTextBoxEvents, OnlyKeysThatChangeTheScriptReportAChange) {
+    RichTextBox box;
+    box.setText(QStringLiteral("abc"));
+    box.setSelStart(1);
+    int changes = 0;
+    box.onChange = [&] { ++changes; };
+    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_End, Qt::Key_Home, Qt::Key_F4,
+                        Qt::Key_Alt, Qt::Key_Shift})
+        QTest::keyClick(&box, key);
+    QTest::keyClick(&box, Qt::Key_F4, Qt::AltModifier);
+    QTest::keyClick(&box, Qt::Key_C, Qt::ControlModifier); // copy
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(box.Text(), QStringLiteral("abc"));
+
+    QTest::keyClick(&box, Qt::Key_X);
+    EXPECT_EQ(changes, 1);
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    EXPECT_EQ(changes, 2);
+    box.setSelStart(0);
+    box.setSelLength(2);
+    box.setSelColor(RGB(0, 0, 255));
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(box.Text(), QStringLiteral("abc"));
+}
+
 TEST(RichTextBoxEvents, ClicksDoubleClicksAndMouseButtons) {
     RichTextBox box;
     box.resize(400, 200);
