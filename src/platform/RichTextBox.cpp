@@ -295,6 +295,13 @@ QString RichTextBox::SelText() const {
 void RichTextBox::setSelText(const QString& text) {
     if (text.size() > kLongestWord && hasLongWord(text)) wrapFor(true);
     QTextCursor cursor = textCursor();
+    if (cursor.hasSelection() && SelText() == text) {
+        // The text already there changes nothing, and must not become a step of the edit
+        // history (a cue's canonical form is written back at every click).
+        cursor.setPosition(cursor.selectionEnd());
+        setTextCursor(cursor);
+        return;
+    }
     QTextCharFormat format = cursor.charFormat();
     if (cursor.hasSelection()) {
         // The new text takes the format of the first character it replaces.

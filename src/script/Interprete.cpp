@@ -161,17 +161,16 @@ void Interprete::InterpretaComando(QString& text, int& start, int& end, bool exe
     if (execute) form_.cues->ComandoEseguito = true;
     if (start < 1) return; // a cue from outside the script: nothing there to rewrite
     // Rewrite the cue's content, then colour it from "[[" through the closing bracket (both
-    // brackets after a click, the one typed so far from the keystroke). A cue already written
-    // and coloured so is left alone: clicking through a show changes nothing in the script, so
-    // it is not marked changed and its edit history does not fill with steps that change
-    // nothing (each kept in memory until the program ends).
+    // brackets after a click, the one typed so far from the keystroke). The editor takes text
+    // and a colour the cue already has as no edit: clicking through a show changes nothing in
+    // the script and adds nothing to its edit history.
     RichTextBox& rtb = *form_.RTB;
     rtb.setSelStart(start - 1);
     rtb.setSelLength(end - start);
-    if (rtb.SelText() != text) rtb.setSelText(text);
+    rtb.setSelText(text);
     rtb.setSelStart(start - 3);
     rtb.setSelLength(int(text.size()) + (execute ? 4 : 3));
-    rtb.setSelColor(kCueBlue); // a colour the cue already has is no edit
+    rtb.setSelColor(kCueBlue);
 }
 
 void Interprete::setVolume(double percent) {

@@ -140,11 +140,12 @@ void CaricaImmaginiMenu(Form1& f) {
     images.Init(&f, 16, 16, false);
     for (int number = 100; number <= 152; ++number) {
         const QString path = PictureFile(QStringLiteral("Menu/%1.png").arg(number));
-        QFile file(path);
-        if (const std::optional<QImage> decoded = DecodedPicture(path))
+        if (const std::optional<QImage> decoded = DecodedPicture(path)) {
             images.AddImage(*decoded, false);
-        else if (file.open(QIODevice::ReadOnly))
-            images.AddImageFromStream(file.readAll(), false);
+            continue;
+        }
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly)) images.AddImageFromStream(file.readAll(), false);
     }
     const struct {
         QAction* item;

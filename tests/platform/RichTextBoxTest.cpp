@@ -87,6 +87,16 @@ TEST(RichTextBoxEditing, SelTextReplacesAndLeavesTheCaretAfterOneChange) {
     EXPECT_EQ(box.Text(), QStringLiteral("[[FadeIn Slowa\r\nb\r\nc\r\nd]] rest"));
     EXPECT_EQ(box.SelStart(), 23);
 
+    // The same text in place of itself is no change, and no step of the edit history; the
+    // caret still ends after it.
+    const int steps = box.document()->availableUndoSteps();
+    select(box, 2, 11);
+    box.setSelText(QStringLiteral("FadeIn Slow"));
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(box.document()->availableUndoSteps(), steps);
+    EXPECT_EQ(box.SelStart(), 13);
+    EXPECT_EQ(box.SelLength(), 0);
+
     // Formatting alone is not a change of the script.
     select(box, 0, 4);
     box.setSelBold(true);
