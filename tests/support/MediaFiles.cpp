@@ -99,18 +99,40 @@ void SinkRecording::stop(int tailMs) {
     pcm_ += rec_.readAllStandardOutput();
 }
 
-double SinkRecording::rms() const {
-    const qsizetype n = pcm_.size() / 2;
-    if (n == 0) return 0;
+namespace {
+double rmsOf(const char* samples, qsizetype n) {
     double sum = 0;
     for (qsizetype i = 0; i < n; ++i) {
-        const double v = qFromLittleEndian<qint16>(pcm_.constData() + 2 * i) / 32768.0;
+        const double v = qFromLittleEndian<qint16>(samples + 2 * i) / 32768.0;
         sum += v * v;
     }
-    return std::sqrt(sum / double(n));
+    return n > 0 ? std::sqrt(sum / double(n)) : 0;
+}
+// A tenth of a second of sound at the least: anything shorter means the recorder never ran.
+constexpr qsizetype kShortestRecording = 44100 / 10 * 2;
+} // namespace
+
+double SinkRecording::rms() const {
+    if (pcm_.size() < kShortestRecording) {
+        ADD_FAILURE() << "the sink recorded only " << pcm_.size() << " bytes";
+        return -1;
+    }
+    return rmsOf(pcm_.constData(), pcm_.size() / 2);
+}
+
+double SinkRecording::recentLevel(int ms) {
+    if (rec_.state() != QProcess::NotRunning) pcm_ += rec_.readAllStandardOutput();
+    const qsizetype samples = qsizetype(ms) * 44100 / 1000;
+    const qsizetype have = pcm_.size() / 2;
+    if (have < samples) return -1;
+    return rmsOf(pcm_.constData() + 2 * (have - samples), samples);
 }
 
 double SinkRecording::peak() const {
+    if (pcm_.size() < kShortestRecording) {
+        ADD_FAILURE() << "the sink recorded only " << pcm_.size() << " bytes";
+        return -1;
+    }
     double top = 0;
     for (qsizetype i = 0; i + 1 < pcm_.size(); i += 2)
         top = std::max(top, std::abs(qFromLittleEndian<qint16>(pcm_.constData() + i) / 32768.0));
@@ -119,11 +141,13 @@ double SinkRecording::peak() const {
 
 double RecordedLevel(int ms) {
     SinkRecording recording;
-    if (!recording.started()) return -1;
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    recording.stop(0);
-    return recording.rms();
+    if (!recording.started()) {
+        ADD_FAILURE() << "parec could not record the sink";
+        return -1;
+    }
+    // Counted in sound heard, not in wall time: on a busy machine the recorder starts late.
+    double level = -1;
+    WaitFor([&] { return (level = recording.recentLevel(ms)) >= 0; }, ms + 5000);
+    if (level < 0) ADD_FAILURE() << "the sink gave less than " << ms << " ms of sound";
+    return level;
 }

@@ -32,9 +32,13 @@ public:
     ~SinkRecording();
     // Ends the recording tailMs after now, so what was sent just before is heard too.
     void stop(int tailMs = 150);
-    // Levels of what was heard, 0 to 1: RMS and the largest single sample.
+    // Levels of what was heard, 0 to 1: RMS and the largest single sample. A recording with
+    // nothing in it fails the test: a dead recorder must not pass for silence.
     double rms() const;
     double peak() const;
+    // While recording: the RMS level of the last ms milliseconds heard so far (-1 until that
+    // much has been heard).
+    double recentLevel(int ms);
     // What was heard: mono signed 16-bit samples at 44.1 kHz, little-endian.
     const QByteArray& pcm() const { return pcm_; }
     bool started() const { return started_; }
