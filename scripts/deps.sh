@@ -7,6 +7,8 @@ common=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev
         # remote control over OSC
         liblo-dev
         libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev libasound2-dev libasound2-plugins libfontconfig-dev
+        # noticing the sound server go away and come back
+        libpulse-dev
         gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
         gstreamer1.0-libav
         # .wma and .wmv (the ASF demuxer)

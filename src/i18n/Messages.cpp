@@ -223,6 +223,29 @@ const Texts kTexts[] = {
         "Аудиоустройство не ответило.",
         "Аудиоустройството не отговори.",
         "O dispositivo de áudio não respondeu."}},
+    {Msg::MciSoundServerGone, {
+        "Il server audio si è fermato: la riproduzione è stata interrotta. Riprende al prossimo Play, "
+        "appena il server risponde.",
+        "The sound server stopped: playback was stopped. Play starts it again as soon as the "
+        "server answers.",
+        "Le serveur de son s'est arrêté : la lecture a été interrompue. Lecture la reprend dès que "
+        "le serveur répond.",
+        "Der Soundserver wurde beendet: Die Wiedergabe wurde angehalten. Play setzt sie fort, "
+        "sobald der Server antwortet.",
+        "Звуковой сервер остановился: воспроизведение прервано. Кнопка воспроизведения "
+        "продолжит его, как только сервер ответит.",
+        "Звуковият сървър спря: възпроизвеждането е прекъснато. Бутонът за възпроизвеждане ще "
+        "го продължи, щом сървърът отговори.",
+        "O servidor de som parou: a reprodução foi interrompida. Play a retoma assim que o "
+        "servidor responder."}},
+    {Msg::MciStreamBroken, {
+        "il file si è interrotto durante la riproduzione: è danneggiato o è stato sostituito",
+        "the file broke off while playing: it is damaged or was replaced",
+        "le fichier s'est interrompu pendant la lecture : il est endommagé ou a été remplacé",
+        "die Datei brach während der Wiedergabe ab: Sie ist beschädigt oder wurde ersetzt",
+        "файл оборвался во время воспроизведения: он повреждён или был заменён",
+        "файлът прекъсна по време на възпроизвеждане: повреден е или е бил заменен",
+        "o arquivo parou durante a reprodução: está danificado ou foi substituído"}},
     {Msg::MciOther, {
         "Errore del dispositivo audio %1.", "Audio device error %1.",
         "Erreur du périphérique audio %1.", "Fehler %1 des Audiogeräts.",

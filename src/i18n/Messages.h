@@ -39,6 +39,8 @@ enum class Msg {
     MciDuplicateAlias,
     MciCannotPlay,
     MciDeviceFailed,
+    MciSoundServerGone,
+    MciStreamBroken,
     MciOther,          // %1 code
     NoSoundSettings,   // no sound settings program to open
     NoDisplaySettings, // no display settings program to open

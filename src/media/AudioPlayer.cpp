@@ -60,9 +60,15 @@ void AudioPlayer::cmdPlayA_Click() {
         send(QStringLiteral("play wav1"));
         send(QStringLiteral("stop wav1"));
     }
-    // A device that refuses to play says why (a file that never opened has said so already).
+    // A device that refuses to play says why (a file that never opened has said so already),
+    // and the button does not claim it plays.
     const long code = send(QStringLiteral("play wav1"));
-    if (code != 0 && code != mcierr::NotOpen) Errore(code);
+    if (code == 0) return;
+    form_.playA->set(false);
+    form_.playA->showMenuWord(false);
+    form_.Timer1->setInterval(0);
+    showPlayPicture("play2.jpg");
+    if (code != mcierr::NotOpen) Errore(code);
 }
 
 void AudioPlayer::cmdStopA_Click() {
@@ -104,7 +110,34 @@ void AudioPlayer::lblContatore_Click() {
     }
 }
 
+// The device stands still after its stream failed (the sound server went away, the file broke
+// off): one more try from the same place, and when that fails too the button shows stopped,
+// never playing, and the operator reads why until the next cue.
+bool AudioPlayer::stoppedUnderUs() {
+    if (!form_.playA->playing()) return false;
+    QString mode;
+    if (send(QStringLiteral("status wav1 mode"), &mode) != 0 || mode != QLatin1String("not ready"))
+        return false;
+    const long code = send(QStringLiteral("play wav1"));
+    if (code == 0) return false;
+    form_.playA->set(false);
+    form_.playA->showMenuWord(false);
+    form_.Timer1->setInterval(0);
+    showPlayPicture("play2.jpg");
+    const QString reason = mci().mciGetErrorString(code);
+    if (code == mcierr::SoundServerGone) {
+        form_.ShowNotice(reason, 0);
+    } else {
+        QString file;
+        send(QStringLiteral("info wav1 file"), &file);
+        form_.ShowMediaFailure(file, reason);
+        form_.Timer5->setInterval(0);
+    }
+    return true;
+}
+
 void AudioPlayer::Timer1_Timer() {
+    if (stoppedUnderUs()) return;
     QString answer;
     if (send(QStringLiteral("status wav1 length"), &answer) != 0) return;
     const double length = NumericValue(answer);

@@ -39,4 +39,5 @@ protected:
 
 private:
     void showPlayPicture(const char* file);
+    bool stoppedUnderUs();
 };

@@ -3,15 +3,34 @@
 #include "platform/GstMci.h"
 
 #include "app/Paths.h"
+#include "platform/SoundServer.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTimer>
 #include <QUrl>
 #include <gst/gst.h>
+#include <utility>
 
 namespace {
 
 constexpr GstClockTime kStateWait = 5 * GST_SECOND;
+// A playing stream whose position has not moved for this long is stuck, whatever the pipeline
+// says; it is started afresh once, and given up after a second stall.
+constexpr qint64 kStallMs = 600;
+
+// Whether an error came from the sound output rather than from the file.
+bool fromSoundOutput(GstMessage* msg) {
+    GstObject* src = GST_MESSAGE_SRC(msg);
+    for (GstObject* o = src; o; o = GST_OBJECT_PARENT(o)) {
+        if (!GST_IS_ELEMENT(o)) continue;
+        GstElementFactory* f = gst_element_get_factory(GST_ELEMENT(o));
+        if (f && g_str_has_suffix(GST_OBJECT_NAME(f), "sink") &&
+            !g_str_equal(GST_OBJECT_NAME(f), "fakesink"))
+            return true;
+    }
+    return false;
+}
 
 // Splits a command into words; a double-quoted part is one word. (By hand: the counter asks
 // for the position a hundred times a second.)
@@ -54,6 +73,7 @@ QStringList words(const QString& command) {
 
 struct GstMci::Device {
     GstElement* playbin = nullptr;
+    QString file;
     bool ended = false; // the stream reached its end and has not been moved since
     bool playing = false;
     // Opened (or reopened) and never played since: its sound stream has not started yet.
@@ -63,11 +83,20 @@ struct GstMci::Device {
     bool waiting = false;
     qint64 length = -1; // milliseconds, -1 until known
     bool lengthStale = false;
+    // Taken down after its stream failed; the reason, and where it stood.
+    long failure = 0;
+    qint64 resumeAt = 0;
+    // The stall watch of a playing stream: the position last seen moving, and since when.
+    qint64 watchedAt = -1;
+    QElapsedTimer watchClock;
+    int stalls = 0;
 };
 
 // GStreamer starts with the first file opened: a show that never plays audio, and the start-up
 // of every show, go without it.
-GstMci::GstMci() = default;
+GstMci::GstMci() {
+    QObject::connect(&soundServer(), &SoundServer::Lost, &waiting_, [this] { soundServerLost(); });
+}
 
 GstMci::~GstMci() {
     closeAll();
@@ -89,9 +118,17 @@ void GstMci::drain(Device& d) {
                                                         GST_MESSAGE_DURATION_CHANGED))) {
         if (GST_MESSAGE_TYPE(msg) == GST_MESSAGE_DURATION_CHANGED) {
             d.lengthStale = true;
-        } else {
+        } else if (GST_MESSAGE_TYPE(msg) == GST_MESSAGE_EOS) {
             d.ended = true;
             d.playing = false;
+        } else if (!d.failure) {
+            const long reason = fromSoundOutput(msg) || !soundServer().Up()
+                                    ? mcierr::SoundServerGone
+                                    : mcierr::StreamBroken;
+            gst_message_unref(msg);
+            gst_object_unref(bus);
+            takeDown(d, reason);
+            return;
         }
         gst_message_unref(msg);
     }
@@ -119,6 +156,7 @@ qint64 GstMci::lengthMs(Device& d) {
 
 qint64 GstMci::positionMs(Device& d) {
     drain(d);
+    if (d.failure) return d.resumeAt;
     const qint64 length = lengthMs(d);
     if (d.ended && length >= 0) return length;
     gint64 position = 0;
@@ -161,19 +199,106 @@ long GstMci::startFresh(Device& d, qint64 at) {
     return at > 0 ? seek(d, at) : 0;
 }
 
+// A stream that has been paused, moved while paused or played and stopped within a moment can
+// be left corked on the sound server for good: the pipeline plays, the position stands, nothing
+// is heard. Every later start therefore gives the sound output a new stream of its own (the
+// decoders keep what they hold) and moves the file back to where it stood.
+long GstMci::restartSink(Device& d, qint64 at) {
+    GstElement* sink = nullptr;
+    g_object_get(d.playbin, "audio-sink", &sink, nullptr);
+    if (sink) {
+        gst_element_set_state(sink, GST_STATE_READY);
+        gst_element_set_state(sink, GST_STATE_PAUSED);
+        gst_object_unref(sink);
+    }
+    return seek(d, at);
+}
+
 long GstMci::start(Device& d) {
     d.waiting = false;
-    if (d.fresh) {
-        if (const long code = startFresh(d, positionMs(d))) return code;
-    }
+    const qint64 at = positionMs(d);
+    if (const long code = d.fresh ? startFresh(d, at) : restartSink(d, at)) return code;
     if (!settle(d, GST_STATE_PLAYING)) return mcierr::DeviceFailed;
     d.fresh = false;
+    d.watchedAt = at;
+    d.watchClock.start();
+    d.stalls = 0;
     return 0;
 }
 
-void GstMci::startWaiting() {
+// Called at every look at a playing device's position: a position that stands still while the
+// device plays means a stream that went silent; it is started again at the same place once, and
+// the device gives up (answering "not ready") when that does not move it either.
+void GstMci::watch(Device& d, qint64 position) {
+    if (!d.playing || d.waiting || d.ended || d.failure) return;
+    if (position != d.watchedAt) {
+        d.watchedAt = position;
+        d.watchClock.start();
+        d.stalls = 0;
+        return;
+    }
+    if (!d.watchClock.isValid() || d.watchClock.elapsed() < kStallMs) return;
+    if (d.stalls++ == 0 && restartSink(d, position) == 0 && settle(d, GST_STATE_PLAYING)) {
+        d.watchClock.start();
+        return;
+    }
+    takeDown(d, mcierr::DeviceFailed);
+}
+
+// The stream failed: the pipeline goes down to NULL, which lets go of its connection to the
+// sound server (a dead connection kept by one pipeline is shared by every new one), and the
+// device keeps its place for the next play.
+void GstMci::takeDown(Device& d, long reason) {
+    if (d.failure) return;
+    d.resumeAt = d.ended ? 0 : positionMs(d);
+    if (d.length >= 0) d.resumeAt = qMin(d.resumeAt, d.length);
+    gst_element_set_state(d.playbin, GST_STATE_NULL);
+    // What the dead pipeline said is not news any more.
+    GstBus* bus = gst_element_get_bus(d.playbin);
+    gst_bus_set_flushing(bus, TRUE);
+    gst_bus_set_flushing(bus, FALSE);
+    gst_object_unref(bus);
+    d.failure = reason;
+    d.playing = d.waiting = d.ended = false;
+    d.fresh = true;
+}
+
+// Loads the file again after a failure and puts it back where it stood.
+long GstMci::revive(Device& d) {
+    if (!d.failure) return 0;
+    if (!soundServer().Up()) return mcierr::SoundServerGone;
+    gst_element_set_state(d.playbin, GST_STATE_PAUSED);
+    GstBus* bus = gst_element_get_bus(d.playbin);
+    GstMessage* msg = gst_bus_timed_pop_filtered(
+        bus, 10 * GST_SECOND, GstMessageType(GST_MESSAGE_ASYNC_DONE | GST_MESSAGE_ERROR));
+    const bool loaded = msg && GST_MESSAGE_TYPE(msg) == GST_MESSAGE_ASYNC_DONE;
+    const long reason = !msg || loaded         ? d.failure
+                        : fromSoundOutput(msg) ? mcierr::SoundServerGone
+                                               : mcierr::StreamBroken;
+    if (msg) gst_message_unref(msg);
+    gst_object_unref(bus);
+    if (!loaded) {
+        gst_element_set_state(d.playbin, GST_STATE_NULL);
+        d.failure = reason;
+        return reason;
+    }
+    d.failure = 0;
+    d.fresh = false; // the stream was made just now
+    const qint64 at = std::exchange(d.resumeAt, 0);
+    return at > 0 ? seek(d, at) : 0;
+}
+
+void GstMci::soundServerLost() {
     for (auto& [alias, device] : devices_)
-        if (device->waiting && start(*device) != 0) device->playing = false;
+        takeDown(*device, mcierr::SoundServerGone);
+}
+
+void GstMci::startWaiting() {
+    for (auto& [alias, device] : devices_) {
+        if (!device->waiting) continue;
+        if (const long code = start(*device))
+            takeDown(*device, soundServer().Up() ? code : mcierr::SoundServerGone);
+    }
 }
 
 long GstMci::open(const QStringList& w) {
@@ -195,6 +320,7 @@ long GstMci::open(const QStringList& w) {
 
     gst_init(nullptr, nullptr); // once; later calls return at once
     auto d = std::make_unique<Device>();
+    d->file = info.absoluteFilePath();
     d->playbin = gst_element_factory_make("playbin", nullptr);
     if (!d->playbin) return mcierr::DeviceFailed;
     // Sound only: a video stream in a file opened here must not open a window.
@@ -213,6 +339,8 @@ long GstMci::open(const QStringList& w) {
     GstMessage* msg = gst_bus_timed_pop_filtered(
         bus, 10 * GST_SECOND, GstMessageType(GST_MESSAGE_ASYNC_DONE | GST_MESSAGE_ERROR));
     const bool loaded = msg && GST_MESSAGE_TYPE(msg) == GST_MESSAGE_ASYNC_DONE;
+    // Without a sound server no file loads; that is not the file's fault.
+    const bool noServer = !loaded && (!soundServer().Up() || (msg && fromSoundOutput(msg)));
     if (msg) gst_message_unref(msg);
     gst_object_unref(bus);
     bool hasAudio = false;
@@ -224,7 +352,7 @@ long GstMci::open(const QStringList& w) {
     if (!loaded || !hasAudio) {
         gst_element_set_state(d->playbin, GST_STATE_NULL);
         gst_object_unref(d->playbin);
-        return mcierr::CannotPlay;
+        return noServer ? mcierr::SoundServerGone : mcierr::CannotPlay;
     }
     devices_[alias] = std::move(d);
     return 0;
@@ -259,6 +387,13 @@ long GstMci::mciSendString(const QString& command, QString* returnText) {
         const bool from = arg2 == QLatin1String("from");
         const std::optional<qint64> fromMs = MciMilliseconds(arg3);
         if (from && !fromMs) return mcierr::MissingParameter;
+        if (d.failure) {
+            if (from) {
+                if (!inRange(d, *fromMs)) return mcierr::OutOfRange;
+                d.resumeAt = *fromMs;
+            }
+            if (const long code = revive(d)) return code;
+        }
         if (!from && d.ended) return 0; // at the end there is nothing left to play
         if (from) {
             const qint64 at = *fromMs;
@@ -277,6 +412,7 @@ long GstMci::mciSendString(const QString& command, QString* returnText) {
         return 0;
     }
     if (verb == QLatin1String("stop") || verb == QLatin1String("pause")) {
+        if (d.failure) return 0; // it stands still already
         const bool wasWaiting = d.waiting;
         d.waiting = false;
         d.playing = false;
@@ -285,6 +421,17 @@ long GstMci::mciSendString(const QString& command, QString* returnText) {
     }
     if (verb == QLatin1String("seek")) {
         if (arg2 != QLatin1String("to") || arg3.isEmpty()) return mcierr::MissingParameter;
+        if (d.failure) {
+            // Stood still after a failure: the place is kept for the next play.
+            const std::optional<qint64> toMs =
+                arg3 == QLatin1String("start") ? 0
+                : arg3 == QLatin1String("end") ? std::optional<qint64>(qMax<qint64>(0, d.length))
+                                               : MciMilliseconds(arg3);
+            if (!toMs) return mcierr::MissingParameter;
+            if (!inRange(d, *toMs)) return mcierr::OutOfRange;
+            d.resumeAt = *toMs;
+            return 0;
+        }
         // Seeking stops playback, as on the original device.
         d.waiting = false;
         d.ended = false;
@@ -296,19 +443,28 @@ long GstMci::mciSendString(const QString& command, QString* returnText) {
         if (!toMs) return mcierr::MissingParameter;
         return seek(d, *toMs);
     }
+    if (verb == QLatin1String("info")) {
+        if (arg2 != QLatin1String("file")) return mcierr::UnrecognizedCommand;
+        if (returnText) *returnText = d.file;
+        return 0;
+    }
     if (verb == QLatin1String("status")) {
-        // Someone watching the position wants it to move: a waiting play starts now.
-        if (d.waiting && start(d) != 0) d.playing = false;
+        // A waiting play is not started here: a seek while paused plays and pauses within one
+        // handler, and a stream started and stopped within a moment is what goes silent.
         QString answer;
         if (arg2 == QLatin1String("length")) {
             const qint64 length = lengthMs(d);
             if (length < 0) return mcierr::DeviceFailed;
             answer = QString::number(length);
         } else if (arg2 == QLatin1String("position")) {
-            answer = QString::number(positionMs(d));
+            const qint64 position = positionMs(d);
+            watch(d, position);
+            answer = QString::number(d.failure ? d.resumeAt : position);
         } else if (arg2 == QLatin1String("mode")) {
+            watch(d, positionMs(d));
             answer = d.playing && !d.ended ? QStringLiteral("playing") : QStringLiteral("stopped");
             if (!d.playing && !d.ended && positionMs(d) > 0) answer = QStringLiteral("paused");
+            if (d.failure) answer = QStringLiteral("not ready");
         } else {
             return mcierr::UnrecognizedCommand;
         }

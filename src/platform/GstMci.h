@@ -25,10 +25,15 @@ private:
     bool inRange(Device& device, qint64 ms);
     long seek(Device& device, qint64 ms);
     long startFresh(Device& device, qint64 at);
+    long restartSink(Device& device, qint64 at);
+    void takeDown(Device& device, long reason);
+    long revive(Device& device);
+    void watch(Device& device, qint64 position);
     qint64 lengthMs(Device& device);
     qint64 positionMs(Device& device);
     long start(Device& device);
     void startWaiting();
+    void soundServerLost();
 
     std::map<QString, std::unique_ptr<Device>> devices_;
     QObject waiting_; // owns the queued start of the plays that are waiting for it

@@ -42,6 +42,10 @@ QString MciDevice::mciGetErrorString(long code) const {
         return MessageText(Msg::MciCannotPlay);
     case mcierr::DeviceFailed:
         return MessageText(Msg::MciDeviceFailed);
+    case mcierr::SoundServerGone:
+        return MessageText(Msg::MciSoundServerGone);
+    case mcierr::StreamBroken:
+        return MessageText(Msg::MciStreamBroken);
     default:
         return MessageText(Msg::MciOther).arg(code);
     }

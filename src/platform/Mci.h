@@ -5,6 +5,10 @@
 // has loaded the file or failed; a position asked right after "play ... from N" is N or
 // later; at the end of a file the position equals the length). No Qt event loop runs inside a
 // command. Positions and lengths are milliseconds.
+//
+// A device whose stream failed (the sound server went away, the file broke off) stands still
+// where it was: "status … mode" answers "not ready" and "status … position" the place it
+// stopped at. The next "play" tries again from there and answers why when it cannot.
 #pragma once
 
 #include <QString>
@@ -19,6 +23,10 @@ constexpr long OutOfRange = 282;
 constexpr long DuplicateAlias = 289;
 constexpr long CannotPlay = 296;
 constexpr long DeviceFailed = 297;
+// Our own: the sound server went away under a playing file, or none answers.
+constexpr long SoundServerGone = 298;
+// Our own: the stream broke off in the middle of the file (damaged, or replaced while playing).
+constexpr long StreamBroken = 299;
 } // namespace mcierr
 
 class MciDevice {

@@ -5,6 +5,7 @@
 #include "platform/MediaPlayerControl.h"
 #include "platform/RichTextBox.h"
 #include "script/CueLookup.h"
+#include "script/Interprete.h"
 #include "support/MediaFiles.h"
 #include "support/Pixels.h"
 #include "support/SinkLatency.h"
@@ -169,6 +170,58 @@ TEST(AudioPlayerOnTheSoundServer, ACueDoubleClickedIsHeardAndPausesInPlace) {
         // (Pausing plays from the start and stops at once: a few milliseconds may pass.)
         EXPECT_LT(form.audio->CurPos(), 60);
         EXPECT_EQ(form.Timer1->Interval(), 0);
+    }
+    QDir::setCurrent(before);
+}
+
+namespace {
+// Runs a command cue as a click in the script would.
+void RunCue(Form1& form, const char* cue) {
+    QString text = QLatin1String(cue);
+    int start = 0, end = 0;
+    form.interprete->InterpretaComando(text, start, end, true);
+}
+} // namespace
+
+// Rehearsing a passage: pause, seek while paused, play, again and again. Every play the device
+// takes is heard, whatever the machine is doing.
+TEST(AudioPlayerOnTheSoundServer, EveryPlayAfterASeekWhilePausedIsHeard) {
+    if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
+    const SinkLatencyHold sink;
+    QTemporaryDir dir;
+    MakeWav(dir.path() + QStringLiteral("/tone.wav"), 10.0);
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    Lingua[7] = QStringLiteral("Play");
+    {
+        Form1 form;
+        form.playA->set(false);
+        form.RTB->setText(QStringLiteral("Music: [[tone.wav]]"));
+        form.RTB->setSelStart(10);
+        form.cues->RTB_DblClick();
+        SinkRecording recording;
+        ASSERT_TRUE(recording.started());
+        int silent = 0;
+        for (int round = 0; round < 200; ++round) {
+            if (!WaitFor([&] { return recording.recentLevel(30) > 0.05; }, 2000)) {
+                ++silent;
+                ADD_FAILURE() << "round " << round << ": the play was not heard; the button says "
+                              << form.cmdPlayA->Tag.toStdString() << ", the device is at "
+                              << form.audio->CurPos();
+                if (silent > 3) break;
+            }
+            RunCue(form, "pause audio");
+            EXPECT_TRUE(WaitFor(
+                [&] {
+                    const double level = recording.recentLevel(30);
+                    return level >= 0 && level < 0.01;
+                },
+                2000))
+                << "round " << round << ": silence after the pause";
+            RunCue(form, round % 2 ? "seek audio 5" : "seek audio 2");
+            EXPECT_EQ(form.cmdPlayA->Tag, Lingua[7]) << "a seek while paused stays paused";
+            RunCue(form, "play audio");
+        }
     }
     QDir::setCurrent(before);
 }
