@@ -7,7 +7,7 @@ mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 if ! pactl info >/dev/null 2>&1; then
   pulseaudio --daemonize=yes --exit-idle-time=-1 -n \
     --load="module-null-sink sink_name=show" --load=module-native-protocol-unix \
-    >/dev/null 2>&1 || true
+    || echo "sound server: pulseaudio did not start" >&2
   for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
 fi
 if pactl info >/dev/null 2>&1; then
@@ -17,4 +17,5 @@ if pactl info >/dev/null 2>&1; then
   echo "sound server: $(pactl info | grep 'Default Sink')"
 else
   echo "sound server: none could be started" >&2
+  exit 1
 fi

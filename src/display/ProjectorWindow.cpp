@@ -49,7 +49,10 @@ Form2::Form2(Form1& form)
     design.volume = 50;
     WMP1 = new MediaPlayerControl(design, this);
     WMP1->setObjectName(QStringLiteral("WMP1"));
-    WMP1->onError = [this](const QString& reason) { form_.ShowMediaFailure(WMP1->URL(), reason); };
+    WMP1->onError = [this](const QString& reason) {
+        form_.ShowMediaFailure(WMP1->URL(), reason);
+        if (WMP1->FailedWhilePlaying()) form_.Timer5->setInterval(0);
+    };
     WMP1->onKeyDown = [this](int& key, int&) {
         if (key == 27) Escape();
     };

@@ -150,6 +150,12 @@ void VideoPlayer::lblContatoreV_Click() {
 
 bool VideoPlayer::ShowProgress(MediaPlayerControl& p) {
     Form1& f = form_;
+    // A player that stopped by itself (the sound server went, the file broke off) is never shown
+    // playing.
+    const QString state = p.State();
+    if (f.playV->playing() &&
+        (state == QLatin1String("stopped") || state == QLatin1String("closed")))
+        ShowState(false);
     const QString position = p.controls.currentPositionString();
     if (position.isEmpty()) {
         f.Shape7->setVisible(false);

@@ -24,6 +24,15 @@ void VolumeFades::ApriMixer() {
     }
 }
 
+void VolumeFades::ReconnectMixer() {
+    Mixer& m = mixer();
+    m.mixerClose();
+    MixerConnected = m.mixerOpen() && m.GetMixerControl();
+    if (!MixerConnected) return;
+    VolumeMax = m.VolumeMax();
+    ImpostaVolume();
+}
+
 void VolumeFades::TagFromKnob() {
     const PictureBox& knob = *form_.Image2;
     const PictureBox& track = *form_.Image3;

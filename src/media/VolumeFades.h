@@ -14,6 +14,9 @@ public:
     virtual void ApriMixer();
     // Applies the knob's value (its tag) to the mixer and the players.
     virtual void ImpostaVolume();
+    // The sound server is back (or came for the first time): the mixer is opened on it again
+    // and the knob's level put on it, so the room is never louder than the knob says.
+    void ReconnectMixer();
 
     void Image2_MouseDown(int button, int shift, double x, double y);
     void Image2_MouseMove(int button, int shift, double x, double y);

@@ -34,6 +34,13 @@ public:
         return handle_ != nullptr;
     }
 
+    void mixerClose() override {
+        if (ahead_.valid()) handle_ = ahead_.get();
+        if (handle_) snd_mixer_close(handle_);
+        handle_ = nullptr;
+        element_ = nullptr;
+    }
+
     void openAhead() {
         if (!handle_ && !ahead_.valid()) ahead_ = std::async(std::launch::async, openDefault);
     }

@@ -3,6 +3,7 @@
 #include "platform/GstMci.h"
 
 #include "app/Paths.h"
+#include "platform/GstSoundOutput.h"
 #include "platform/SoundServer.h"
 
 #include <QElapsedTimer>
@@ -18,19 +19,6 @@ constexpr GstClockTime kStateWait = 5 * GST_SECOND;
 // A playing stream whose position has not moved for this long is stuck, whatever the pipeline
 // says; it is started afresh once, and given up after a second stall.
 constexpr qint64 kStallMs = 600;
-
-// Whether an error came from the sound output rather than from the file.
-bool fromSoundOutput(GstMessage* msg) {
-    GstObject* src = GST_MESSAGE_SRC(msg);
-    for (GstObject* o = src; o; o = GST_OBJECT_PARENT(o)) {
-        if (!GST_IS_ELEMENT(o)) continue;
-        GstElementFactory* f = gst_element_get_factory(GST_ELEMENT(o));
-        if (f && g_str_has_suffix(GST_OBJECT_NAME(f), "sink") &&
-            !g_str_equal(GST_OBJECT_NAME(f), "fakesink"))
-            return true;
-    }
-    return false;
-}
 
 // Splits a command into words; a double-quoted part is one word. (By hand: the counter asks
 // for the position a hundred times a second.)
@@ -122,7 +110,7 @@ void GstMci::drain(Device& d) {
             d.ended = true;
             d.playing = false;
         } else if (!d.failure) {
-            const long reason = fromSoundOutput(msg) || !soundServer().Up()
+            const long reason = FromSoundOutput(msg) || !soundServer().Up()
                                     ? mcierr::SoundServerGone
                                     : mcierr::StreamBroken;
             gst_message_unref(msg);
@@ -273,7 +261,7 @@ long GstMci::revive(Device& d) {
         bus, 10 * GST_SECOND, GstMessageType(GST_MESSAGE_ASYNC_DONE | GST_MESSAGE_ERROR));
     const bool loaded = msg && GST_MESSAGE_TYPE(msg) == GST_MESSAGE_ASYNC_DONE;
     const long reason = !msg || loaded         ? d.failure
-                        : fromSoundOutput(msg) ? mcierr::SoundServerGone
+                        : FromSoundOutput(msg) ? mcierr::SoundServerGone
                                                : mcierr::StreamBroken;
     if (msg) gst_message_unref(msg);
     gst_object_unref(bus);
@@ -340,7 +328,7 @@ long GstMci::open(const QStringList& w) {
         bus, 10 * GST_SECOND, GstMessageType(GST_MESSAGE_ASYNC_DONE | GST_MESSAGE_ERROR));
     const bool loaded = msg && GST_MESSAGE_TYPE(msg) == GST_MESSAGE_ASYNC_DONE;
     // Without a sound server no file loads; that is not the file's fault.
-    const bool noServer = !loaded && (!soundServer().Up() || (msg && fromSoundOutput(msg)));
+    const bool noServer = !loaded && (!soundServer().Up() || (msg && FromSoundOutput(msg)));
     if (msg) gst_message_unref(msg);
     gst_object_unref(bus);
     bool hasAudio = false;

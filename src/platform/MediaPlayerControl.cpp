@@ -3,7 +3,9 @@
 #include "app/Paths.h"
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
+#include "platform/GstSoundOutput.h"
 #include "platform/Keys.h"
+#include "platform/SoundServer.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -104,6 +106,7 @@ MediaPlayerControl::MediaPlayerControl(const Design& design, QWidget* parent)
     }
     setAcceptDrops(design_.uiMode == QLatin1String("mini"));
     lastState_ = State();
+    connect(&soundServer(), &SoundServer::Lost, this, [this] { soundLost(); });
 }
 
 MediaPlayerControl::~MediaPlayerControl() {
@@ -267,7 +270,18 @@ void MediaPlayerControl::readBus(GstMessage* message) {
         gst_message_parse_error(message, &err, nullptr);
         const QString text = err ? QString::fromUtf8(err->message) : QString();
         if (err) g_error_free(err);
+        if (FromSoundOutput(message) || !soundServer().Up()) {
+            soundLost();
+            break;
+        }
+        failedWhilePlaying_ = playing_;
         playing_ = false;
+        // A medium that broke off shows black, not its last picture marked playing.
+        {
+            QMutexLocker lock(&frameLock_);
+            frame_.reset();
+        }
+        update();
         fail(text);
         break;
     }
@@ -306,6 +320,7 @@ void MediaPlayerControl::setURL(const QString& url) {
     nextMedium();
     url_ = url;
     error_.clear();
+    lost_ = failedWhilePlaying_ = false;
     prerolled_ = playing_ = paused_ = ended_ = false;
     durationMs_ = 0;
     pendingSeekMs_ = -1;
@@ -340,6 +355,7 @@ void MediaPlayerControl::close() {
     retireEngine();
     url_.clear();
     error_.clear();
+    lost_ = failedWhilePlaying_ = false;
     prerolled_ = playing_ = paused_ = ended_ = false;
     durationMs_ = 0;
     update();
@@ -354,10 +370,27 @@ void MediaPlayerControl::fail(const QString& reason) {
 }
 
 bool MediaPlayerControl::loaded() const {
-    return engine_ && !url_.isEmpty() && error_.isEmpty();
+    return (engine_ || lost_) && !url_.isEmpty() && error_.isEmpty();
+}
+
+// Every stream of the process shares one connection to the sound server; a pipeline kept after
+// the server went away keeps the dead one, and every stream made later would use it and stay
+// silent. So the pipeline goes down at once, and the medium stands stopped where it was, its
+// picture black, until a play loads it again.
+void MediaPlayerControl::soundLost() {
+    if (!engine_ || url_.isEmpty() || !error_.isEmpty() || lost_) return;
+    lostAtMs_ = ended_ ? 0 : positionMs();
+    nextMedium();
+    retireEngine();
+    lost_ = true;
+    prerolled_ = playing_ = paused_ = ended_ = false;
+    update();
+    refreshStrip();
+    stateMaybeChanged();
 }
 
 qint64 MediaPlayerControl::positionMs() const {
+    if (lost_) return lostAtMs_;
     // At the end the position is the length exactly, so the two texts agree.
     if (ended_) return durationMs_;
     if (!prerolled_) return qMax<qint64>(0, pendingSeekMs_);
@@ -379,6 +412,15 @@ void MediaPlayerControl::seekTo(qint64 ms) {
 // a while later would start late by the whole wait. So before each start the sound sink alone
 // is made afresh (a new stream, nothing else rebuilt) and the medium moved to where it stands.
 void MediaPlayerControl::startPlaying() {
+    if (lost_) {
+        // Loaded again from where it stood; the sound server may be a new one.
+        const qint64 at = lostAtMs_;
+        const bool autoStart = std::exchange(design_.autoStart, false);
+        setURL(url_);
+        design_.autoStart = autoStart;
+        if (!engine_) return;
+        pendingSeekMs_ = at;
+    }
     if (prerolled_) {
         const qint64 at = ended_ ? 0 : positionMs();
         if (engine_->hasAudio && engine_->audioSink) {
@@ -406,7 +448,8 @@ void MediaPlayerControl::Controls::play() {
 void MediaPlayerControl::Controls::pause() {
     MediaPlayerControl& o = *owner_;
     if (!o.loaded() || o.ended_) return;
-    o.positionMs(); // the position it pauses at
+    if (o.lost_) return; // it stands still already
+    o.positionMs();      // the position it pauses at
     o.playing_ = false;
     o.paused_ = true;
     o.engine_->setState(GST_STATE_PAUSED);
@@ -418,6 +461,12 @@ void MediaPlayerControl::Controls::stop() {
     MediaPlayerControl& o = *owner_;
     if (!o.loaded()) return;
     o.playing_ = o.paused_ = o.ended_ = false;
+    if (o.lost_) {
+        o.lostAtMs_ = 0;
+        o.refreshStrip();
+        o.stateMaybeChanged();
+        return;
+    }
     o.engine_->setState(GST_STATE_PAUSED);
     if (o.prerolled_)
         o.seekTo(0);
@@ -439,6 +488,10 @@ void MediaPlayerControl::Controls::setCurrentPosition(double seconds) {
     const double at = std::isfinite(seconds) ? std::clamp(seconds, 0.0, kLongestSeconds) : 0.0;
     qint64 ms = qint64(std::llround(at * 1000.0));
     if (o.durationMs_ > 0) ms = qMin(ms, o.durationMs_);
+    if (o.lost_) {
+        o.lostAtMs_ = ms;
+        return;
+    }
     if (!o.prerolled_) {
         o.pendingSeekMs_ = ms;
         return;

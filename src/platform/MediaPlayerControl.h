@@ -109,6 +109,8 @@ public:
     // True while a pipeline of an earlier medium is still on its way down (for tests and
     // measurements).
     bool Retiring() const;
+    // True when the last error came while the medium played (it broke off), not at its load.
+    bool FailedWhilePlaying() const { return failedWhilePlaying_; }
     // Video frames painted so far (for tests and measurements).
     int FramesPainted() const { return framesPainted_; }
 
@@ -142,6 +144,7 @@ private:
     void seekTo(qint64 ms);
     void startPlaying();
     void fail(const QString& reason);
+    void soundLost();
 
     Design design_;
     QString url_;
@@ -153,6 +156,11 @@ private:
     bool playing_ = false;
     bool paused_ = false;
     bool ended_ = false;
+    // The sound server went away: the pipeline is down, the medium waits here to be loaded
+    // again at the next play.
+    bool lost_ = false;
+    qint64 lostAtMs_ = 0;
+    bool failedWhilePlaying_ = false;
     qint64 durationMs_ = 0;
     qint64 pendingSeekMs_ = -1; // a position written before the medium was ready
     mutable qint64 lastPositionMs_ = 0;

@@ -12,6 +12,9 @@ public:
     virtual long VolumeMax() const = 0;
     // Sets every channel; a value beyond the range is clamped. False when it failed.
     virtual bool SetMixerControlValue(long value) = 0;
+    // Lets go of the device, whose sound server may have gone; the next mixerOpen() opens it
+    // anew.
+    virtual void mixerClose() {}
 };
 
 // The mixer the program uses: ALSA's default device, unless a test installed another.

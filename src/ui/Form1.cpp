@@ -20,6 +20,7 @@
 #include "platform/Dialogs.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/RichTextBox.h"
+#include "platform/SoundServer.h"
 #include "platform/Twips.h"
 #include "script/AddCommand.h"
 #include "script/CueLookup.h"
@@ -435,7 +436,19 @@ void Form1::connectHandlers() {
     };
     lblContatore->onClick = [this] { audio->lblContatore_Click(); };
     Timer4->onTimer = [this] { video->Timer4_Timer(); };
-    WMP2->onError = [this](const QString& reason) { ShowMediaFailure(WMP2->URL(), reason); };
+    WMP2->onError = [this](const QString& reason) {
+        ShowMediaFailure(WMP2->URL(), reason);
+        // A medium that broke off while playing is told until the next cue.
+        if (WMP2->FailedWhilePlaying()) Timer5->setInterval(0);
+    };
+    // Every player stops when the sound server goes (each shows it stopped); the operator is
+    // told once, until the server is back, when the master volume is put on it again.
+    connect(&soundServer(), &SoundServer::Lost, this,
+            [this] { ShowNotice(MessageText(Msg::MciSoundServerGone), 0); });
+    connect(&soundServer(), &SoundServer::Back, this, [this] {
+        if (Label11->Caption() == MessageText(Msg::MciSoundServerGone)) Label11->setVisible(false);
+        volume->ReconnectMixer();
+    });
     cmdPlayV->onClick = [this] { video->cmdPlayV_Click(); };
     cmdStopV->onClick = [this] { video->cmdStopV_Click(); };
     cmdForV->onClick = [this] { video->cmdForV_Click(); };
