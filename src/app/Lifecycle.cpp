@@ -57,10 +57,11 @@ void Lifecycle::Form_Load(const QString& commandLine) {
     if (!CaricaLingua(languageFile, nullptr, true)) {
         // Replaced by the start-up already, or (a portable copy) replaced here, saying so.
         const bool told = !LinguaSostituita.isEmpty() && NomeLingua == LinguaSostituita;
-        NomeLingua = LinguaDiRiserva(LanguageFolder());
+        const QString used = LinguaDiRiserva(LanguageFolder());
         if (!told)
-            dialogs().MsgBox(MessageText(Msg::LanguageFallback).arg(languageFile, NomeLingua),
+            dialogs().MsgBox(MessageText(Msg::LanguageFallback).arg(languageFile, used),
                              vbmsg::OKOnly | vbmsg::Information);
+        NomeLingua = used;
     }
     f.audio->InizializzaPannello();
     f.lingua->CambiaLingua2();

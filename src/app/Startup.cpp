@@ -52,9 +52,11 @@ bool AvvioProgramma(std::unique_ptr<SingleInstance>& instance, const QString& co
 
     const QString languageFile = LanguageFolder() + u'/' + NomeLingua;
     if (!CaricaLingua(languageFile, nullptr, true)) {
+        // Said in the language the operator chose: our own texts do not need its file.
         LinguaSostituita = NomeLingua;
-        NomeLingua = LinguaDiRiserva(LanguageFolder());
-        notice(MessageText(Msg::LanguageFallback).arg(languageFile, NomeLingua));
+        const QString used = LinguaDiRiserva(LanguageFolder());
+        notice(MessageText(Msg::LanguageFallback).arg(languageFile, used));
+        NomeLingua = used;
     }
 
     instance = std::make_unique<SingleInstance>(QStringLiteral("scenolux"));
