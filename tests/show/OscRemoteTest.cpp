@@ -216,22 +216,21 @@ TEST(OscRemote, ABurstNeverKeepsTheWindowFromItsKeysAndPanicGoesFirst) {
     lo_address program = lo_address_new("127.0.0.1", QByteArray::number(t.port).constData());
     for (int i = 0; i < 5000; ++i)
         lo_send(program, "/scenolux/go", "");
-    lo_send(program, "/scenolux/panic", "");
-    lo_address_free(program);
 
     QElapsedTimer clock;
     clock.start();
     qint64 slowest = 0, lastArrival = 0;
     int received = -1;
-    bool panicked = false;
-    int pendingAtPanic = -1;
+    // A panic sent while GOs wait runs before them: within the time of one key.
+    qint64 panicSent = -1, panicRan = -1;
     // Until every datagram the system delivered has been received and taken.
     while (clock.elapsed() < 20000) {
         if (t.show().remote->Received() != received) {
             received = t.show().remote->Received();
             lastArrival = clock.elapsed();
         }
-        if (received > 0 && t.show().remote->Pending() == 0 && clock.elapsed() - lastArrival > 300)
+        if (received > 0 && t.show().remote->Pending() == 0 &&
+            clock.elapsed() - lastArrival > 300 && panicRan >= 0)
             break;
         watch.seen = false;
         QElapsedTimer answer;
@@ -241,15 +240,21 @@ TEST(OscRemote, ABurstNeverKeepsTheWindowFromItsKeysAndPanicGoesFirst) {
         while (!watch.seen && answer.elapsed() < 5000)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         slowest = std::max(slowest, answer.elapsed());
-        if (!panicked && t.show().panic->Running()) {
-            panicked = true;
-            pendingAtPanic = t.show().remote->Pending();
+        if (panicRan < 0 && t.show().panic->Running()) panicRan = clock.elapsed();
+        // Sent while GOs wait; again only if the system lost it (a full socket buffer drops
+        // datagrams).
+        if (panicRan < 0 && ((panicSent < 0 && t.show().remote->Pending() > 1) ||
+                             (panicSent >= 0 && clock.elapsed() - panicSent > 300))) {
+            lo_send(program, "/scenolux/panic", "");
+            panicSent = clock.elapsed();
         }
     }
+    lo_address_free(program);
     EXPECT_LT(slowest, 100) << "the window did not answer a key for " << slowest << " ms";
     EXPECT_GT(received, 50); // the rest the system itself dropped
-    EXPECT_TRUE(panicked);
-    EXPECT_EQ(pendingAtPanic, 0); // nothing that waited ran after the panic
+    ASSERT_GE(panicSent, 0);
+    ASSERT_GE(panicRan, 0);
+    EXPECT_LT(panicRan - panicSent, 100);
     // Only a few of the GOs received ran: the show did not race through its cues.
     ASSERT_TRUE(t.show().Standby().has_value());
     EXPECT_LT(t.show().Standby()->open, int(script.indexOf(QStringLiteral("[[Vol 99]]"))));
