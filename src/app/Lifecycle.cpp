@@ -4,17 +4,23 @@
 #include "app/ControlPanel.h"
 #include "app/Recovery.h"
 #include "app/Settings.h"
+#include "display/ProjectorWindow.h"
+#include "display/ZoomWindow.h"
 #include "i18n/Lingua.h"
 #include "i18n/Localization.h"
+#include "i18n/Messages.h"
 #include "media/AudioPlayer.h"
 #include "media/VolumeFades.h"
 #include "platform/Dialogs.h"
 #include "platform/Locale.h"
+#include "platform/Mci.h"
+#include "platform/MediaPlayerControl.h"
 #include "platform/Numbers.h"
 #include "platform/RichTextBox.h"
 #include "script/EditCommands.h"
 #include "script/Interprete.h"
 #include "ui/Form1.h"
+#include "ui/PlayState.h"
 #include "ui/WindowVisuals.h"
 
 #include <QRegularExpression>
@@ -47,7 +53,16 @@ void Lifecycle::Form_Load(const QString& commandLine) {
 
     if (NomeLingua.trimmed().isEmpty())
         NomeLingua = LinguaDellaFinestra(UserCountryCode(), LanguageFolder());
-    CaricaLingua(LanguageFolder() + u'/' + NomeLingua);
+    const QString languageFile = LanguageFolder() + u'/' + NomeLingua;
+    if (!CaricaLingua(languageFile, nullptr, true)) {
+        // Replaced by the start-up already, or (a portable copy) replaced here, saying so.
+        const bool told = !LinguaSostituita.isEmpty() && NomeLingua == LinguaSostituita;
+        const QString used = LinguaDiRiserva(LanguageFolder());
+        if (!told)
+            dialogs().MsgBox(MessageText(Msg::LanguageFallback).arg(languageFile, used),
+                             vbmsg::OKOnly | vbmsg::Information);
+        NomeLingua = used;
+    }
     f.audio->InizializzaPannello();
     f.lingua->CambiaLingua2();
     f.NumeroCopione = 1;
@@ -135,6 +150,32 @@ void Lifecycle::Form_Unload(bool& cancel) {
     // Saved, or discarded as the operator chose: nothing is left to recover.
     f.recovery->Remove();
     f.audio->RiavvolgiAllUscita();
+}
+
+bool Lifecycle::ShowRunning() const {
+    Form1& f = form_;
+    auto going = [](const MediaPlayerControl& player) {
+        const QString state = player.State();
+        return state == QLatin1String("playing") || state == QLatin1String("paused");
+    };
+    if (f.playA->playing() || going(*f.WMP2) || going(*f.WMP3)) return true;
+    QString mode;
+    if (mci().mciSendString(QStringLiteral("status wav1 mode"), &mode) == 0 &&
+        (mode == QLatin1String("playing") || mode == QLatin1String("paused")))
+        return true;
+    if (f.HasProjectorWindow() &&
+        (f.ProjectorWindow().isVisible() || going(*f.ProjectorWindow().WMP1)))
+        return true;
+    return f.HasZoomWindow() && f.ZoomWindow().isVisible();
+}
+
+void Lifecycle::EscapeKey() {
+    // One key must not end a running show.
+    if (ShowRunning() &&
+        dialogs().MsgBox(MessageText(Msg::ExitStopShow),
+                         vbmsg::YesNo | vbmsg::Question | vbmsg::DefaultButton2) != vbmsg::Yes)
+        return;
+    mnuEsci_Click();
 }
 
 void Lifecycle::mnuEsci_Click() {

@@ -19,6 +19,11 @@ public:
     void SalvaImpostazioni();
     // File > Exit and Escape: the exit sequence, then the window closes unless cancelled.
     void mnuEsci_Click();
+    // Escape outside show mode: while the show runs (a player playing or paused, the
+    // projector or the picture on the second monitor showing) it first asks, No the default.
+    void EscapeKey();
+    // True while a player plays or is paused, or the second monitor shows something.
+    bool ShowRunning() const;
 
     // False until the exit question has been passed.
     bool UscitaInCorso = false;

@@ -16,40 +16,52 @@ bool Portable() {
 }
 
 namespace {
-bool fail(const QString& description) {
-    UseQtTextsOfLanguage(); // the box's own button in the message's language
-    dialogs().MsgBox(description, vbmsg::OKOnly | vbmsg::Exclamation, QStringLiteral("Reg Error"));
-    return false;
+
+void notice(const QString& text) {
+    UseQtTextsOfLanguage();
+    dialogs().MsgBox(text, vbmsg::OKOnly | vbmsg::Information);
+}
+
+QString alreadyRunning(const SingleInstance& instance) {
+    qint64 pid = 0;
+    QString program;
+    const QString held =
+        instance.Holder(&pid, &program)
+            ? MessageText(Msg::LockHeldBy).arg(instance.LockPath()).arg(pid).arg(program)
+            : MessageText(Msg::LockFile).arg(instance.LockPath());
+    return Lingua[0] + QStringLiteral("\n\n") + held;
 }
 } // namespace
 
 bool AvvioProgramma(std::unique_ptr<SingleInstance>& instance, const QString& country) {
+    // Our own files never stop a show: what cannot be read is put aside and the program
+    // starts on its defaults, saying so.
+    LinguaSostituita.clear();
+    const QString settingsPath = SettingsReadPath();
+    if (SettingsDamaged(settingsPath)) {
+        NomeLingua = LinguaDiAvvio(country, LanguageFolder());
+        const QString kept = SetSettingsAside(settingsPath);
+        notice(MessageText(Msg::SettingsDamaged).arg(settingsPath, kept));
+    }
     if (Portable()) return true;
 
     Impostazioni settings;
-    const QString settingsPath = SettingsReadPath();
-    if (!settings.Read(settingsPath)) {
-        // No language is known yet: the message speaks the language of the user's country.
-        NomeLingua = LinguaDiAvvio(country, LanguageFolder());
-        return fail(MessageText(Msg::SettingsUnreadable).arg(settingsPath));
-    }
+    settings.Read(SettingsReadPath()); // no file: every value empty, as in a portable copy
     NomeLingua = settings.line[0];
     if (NomeLingua.trimmed().isEmpty()) NomeLingua = LinguaDiAvvio(country, LanguageFolder());
 
-    // A file the settings name is the operator's choice: when it is missing or damaged the
-    // message says which file and how to get going again.
     const QString languageFile = LanguageFolder() + u'/' + NomeLingua;
-    int badLine = 0;
-    if (!CaricaLingua(languageFile, &badLine, true)) {
-        if (badLine == 0)
-            return fail(MessageText(Msg::LanguageUnreadable).arg(languageFile, settingsPath));
-        return fail(MessageText(Msg::LanguageDamaged)
-                        .arg(languageFile, QString::number(badLine), settingsPath));
+    if (!CaricaLingua(languageFile, nullptr, true)) {
+        // Said in the language the operator chose: our own texts do not need its file.
+        LinguaSostituita = NomeLingua;
+        const QString used = LinguaDiRiserva(LanguageFolder());
+        notice(MessageText(Msg::LanguageFallback).arg(languageFile, used));
+        NomeLingua = used;
     }
 
     instance = std::make_unique<SingleInstance>(QStringLiteral("scenolux"));
     if (!instance->Acquire()) {
-        dialogs().MsgBox(Lingua[0], vbmsg::OKOnly | vbmsg::Exclamation, Lingua[1]);
+        dialogs().MsgBox(alreadyRunning(*instance), vbmsg::OKOnly | vbmsg::Exclamation, Lingua[1]);
         return false;
     }
     RegistraTipoFile();

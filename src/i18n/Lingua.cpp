@@ -3,6 +3,7 @@
 #include "app/Paths.h"
 #include "platform/rtf/TextCodec.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -36,6 +37,14 @@ bool CaricaLingua(const QString& path, int* badLine, bool strict) {
         Lingua[n] = lines[n].mid(3);
     }
     return true;
+}
+
+QString LinguaDiRiserva(const QString& languageFolder) {
+    QStringList names{QStringLiteral("English.lng")};
+    names << QDir(languageFolder).entryList({QStringLiteral("*.lng")}, QDir::Files, QDir::Name);
+    for (const QString& name : names)
+        if (CaricaLingua(languageFolder + u'/' + name, nullptr, true)) return name;
+    return QString();
 }
 
 namespace {

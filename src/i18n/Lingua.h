@@ -24,6 +24,13 @@ QString LanguageFolder();
 // that line's number). A refused file leaves the table unchanged.
 bool CaricaLingua(const QString& path, int* badLine = nullptr, bool strict = false);
 
+// When the language file chosen cannot be used: loads English, else the first complete
+// language file of the folder, and returns its name (empty when none loads).
+QString LinguaDiRiserva(const QString& languageFolder);
+// The language file that start-up found unusable and replaced, so that the main window does
+// not replace it a second time.
+inline QString LinguaSostituita;
+
 // The language file name chosen from the user's country (ISO 3166 alpha-2, any case) when
 // the settings name none: at start-up, and in the main window. Both fall back to
 // "English.lng" when the chosen file is missing in the language folder.

@@ -7,22 +7,19 @@
 #include <QString>
 
 enum class Msg {
-    Cancel,             // caption of a dialog's Cancel button
-    General,            // the add-command window's first column
-    ScriptNotOpened,    // %1 script, %2 reason
-    FileNotOpened,      // %1 file, %2 reason (Open)
-    FileNotSaved,       // %1 file, %2 reason (Save)
-    IsFolder,           // %1 path
-    NotFound,           // reason: the file does not exist
-    NoReadPermission,   // reason
-    NoWritePermission,  // reason
-    NotReadable,        // reason: any other failure to read
-    NotWritable,        // reason: any other failure to write
-    SettingsUnreadable, // %1 settings file
-    LanguageUnreadable, // %1 language file, %2 settings file
-    LanguageDamaged,    // %1 language file, %2 line number, %3 settings file
-    LanguageRefused,    // %1 chosen file, %2 language folder
-    LanguageNotUsable,  // %1 chosen file, %2 line number
+    Cancel,            // caption of a dialog's Cancel button
+    General,           // the add-command window's first column
+    ScriptNotOpened,   // %1 script, %2 reason
+    FileNotOpened,     // %1 file, %2 reason (Open)
+    FileNotSaved,      // %1 file, %2 reason (Save)
+    IsFolder,          // %1 path
+    NotFound,          // reason: the file does not exist
+    NoReadPermission,  // reason
+    NoWritePermission, // reason
+    NotReadable,       // reason: any other failure to read
+    NotWritable,       // reason: any other failure to write
+    LanguageRefused,   // %1 chosen file, %2 language folder
+    LanguageNotUsable, // %1 chosen file, %2 line number
     MediumCannotPlay,
     BackgroundOpen, // tooltips and dialog of the background audio strip
     BackgroundPlay,
@@ -54,18 +51,24 @@ enum class Msg {
     RecoveryDiscard,
     RecoveryDamaged,    // %1 recovery copy, %2 reason, %3 where it is kept
     RecoveryIncomplete, // reason: the copy is cut short or damaged
-    ShowModeMenu,      // the Options entry of show mode
-    ShowModeTitle,     // the mark of show mode in the title and over the toolbar
-    ShowStandby,       // %1 the standby cue's text
-    ShowNoStandby,     // no cue after the caret
-    ShowKeys,          // the keys of show mode, on its mark
-    RemoteMenu,        // the Options entry of the remote control
-    RemoteTitle,       // its window
+    ShowModeMenu,       // the Options entry of show mode
+    ShowModeTitle,      // the mark of show mode in the title and over the toolbar
+    ShowStandby,        // %1 the standby cue's text
+    ShowNoStandby,      // no cue after the caret
+    ShowKeys,           // the keys of show mode, on its mark
+    RemoteMenu,         // the Options entry of the remote control
+    RemoteTitle,        // its window
     RemoteOn,
     RemotePort,
     RemoteLocal,
     RemoteAll,
-    RemoteFailed, // %1 port, %2 reason
+    RemoteFailed,     // %1 port, %2 reason
+    ShowCueFailed,    // %1 the text of a cue that names neither a command nor a file
+    ExitStopShow,     // Escape while something plays or the projector shows
+    SettingsDamaged,  // %1 settings file, %2 where it is kept
+    LanguageFallback, // %1 language file, %2 the language file used instead
+    LockFile,         // %1 lock file (after the "already running" text)
+    LockHeldBy,       // %1 lock file, %2 process number, %3 process name
     Count
 };
 

@@ -16,6 +16,7 @@ namespace vbmsg {
 constexpr int OKOnly = 0, OKCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4,
               RetryCancel = 5;
 constexpr int Critical = 16, Question = 32, Exclamation = 48, Information = 64;
+constexpr int DefaultButton2 = 256; // the second button is the default (Enter chooses it)
 constexpr int OK = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7;
 } // namespace vbmsg
 

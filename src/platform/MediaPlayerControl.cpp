@@ -695,6 +695,8 @@ void MediaPlayerControl::openFromDialog() {
     request.open = true;
     request.owner = window();
     request.title = MessageText(Msg::BackgroundTitle);
+    // The current folder is where the script's relative cues are looked for.
+    request.keepCurrentFolder = true;
     request.filter =
         MessageText(Msg::AudioFiles) + QChar(0) +
         QStringLiteral("*.mp3;*.wav;*.ogg;*.oga;*.flac;*.m4a;*.wma;*.mka;*.mid;*.kar") + QChar(0) +

@@ -89,7 +89,8 @@ int QtDialogs::MsgBox(const QString& prompt, int buttons, const QString& title) 
     for (const Choice& c : choices)
         set |= c.button;
     box.setStandardButtons(set);
-    box.setDefaultButton(choices.first().button);
+    box.setDefaultButton(
+        choices.value((buttons & vbmsg::DefaultButton2) ? 1 : 0, choices.first()).button);
     const int clicked = box.exec();
     for (const Choice& c : choices)
         if (c.button == clicked) return c.answer;

@@ -261,6 +261,7 @@ void RichTextBox::setText(const QString& text) {
     cursor.endEditBlock();
     cursor.setPosition(0);
     setTextCursor(cursor);
+    emit scriptReplaced();
 }
 
 int RichTextBox::SelStart() const {
@@ -731,6 +732,7 @@ void RichTextBox::LoadContent(const QByteArray& data) {
     --changeSuppressed_;
     moveCursor(QTextCursor::Start);
     if (onChange) onChange();
+    emit scriptReplaced();
 }
 
 QByteArray RichTextBox::FileContent() const {

@@ -134,6 +134,12 @@ public:
     // has the focus they reach its handlers rather than a menu accelerator.
     std::function<bool(int keyCode, int shift)> ownsShortcut;
 
+signals:
+    // The whole script was replaced (a file loaded, the text set anew): positions of the
+    // script before it mean nothing now.
+    void scriptReplaced();
+
+public:
     // Position conversions between the line-break-as-two view and the document.
     int ToDocumentPosition(int position) const;
     int FromDocumentPosition(int documentPosition) const;

@@ -14,6 +14,7 @@
 #include "ui/Form1.h"
 #include "ui/WindowVisuals.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -49,13 +50,18 @@ bool FileExists(const QString& name) {
     return info.isFile() && !info.isHidden();
 }
 
-QString ResolveCueFile(const QString& cue) {
-    const QString underProgram = ProgramFolder() + u'/' + NativePath(cue);
+QString ResolveCueFile(const QString& cue, const QString& scriptFolder) {
+    const QString name = NativePath(cue);
+    QStringList places;
+    // A script carries its media beside it, wherever it was opened from and wherever a
+    // dialog has since moved the current folder.
+    if (!scriptFolder.isEmpty()) places << QDir(scriptFolder).filePath(name);
+    places << name << ProgramFolder() + u'/' + name;
     QString found;
-    for (const QString& name : {NativePath(cue), underProgram})
-        if (found.isEmpty() && FileExists(name)) found = name;
-    for (const QString& name : {NativePath(cue), underProgram})
-        if (found.isEmpty()) found = FindIgnoringCase(name);
+    for (const QString& place : places)
+        if (found.isEmpty() && FileExists(place)) found = place;
+    for (const QString& place : places)
+        if (found.isEmpty()) found = FindIgnoringCase(place);
     // Absolute, so the same name opened from another show's folder is another file.
     return found.isEmpty() ? found : QFileInfo(found).absoluteFilePath();
 }
@@ -130,9 +136,14 @@ void CueLookup::RunCue(const QString& text) {
 
 void CueLookup::loadCueFile() {
     RichTextBox& rtb = *form_.RTB;
-    const QString file = ResolveCueFile(CueCorrente());
+    const QString scriptFolder = form_.FileCorrente.isEmpty()
+                                     ? QString()
+                                     : QFileInfo(NativePath(form_.FileCorrente)).absolutePath();
+    const QString file = ResolveCueFile(CueCorrente(), scriptFolder);
     if (file.isEmpty()) {
+        const QString cue = CueCorrente();
         setCueCorrente(QString());
+        if (onCueFailed) onCueFailed(cue);
         form_.ShowNotice(Lingua[127], Form1::kNoticeMs);
         return;
     }

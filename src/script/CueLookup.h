@@ -35,6 +35,9 @@ public:
     QString CueCorrente() const;
     void setCueCorrente(const QString& cue);
 
+    // Told the text of a cue that names neither a command nor an existing file.
+    std::function<void(const QString& cue)> onCueFailed;
+
     // True once the interpreter has run a command for the current click.
     bool ComandoEseguito = false;
     // True when the last click loaded an audio or video file.
@@ -56,8 +59,8 @@ private:
 // True when a normal (not hidden) file exists under the name, "\" or "/" separated.
 bool FileExists(const QString& name);
 
-// The file a cue names, as an absolute path: the name itself when a file exists under it
-// (absolute, or relative to the current folder), else the name under the program folder;
-// failing both, the same two ignoring case. Empty when none exists. Folders may be written
-// with "\" or "/".
-QString ResolveCueFile(const QString& cue);
+// The file a cue names, as an absolute path: the name under the script's own folder (when the
+// script has a file), else the name itself (absolute, or relative to the current folder),
+// else the name under the program folder; failing all, the same ignoring case. Empty when
+// none exists. Folders may be written with "\" or "/".
+QString ResolveCueFile(const QString& cue, const QString& scriptFolder = QString());

@@ -65,14 +65,87 @@ int receiveMessage(const char* path, const char* types, lo_arg** args, int argc,
             break;
         }
     }
-    QMetaObject::invokeMethod(
-        remote, [remote, m] { remote->Dispatch(m); }, Qt::QueuedConnection);
+    remote->Receive(std::move(m));
     return 0;
 }
 
 } // namespace
 
-OscRemote::OscRemote() = default;
+namespace {
+bool isPanic(const OscRemote::Message& m) {
+    return m.path == QLatin1String("/scenolux/panic") && isPress(m);
+}
+} // namespace
+
+OscRemote::OscRemote() {
+    pace_.setSingleShot(true);
+    connect(&pace_, &QTimer::timeout, this, [this] { takeNext(); });
+}
+
+void OscRemote::Receive(Message message) {
+    ++received_;
+    std::lock_guard lock(mutex_);
+    if (isPanic(message)) {
+        // Nothing that waited may run after the panic.
+        dropped_ += int(pending_.size());
+        pending_.clear();
+        pending_.push_front(std::move(message));
+    } else if (int(pending_.size()) >= kMaxPending) {
+        ++dropped_;
+        return;
+    } else {
+        pending_.push_back(std::move(message));
+    }
+    // One wake-up at a time: the window's event queue never fills with messages.
+    if (wakePosted_) return;
+    wakePosted_ = true;
+    QMetaObject::invokeMethod(this, &OscRemote::wake, Qt::QueuedConnection);
+}
+
+int OscRemote::Pending() const {
+    std::lock_guard lock(mutex_);
+    return int(pending_.size());
+}
+
+void OscRemote::wake() {
+    bool panicFirst = false;
+    {
+        std::lock_guard lock(mutex_);
+        wakePosted_ = false;
+        if (pending_.empty()) return;
+        panicFirst = isPanic(pending_.front());
+    }
+    if (panicFirst) {
+        pace_.stop();
+        takeNext();
+        return;
+    }
+    if (pace_.isActive()) return;
+    const qint64 since = lastTaken_.isValid() ? lastTaken_.elapsed() : kMinPauseMs + lastRunMs_;
+    pace_.start(int(qMax<qint64>(0, qMax<qint64>(kMinPauseMs, lastRunMs_) - since)));
+}
+
+void OscRemote::takeNext() {
+    Message m;
+    int dropped = 0;
+    {
+        std::lock_guard lock(mutex_);
+        if (pending_.empty()) return;
+        m = std::move(pending_.front());
+        pending_.pop_front();
+        if (pending_.empty()) dropped = std::exchange(dropped_, 0);
+    }
+    if (dropped > 0)
+        qCWarning(lcRemote)
+            << dropped << "remote messages dropped: they came faster than the show can take them";
+    QElapsedTimer run;
+    run.start();
+    Dispatch(m);
+    lastRunMs_ = run.elapsed();
+    lastTaken_.start();
+    // The window gets at least as long as the message took before the next one runs.
+    if (Pending() > 0 && !pace_.isActive()) pace_.start(int(qMax<qint64>(kMinPauseMs, lastRunMs_)));
+}
 
 OscRemote::~OscRemote() {
     Stop();
@@ -114,6 +187,9 @@ void OscRemote::Stop() {
     thread_ = nullptr;
     lo_server_thread_stop(thread);
     lo_server_thread_free(thread);
+    // What waited was meant for a remote that is now off.
+    std::lock_guard lock(mutex_);
+    pending_.clear();
 }
 
 void OscRemote::Dispatch(const Message& m) {

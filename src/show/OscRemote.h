@@ -6,12 +6,22 @@
 //   /scenolux/cue s                                  run the text as a clicked cue
 //   /scenolux/standby                                reply /scenolux/standby s to the sender
 // Anything else (other addresses, other argument types, damaged packets) is ignored.
+//
+// Messages wait in a short queue and are taken one at a time, each after a pause as long as
+// the one before took to run, so a burst (a stuck button, a flooding sender) never keeps the
+// window from its own keys and drawing: what does not fit in the queue is dropped and counted
+// in the log. A panic goes before everything waiting and drops it.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <QVariant>
+#include <atomic>
+#include <deque>
 #include <functional>
+#include <mutex>
 
 class OscRemote : public QObject {
     Q_OBJECT
@@ -42,9 +52,29 @@ public:
     };
     // Runs one message (on the user-interface thread).
     void Dispatch(const Message& message);
+    // Queues one message, from any thread; the user-interface thread takes it in its turn.
+    void Receive(Message message);
+    // Messages waiting, messages received since the start, messages dropped and not yet
+    // logged (for tests and measurements).
+    int Pending() const;
+    int Received() const { return received_; }
+
+    static constexpr int kMaxPending = 8;
+    static constexpr int kMinPauseMs = 10;
 
 private:
     void reply(const Message& to, const QString& text);
+    void wake();
+    void takeNext();
+
+    mutable std::mutex mutex_; // guards the queue and the counts between the two threads
+    std::deque<Message> pending_;
+    bool wakePosted_ = false;
+    int dropped_ = 0;
+    std::atomic<int> received_ = 0;
+    QTimer pace_; // the pause before the next message is taken
+    QElapsedTimer lastTaken_;
+    qint64 lastRunMs_ = 0;
 
     void* thread_ = nullptr; // lo_server_thread
     bool localOnly_ = true;

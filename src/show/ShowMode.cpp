@@ -23,6 +23,7 @@ namespace {
 
 const QColor kStandbyBackground(0xFF, 0xD8, 0x40);
 const QColor kShowOrange(0xFF, 0x80, 0x00);
+const QColor kFailureRed(0xC0, 0x00, 0x00);
 
 // The toolbar hotspots that change the script: formatting, add media, add command.
 constexpr int kFirstEditingHotspot = 4;
@@ -56,7 +57,9 @@ bool ScriptLocked(const Form1& form) {
     return form.showMode && form.showMode->Active();
 }
 
-ShowMode::ShowMode(Form1& form) : form_(form) {
+ShowMode::ShowMode(Form1& form) : failureTimer(0), form_(form) {
+    failureTimer.onTimer = [this] { clearFailure(); };
+    form_.cues->onCueFailed = [this](const QString& cue) { CueFailed(cue); };
     panic = std::make_unique<Panic>(form);
     remote = std::make_unique<OscRemote>();
     remote->onGo = [this] { Go(); };
@@ -86,6 +89,7 @@ ShowMode::ShowMode(Form1& form) : form_(form) {
     pal.setColor(QPalette::Window, kShowOrange);
     pal.setColor(QPalette::WindowText, Qt::black);
     lblShowMode->setPalette(pal);
+    lblShowMode->setTextFormat(Qt::PlainText);
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(9);
     font.setBold(true);
@@ -96,8 +100,11 @@ ShowMode::ShowMode(Form1& form) : form_(form) {
     rtb->installEventFilter(this);
     form_.installEventFilter(this);
     form_.Client()->installEventFilter(this);
-    // The editor's own signal follows the document it shows: an opened script is a new one.
-    connect(rtb, &QTextEdit::textChanged, this, [this] { cuesStale_ = true; });
+    // Opened, new or recovered: the standby is the first cue after the caret of that script.
+    connect(rtb, &RichTextBox::scriptReplaced, this, [this] {
+        clearFailure();
+        if (Active()) refreshStandby();
+    });
     connect(rtb, &QTextEdit::cursorPositionChanged, this, [this] {
         if (Active() && !running_) refreshStandby();
     });
@@ -179,9 +186,12 @@ void ShowMode::updateTitle() {
 }
 
 const QList<CueSpan>& ShowMode::cues() const {
-    if (cuesStale_) {
+    // Made again whenever the script on screen changed, whichever way it changed.
+    const quint64 version = form_.RTB->ContentVersion();
+    if (!cuesMade_ || cuesVersion_ != version) {
         cues_ = FindCues(form_.RTB->Text());
-        cuesStale_ = false;
+        cuesVersion_ = version;
+        cuesMade_ = true;
     }
     return cues_;
 }
@@ -236,8 +246,12 @@ void ShowMode::Go() {
     RichTextBox& rtb = *form_.RTB;
     running_ = true;
     rtb.setSelStart(cue->inside());
+    const QString failedBefore = failedCue_;
+    failedCue_.clear();
     form_.cues->RTB_DblClick();
     running_ = false;
+    // A GO that ran takes an earlier failure off the bar; one that failed put its own there.
+    if (failedCue_.isEmpty() && !failedBefore.isEmpty()) clearFailure();
     // The caret is inside the cue that ran: the standby is the one after it.
     refreshStandby();
 }
@@ -260,6 +274,27 @@ void ShowMode::First() {
 
 void ShowMode::StartPanic() {
     panic->Start();
+}
+
+void ShowMode::CueFailed(const QString& cue) {
+    if (!Active()) return;
+    failedCue_ = cue;
+    failureTimer.setInterval(Form1::kNoticeMs);
+    paintBar();
+}
+
+void ShowMode::clearFailure() {
+    failureTimer.setInterval(0);
+    failedCue_.clear();
+    paintBar();
+}
+
+void ShowMode::paintBar() {
+    QPalette pal = lblShowMode->palette();
+    pal.setColor(QPalette::Window, failedCue_.isEmpty() ? kShowOrange : kFailureRed);
+    pal.setColor(QPalette::WindowText, failedCue_.isEmpty() ? Qt::black : Qt::white);
+    lblShowMode->setPalette(pal);
+    Retranslate();
 }
 
 void ShowMode::RunCue(const QString& text) {
@@ -309,8 +344,10 @@ void ShowMode::Retranslate() {
     mnuShowMode->setCaption(MessageText(Msg::ShowModeMenu));
     mnuRemoteControl->setCaption(MessageText(Msg::RemoteMenu));
     const QString standby = StandbyText();
-    const QString line = standby_ >= 0 ? MessageText(Msg::ShowStandby).arg(standby)
-                                       : MessageText(Msg::ShowNoStandby);
+    QString line = standby_ >= 0 ? MessageText(Msg::ShowStandby).arg(standby)
+                                 : MessageText(Msg::ShowNoStandby);
+    if (!failedCue_.isEmpty())
+        line = MessageText(Msg::ShowCueFailed).arg(failedCue_) + QStringLiteral("  —  ") + line;
     lblShowMode->setCaption(u' ' + MessageText(Msg::ShowModeTitle) + QStringLiteral("  —  ") +
                             line);
     lblShowMode->setToolTip(MessageText(Msg::ShowKeys));
@@ -319,9 +356,34 @@ void ShowMode::Retranslate() {
 
 bool ShowMode::eventFilter(QObject* watched, QEvent* event) {
     if (watched == form_.Client() && event->type() == QEvent::Resize && Active()) placeMark();
-    if (event->type() != QEvent::KeyPress || !Active()) return false;
     if (watched != form_.RTB && watched != &form_) return false;
-    return showKey(static_cast<QKeyEvent*>(event), watched == form_.RTB);
+    switch (event->type()) {
+    case QEvent::KeyRelease:
+        held_.Release(*static_cast<QKeyEvent*>(event));
+        return false;
+    case QEvent::WindowDeactivate:
+        held_.Clear(); // the releases now go to another window
+        return false;
+    case QEvent::ShortcutOverride: {
+        // A held F11 would switch the mode on and off: its repeats never reach the shortcut.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_F11 || !held_.IsRepeat(*key)) return false;
+        event->accept();
+        return true;
+    }
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        // F11 arrives here only as a repeat the shortcut was kept from.
+        if (key->key() == Qt::Key_F11 && held_.IsRepeat(*key)) {
+            held_.Press(*key);
+            return true;
+        }
+        if (!Active()) return false;
+        return showKey(key, watched == form_.RTB);
+    }
+    default:
+        return false;
+    }
 }
 
 bool ShowMode::showKey(QKeyEvent* key, bool fromEditor) {
@@ -329,7 +391,7 @@ bool ShowMode::showKey(QKeyEvent* key, bool fromEditor) {
     const int k = key->key();
     if (mods == Qt::NoModifier || (mods == Qt::ShiftModifier && isGoKey(k))) {
         // A held key repeats: one press is one GO, never a run through the show.
-        const bool fresh = !key->isAutoRepeat();
+        const bool fresh = !held_.Press(*key);
         if (isGoKey(k)) {
             if (fresh) Go();
             return true;

@@ -5,7 +5,9 @@
 #pragma once
 
 #include "show/CueList.h"
+#include "show/HeldKeys.h"
 #include "show/ShowSettings.h"
+#include "ui/Timer.h"
 
 #include <QObject>
 #include <QPalette>
@@ -55,6 +57,13 @@ public:
     // Applies remote-control settings (from the dialog or a test) and keeps them.
     void SetRemote(bool on, int port, bool allInterfaces);
 
+    // A cue that could not run (no such file, no such command): named on the show bar until
+    // the next GO that runs or the notice time has passed.
+    void CueFailed(const QString& cue);
+    // The failure on the show bar; empty when none is shown.
+    const QString& FailedCue() const { return failedCue_; }
+    Timer failureTimer; // its tick takes the failure off the bar
+
     MenuItem* mnuShowMode = nullptr;
     MenuItem* mnuRemoteControl = nullptr;
     Label* lblShowMode = nullptr; // the mark over the formatting toolbar
@@ -75,11 +84,16 @@ private:
     void placeMark();
     void save();
     void applyRemote();
+    void clearFailure();
+    void paintBar();
 
     Form1& form_;
     ShowSettings settings_;
     mutable QList<CueSpan> cues_;
-    mutable bool cuesStale_ = true;
+    mutable quint64 cuesVersion_ = 0; // the editor's content version the list was made from
+    mutable bool cuesMade_ = false;
+    HeldKeys held_;
+    QString failedCue_;
     int standby_ = -1;
     bool running_ = false; // a cue runs: the caret moves made by the run are not the operator's
     bool titling_ = false;

@@ -563,7 +563,7 @@ void Form1::closeEvent(QCloseEvent* event) {
 void Form1::keyPressEvent(QKeyEvent* event) {
     // Escape anywhere in the window that no control takes asks to exit, as the close box does.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        lifecycle->mnuEsci_Click();
+        lifecycle->EscapeKey();
         return;
     }
     QMainWindow::keyPressEvent(event);

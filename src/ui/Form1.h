@@ -53,6 +53,7 @@ public:
     // The projector window, created on first use.
     Form2& ProjectorWindow();
     bool HasProjectorWindow() const { return projector_ != nullptr; }
+    bool HasZoomWindow() const { return zoom_ != nullptr; }
 
     // The window's size in twips, as the layout counts it: the client area plus the frame,
     // title and menu bar of the window the layout was designed for.

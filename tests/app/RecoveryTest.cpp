@@ -7,6 +7,7 @@
 #include "platform/RichTextBox.h"
 #include "platform/SingleInstance.h"
 #include "platform/VbColor.h"
+#include "show/ShowMode.h"
 #include "support/ProgramFolder.h"
 #include "support/SavedLingua.h"
 #include "support/ScriptedDialogs.h"
@@ -420,4 +421,27 @@ TEST(Recovery, APortableCopyLivesInTheProgramFolderAndARunningOneIsNotOffered) {
     script.ExpectChoice(0);
     t.recovery().Begin();
     EXPECT_EQ(t.rtb().Text(), QStringLiteral("Portable show"));
+}
+
+// A copy opened while show mode is on is the script GO runs from its first cue.
+TEST(Recovery, ACopyOpenedInShowModeGetsItsOwnStandby) {
+    RecoveryForm t;
+    t.rtb().setText(QStringLiteral("A long title of the show [[Vol 50]] and [[Vol 70]]"));
+    t.recovery().WriteCopy();
+    t.restart();
+    t.rtb().setText(QStringLiteral("Another script [[Vol 10]] [[Vol 20]]"));
+    t.rtb().setSelStart(0);
+    t.form->Modificato = 0;
+    t.form->showMode->SetActive(true);
+    QTest::keyClick(t.form->RTB, Qt::Key_Space);
+    ASSERT_EQ(t.form->showMode->StandbyText(), QStringLiteral("Vol 20"));
+
+    ScriptedDialogs script;
+    script.ExpectChoice(0);
+    t.recovery().Begin();
+    EXPECT_EQ(t.form->showMode->StandbyText(), QStringLiteral("Vol 50"));
+    QTest::keyClick(t.form->RTB, Qt::Key_Space);
+    EXPECT_EQ(t.form->Label6->Caption().trimmed(), QStringLiteral("50"));
+    EXPECT_EQ(t.form->showMode->StandbyText(), QStringLiteral("Vol 70"));
+    t.form->showMode->SetActive(false);
 }

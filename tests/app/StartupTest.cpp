@@ -5,6 +5,8 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempXdg.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <gtest/gtest.h>
 
 TEST(Startup, LoadsTheLanguageAndAllowsOneCopyPerUser) {
@@ -22,7 +24,7 @@ TEST(Startup, LoadsTheLanguageAndAllowsOneCopyPerUser) {
     script.ExpectMsgBox(vbmsg::OK);
     EXPECT_FALSE(AvvioProgramma(second, QStringLiteral("us")));
     ASSERT_EQ(script.shown.size(), 1);
-    EXPECT_EQ(script.shown[0].text, Lingua[0]);
+    EXPECT_TRUE(script.shown[0].text.startsWith(Lingua[0])); // then the lock file and its holder
     EXPECT_EQ(script.shown[0].title, Lingua[1]);
 
     // Once the first copy ends, another may start.
@@ -41,24 +43,73 @@ TEST(Startup, AnEmptyLanguageLineIsDetectedFromTheCountry) {
     EXPECT_EQ(NomeLingua, QStringLiteral("Deutsch.lng"));
 }
 
-TEST(Startup, ProblemsAreReportedAsRegErrorAndEndTheStart) {
+// Our own files never keep a show from starting: what cannot be read is set aside or
+// replaced, and a notice says which file.
+TEST(Startup, DamagedOrMissingFilesOfOurOwnNeverStopTheStart) {
     TempXdg xdg; // an installed start registers the script type there
     TempProgramFolder folder;
     std::unique_ptr<SingleInstance> instance;
     ScriptedDialogs script;
-    script.ExpectMsgBox(vbmsg::OK); // no settings file
-    EXPECT_FALSE(AvvioProgramma(instance, QStringLiteral("it")));
+    // No settings file: the defaults, the language of the country.
+    EXPECT_TRUE(AvvioProgramma(instance, QStringLiteral("it")));
+    EXPECT_EQ(NomeLingua, QStringLiteral("Italiano.lng"));
+    instance.reset();
+
+    // Random bytes: kept aside whole, the defaults used.
+    QByteArray noise(300, '\0');
+    for (int i = 0; i < noise.size(); ++i)
+        noise[i] = char((i * 73 + 11) % 256);
+    folder.write(QStringLiteral("Scenolux.ini"), noise);
+    script.ExpectMsgBox(vbmsg::OK);
+    EXPECT_TRUE(AvvioProgramma(instance, QStringLiteral("de")));
+    instance.reset();
+    EXPECT_EQ(folder.read(QStringLiteral("Scenolux.ini.damaged")), noise);
+    EXPECT_FALSE(QFile::exists(folder.path(QStringLiteral("Scenolux.ini"))));
+    EXPECT_EQ(NomeLingua, QStringLiteral("Deutsch.lng"));
+    ASSERT_EQ(script.shown.size(), 1);
+    EXPECT_TRUE(script.shown[0].text.contains(folder.path(QStringLiteral("Scenolux.ini.damaged"))));
+
+    // A language file that is missing, or damaged: English, and the notice names the file.
     folder.write(QStringLiteral("Scenolux.ini"), "Klingon.lng\r\n");
-    script.ExpectMsgBox(vbmsg::OK); // no such language file
-    EXPECT_FALSE(AvvioProgramma(instance, QStringLiteral("it")));
+    script.ExpectMsgBox(vbmsg::OK);
+    EXPECT_TRUE(AvvioProgramma(instance, QStringLiteral("it")));
+    instance.reset();
+    EXPECT_EQ(NomeLingua, QStringLiteral("English.lng"));
+    EXPECT_EQ(Lingua[146], QStringLiteral("Show on projector"));
+    ASSERT_EQ(script.shown.size(), 2);
+    EXPECT_TRUE(script.shown[1].text.contains(QStringLiteral("Klingon.lng")));
     folder.write(QStringLiteral("Lang/Short.lng"), "000a\r\nb\r\n");
     folder.write(QStringLiteral("Scenolux.ini"), "Short.lng\r\n");
-    script.ExpectMsgBox(vbmsg::OK); // a line of one character
-    EXPECT_FALSE(AvvioProgramma(instance, QStringLiteral("it")));
+    script.ExpectMsgBox(vbmsg::OK);
+    EXPECT_TRUE(AvvioProgramma(instance, QStringLiteral("it")));
+    instance.reset();
+    EXPECT_EQ(NomeLingua, QStringLiteral("English.lng"));
     ASSERT_EQ(script.shown.size(), 3);
+    EXPECT_TRUE(script.shown[2].text.contains(QStringLiteral("Short.lng")));
     for (const auto& shown : script.shown)
-        EXPECT_EQ(shown.title, QStringLiteral("Reg Error"));
-    EXPECT_TRUE(script.shown[1].text.contains(QStringLiteral("Klingon.lng")));
+        EXPECT_NE(shown.title, QStringLiteral("Reg Error"));
+}
+
+// A power cut can leave an empty lock file behind: it is stale. A lock a running copy holds
+// is named, with that copy, in the message.
+TEST(Startup, AnEmptyLockFileIsStaleAndAHeldOneIsNamed) {
+    TempXdg xdg;
+    TempProgramFolder folder;
+    folder.write(QStringLiteral("Scenolux.ini"), "English.lng\r\n");
+    ScriptedDialogs script;
+    const QString lock = SingleInstance(QStringLiteral("scenolux")).LockPath();
+    {
+        QFile empty(lock);
+        ASSERT_TRUE(empty.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    }
+    std::unique_ptr<SingleInstance> first, second;
+    EXPECT_TRUE(AvvioProgramma(first, QStringLiteral("us")));
+    script.ExpectMsgBox(vbmsg::OK);
+    EXPECT_FALSE(AvvioProgramma(second, QStringLiteral("us")));
+    ASSERT_EQ(script.shown.size(), 1);
+    EXPECT_TRUE(script.shown[0].text.startsWith(Lingua[0]));
+    EXPECT_TRUE(script.shown[0].text.contains(lock));
+    EXPECT_TRUE(script.shown[0].text.contains(QString::number(QCoreApplication::applicationPid())));
 }
 
 TEST(Startup, APortableCopyNeitherLocksNorNeedsSettings) {

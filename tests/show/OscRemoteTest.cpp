@@ -9,6 +9,8 @@
 #include "support/ProgramFolder.h"
 #include "ui/Form1.h"
 
+#include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QUdpSocket>
@@ -186,4 +188,74 @@ TEST(OscRemote, OffByDefaultAndThePortClosesWhenSwitchedOff) {
     EXPECT_FALSE(fresh.showMode->remote->Listening());
     EXPECT_TRUE(fresh.Label11->isVisibleTo(&fresh));
     EXPECT_TRUE(fresh.Label11->Caption().contains(QString::number(port)));
+}
+
+// A flood of GOs (a stuck button, a runaway sender) is taken no faster than the window keeps
+// up with: a key is answered at once throughout, what does not fit is dropped, and a panic
+// goes before what waits.
+TEST(OscRemote, ABurstNeverKeepsTheWindowFromItsKeysAndPanicGoesFirst) {
+    RemoteForm t;
+    QString script;
+    for (int i = 0; i < 400; ++i)
+        script += QStringLiteral("[[Vol %1]] [[nowhere-%1.wav]]\r\n").arg(i % 100);
+    t.form.RTB->setText(script);
+    t.form.RTB->setSelStart(0);
+    t.show().First();
+
+    // Keys seen by the editor, with the time each was posted.
+    struct KeyWatch : QObject {
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Shift)
+                seen = true;
+            return false;
+        }
+        bool seen = false;
+    } watch;
+    t.form.RTB->installEventFilter(&watch);
+
+    lo_address program = lo_address_new("127.0.0.1", QByteArray::number(t.port).constData());
+    for (int i = 0; i < 5000; ++i)
+        lo_send(program, "/scenolux/go", "");
+
+    QElapsedTimer clock;
+    clock.start();
+    qint64 slowest = 0, lastArrival = 0;
+    int received = -1;
+    // A panic sent while GOs wait runs before them: within the time of one key.
+    qint64 panicSent = -1, panicRan = -1;
+    // Until every datagram the system delivered has been received and taken.
+    while (clock.elapsed() < 20000) {
+        if (t.show().remote->Received() != received) {
+            received = t.show().remote->Received();
+            lastArrival = clock.elapsed();
+        }
+        if (received > 0 && t.show().remote->Pending() == 0 &&
+            clock.elapsed() - lastArrival > 300 && panicRan >= 0)
+            break;
+        watch.seen = false;
+        QElapsedTimer answer;
+        answer.start();
+        QCoreApplication::postEvent(
+            t.form.RTB, new QKeyEvent(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier));
+        while (!watch.seen && answer.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        slowest = std::max(slowest, answer.elapsed());
+        if (panicRan < 0 && t.show().panic->Running()) panicRan = clock.elapsed();
+        // Sent while GOs wait; again only if the system lost it (a full socket buffer drops
+        // datagrams).
+        if (panicRan < 0 && ((panicSent < 0 && t.show().remote->Pending() > 1) ||
+                             (panicSent >= 0 && clock.elapsed() - panicSent > 300))) {
+            lo_send(program, "/scenolux/panic", "");
+            panicSent = clock.elapsed();
+        }
+    }
+    lo_address_free(program);
+    EXPECT_LT(slowest, 100) << "the window did not answer a key for " << slowest << " ms";
+    EXPECT_GT(received, 50); // the rest the system itself dropped
+    ASSERT_GE(panicSent, 0);
+    ASSERT_GE(panicRan, 0);
+    EXPECT_LT(panicRan - panicSent, 100);
+    // Only a few of the GOs received ran: the show did not race through its cues.
+    ASSERT_TRUE(t.show().Standby().has_value());
+    EXPECT_LT(t.show().Standby()->open, int(script.indexOf(QStringLiteral("[[Vol 99]]"))));
 }

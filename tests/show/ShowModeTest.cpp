@@ -1,6 +1,8 @@
 #include "show/ShowMode.h"
+#include "app/Commands.h"
 #include "i18n/Lingua.h"
 #include "i18n/Messages.h"
+#include "media/AudioPlayer.h"
 #include "media/VolumeFades.h"
 #include "platform/Clipboard.h"
 #include "platform/MediaPlayerControl.h"
@@ -14,13 +16,18 @@
 #include "support/SavedLingua.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/Form1.h"
+#include "ui/PlayState.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMimeData>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -321,4 +328,186 @@ TEST(Panic, FadesEveryPlayerToSilenceInOneSecondThenStopsAndGivesTheVolumeBack) 
     panic.Tick();
     EXPECT_EQ(TestMixer().value, 40000);
     t.form.volume->MixerConnected = false;
+}
+
+namespace {
+
+// A key as the window system delivers it, with its time stamp.
+void sendKey(QWidget* to, QEvent::Type type, int key, quint64 time, bool autoRepeat = false) {
+    const QString text = key == Qt::Key_Space ? QStringLiteral(" ") : QStringLiteral("\r");
+    QKeyEvent event(type, key, Qt::NoModifier, text, autoRepeat);
+    event.setTimestamp(time);
+    QCoreApplication::sendEvent(to, &event);
+}
+
+} // namespace
+
+// Held for a second, a key repeats some thirty times; however the repeats come, it is one GO.
+TEST(ShowMode, AHeldKeyIsOneGo) {
+    ShowForm t(QStringLiteral("[[Vol 10]] [[Vol 20]] [[Vol 30]] [[Vol 40]] [[Vol 50]]"));
+    enum class Repeat { QtFlag, ReleasePressPairs, PressesOnly };
+    quint64 time = 1000;
+    auto hold = [&](int key, Repeat repeat) {
+        sendKey(t.form.RTB, QEvent::KeyPress, key, time += 500);
+        for (int i = 0; i < 30; ++i) {
+            time += 33;
+            if (repeat == Repeat::QtFlag) {
+                sendKey(t.form.RTB, QEvent::KeyRelease, key, time, true);
+                sendKey(t.form.RTB, QEvent::KeyPress, key, time, true);
+            } else if (repeat == Repeat::ReleasePressPairs) {
+                // X's own repeat as Qt passes it on when the two arrive apart: no flag.
+                sendKey(t.form.RTB, QEvent::KeyRelease, key, time);
+                sendKey(t.form.RTB, QEvent::KeyPress, key, time);
+            } else {
+                sendKey(t.form.RTB, QEvent::KeyPress, key, time);
+            }
+        }
+        sendKey(t.form.RTB, QEvent::KeyRelease, key, time += 40);
+    };
+    const struct {
+        int key;
+        Repeat repeat;
+        const char* volume;
+        const char* standby;
+    } steps[] = {{Qt::Key_Space, Repeat::QtFlag, "10", "Vol 20"},
+                 {Qt::Key_Space, Repeat::ReleasePressPairs, "20", "Vol 30"},
+                 {Qt::Key_Return, Repeat::QtFlag, "30", "Vol 40"},
+                 {Qt::Key_Return, Repeat::ReleasePressPairs, "40", "Vol 50"},
+                 {Qt::Key_Space, Repeat::PressesOnly, "50", ""}};
+    for (const auto& step : steps) {
+        hold(step.key, step.repeat);
+        EXPECT_EQ(t.form.Label6->Caption().trimmed(), QLatin1String(step.volume));
+        EXPECT_EQ(t.show().StandbyText(), QLatin1String(step.standby));
+    }
+    // Two quick presses are two GOs.
+    t.rtb().setSelStart(0);
+    sendKey(t.form.RTB, QEvent::KeyPress, Qt::Key_Space, time += 100);
+    sendKey(t.form.RTB, QEvent::KeyRelease, Qt::Key_Space, time += 60);
+    sendKey(t.form.RTB, QEvent::KeyPress, Qt::Key_Space, time += 80);
+    sendKey(t.form.RTB, QEvent::KeyRelease, Qt::Key_Space, time += 60);
+    EXPECT_EQ(t.form.Label6->Caption().trimmed(), QStringLiteral("20"));
+}
+
+// Whatever brings another script on screen, GO and the standby are about that script.
+TEST(ShowMode, AScriptOpenedOrNewInShowModeGetsItsOwnStandby) {
+    ScriptedDialogs dialogs;
+    ShowForm t(kScript);
+    t.key(Qt::Key_Space);
+    ASSERT_EQ(t.show().StandbyText(), QStringLiteral("Img Off"));
+    t.form.Modificato = 0;
+    t.folder.write(QStringLiteral("Scene two.snx"),
+                   "{\\rtf1 The whole of the show in one title [[Vol 50]] and [[Vol 70]]}");
+    dialogs.ExpectFile(t.folder.path(QStringLiteral("Scene two.snx")));
+    t.form.shell->Label2_Click(1);
+    EXPECT_EQ(t.show().StandbyText(), QStringLiteral("Vol 50"));
+    EXPECT_TRUE(t.show().lblShowMode->Caption().contains(QStringLiteral("Vol 50")));
+    ASSERT_EQ(t.rtb().extraSelections().size(), 1);
+    EXPECT_EQ(t.rtb().extraSelections()[0].cursor.selectedText(), QStringLiteral("[[Vol 50]]"));
+    t.key(Qt::Key_Space);
+    EXPECT_EQ(t.form.Label6->Caption().trimmed(), QStringLiteral("50"));
+    EXPECT_EQ(t.show().StandbyText(), QStringLiteral("Vol 70"));
+
+    // A new script has no cue: nothing waits and GO runs nothing of the old one.
+    t.form.Modificato = 0;
+    t.form.shell->Label2_Click(0);
+    EXPECT_FALSE(t.show().Standby().has_value());
+    EXPECT_TRUE(t.rtb().extraSelections().isEmpty());
+    t.key(Qt::Key_Space);
+    EXPECT_EQ(t.form.Label6->Caption().trimmed(), QStringLiteral("50"));
+    EXPECT_EQ(t.rtb().TextLength(), 0);
+}
+
+// Cues name their media relative to the script. Neither opening the script from another
+// folder nor choosing a file for the background player may lose them.
+TEST(ShowMode, MediaBesideTheScriptAreFoundWhateverTheCurrentFolder) {
+    ScriptedDialogs dialogs;
+    const QString before = QDir::currentPath();
+    auto restore = qScopeGuard([&] { QDir::setCurrent(before); });
+    ShowForm t(QStringLiteral("[[FadeIn]]"));
+    TempProgramFolder elsewhere; // the folder the program was started from
+    QDir().mkpath(t.folder.path(QStringLiteral("show/music")));
+    t.folder.write(QStringLiteral("show/act.snx"), "{\\rtf1 Overture [[music/long.wav]]}");
+    t.folder.write(QStringLiteral("show/music/long.wav"), "RIFF");
+    QDir().mkpath(elsewhere.path(QStringLiteral("bg")));
+    elsewhere.write(QStringLiteral("bg/bg.wav"), "RIFF");
+    SetProgramFolder(elsewhere.dir.path());
+
+    t.form.Modificato = 0;
+    dialogs.ExpectFile(t.folder.path(QStringLiteral("show/act.snx")));
+    t.form.shell->Label2_Click(1);
+    // The background player's file, chosen from another folder.
+    // The strip's first button opens a file.
+    QToolButton* open = t.form.WMP3->findChildren<QToolButton*>().value(0);
+    ASSERT_NE(open, nullptr);
+    const QString current = QDir::currentPath();
+    dialogs.ExpectFile(elsewhere.path(QStringLiteral("bg/bg.wav")));
+    open->click();
+    EXPECT_EQ(QDir::currentPath(), current);
+    // And something else moved the current folder away from the script's.
+    QDir::setCurrent(elsewhere.dir.path());
+
+    ASSERT_EQ(t.show().StandbyText(), QStringLiteral("music/long.wav"));
+    t.key(Qt::Key_Space);
+    EXPECT_TRUE(t.form.Label11->isHidden()) << t.form.Label11->Caption().toStdString();
+    const QString opened = t.device.commands.filter(QStringLiteral("open ")).value(0);
+    EXPECT_TRUE(
+        opened.contains(t.folder.path(QStringLiteral("show/music/long.wav")), Qt::CaseInsensitive))
+        << opened.toStdString();
+    EXPECT_TRUE(t.device.commands.contains(QStringLiteral("play wav1")));
+}
+
+// One Escape must not end a show: while something plays it asks first, No the default.
+TEST(ShowMode, EscapeOutsideShowModeAsksWhileTheShowRuns) {
+    ScriptedDialogs dialogs;
+    ShowForm t(QStringLiteral("[[tone.wav]]"));
+    t.folder.write(QStringLiteral("tone.wav"), "RIFF");
+    const QString before = QDir::currentPath();
+    auto restore = qScopeGuard([&] { QDir::setCurrent(before); });
+    QDir::setCurrent(t.folder.dir.path());
+    t.key(Qt::Key_Space);
+    ASSERT_TRUE(t.form.playA->playing());
+    t.show().SetActive(false);
+    t.form.Modificato = 0;
+    t.device.commands.clear();
+
+    dialogs.ExpectMsgBox(vbmsg::No);
+    QTest::keyClick(&t.form, Qt::Key_Escape);
+    ASSERT_EQ(dialogs.shown.size(), 1);
+    EXPECT_EQ(dialogs.shown[0].text, MessageText(Msg::ExitStopShow));
+    EXPECT_EQ(dialogs.shown[0].buttons & 0x7, vbmsg::YesNo);
+    EXPECT_TRUE(dialogs.shown[0].buttons & vbmsg::DefaultButton2);
+    EXPECT_TRUE(t.form.isVisible());
+    EXPECT_TRUE(t.form.playA->playing());
+    EXPECT_FALSE(t.device.commands.contains(QStringLiteral("seek wav1 to start")));
+
+    // Nothing playing: Escape ends at once, as it always did.
+    t.form.audio->cmdStopA_Click();
+    t.form.playA->set(false);
+    QTest::keyClick(&t.form, Qt::Key_Escape);
+    EXPECT_EQ(dialogs.shown.size(), 1);
+    EXPECT_FALSE(t.form.isVisible());
+}
+
+// A cue that cannot run is named on the show bar until the next GO that runs, or 6 s.
+TEST(ShowMode, ACueThatCannotRunIsNamedOnTheShowBar) {
+    ShowForm t(
+        QStringLiteral("[[Vol 10]] [[missing.wav]] [[Vol 20]] [[fade sideways]] [[Vol 30]]"));
+    t.key(Qt::Key_Space);
+    EXPECT_TRUE(t.show().FailedCue().isEmpty());
+    const QColor normal = t.show().lblShowMode->palette().color(QPalette::Window);
+    t.key(Qt::Key_Space);
+    EXPECT_EQ(t.show().FailedCue(), QStringLiteral("missing.wav"));
+    EXPECT_TRUE(t.show().lblShowMode->Caption().contains(QStringLiteral("[[missing.wav]]")));
+    EXPECT_NE(t.show().lblShowMode->palette().color(QPalette::Window), normal);
+    EXPECT_EQ(t.show().failureTimer.Interval(), Form1::kNoticeMs);
+    t.key(Qt::Key_Space); // Vol 20 runs: the failure goes
+    EXPECT_TRUE(t.show().FailedCue().isEmpty());
+    EXPECT_FALSE(t.show().lblShowMode->Caption().contains(QStringLiteral("missing.wav")));
+    EXPECT_EQ(t.show().lblShowMode->palette().color(QPalette::Window), normal);
+    ASSERT_EQ(t.show().StandbyText(), QStringLiteral("fade sideways"));
+    t.key(Qt::Key_Space); // no such command
+    EXPECT_EQ(t.show().FailedCue(), QStringLiteral("fade sideways"));
+    t.show().failureTimer.onTimer(); // 6 s later
+    EXPECT_TRUE(t.show().FailedCue().isEmpty());
+    EXPECT_EQ(t.show().failureTimer.Interval(), 0);
 }
