@@ -200,20 +200,13 @@ const Texts kTexts[] = {
         "Аудиоустройството не отговори.",
         "O dispositivo de áudio não respondeu."}},
     {Msg::MciSoundServerGone, {
-        "Il server audio si è fermato: la riproduzione è stata interrotta. Riprende al prossimo Play, "
-        "appena il server risponde.",
-        "The sound server stopped: playback was stopped. Play starts it again as soon as the "
-        "server answers.",
-        "Le serveur de son s'est arrêté : la lecture a été interrompue. Lecture la reprend dès que "
-        "le serveur répond.",
-        "Der Soundserver wurde beendet: Die Wiedergabe wurde angehalten. Play setzt sie fort, "
-        "sobald der Server antwortet.",
-        "Звуковой сервер остановился: воспроизведение прервано. Кнопка воспроизведения "
-        "продолжит его, как только сервер ответит.",
-        "Звуковият сървър спря: възпроизвеждането е прекъснато. Бутонът за възпроизвеждане ще "
-        "го продължи, щом сървърът отговори.",
-        "O servidor de som parou: a reprodução foi interrompida. Play a retoma assim que o "
-        "servidor responder."}},
+        "Il server audio si è fermato: i lettori sono stati fermati.",
+        "The sound server stopped: every player was stopped.",
+        "Le serveur de son s'est arrêté : les lecteurs ont été arrêtés.",
+        "Der Soundserver wurde beendet: Alle Player wurden angehalten.",
+        "Звуковой сервер остановился: все плееры остановлены.",
+        "Звуковият сървър спря: всички плейъри са спрени.",
+        "O servidor de som parou: todos os players foram parados."}},
     {Msg::MciStreamBroken, {
         "il file si è interrotto durante la riproduzione: è danneggiato o è stato sostituito",
         "the file broke off while playing: it is damaged or was replaced",
