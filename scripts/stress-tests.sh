@@ -3,6 +3,8 @@
 # prints how often each test passed. Build first (scripts/test.sh); the sound server is started
 # as the test command starts it.
 # Usage: scripts/stress-tests.sh [N]
+# With SCENOLUX_SOUND_LOCK=FILE each suite runs holding that lock (flock), so that other runs on
+# the same sound server wait for it.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 runs="${1:-20}"
@@ -22,7 +24,9 @@ trap 'kill "${load[@]}" 2>/dev/null || true' EXIT
 results="$(mktemp -d)"
 for i in $(seq "$runs"); do
   for suite in media_tests show_tests platform_tests; do
-    "$build/$suite" --gtest_output="xml:$results/$suite-$i.xml" >/dev/null 2>&1 || true
+    lock=()
+    [ -n "${SCENOLUX_SOUND_LOCK:-}" ] && lock=(flock "$SCENOLUX_SOUND_LOCK")
+    "${lock[@]}" "$build/$suite" --gtest_output="xml:$results/$suite-$i.xml" >/dev/null 2>&1 || true
   done
   echo "run $i of $runs done" >&2
 done
