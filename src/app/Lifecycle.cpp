@@ -23,15 +23,17 @@
 #include "ui/PlayState.h"
 #include "ui/WindowVisuals.h"
 
-#include <QRegularExpression>
 #include <cmath>
+#include <optional>
 
 namespace {
 
-// A settings value that is a plain decimal number (anything else is garbage to be ignored).
-bool isNumber(const QString& text) {
-    static const QRegularExpression number(QStringLiteral("^\\s*-?\\d+(\\.\\d+)?\\s*$"));
-    return number.match(text).hasMatch();
+// The level the settings hold, within the mixer's range: the numeric value of the line (0 when
+// it holds no number, so a damaged line starts the show silent, never loud), or none when the
+// line is empty, where the knob's position gives the level.
+std::optional<double> savedLevel(const QString& line, double max) {
+    if (line.trimmed().isEmpty()) return std::nullopt;
+    return std::trunc(qBound(0.0, NumericValue(line), max));
 }
 
 } // namespace
@@ -47,7 +49,7 @@ void Lifecycle::Form_Load(const QString& commandLine) {
     Impostazioni settings;
     settings.Read(SettingsReadPath());
     NomeLingua = settings.line[0];
-    applyKnobSettings(settings.line[2]);
+    applyKnobSettings(settings.line[1], settings.line[2]);
     f.controlPanel->SetScreenSaverOption(NumericValue(settings.line[3]) != 0);
     f.UltimaCartella = settings.line[6];
 
@@ -79,25 +81,28 @@ void Lifecycle::Form_Load(const QString& commandLine) {
     f.shell->CreaImmaginiMenu();
 }
 
-void Lifecycle::applyKnobSettings(const QString& top) {
-    // A knob position off its track, or no number at all, must not leave the knob outside:
-    // it is brought onto the track, or stays where start-up put it.
-    if (!isNumber(top)) return;
+void Lifecycle::applyKnobSettings(const QString& level, const QString& top) {
+    // A knob position off the track (a damaged line, or none) must not pull the knob to an end
+    // of it: the knob goes where the saved level puts it, or stays where start-up put it.
     PictureBox& knob = *form_.Image2;
     const PictureBox& track = *form_.Image3;
     const double highest = track.Top();
     const double lowest = track.Top() + track.Height() - knob.Height();
-    knob.setTop(qBound(highest, NumericValue(top), lowest));
+    const double saved = NumericValue(top);
+    if (saved >= highest && saved <= lowest) {
+        knob.setTop(saved);
+        return;
+    }
+    const double max = double(form_.volume->VolumeMax);
+    if (const std::optional<double> value = savedLevel(level, max); value && max > 0)
+        knob.setTop(lowest - (lowest - highest) * *value / max);
 }
 
 void Lifecycle::applyVolumeSetting(const QString& level) {
-    PictureBox& knob = *form_.Image2;
-    const double max = double(form_.volume->VolumeMax);
-    if (isNumber(level)) {
-        knob.Tag = DecimalText(std::trunc(qBound(0.0, NumericValue(level), max)));
-    } else {
+    if (const std::optional<double> value = savedLevel(level, double(form_.volume->VolumeMax)))
+        form_.Image2->Tag = DecimalText(*value);
+    else
         form_.volume->TagFromKnob(); // no level saved: the level of the knob's position
-    }
     form_.volume->ImpostaVolume();
 }
 

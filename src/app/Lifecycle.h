@@ -29,7 +29,7 @@ public:
     bool UscitaInCorso = false;
 
 private:
-    void applyKnobSettings(const QString& top);
+    void applyKnobSettings(const QString& level, const QString& top);
     void applyVolumeSetting(const QString& level);
     Form1& form_;
 };

@@ -155,8 +155,11 @@ qint64 GstMci::positionMs(Device& d) {
 }
 
 bool GstMci::inRange(Device& d, qint64 ms) {
+    // Past the furthest position a clock time can hold nothing can be reached, whether or not
+    // the length is known; a seek there would overflow.
+    constexpr qint64 furthest = G_MAXINT64 / GST_MSECOND;
     const qint64 length = lengthMs(d);
-    return ms >= 0 && (length < 0 || ms <= length);
+    return ms >= 0 && ms <= furthest && (length < 0 || ms <= length);
 }
 
 long GstMci::seek(Device& d, qint64 ms) {

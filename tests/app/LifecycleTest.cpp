@@ -3,6 +3,7 @@
 #include "i18n/Lingua.h"
 #include "media/VolumeFades.h"
 #include "platform/RichTextBox.h"
+#include "support/FakeMixer.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/Form1.h"
@@ -102,6 +103,38 @@ TEST(FormLoad, GarbageSettingsAreBroughtIntoRangeAndWrittenClean) {
             t.form.Image3->Top() + (t.form.Image3->Height() - t.form.Image2->Height()) / 2;
         EXPECT_NEAR(t.form.Image2->Top(), middle, 15);
         EXPECT_NEAR(t.form.Image2->Tag.toDouble() / double(t.form.volume->VolumeMax), 0.5, 0.02);
+    }
+}
+
+TEST(FormLoad, AVolumeLineWithNoNumberStartsTheShowSilent) {
+    // Whatever the knob line holds, the level is the volume line's value: "abc" is 0, and the
+    // knob shows it. The file written at exit starts the next run the same way.
+    for (const char* top : {"-99999", "99999", "", "1e400"}) {
+        TestMixer() = FakeMixer();
+        LoadedForm t(settingsFile("English.lng", "abc", top, "0"));
+        const double lowest =
+            t.form.Image3->Top() + t.form.Image3->Height() - t.form.Image2->Height();
+        EXPECT_EQ(TestMixer().value, 0) << top;
+        EXPECT_EQ(t.form.Label6->Caption(), QStringLiteral(" 0")) << top;
+        EXPECT_DOUBLE_EQ(t.form.Image2->Top(), lowest) << top;
+        bool cancel = false;
+        t.form.lifecycle->Form_Unload(cancel);
+        ASSERT_FALSE(cancel);
+        TestMixer() = FakeMixer();
+        Form1 next;
+        next.lifecycle->Form_Load(QString());
+        EXPECT_EQ(TestMixer().value, 0) << top;
+        EXPECT_EQ(next.Label6->Caption(), QStringLiteral(" 0")) << top;
+        EXPECT_DOUBLE_EQ(next.Image2->Top(), lowest) << top;
+    }
+    {
+        TestMixer() = FakeMixer();
+        LoadedForm t(settingsFile("English.lng", "32768", "", "0"));
+        EXPECT_EQ(TestMixer().value, 32768);
+        EXPECT_EQ(t.form.Label6->Caption(), QStringLiteral(" 50"));
+        const double middle =
+            t.form.Image3->Top() + (t.form.Image3->Height() - t.form.Image2->Height()) / 2;
+        EXPECT_NEAR(t.form.Image2->Top(), middle, 15); // a pixel
     }
 }
 

@@ -14,6 +14,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <iostream>
@@ -78,6 +80,31 @@ TEST(GstMci, AnyFileNameAndAnyNumberAreSafe) {
             << bad;
     EXPECT_EQ(send(device, QStringLiteral("play wav1 from 1e300")), mcierr::OutOfRange);
     EXPECT_EQ(send(device, QStringLiteral("seek wav1 to inf")), mcierr::MissingParameter);
+    EXPECT_EQ(send(device, QStringLiteral("close all")), 0);
+}
+
+TEST(GstMci, AFarPositionInAFileOfUnknownLengthIsOutOfRange) {
+    const QString ffmpeg = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
+    if (ffmpeg.isEmpty()) GTEST_SKIP() << "no ffmpeg";
+    QTemporaryDir dir;
+    // FLAC written to a pipe cannot go back to record its length in its header.
+    const QString flac = dir.path() + QStringLiteral("/streamed.flac");
+    QProcess p;
+    p.setStandardOutputFile(flac);
+    p.start(ffmpeg, {QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-f"),
+                     QStringLiteral("lavfi"), QStringLiteral("-i"),
+                     QStringLiteral("sine=frequency=440:duration=1"), QStringLiteral("-f"),
+                     QStringLiteral("flac"), QStringLiteral("pipe:1")});
+    ASSERT_TRUE(p.waitForFinished(60000) && p.exitCode() == 0);
+    GstMci device;
+    ASSERT_EQ(
+        send(device, QStringLiteral("open ") + MciQuoted(flac) + QStringLiteral(" alias wav1")), 0);
+    ASSERT_EQ(send(device, QStringLiteral("status wav1 length")), mcierr::DeviceFailed);
+    // The largest number a command can carry names no place in any file.
+    EXPECT_EQ(send(device, QStringLiteral("play wav1 from 1e13")), mcierr::OutOfRange);
+    EXPECT_EQ(send(device, QStringLiteral("seek wav1 to 1e300")), mcierr::OutOfRange);
+    EXPECT_EQ(send(device, QStringLiteral("seek wav1 to 500")), 0);
+    EXPECT_NEAR(status(device, "position"), 500, 30);
     EXPECT_EQ(send(device, QStringLiteral("close all")), 0);
 }
 

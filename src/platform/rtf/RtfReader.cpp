@@ -13,6 +13,7 @@
 #include <QTextList>
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -35,6 +36,11 @@ constexpr long long kMaxParam = 1'000'000'000;
 constexpr int kMaxHalfPoints = 3276;
 constexpr int kMaxFonts = 1 << 16;
 constexpr int kMaxColors = 1 << 16;
+// Where a run's key keeps its font slot and its colour number.
+constexpr int kSlotShift = 40;
+constexpr quint64 kSlotField = ~quint64(0) << kSlotShift;
+constexpr int kColorShift = 4;
+constexpr quint64 kColorField = quint64(0xFFFFF) << kColorShift;
 constexpr int kMaxUc = 100;
 
 enum class Dest : unsigned char {
@@ -728,6 +734,13 @@ private:
             s.dest = Dest::FontTable;
             fontNumber_ = -1;
             fontName_.clear();
+            // A new table replaces the old one: the font slots that text still waiting to be
+            // written refers to mean nothing now, and that text takes the default font.
+            fonts_.clear();
+            families_.clear();
+            formats_.clear();
+            runKey_ &= ~kSlotField;
+            blockCharKey_ &= ~kSlotField;
             break;
         case Kw::ColorTable:
             s.dest = Dest::ColorTable;
@@ -965,21 +978,24 @@ private:
                                     static_cast<size_t>(text.size())));
     }
 
-    int ColorIndex(int color) const {
-        if (color <= 0 || color >= static_cast<int>(colors_.size()) ||
-            colors_[static_cast<size_t>(color)].automatic)
-            return 0;
-        return color;
+    // The colour a \cf number names in the colour table as it stands: none (automatic) for
+    // entry 0, an automatic entry, or a number past the table's end.
+    std::optional<QRgb> TableColor(quint64 color) const {
+        if (color == 0 || color >= colors_.size() || colors_[color].automatic) return std::nullopt;
+        return colors_[color].rgb;
     }
 
     // Packs what a run's format depends on: font slot + 1 (0: no such font), half-points,
-    // colour index (0: automatic) and the four flags.
+    // the \cf number and the four flags. The colour stays a number, looked up when the format
+    // is made, so that it always means what the colour table of that moment says.
     quint64 RunKey(const CharState& ch) const {
         const FontEntry* font = FindFont(ch.font);
         const quint64 slot = font ? static_cast<quint64>(font->slot) + 1 : 0;
-        return slot << 40 | static_cast<quint64>(ch.halfPoints) << 24 |
-               static_cast<quint64>(ColorIndex(ch.color)) << 4 | (ch.bold ? 1u : 0u) |
-               (ch.italic ? 2u : 0u) | (ch.underline ? 4u : 0u) | (ch.strike ? 8u : 0u);
+        // Any number from kMaxColors on is past the end of every table: automatic.
+        const quint64 color = static_cast<quint64>(std::min(ch.color, kMaxColors));
+        return slot << kSlotShift | static_cast<quint64>(ch.halfPoints) << 24 |
+               color << kColorShift | (ch.bold ? 1u : 0u) | (ch.italic ? 2u : 0u) |
+               (ch.underline ? 4u : 0u) | (ch.strike ? 8u : 0u);
     }
 
     QString FallbackFamily() const {
@@ -993,8 +1009,8 @@ private:
         auto found = formats_.find(key);
         if (found != formats_.end()) return *found;
         QTextCharFormat format;
-        const quint64 slot = key >> 40;
-        QString family = slot ? families_[slot - 1] : QString();
+        const quint64 slot = key >> kSlotShift;
+        QString family = slot && slot <= families_.size() ? families_[slot - 1] : QString();
         if (family.isEmpty()) family = FallbackFamily();
         format.setFontFamilies({family});
         format.setFontPointSize(static_cast<double>((key >> 24) & 0xFFFF) / 2.0);
@@ -1002,8 +1018,8 @@ private:
         format.setFontItalic(key & 2);
         format.setFontUnderline(key & 4);
         format.setFontStrikeOut(key & 8);
-        if (const int color = static_cast<int>((key >> 4) & 0xFFFFF))
-            format.setForeground(QColor::fromRgb(colors_[static_cast<size_t>(color)].rgb));
+        if (const std::optional<QRgb> rgb = TableColor((key & kColorField) >> kColorShift))
+            format.setForeground(QColor::fromRgb(*rgb));
         return *formats_.insert(key, format);
     }
 

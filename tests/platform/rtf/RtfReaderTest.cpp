@@ -154,6 +154,32 @@ TEST(RtfReaderCharFormat, DefaultsPlainAndAutomaticColour) {
     EXPECT_EQ(Family(FormatOf(*doc, "g")), "Georgia");
 }
 
+TEST(RtfReaderCharFormat, ALaterTableReplacesTheOneWaitingTextReferredTo) {
+    // Numbers read under the first table are looked up in the second, where they name nothing:
+    // automatic colour, default font. Once through a run, once through a paragraph's format.
+    const char* colours = R"({\colortbl;\red255\green0\blue0;\red0\green255\blue0;)"
+                          R"(\red0\green0\blue255;})";
+    const auto run =
+        ReadRtf(R"({\rtf1\ansi)"_ba + colours + R"(\cf3 hello{\colortbl;}\par world})");
+    EXPECT_EQ(Lines(*run), QStringList({"hello", "world"}));
+    EXPECT_FALSE(HasColor(FormatOf(*run, "hello")));
+    EXPECT_FALSE(HasColor(FormatOf(*run, "world")));
+    const auto paragraph =
+        ReadRtf(R"({\rtf1)"_ba + colours + R"(\cf3 hello\par{\colortbl;}world})");
+    EXPECT_FALSE(HasColor(Block(*paragraph, 1).charFormat()));
+    EXPECT_FALSE(HasColor(FormatOf(*paragraph, "world")));
+
+    const char* fonts = R"({\fonttbl{\f0 Arial;}{\f1 Georgia;}{\f2 Verdana;}})";
+    const char* second = R"({\fonttbl{\f0 Courier New;}})";
+    const auto fontRun =
+        ReadRtf(R"({\rtf1)"_ba + fonts + R"(\f2 hello)" + second + R"(\par world})");
+    EXPECT_EQ(Family(FormatOf(*fontRun, "hello")), "Courier New");
+    EXPECT_EQ(Family(FormatOf(*fontRun, "world")), "Courier New");
+    const auto fontParagraph =
+        ReadRtf(R"({\rtf1)"_ba + fonts + R"(\f2 hello\par)" + second + R"(world})");
+    EXPECT_EQ(Family(Block(*fontParagraph, 1).charFormat()), "Courier New");
+}
+
 TEST(RtfReaderParagraphs, AlignmentAppliesWhenTheParagraphEnds) {
     const auto doc = ReadRtf(R"({\rtf1\pard\ql L\par\pard\qr R\par\pard\qc C\par\pard\qj J\par)"
                              R"(\pard late \qr alignment\par same\par\pard reset\par})");
