@@ -3,6 +3,7 @@
 #include "app/Lifecycle.h"
 #include "app/Paths.h"
 #include "app/Recovery.h"
+#include "app/ShowCommandLine.h"
 #include "app/Startup.h"
 #include "i18n/Localization.h"
 #include "platform/Allocator.h"
@@ -18,6 +19,8 @@
 #include <QTimer>
 
 int main(int argc, char** argv) {
+    // A check or a pack from the command line runs and ends before any window.
+    if (const std::optional<int> status = RunShowCommandLine(argc, argv)) return *status;
     KeepMemoryCompact();
     ReadFontConfigurationAhead();
     OpenMixerAhead();

@@ -11,6 +11,7 @@
 #include "script/FindReplace.h"
 #include "show/ShowMode.h"
 #include "ui/Form1.h"
+#include "ui/ShowCheckWindow.h"
 
 #include <QFileInfo>
 
@@ -141,6 +142,7 @@ void Localization::RetranslateOtherTexts() {
         addCommand->Retranslate();
     form_.WMP3->Retranslate();
     if (form_.showMode) form_.showMode->Retranslate();
+    if (form_.showCheck) form_.showCheck->Retranslate();
     UseQtTextsOfLanguage();
 }
 

@@ -28,6 +28,7 @@
 #include "script/FindReplace.h"
 #include "script/Interprete.h"
 #include "show/ShowMode.h"
+#include "ui/ShowCheckWindow.h"
 #include "ui/WindowVisuals.h"
 
 #include <QCloseEvent>
@@ -159,6 +160,7 @@ Form1::Form1(QWidget* parent)
     recovery = std::make_unique<Recovery>(*this);
     connectHandlers();
     showMode = std::make_unique<ShowMode>(*this);
+    showCheck = std::make_unique<ShowCheckMenu>(*this);
     cues->Connect();
     SetWindowSize(11340, 8535);
 }

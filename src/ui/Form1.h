@@ -29,6 +29,7 @@ class Recovery;
 class RichTextBox;
 class ShellCommands;
 class ShowMode;
+class ShowCheckMenu;
 class VideoPlayer;
 class VolumeFades;
 class WindowVisuals;
@@ -171,6 +172,8 @@ public:
     std::unique_ptr<Recovery> recovery; // the copy of a changed script kept against a crash
     // Show mode, panic and the remote control.
     std::unique_ptr<ShowMode> showMode;
+    // The show check and the pack (File menu).
+    std::unique_ptr<ShowCheckMenu> showCheck;
 
     // ---- shared state ----
     int TipoMedia = 0; // 1 audio, 2 video or MIDI: the last medium loaded

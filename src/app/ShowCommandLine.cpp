@@ -1,0 +1,74 @@
+#include "app/ShowCommandLine.h"
+
+#include "app/Settings.h"
+#include "i18n/Lingua.h"
+#include "i18n/Localization.h"
+#include "i18n/Messages.h"
+#include "i18n/ShowCheckTexts.h"
+#include "platform/Locale.h"
+#include "platform/MediaProbe.h"
+#include "show/ShowCheck.h"
+#include "show/ShowPack.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QTextStream>
+#include <cstring>
+
+namespace {
+
+// The operator's language, as the window would choose it, without the start-up's dialogs.
+void chooseLanguage() {
+    Impostazioni settings;
+    settings.Read(SettingsReadPath());
+    NomeLingua = settings.line[0].trimmed();
+    if (NomeLingua.isEmpty()) NomeLingua = LinguaDiAvvio(UserCountryCode(), LanguageFolder());
+}
+
+int check(const QString& path, QTextStream& out, QTextStream& err) {
+    const ScriptText script = ReadScriptText(path);
+    if (script.state == ScriptText::State::Unreadable) {
+        err << MessageText(Msg::ScriptNotOpened).arg(path, script.error) << '\n';
+        return 2;
+    }
+    GstMediaProbe probe;
+    const ShowReport report = CheckShow(script.text, QFileInfo(path).absolutePath(), probe);
+    out << ReportText(report);
+    if (script.state == ScriptText::State::Damaged) {
+        out.flush();
+        err << ShowCheckText(Ct::ScriptDamaged).arg(script.error) << '\n';
+        return 2;
+    }
+    return report.problemCount() == 0 ? 0 : 1;
+}
+
+int pack(const QString& path, const QString& folder, QTextStream& out, QTextStream& err) {
+    const PackResult result = PackShow(path, folder);
+    if (result.state != PackResult::State::Packed) {
+        err << result.message << '\n';
+        return 2;
+    }
+    out << result.message << '\n';
+    return result.missing.isEmpty() ? 0 : 1;
+}
+
+} // namespace
+
+std::optional<int> RunShowCommandLine(int argc, char** argv) {
+    if (argc < 2) return std::nullopt;
+    const bool isCheck = std::strcmp(argv[1], "--check") == 0;
+    const bool isPack = std::strcmp(argv[1], "--pack") == 0;
+    if (!isCheck && !isPack) return std::nullopt;
+    // A check runs on the stage manager's laptop over ssh as well: no display needed.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("Scenolux"));
+    chooseLanguage();
+    QTextStream out(stdout), err(stderr);
+    const QStringList args = QGuiApplication::arguments();
+    if ((isCheck && args.size() != 3) || (isPack && args.size() != 4)) {
+        err << ShowCheckText(Ct::Usage) << '\n';
+        return 2;
+    }
+    return isCheck ? check(args[2], out, err) : pack(args[2], args[3], out, err);
+}

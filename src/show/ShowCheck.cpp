@@ -1,0 +1,403 @@
+#include "show/ShowCheck.h"
+
+#include "app/Paths.h"
+#include "i18n/Messages.h"
+#include "i18n/ShowCheckTexts.h"
+#include "media/MediaRouting.h"
+#include "platform/Numbers.h"
+#include "platform/rtf/Rtf.h"
+#include "platform/rtf/TextCodec.h"
+#include "script/CueLookup.h"
+#include "script/Interprete.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QImageReader>
+#include <QRegularExpression>
+#include <QTextDocument>
+#include <algorithm>
+#include <thread>
+
+namespace {
+
+QString trimBlanks(const QString& s) {
+    qsizetype b = 0, e = s.size();
+    while (b < e && s[b] == u' ')
+        ++b;
+    while (e > b && s[e - 1] == u' ')
+        --e;
+    return s.mid(b, e - b);
+}
+
+// A prefix command of the interpreter and the numbers it takes.
+struct NumberCommand {
+    const char* prefix;
+    double low;
+    double high; // +inf: no upper bound
+};
+constexpr double kNoBound = 1e300;
+// In the interpreter's order of tests; "bg vol" only reached through "bg ".
+constexpr NumberCommand kVol{"vol", 0, 100};
+constexpr NumberCommand kSeekVideo{"seek video", 0, kNoBound};
+constexpr NumberCommand kBgVol{"bg vol", 0, 100};
+constexpr NumberCommand kSeekAudio{"seek audio", 0, kNoBound};
+
+const char* const kExactWords[] = {
+    "fadein fast",    "fade in fast",    "fadein normal", "fade in normal", "fadein slow",
+    "fade in slow",   "fadein",          "fade in",       "fadeout fast",   "fade out fast",
+    "fadeout normal", "fade out normal", "fadeout slow",  "fade out slow",  "fadeout",
+    "fade out",       "img off",         "img on",        "projector on",   "projector off",
+    "pause video",    "play video",      "play vido",     "stop video",     "bg play audio",
+    "bg stop audio",  "bg pause audio",  "bg fade in",    "bg fade out",    "bg loop",
+    "pause audio",    "play audio",      "stop audio"};
+
+// The prefix command the lower-cased cue is, if any (the interpreter's order: "vol" before the
+// rest, so a name starting with "vol" is always a volume).
+const NumberCommand* numberCommand(const QString& lower) {
+    for (const char* word : kExactWords)
+        if (lower == QLatin1String(word)) return nullptr;
+    for (const NumberCommand* c : {&kVol, &kSeekVideo, &kBgVol, &kSeekAudio})
+        if (lower.startsWith(QLatin1String(c->prefix))) return c;
+    return nullptr;
+}
+
+// What a number command does with the rest of its text, when that is not what it says.
+QString numberProblem(const NumberCommand& command, const QString& lower) {
+    const QString rest = lower.mid(qsizetype(qstrlen(command.prefix))).trimmed();
+    if (rest.isEmpty()) return ShowCheckText(Ct::NoNumber);
+    static const QRegularExpression kNumber(
+        QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
+    const double n = NumericValue(rest);
+    const double acts = std::clamp(n, command.low, command.high);
+    if (!kNumber.match(rest).hasMatch())
+        return ShowCheckText(Ct::NotANumber).arg(rest, DecimalText(acts));
+    if (n > command.high)
+        return ShowCheckText(Ct::NumberAbove).arg(DecimalText(n), DecimalText(command.high));
+    if (n < command.low) return ShowCheckText(Ct::NumberBelow).arg(DecimalText(n));
+    return QString();
+}
+
+// A name with an ending after its last dot, as media files have; a cue without one that is
+// no command was most likely meant as a command.
+bool looksLikeFileName(const QString& cue) {
+    const QString last = cue.section(QRegularExpression(QStringLiteral("[\\\\/]")), -1);
+    const qsizetype dot = last.lastIndexOf(u'.');
+    return dot > 0 && dot < last.size() - 1 && last.size() - dot <= 6;
+}
+
+bool isUnder(const QString& file, const QString& folder) {
+    const QString f = QFileInfo(file).canonicalFilePath();
+    const QString d = QFileInfo(folder).canonicalFilePath();
+    return !d.isEmpty() && f.startsWith(d + u'/');
+}
+
+// The places a click tries, without the fallback ignoring capitals.
+bool foundExactly(const QString& cue, const QString& scriptFolder) {
+    const QString name = NativePath(cue);
+    if (!scriptFolder.isEmpty() && FileExists(QDir(scriptFolder).filePath(name))) return true;
+    return FileExists(name) || FileExists(ProgramFolder() + u'/' + name);
+}
+
+CueKind kindOf(MediaRouting::Kind kind) {
+    switch (kind) {
+    case MediaRouting::Kind::Video:
+        return CueKind::Video;
+    case MediaRouting::Kind::Midi:
+        return CueKind::Midi;
+    case MediaRouting::Kind::Image:
+        return CueKind::Picture;
+    case MediaRouting::Kind::Audio:
+        break;
+    }
+    return CueKind::Audio;
+}
+
+// Pictures are shown by Qt, not by GStreamer: Qt's reader says what they are.
+MediaFacts pictureFacts(const QString& path) {
+    MediaFacts facts;
+    if (QFileInfo(path).size() == 0) {
+        facts.outcome = MediaFacts::Outcome::Empty;
+        return facts;
+    }
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        facts.detail = reader.errorString();
+        return facts;
+    }
+    facts.outcome = MediaFacts::Outcome::Readable;
+    facts.videoStreams = 1;
+    facts.width = image.width();
+    facts.height = image.height();
+    return facts;
+}
+
+void addMediaProblems(CheckedCue& c) {
+    switch (c.facts.outcome) {
+    case MediaFacts::Outcome::Empty:
+        c.problems << CueProblem::Empty;
+        return;
+    case MediaFacts::Outcome::NoDecoder:
+        c.problems << CueProblem::NoDecoder;
+        return;
+    case MediaFacts::Outcome::Damaged:
+    case MediaFacts::Outcome::TimedOut:
+        c.problems << CueProblem::Damaged;
+        return;
+    case MediaFacts::Outcome::Readable:
+        break;
+    }
+    if (c.kind == CueKind::Audio && c.facts.audioStreams == 0) c.problems << CueProblem::NoSound;
+    if ((c.kind == CueKind::Video || c.kind == CueKind::Picture) && c.facts.videoStreams == 0)
+        c.problems << CueProblem::NoPicture;
+}
+
+QString lengthText(qint64 ms) {
+    const qint64 tenths = (ms + 50) / 100;
+    return QStringLiteral("%1:%2.%3")
+        .arg(tenths / 600)
+        .arg((tenths / 10) % 60, 2, 10, QLatin1Char('0'))
+        .arg(tenths % 10);
+}
+
+} // namespace
+
+QList<ScriptCue> ScriptCues(const QString& text) {
+    QList<ScriptCue> cues;
+    int line = 1;
+    qsizetype lineCounted = 0; // line holds the line of this index
+    qsizetype from = 0;
+    while (true) {
+        qsizetype open = text.indexOf(QLatin1String("[["), from);
+        if (open < 0) break;
+        const qsizetype close = text.indexOf(QLatin1String("]]"), open + 2);
+        if (close < 0) break;
+        // A later "[[" before the close: the earlier one opens nothing (a click in it does
+        // nothing); the later one may still open a cue.
+        const qsizetype inner = text.indexOf(QLatin1String("[["), open + 2);
+        if (inner >= 0 && inner < close) {
+            from = inner;
+            continue;
+        }
+        line += int(text.mid(lineCounted, open - lineCounted).count(u'\n'));
+        lineCounted = open;
+        const qsizetype start = open + 2;
+        const QString cue = trimBlanks(text.mid(start, close - start));
+        if (!cue.isEmpty()) cues << ScriptCue{line, int(start), int(close - start), cue};
+        from = close + 2;
+    }
+    return cues;
+}
+
+bool IsCommandCue(const QString& cue) {
+    const QString lower = cue.toLower();
+    for (const char* word : kExactWords)
+        if (lower == QLatin1String(word)) return true;
+    return numberCommand(lower) != nullptr;
+}
+
+int ShowReport::problemCount() const {
+    return int(
+        std::count_if(cues.begin(), cues.end(), [](const CheckedCue& c) { return !c.ok(); }));
+}
+
+ScriptText ReadScriptText(const QString& path) {
+    ScriptText script;
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+        script.error = ReadFailure(path);
+        return script;
+    }
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        script.error = ReadFailure(path);
+        return script;
+    }
+    script.state = ScriptText::State::Read;
+    if (rtf::LooksLikeRtf(data)) {
+        QTextDocument doc;
+        rtf::Read(data, &doc);
+        script.text = doc.toPlainText();
+        // Read as the editor does, but a script whose groups never close was cut short: what
+        // came after the cut is not there to check.
+        int depth = 0;
+        for (qsizetype i = 0; i < data.size(); ++i) {
+            const char ch = data[i];
+            if (ch == '\\')
+                ++i; // an escaped brace is text
+            else if (ch == '{')
+                ++depth;
+            else if (ch == '}')
+                --depth;
+        }
+        if (depth != 0) {
+            script.state = ScriptText::State::Damaged;
+            script.error = ShowCheckText(Ct::CutShort);
+        }
+    } else {
+        script.text = rtf::DecodePlainText(data);
+        script.text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
+        // No script is binary: a sound or a picture opened as a script by mistake.
+        if (data.contains('\0') && !script.text.isEmpty() && script.text.at(0) != QChar(0xFEFF) &&
+            !data.startsWith("\xff\xfe") && !data.startsWith("\xfe\xff")) {
+            script.state = ScriptText::State::Damaged;
+            script.error = ShowCheckText(Ct::NotText);
+        }
+    }
+    return script;
+}
+
+ShowReport CheckShow(const QString& text, const QString& scriptFolder, MediaProbe& probe,
+                     const std::function<void(int, int)>& progress,
+                     const std::atomic<bool>* cancel) {
+    ShowReport report;
+    QStringList toProbe; // each file once, however many cues name it
+    QHash<QString, MediaFacts> facts;
+    for (const ScriptCue& cue : ScriptCues(text)) {
+        CheckedCue c;
+        c.cue = cue;
+        const QString lower = cue.text.toLower();
+        if (IsCommandCue(cue.text)) {
+            c.kind = CueKind::Command;
+            if (const NumberCommand* command = numberCommand(lower)) {
+                c.numberDetail = numberProblem(*command, lower);
+                if (!c.numberDetail.isEmpty()) c.problems << CueProblem::BadNumber;
+            }
+        } else {
+            c.file = ResolveCueFile(cue.text, scriptFolder);
+            if (c.file.isEmpty()) {
+                // A name with an ending is a file that is not there; one without, a command
+                // word mistyped.
+                if (looksLikeFileName(cue.text)) {
+                    c.kind = kindOf(MediaRouting::Classify(cue.text));
+                    c.problems << CueProblem::Missing;
+                } else {
+                    c.problems << CueProblem::UnknownCommand;
+                }
+            } else {
+                c.kind = kindOf(MediaRouting::Classify(c.file));
+                if (!foundExactly(cue.text, scriptFolder)) c.problems << CueProblem::CaseOnly;
+                if (!scriptFolder.isEmpty() && !isUnder(c.file, scriptFolder))
+                    c.problems << CueProblem::OutsideShow;
+                if (!facts.contains(c.file)) {
+                    facts.insert(c.file, MediaFacts());
+                    toProbe << c.file;
+                }
+            }
+        }
+        report.cues << c;
+    }
+
+    // The slow part: the files, on two threads (each probe waits on its own decoder).
+    std::atomic<int> next{0}, done{0};
+    QList<MediaFacts> results(toProbe.size());
+    auto work = [&] {
+        for (int i = next++; i < toProbe.size(); i = next++) {
+            if (cancel && cancel->load()) return;
+            const QString& file = toProbe[i];
+            results[i] = MediaRouting::Classify(file) == MediaRouting::Kind::Image
+                             ? pictureFacts(file)
+                             : probe.Probe(file);
+            const int n = ++done;
+            if (progress) progress(n, int(toProbe.size()));
+        }
+    };
+    {
+        std::thread helper(work);
+        work();
+        helper.join();
+    }
+    if (cancel && cancel->load()) {
+        report.cancelled = true;
+        return report;
+    }
+    for (int i = 0; i < toProbe.size(); ++i)
+        facts[toProbe[i]] = results[i];
+    for (CheckedCue& c : report.cues) {
+        if (c.file.isEmpty()) continue;
+        c.facts = facts.value(c.file);
+        addMediaProblems(c);
+    }
+    return report;
+}
+
+QString KindText(CueKind kind) {
+    switch (kind) {
+    case CueKind::Command:
+        return ShowCheckText(Ct::KindCommand);
+    case CueKind::Audio:
+        return ShowCheckText(Ct::KindAudio);
+    case CueKind::Video:
+        return ShowCheckText(Ct::KindVideo);
+    case CueKind::Midi:
+        return ShowCheckText(Ct::KindMidi);
+    case CueKind::Picture:
+        return ShowCheckText(Ct::KindPicture);
+    case CueKind::Unknown:
+        break;
+    }
+    return ShowCheckText(Ct::KindUnknown);
+}
+
+QString ProblemText(const CheckedCue& cue, CueProblem problem) {
+    switch (problem) {
+    case CueProblem::Missing:
+        return ShowCheckText(Ct::Missing);
+    case CueProblem::CaseOnly:
+        return ShowCheckText(Ct::CaseOnly).arg(cue.file);
+    case CueProblem::OutsideShow:
+        return ShowCheckText(Ct::Outside);
+    case CueProblem::Empty:
+        return ShowCheckText(Ct::Empty);
+    case CueProblem::NoDecoder:
+        return ShowCheckText(Ct::NoDecoder).arg(cue.facts.detail);
+    case CueProblem::Damaged:
+        return ShowCheckText(Ct::Damaged).arg(cue.facts.detail);
+    case CueProblem::NoSound:
+        return ShowCheckText(Ct::NoSound);
+    case CueProblem::NoPicture:
+        return ShowCheckText(Ct::NoPicture);
+    case CueProblem::UnknownCommand:
+        return ShowCheckText(Ct::UnknownCommand);
+    case CueProblem::BadNumber:
+        return cue.numberDetail;
+    }
+    return QString();
+}
+
+QString FactsText(const CheckedCue& cue) {
+    const MediaFacts& f = cue.facts;
+    if (cue.file.isEmpty() || f.outcome != MediaFacts::Outcome::Readable) return QString();
+    QStringList parts;
+    if (f.lengthMs >= 0) parts << ShowCheckText(Ct::Length).arg(lengthText(f.lengthMs));
+    if (f.audioStreams > 0) parts << ShowCheckText(Ct::Sound).arg(f.channels).arg(f.rate);
+    if (f.videoStreams > 0 && f.width > 0) {
+        parts << ShowCheckText(Ct::Picture).arg(f.width).arg(f.height);
+        if (f.frameRate > 0)
+            parts << ShowCheckText(Ct::FrameRate).arg(QString::number(f.frameRate, 'g', 4));
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+QString ReportText(const ShowReport& report) {
+    QString out;
+    for (const CheckedCue& c : report.cues) {
+        QStringList fields{c.ok() ? QStringLiteral("ok") : QStringLiteral("!!"),
+                           ShowCheckText(Ct::Line).arg(c.cue.line),
+                           QStringLiteral("[[%1]]").arg(c.cue.text), KindText(c.kind)};
+        if (!c.file.isEmpty()) fields << c.file;
+        if (const QString facts = FactsText(c); !facts.isEmpty()) fields << facts;
+        out += fields.join(QStringLiteral("  ")) + u'\n';
+        for (CueProblem p : c.problems)
+            out += QStringLiteral("      ") + ProblemText(c, p) + u'\n';
+    }
+    if (report.cancelled) return out + ShowCheckText(Ct::Cancelled) + u'\n';
+    const int wrong = report.problemCount();
+    out += (wrong == 0 ? ShowCheckText(Ct::AllGood).arg(report.cues.size())
+                       : ShowCheckText(Ct::Summary).arg(report.cues.size()).arg(wrong)) +
+           u'\n';
+    return out;
+}
