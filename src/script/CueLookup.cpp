@@ -25,15 +25,6 @@ QStringView window(const QString& text, int i) {
     return QStringView(text).mid(i - 1, 2);
 }
 
-// Blanks (spaces only) removed from both ends.
-QString trimBlanks(const QString& s) {
-    qsizetype b = 0, e = s.size();
-    while (b < e && s[b] == u' ')
-        ++b;
-    while (e > b && s[e - 1] == u' ')
-        --e;
-    return s.mid(b, e - b);
-}
 
 constexpr int kCodeC = 67, kCodeV = 86, kCodeX = 88, kCodeY = 89, kCodeZ = 90, kCodeI = 73,
               kCodeB = 66, kCodeU = 85, kCodeG = 71, kCodeS = 83;
@@ -115,7 +106,7 @@ void CueLookup::RTB_Click() {
     }
     if (start == 0 || end == 0) return;
 
-    setCueCorrente(trimBlanks(text.mid(start - 1, end - start)));
+    setCueCorrente(TrimBlanks(text.mid(start - 1, end - start)));
     ComandoEseguito = false;
     QString cue = CueCorrente();
     form_.interprete->InterpretaComando(cue, start, end, true);
@@ -126,7 +117,7 @@ void CueLookup::RTB_Click() {
 
 void CueLookup::RunCue(const QString& text) {
     MediaDaCue = false;
-    setCueCorrente(trimBlanks(text));
+    setCueCorrente(TrimBlanks(text));
     ComandoEseguito = false;
     QString cue = CueCorrente();
     int start = 0, end = 0; // no place in the script: nothing there is rewritten
@@ -208,7 +199,7 @@ void CueLookup::RTB_KeyPress(int& keyAscii) {
         rtb.setSelStart(p); // not in a cue: the bracket goes in unchanged
         return;
     }
-    QString cue = trimBlanks(text.mid(start - 1, p - start));
+    QString cue = TrimBlanks(text.mid(start - 1, p - start));
     int end = p;
     form_.interprete->InterpretaComando(cue, start, end, false);
     // After the first "]", wherever the rewrite moved it, so the typed one completes "]]".
@@ -282,4 +273,13 @@ void CueLookup::RTB_MouseDown(int button, int shift, double x, double y) {
 void CueLookup::RTB_MouseMove(int button, int shift, double x, double y) {
     (void)button, (void)shift, (void)x, (void)y;
     form_.visuals->SpegniEvidenza();
+}
+
+QString TrimBlanks(const QString& s) {
+    qsizetype b = 0, e = s.size();
+    while (b < e && s[b] == u' ')
+        ++b;
+    while (e > b && s[e - 1] == u' ')
+        --e;
+    return s.mid(b, e - b);
 }

@@ -58,6 +58,8 @@ private:
 
 // True when a normal (not hidden) file exists under the name, "\" or "/" separated.
 bool FileExists(const QString& name);
+// A cue's text with the blanks (spaces only) at both ends removed, as a click reads it.
+QString TrimBlanks(const QString& text);
 
 // The file a cue names, as an absolute path: the name under the script's own folder (when the
 // script has a file), else the name itself (absolute, or relative to the current folder),

@@ -22,15 +22,6 @@
 
 namespace {
 
-QString trimBlanks(const QString& s) {
-    qsizetype b = 0, e = s.size();
-    while (b < e && s[b] == u' ')
-        ++b;
-    while (e > b && s[e - 1] == u' ')
-        --e;
-    return s.mid(b, e - b);
-}
-
 // A prefix command of the interpreter and the numbers it takes.
 struct NumberCommand {
     const char* prefix;
@@ -185,7 +176,7 @@ QList<ScriptCue> ScriptCues(const QString& text) {
         line += int(text.mid(lineCounted, open - lineCounted).count(u'\n'));
         lineCounted = open;
         const qsizetype start = open + 2;
-        const QString cue = trimBlanks(text.mid(start, close - start));
+        const QString cue = TrimBlanks(text.mid(start, close - start));
         if (!cue.isEmpty()) cues << ScriptCue{line, int(start), int(close - start), cue};
         from = close + 2;
     }
