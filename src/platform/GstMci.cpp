@@ -19,6 +19,9 @@ constexpr GstClockTime kStateWait = 5 * GST_SECOND;
 // A playing stream whose position has not moved for this long is stuck, whatever the pipeline
 // says; it is started afresh once, and given up after a second stall.
 constexpr qint64 kStallMs = 600;
+// A file loaded again after a failure answers at once, or it is broken: the operator is not kept
+// waiting with the window frozen.
+constexpr GstClockTime kReviveWait = 2 * GST_SECOND;
 
 // Splits a command into words; a double-quoted part is one word. (By hand: the counter asks
 // for the position a hundred times a second.)
@@ -110,7 +113,7 @@ void GstMci::drain(Device& d) {
             d.ended = true;
             d.playing = false;
         } else if (!d.failure) {
-            const long reason = FromSoundOutput(msg) || !soundServer().Up()
+            const long reason = FromSoundOutput(msg) || !soundServer().Check()
                                     ? mcierr::SoundServerGone
                                     : mcierr::StreamBroken;
             gst_message_unref(msg);
@@ -261,11 +264,11 @@ long GstMci::revive(Device& d) {
     gst_element_set_state(d.playbin, GST_STATE_PAUSED);
     GstBus* bus = gst_element_get_bus(d.playbin);
     GstMessage* msg = gst_bus_timed_pop_filtered(
-        bus, 10 * GST_SECOND, GstMessageType(GST_MESSAGE_ASYNC_DONE | GST_MESSAGE_ERROR));
+        bus, kReviveWait, GstMessageType(GST_MESSAGE_ASYNC_DONE | GST_MESSAGE_ERROR));
     const bool loaded = msg && GST_MESSAGE_TYPE(msg) == GST_MESSAGE_ASYNC_DONE;
-    const long reason = !msg || loaded         ? d.failure
-                        : FromSoundOutput(msg) ? mcierr::SoundServerGone
-                                               : mcierr::StreamBroken;
+    const long reason = loaded                        ? 0
+                        : msg && FromSoundOutput(msg) ? mcierr::SoundServerGone
+                                                      : mcierr::StreamBroken;
     if (msg) gst_message_unref(msg);
     gst_object_unref(bus);
     if (!loaded) {
@@ -331,7 +334,7 @@ long GstMci::open(const QStringList& w) {
         bus, 10 * GST_SECOND, GstMessageType(GST_MESSAGE_ASYNC_DONE | GST_MESSAGE_ERROR));
     const bool loaded = msg && GST_MESSAGE_TYPE(msg) == GST_MESSAGE_ASYNC_DONE;
     // Without a sound server no file loads; that is not the file's fault.
-    const bool noServer = !loaded && (!soundServer().Up() || (msg && FromSoundOutput(msg)));
+    const bool noServer = !loaded && ((msg && FromSoundOutput(msg)) || !soundServer().Check());
     if (msg) gst_message_unref(msg);
     gst_object_unref(bus);
     bool hasAudio = false;

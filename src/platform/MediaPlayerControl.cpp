@@ -270,7 +270,7 @@ void MediaPlayerControl::readBus(GstMessage* message) {
         gst_message_parse_error(message, &err, nullptr);
         const QString text = err ? QString::fromUtf8(err->message) : QString();
         if (err) g_error_free(err);
-        if (FromSoundOutput(message) || !soundServer().Up()) {
+        if (FromSoundOutput(message) || !soundServer().Check()) {
             soundLost();
             break;
         }
@@ -413,7 +413,11 @@ void MediaPlayerControl::seekTo(qint64 ms) {
 // is made afresh (a new stream, nothing else rebuilt) and the medium moved to where it stands.
 void MediaPlayerControl::startPlaying() {
     if (lost_) {
-        // Loaded again from where it stood; the sound server may be a new one.
+        // Loaded again from where it stood; the sound server may be a new one. The pipeline
+        // taken down at the loss must be gone first: while it lives, a new stream would share
+        // its dead connection.
+        for (std::future<void>& retired : retiring_)
+            retired.wait();
         const qint64 at = lostAtMs_;
         const bool autoStart = std::exchange(design_.autoStart, false);
         setURL(url_);

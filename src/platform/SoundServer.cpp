@@ -2,10 +2,13 @@
 // its failure is the server's, and new connections while the server is away.
 #include "platform/SoundServer.h"
 
+#include <QElapsedTimer>
 #include <QLoggingCategory>
 #include <QMetaObject>
+#include <QThread>
 #include <QTimer>
 #include <pulse/context.h>
+#include <pulse/mainloop.h>
 #include <pulse/thread-mainloop.h>
 
 Q_LOGGING_CATEGORY(lcSoundServer, "scenolux.soundserver")
@@ -50,6 +53,32 @@ public:
             pa_context_unref(context_);
         }
         pa_threaded_mainloop_free(loop_);
+    }
+
+    bool Check() override {
+        pa_mainloop* loop = pa_mainloop_new();
+        if (!loop) return Up();
+        pa_context* context = pa_context_new(pa_mainloop_get_api(loop), "Scenolux check");
+        bool answered = false;
+        if (context && pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0) {
+            QElapsedTimer clock;
+            clock.start();
+            while (clock.elapsed() < 1000) {
+                const pa_context_state_t state = pa_context_get_state(context);
+                if (state == PA_CONTEXT_READY) answered = true;
+                if (answered || !PA_CONTEXT_IS_GOOD(state)) break;
+                pa_mainloop_iterate(loop, 0, nullptr);
+                QThread::msleep(5);
+            }
+        }
+        if (context) {
+            pa_context_disconnect(context);
+            pa_context_unref(context);
+        }
+        pa_mainloop_free(loop);
+        // Only bad news is recorded here; the watch's own connection tells when it is back.
+        if (!answered) announce(false);
+        return answered;
     }
 
 private:

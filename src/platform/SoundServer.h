@@ -14,6 +14,9 @@ public:
     ~SoundServer() override;
 
     bool Up() const { return up_.load(); }
+    // Asks the server now, waiting a moment for the answer, and records it: a stream's error
+    // may be read before the watch has heard of the server's end.
+    virtual bool Check() { return Up(); }
 
 signals:
     // The server went away: every stream on it is dead.

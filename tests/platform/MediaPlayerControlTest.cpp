@@ -442,3 +442,34 @@ TEST(MediaPlayerControl, SwitchingMediaKeepsNoOldPipeline) {
     EXPECT_LE(openDescriptors(), before);
     EXPECT_LT(residentMb() - resident, 20.0);
 }
+
+// A file replaced while it plays: the player is never left marked playing on a frozen picture.
+TEST(MediaPlayerControl, AMediumThatBreaksOffWhilePlayingStopsAndSaysSo) {
+    if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
+    QTemporaryDir dir;
+    const QString clip = dir.path() + QStringLiteral("/clip.mp4");
+    ASSERT_TRUE(MakeMp4(clip, 20));
+    MediaPlayerControl player(waiting());
+    QStringList errors;
+    player.onError = [&](const QString& reason) { errors << reason; };
+    player.setURL(clip);
+    ASSERT_TRUE(loadedIn(player));
+    player.controls.play();
+    ASSERT_TRUE(WaitFor(
+        [&] { return player.FramesPainted() > 0 || player.controls.currentPosition() > 0.3; }));
+    // Replaced under it by bytes no decoder reads.
+    QFile file(clip);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    const QByteArray junk(file.size(), '\x5a');
+    ASSERT_EQ(file.write(junk), junk.size());
+    file.close();
+    EXPECT_TRUE(WaitFor([&] { return player.State() != QLatin1String("playing"); }, 10000))
+        << player.State().toStdString();
+    // The demuxer may take the junk for the file's end; a decoder that fails says so, once.
+    if (player.State() == QLatin1String("closed")) {
+        EXPECT_EQ(errors.size(), 1);
+        EXPECT_TRUE(player.FailedWhilePlaying());
+    } else {
+        EXPECT_EQ(player.State(), QStringLiteral("ended"));
+    }
+}
