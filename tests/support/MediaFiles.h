@@ -11,14 +11,15 @@
 // A small MP4 (moving test picture and a tone) made with ffmpeg; false when ffmpeg is missing.
 bool MakeMp4(const QString& path, double seconds);
 
-// A short MIDI file (a few notes, about a second).
-void MakeMidi(const QString& path);
+// A short MIDI file (a few notes, about a second); a write error fails the test and gives false.
+bool MakeMidi(const QString& path);
 
 // Runs the event loop until done() or the timeout; returns done().
 bool WaitFor(const std::function<bool()>& done, int timeoutMs = 5000);
 
-// True when a PulseAudio server with the sink "show" answers. Under CI (CI set) a missing
-// server fails the calling test instead: there the test command starts one.
+// True when a PulseAudio server with the sink "show" answers. Where one must be there (CI or
+// SCENOLUX_REQUIRE_SOUND set, as the test command does) a missing server fails the calling
+// test; elsewhere the caller skips, visibly.
 bool SoundServerUp(); // and puts the sink at full volume
 
 // Records the sink "show" for about ms milliseconds while the event loop runs; returns the
