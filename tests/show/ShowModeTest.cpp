@@ -1,5 +1,6 @@
 #include "show/ShowMode.h"
 #include "app/Commands.h"
+#include "display/ProjectorWindow.h"
 #include "i18n/Lingua.h"
 #include "i18n/Messages.h"
 #include "media/AudioPlayer.h"
@@ -7,11 +8,14 @@
 #include "platform/Clipboard.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/RichTextBox.h"
+#include "script/AddCommand.h"
+#include "script/Interprete.h"
 #include "show/CueList.h"
 #include "show/Panic.h"
 #include "show/ShowSettings.h"
 #include "support/FakeMci.h"
 #include "support/FakeMixer.h"
+#include "support/MediaFiles.h"
 #include "support/ProgramFolder.h"
 #include "support/SavedLingua.h"
 #include "support/ScriptedDialogs.h"
@@ -24,8 +28,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QRadioButton>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -328,6 +334,52 @@ TEST(Panic, FadesEveryPlayerToSilenceInOneSecondThenStopsAndGivesTheVolumeBack) 
     panic.Tick();
     EXPECT_EQ(TestMixer().value, 40000);
     t.form.volume->MixerConnected = false;
+}
+
+// The background cues and the panic act on the players themselves: what the audience would
+// hear or see stops. The cue texts are those the Add Command window inserts.
+TEST(Panic, StopsTheVideoProjectorAndBackgroundPlayersAsTheBackgroundCuesDo) {
+    if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
+    QTemporaryDir dir;
+    const QString wav = dir.filePath(QStringLiteral("tone.wav"));
+    ASSERT_TRUE(MakeWav(wav, 20));
+    ShowForm t(QStringLiteral("[[FadeIn]]"));
+    MediaPlayerControl& background = *t.form.WMP3;
+    const auto runAddedCue = [&](int option) {
+        Form3 add(*t.form.RTB, &t.form);
+        add.Option1[option]->click();
+        QString text = add.CommandText().mid(2).chopped(2);
+        int start = 0, end = 0;
+        t.form.interprete->InterpretaComando(text, start, end, true);
+    };
+    const auto state = [](MediaPlayerControl& p, const char* s) {
+        return WaitFor([&] { return p.State() == QLatin1String(s); });
+    };
+    background.settings.setAutoStart(false);
+    background.setURL(wav);
+    ASSERT_TRUE(WaitFor([&] { return background.currentMedia.duration() > 0; }));
+    runAddedCue(20); // BG Play Audio
+    EXPECT_TRUE(state(background, "playing")) << background.State().toStdString();
+    runAddedCue(21); // BG Pause Audio
+    EXPECT_TRUE(state(background, "paused")) << background.State().toStdString();
+    runAddedCue(19); // BG Stop Audio
+    EXPECT_TRUE(state(background, "stopped")) << background.State().toStdString();
+
+    MediaPlayerControl* players[] = {t.form.WMP2, t.form.ProjectorWindow().WMP1, &background};
+    for (MediaPlayerControl* player : players) {
+        player->settings.setAutoStart(true);
+        player->setURL(wav);
+    }
+    for (MediaPlayerControl* player : players)
+        ASSERT_TRUE(WaitFor([&] { return player->controls.currentPosition() > 0.1; }));
+    qint64 clock = 0;
+    Panic& panic = *t.show().panic;
+    panic.now = [&] { return clock; };
+    panic.Start();
+    clock = Panic::kFadeMs;
+    panic.Tick();
+    for (MediaPlayerControl* player : players)
+        EXPECT_TRUE(state(*player, "stopped")) << player->State().toStdString();
 }
 
 namespace {

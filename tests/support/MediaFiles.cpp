@@ -156,3 +156,17 @@ double RecordedLevel(int ms) {
     if (level < 0) ADD_FAILURE() << "the sink gave less than " << ms << " ms of sound";
     return level;
 }
+
+bool HeardAtSink(const std::function<bool(double)>& wanted, int ms, int timeoutMs) {
+    SinkRecording recording;
+    if (!recording.started()) {
+        ADD_FAILURE() << "parec could not record the sink";
+        return false;
+    }
+    return WaitFor(
+        [&] {
+            const double level = recording.recentLevel(ms);
+            return level >= 0 && wanted(level);
+        },
+        timeoutMs);
+}

@@ -26,6 +26,14 @@ bool SoundServerUp(); // and puts the sink at full volume
 // RMS level of what was played (0 for silence, about 0.7 for a full-scale sine).
 double RecordedLevel(int ms);
 
+// Records the sink until the level of the last ms milliseconds heard satisfies wanted; false
+// when it never does within timeoutMs. A wait for what the audience would notice, never a sleep.
+bool HeardAtSink(const std::function<bool(double)>& wanted, int ms, int timeoutMs = 5000);
+// The sink has been silent for the last ms milliseconds heard.
+inline bool SilenceHeard(int ms, int timeoutMs = 5000) {
+    return HeardAtSink([](double level) { return level < 0.01; }, ms, timeoutMs + ms);
+}
+
 // Records the sink "show" from its making until stop(), whatever the test does meanwhile.
 class SinkRecording {
 public:
