@@ -133,6 +133,17 @@ double SinkRecording::recentLevel(int ms) {
     return rmsOf(pcm_.constData() + 2 * (have - samples), samples);
 }
 
+bool SinkRecording::listenFor(int ms) {
+    recentLevel(0);
+    const qsizetype until = pcm_.size() + qsizetype(ms) * 44100 / 1000 * 2;
+    return WaitFor(
+        [&] {
+            recentLevel(0);
+            return pcm_.size() >= until;
+        },
+        ms + 5000);
+}
+
 double SinkRecording::peak() const {
     if (pcm_.size() < kShortestRecording) {
         ADD_FAILURE() << "the sink recorded only " << pcm_.size() << " bytes";

@@ -48,6 +48,9 @@ public:
     // While recording: the RMS level of the last ms milliseconds heard so far (-1 until that
     // much has been heard).
     double recentLevel(int ms);
+    // Records on until ms more milliseconds of sound have been heard (counted in sound, not in
+    // wall time: on a busy machine the recorder lags); false when that takes far longer.
+    bool listenFor(int ms);
     // What was heard: mono signed 16-bit samples at 44.1 kHz, little-endian.
     const QByteArray& pcm() const { return pcm_; }
     bool started() const { return started_; }
