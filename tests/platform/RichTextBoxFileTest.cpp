@@ -216,7 +216,8 @@ SCENOLUX_TEST_HELPER(SaveWithoutRights) {
     return box.SaveFile(target) ? 1 : 0;
 }
 
-// A folder the operator may not write: the save fails and the old file stays as it was. Root
+// A folder the operator may not write (the file itself may be): the save fails rather than
+// writing over the old file, which stays as it was. Root
 // may write anywhere, so under root (as CI runs) the save runs as an unprivileged user.
 TEST(RichTextBoxFiles, ASaveThatCannotBeWrittenLeavesTheOldFileAsItWas) {
     QTemporaryDir dir;
@@ -226,6 +227,8 @@ TEST(RichTextBoxFiles, ASaveThatCannotBeWrittenLeavesTheOldFileAsItWas) {
     writeFile(old, "{\\rtf1 old version}");
     const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
                           QFile::ReadOther | QFile::ExeOther;
+    QFile::setPermissions(old, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                   QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther);
     QFile::setPermissions(dir.path(), readOnly);
     QFile::setPermissions(locked, readOnly);
     const auto unlock = qScopeGuard([&] {
