@@ -111,10 +111,10 @@ TEST(NumberLimits, CueNumbersReachThePlayersInRange) {
     EXPECT_EQ(clickCue(form, QStringLiteral("[[bg vol -1e400]]")), QStringLiteral("[[bg Vol 0]]"));
     EXPECT_EQ(form.WMP3->settings.volume(), 0);
 
-    mci.commands.clear();
+    mci.position = 5000;
     clickCue(form, QStringLiteral("[[seek audio 1e400]]"));
-    EXPECT_TRUE(mci.commands.contains(QStringLiteral("play wav1 from 1000000000000")))
-        << mci.commands.join(u'|').toStdString();
+    EXPECT_GE(mci.position, 0);
+    EXPECT_LE(mci.position, mci.length);
     EXPECT_EQ(clickCue(form, QStringLiteral("[[seek audio -1e400]]")),
               QStringLiteral("[[Seek Audio 0]]"));
 
