@@ -138,8 +138,9 @@ TEST(ScreenSaver, TheOptionHoldsTheSessionServiceAndLetsGoAtOnce) {
     ServiceOnTheBus fake;
     ASSERT_TRUE(fake.registered);
     ScreenSaver real;
+    ScreenSaver* const before = &screenSaver();
     SetScreenSaver(&real);
-    const auto restore = qScopeGuard([] { SetScreenSaver(nullptr); });
+    const auto restore = qScopeGuard([&] { SetScreenSaver(before); });
     {
         ShownForm t;
         EXPECT_EQ(fake.service.held(), 0); // line 4 says off
@@ -172,9 +173,10 @@ TEST(ScreenSaver, EachTickStartsTheXIdleCountAgain) {
     const QByteArray oldDisplay = qgetenv("DISPLAY");
     qputenv("DISPLAY", x.name.toLatin1());
     ScreenSaver real;
+    ScreenSaver* const before = &screenSaver();
     SetScreenSaver(&real);
     const auto restore = qScopeGuard([&] {
-        SetScreenSaver(nullptr);
+        SetScreenSaver(before);
         qputenv("DISPLAY", oldDisplay);
     });
     ShownForm t;

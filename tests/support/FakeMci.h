@@ -11,8 +11,9 @@
 #include <QStringList>
 
 struct FakeMci : MciDevice {
-    FakeMci() { SetMci(this); }
-    ~FakeMci() override { SetMci(nullptr); }
+    FakeMci() : previous(&mci()) { SetMci(this); }
+    ~FakeMci() override { SetMci(previous); }
+    MciDevice* previous;
 
     long mciSendString(const QString& command, QString* answer) override {
         commands << command;
