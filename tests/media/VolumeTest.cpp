@@ -135,16 +135,6 @@ TEST(VolumeKnob, TheProjectorPlayerFollowsWhileTheBoxIsTicked) {
     EXPECT_EQ(t.form.WMP2->settings.volume(), 25);
 }
 
-TEST(VolumeCue, Vol150IsWrittenBackAs100AndSetsFullVolume) {
-    KnobForm t;
-    t.form.RTB->setText(QStringLiteral("[[vol 150]]"));
-    t.form.RTB->setSelStart(4);
-    t.form.cues->RTB_Click();
-    EXPECT_EQ(t.form.RTB->Text(), QStringLiteral("[[Vol 100]]"));
-    EXPECT_EQ(TestMixer().value, 65536);
-    EXPECT_EQ(t.form.Label6->Caption(), QStringLiteral("100")); // the cue writes the plain number
-}
-
 TEST(VolumeOnTheSoundServer, StartUpShowsAndSetsTheSavedLevelOnTheMixerOpenedAhead) {
     if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
     SetMixer(nullptr);

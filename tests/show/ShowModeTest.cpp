@@ -9,6 +9,7 @@
 #include "platform/MediaPlayerControl.h"
 #include "platform/RichTextBox.h"
 #include "script/AddCommand.h"
+#include "script/FindReplace.h"
 #include "script/Interprete.h"
 #include "show/CueList.h"
 #include "show/Panic.h"
@@ -208,6 +209,29 @@ TEST(ShowMode, EveryEditingPathIsRefusedWhileClicksStillRunCues) {
     t.rtb().setSelStart(0);
     QTest::keyClicks(t.form.RTB, QStringLiteral("x"));
     EXPECT_TRUE(t.rtb().Text().startsWith(u'x'));
+}
+
+// The keys an operator reaches for in a show: a GO with Shift held (a slip) is still one GO,
+// F3 still finds, F5 (add a media file) changes nothing, and F11 leaves and enters show mode.
+TEST(ShowMode, ShiftGoF3F5AndF11DoWhatTheOperatorExpects) {
+    ScriptedDialogs dialogs; // a file dialog from F5 fails the test
+    ShowForm t(kScript);
+    t.form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&t.form));
+    const QString text = t.rtb().Text();
+    t.key(Qt::Key_Space, Qt::ShiftModifier);
+    EXPECT_TRUE(t.form.Timer3->Enabled()) << "the first cue, a fade in, runs";
+    EXPECT_EQ(t.show().StandbyText(), QStringLiteral("Img Off"));
+    t.key(Qt::Key_F5);
+    EXPECT_EQ(t.rtb().Text(), text);
+    t.key(Qt::Key_F3);
+    ASSERT_NE(t.form.findReplace->Dialog(), nullptr);
+    EXPECT_TRUE(t.form.findReplace->Dialog()->isVisible());
+    t.form.findReplace->Dialog()->close();
+    t.key(Qt::Key_F11);
+    EXPECT_FALSE(t.show().Active());
+    t.key(Qt::Key_F11);
+    EXPECT_TRUE(t.show().Active());
 }
 
 TEST(ShowMode, TheStandbyMarkIsNeverPartOfTheScript) {
