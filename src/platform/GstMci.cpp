@@ -23,43 +23,6 @@ constexpr qint64 kStallMs = 600;
 // waiting with the window frozen.
 constexpr GstClockTime kReviveWait = 2 * GST_SECOND;
 
-// Splits a command into words; a double-quoted part is one word. (By hand: the counter asks
-// for the position a hundred times a second.)
-QStringList words(const QString& command) {
-    QStringList out;
-    const qsizetype n = command.size();
-    qsizetype i = 0;
-    while (i < n) {
-        if (command[i].isSpace()) {
-            ++i;
-        } else if (command[i] == u'"') {
-            // A quoted word ends at a lone double quote; two in a row stand for one.
-            QString word;
-            qsizetype j = i + 1;
-            while (j < n) {
-                if (command[j] == u'"') {
-                    if (j + 1 < n && command[j + 1] == u'"') {
-                        word += u'"';
-                        j += 2;
-                        continue;
-                    }
-                    break;
-                }
-                word += command[j++];
-            }
-            out << word;
-            i = j + 1;
-        } else {
-            qsizetype end = i;
-            while (end < n && !command[end].isSpace())
-                ++end;
-            out << command.mid(i, end - i);
-            i = end;
-        }
-    }
-    return out;
-}
-
 } // namespace
 
 struct GstMci::Device {
@@ -354,7 +317,7 @@ long GstMci::open(const QStringList& w) {
 
 long GstMci::mciSendString(const QString& command, QString* returnText) {
     if (returnText) returnText->clear();
-    const QStringList w = words(command);
+    const QStringList w = MciWords(command);
     if (w.isEmpty()) return mcierr::UnrecognizedCommand;
     const QString verb = w[0].toLower();
     if (verb == QLatin1String("open")) return open(w);

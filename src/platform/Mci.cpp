@@ -14,6 +14,42 @@ QString MciQuoted(const QString& name) {
     return u'"' + quoted + u'"';
 }
 
+// By hand: the counter asks for the position a hundred times a second.
+QStringList MciWords(const QString& command) {
+    QStringList out;
+    const qsizetype n = command.size();
+    qsizetype i = 0;
+    while (i < n) {
+        if (command[i].isSpace()) {
+            ++i;
+        } else if (command[i] == u'"') {
+            // A quoted word ends at a lone double quote; two in a row stand for one.
+            QString word;
+            qsizetype j = i + 1;
+            while (j < n) {
+                if (command[j] == u'"') {
+                    if (j + 1 < n && command[j + 1] == u'"') {
+                        word += u'"';
+                        j += 2;
+                        continue;
+                    }
+                    break;
+                }
+                word += command[j++];
+            }
+            out << word;
+            i = j + 1;
+        } else {
+            qsizetype end = i;
+            while (end < n && !command[end].isSpace())
+                ++end;
+            out << command.mid(i, end - i);
+            i = end;
+        }
+    }
+    return out;
+}
+
 std::optional<qint64> MciMilliseconds(const QString& text) {
     bool ok = false;
     const double value = text.toDouble(&ok);

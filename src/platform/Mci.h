@@ -12,6 +12,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace mcierr {
@@ -40,6 +41,10 @@ public:
 
 // A file name as one word of a command: in double quotes, a double quote inside it doubled.
 QString MciQuoted(const QString& name);
+
+// The words of a command: blanks separate them; a double-quoted part is one word, two double
+// quotes in it stand for one. (Every device, and the test device, reads commands the same way.)
+QStringList MciWords(const QString& command);
 
 // A number of milliseconds in a command ("play wav1 from 1500"): nullopt for a text that is
 // no finite number; huge values are held at about three centuries, so that they stay out of

@@ -158,8 +158,9 @@ bool OscRemote::Start(int port, bool allInterfaces, QString* error) {
     // liblo binds every interface. For "only this machine" the socket is tied to the loopback
     // device, so the port is closed to other hosts; should the system refuse that, what comes
     // from elsewhere is still dropped on arrival.
-    lo_server_thread thread =
-        lo_server_thread_new_with_proto(service.constData(), LO_UDP, onLoError);
+    // Port 0: a free one of the system's choosing (read back with Port()).
+    lo_server_thread thread = lo_server_thread_new_with_proto(
+        port == 0 ? nullptr : service.constData(), LO_UDP, onLoError);
     if (!thread) {
         if (error) *error = lastError;
         return false;
@@ -179,6 +180,10 @@ bool OscRemote::Start(int port, bool allInterfaces, QString* error) {
     }
     thread_ = thread;
     return true;
+}
+
+int OscRemote::Port() const {
+    return thread_ ? lo_server_thread_get_port(static_cast<lo_server_thread>(thread_)) : 0;
 }
 
 void OscRemote::Stop() {

@@ -29,12 +29,14 @@ public:
     OscRemote();
     ~OscRemote() override;
 
-    // Listens on port: on every interface, or only for this machine (messages from other
+    // Listens on port (0: any free one): on every interface, or only for this machine (messages from other
     // machines are dropped). False, with the reason, when the port cannot be opened.
     bool Start(int port, bool allInterfaces, QString* error = nullptr);
     // Closes the port.
     void Stop();
     bool Listening() const { return thread_ != nullptr; }
+    // The port listened on (the system's choice when started on port 0); 0 when closed.
+    int Port() const;
     // Messages from other machines are dropped.
     bool LocalOnly() const { return localOnly_; }
 

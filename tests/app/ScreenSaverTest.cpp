@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QMutex>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTest>
@@ -103,11 +104,12 @@ struct OwnXServer {
                          {name, QStringLiteral("-nolisten"), QStringLiteral("tcp"),
                           QStringLiteral("-screen"), QStringLiteral("0"),
                           QStringLiteral("320x240x24")});
-            for (int i = 0; i < 50 && !display; ++i) {
-                QTest::qWait(100);
-                display = XOpenDisplay(name.toLatin1().constData());
-            }
-            if (!display) server.kill(), server.waitForFinished();
+            if (!QTest::qWaitFor(
+                    [&] {
+                        return (display = XOpenDisplay(name.toLatin1().constData())) != nullptr;
+                    },
+                    5000))
+                server.kill(), server.waitForFinished();
         }
     }
     ~OwnXServer() {
@@ -136,7 +138,9 @@ TEST(ScreenSaver, TheOptionHoldsTheSessionServiceAndLetsGoAtOnce) {
     ServiceOnTheBus fake;
     ASSERT_TRUE(fake.registered);
     ScreenSaver real;
+    ScreenSaver* const before = &screenSaver();
     SetScreenSaver(&real);
+    const auto restore = qScopeGuard([&] { SetScreenSaver(before); });
     {
         ShownForm t;
         EXPECT_EQ(fake.service.held(), 0); // line 4 says off
@@ -161,7 +165,6 @@ TEST(ScreenSaver, TheOptionHoldsTheSessionServiceAndLetsGoAtOnce) {
         again.controlPanel->SetScreenSaverOption(false);
         EXPECT_EQ(fake.service.held(), 0);
     }
-    SetScreenSaver(nullptr);
 }
 
 TEST(ScreenSaver, EachTickStartsTheXIdleCountAgain) {
@@ -170,17 +173,17 @@ TEST(ScreenSaver, EachTickStartsTheXIdleCountAgain) {
     const QByteArray oldDisplay = qgetenv("DISPLAY");
     qputenv("DISPLAY", x.name.toLatin1());
     ScreenSaver real;
+    ScreenSaver* const before = &screenSaver();
     SetScreenSaver(&real);
-    {
-        ShownForm t;
-        t.form.controlPanel->SetScreenSaverOption(true);
-        QTest::qWait(1200);
-        ASSERT_GE(x.idle(), 1000ul);
-        t.form.Timer6->onTimer();
-        EXPECT_LT(x.idle(), 500ul);
-    }
-    SetScreenSaver(nullptr);
-    qputenv("DISPLAY", oldDisplay);
+    const auto restore = qScopeGuard([&] {
+        SetScreenSaver(before);
+        qputenv("DISPLAY", oldDisplay);
+    });
+    ShownForm t;
+    t.form.controlPanel->SetScreenSaverOption(true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return x.idle() >= 1000; }, 5000));
+    t.form.Timer6->onTimer();
+    EXPECT_LT(x.idle(), 500ul);
 }
 
 TEST(ControlPanel, TheFirstSettingsProgramInstalledOpensElseANoticeSaysSo) {

@@ -33,16 +33,6 @@ TEST(Startup, LoadsTheLanguageAndAllowsOneCopyPerUser) {
     EXPECT_TRUE(AvvioProgramma(second, QStringLiteral("us")));
 }
 
-TEST(Startup, AnEmptyLanguageLineIsDetectedFromTheCountry) {
-    TempXdg xdg; // an installed start registers the script type there
-    TempProgramFolder folder;
-    folder.write(QStringLiteral("Scenolux.ini"), "\r\n\r\n\r\n0\r\n0\r\n1\r\n\r\n0\r\n");
-    std::unique_ptr<SingleInstance> instance;
-    ScriptedDialogs script;
-    ASSERT_TRUE(AvvioProgramma(instance, QStringLiteral("DE")));
-    EXPECT_EQ(NomeLingua, QStringLiteral("Deutsch.lng"));
-}
-
 // Our own files never keep a show from starting: what cannot be read is set aside or
 // replaced, and a notice says which file.
 TEST(Startup, DamagedOrMissingFilesOfOurOwnNeverStopTheStart) {

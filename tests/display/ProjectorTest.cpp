@@ -9,8 +9,10 @@
 #include "platform/MediaPlayerControl.h"
 #include "platform/RichTextBox.h"
 #include "script/CueLookup.h"
+#include "show/ShowMode.h"
 #include "support/MediaFiles.h"
 #include "support/Pixels.h"
+#include "support/ProgramFolder.h"
 #include "ui/Form1.h"
 
 #include <QDir>
@@ -127,17 +129,14 @@ TEST(OneMonitorVideo, PlaysOnTheMainWindowWithItsCounterAndEnds) {
     EXPECT_LE(t.form.Shape7->Width(), 15); // one twip: at most a pixel
 }
 
-TEST(OneMonitorVideo, AMidiFilePlaysToItsEnd) {
+// (That it is heard: Formats.MidiAndKaraokeFilesAreHeard.)
+TEST(OneMonitorVideo, AMidiFileIsNamedAndOffersNoProjector) {
     VideoForm t;
     const QString midi = t.dir.path() + QStringLiteral("/tune.mid");
-    MakeMidi(midi);
+    ASSERT_TRUE(MakeMidi(midi));
     t.load(midi);
     EXPECT_EQ(t.form.Label8->Caption(), QStringLiteral("MIDI - tune"));
     EXPECT_FALSE(t.form.Check1->Visible());
-    if (!WaitFor([&] { return t.form.WMP2->currentMedia.duration() > 0; }))
-        GTEST_SKIP() << "no MIDI decoder: " << t.form.WMP2->ErrorText().toStdString();
-    t.form.video->cmdPlayV_Click();
-    EXPECT_TRUE(WaitFor([&] { return t.form.WMP2->State() == QLatin1String("ended"); }, 8000));
 }
 
 TEST(SideBySide, TheProjectorFillsTheMonitorRightOfThePrimary) {
@@ -229,6 +228,33 @@ TEST(SideBySide, APictureGoesFullScreenOnTheSecondMonitor) {
     EXPECT_FALSE(t.form.imgZoom->Visible());
     QTest::keyClick(&zoom, Qt::Key_Escape);
     EXPECT_FALSE(zoom.isVisible());
+}
+
+// In a show with the projector on, GO on a video plays it on the projector and GO on a
+// picture shows it full screen there, as clicks on those cues do.
+TEST(SideBySide, GoOnAVideoAndOnAPictureCueReachesTheProjector) {
+    TempProgramFolder folder; // the show-control settings
+    VideoForm t;
+    const QString mp4 = t.dir.path() + QStringLiteral("/clip.mp4");
+    if (!MakeMp4(mp4, 2)) GTEST_SKIP() << "ffmpeg is not installed";
+    const QString slide = t.dir.path() + QStringLiteral("/slide.jpg");
+    ASSERT_TRUE(picture(400, 300).save(slide));
+    t.form.Check1->setValue(1);
+    t.form.RTB->setText(QStringLiteral("[[%1]] then [[%2]]").arg(mp4, slide));
+    t.form.RTB->setSelStart(0);
+    t.form.show();
+    t.form.showMode->SetActive(true);
+
+    QTest::keyClick(t.form.RTB, Qt::Key_Space);
+    Form2& window = t.form.ProjectorWindow();
+    EXPECT_EQ(window.WMP1->URL(), mp4);
+    EXPECT_TRUE(WaitFor([&] { return window.WMP1->controls.currentPosition() > 0.3; }));
+    EXPECT_FALSE(TwipsGeometry(t.form.WMP2).Visible());
+    QTest::keyClick(t.form.RTB, Qt::Key_Space);
+    frmZoom& zoom = t.form.ZoomWindow();
+    EXPECT_TRUE(zoom.isVisible());
+    EXPECT_TRUE(zoom.Image1->isVisible());
+    EXPECT_EQ(zoom.geometry(), QGuiApplication::screenAt(QPoint(1920, 0))->geometry());
 }
 
 TEST(LeftOfPrimary, TheProjectorUsesTheOtherMonitor) {

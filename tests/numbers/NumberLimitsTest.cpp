@@ -111,10 +111,10 @@ TEST(NumberLimits, CueNumbersReachThePlayersInRange) {
     EXPECT_EQ(clickCue(form, QStringLiteral("[[bg vol -1e400]]")), QStringLiteral("[[bg Vol 0]]"));
     EXPECT_EQ(form.WMP3->settings.volume(), 0);
 
-    mci.commands.clear();
+    mci.position = 5000;
     clickCue(form, QStringLiteral("[[seek audio 1e400]]"));
-    EXPECT_TRUE(mci.commands.contains(QStringLiteral("play wav1 from 1000000000000")))
-        << mci.commands.join(u'|').toStdString();
+    EXPECT_GE(mci.position, 0);
+    EXPECT_LE(mci.position, mci.length);
     EXPECT_EQ(clickCue(form, QStringLiteral("[[seek audio -1e400]]")),
               QStringLiteral("[[Seek Audio 0]]"));
 
@@ -125,14 +125,18 @@ TEST(NumberLimits, CueNumbersReachThePlayersInRange) {
     form.cues->setCueCorrente(mp4);
     form.routing->vai(mp4);
     ASSERT_TRUE(WaitFor([&] { return form.WMP2->currentMedia.duration() > 0; }));
-    for (const char* cue : {"[[seek video 1e400]]", "[[seek video -1e400]]",
-                            "[[seek video 1e-400]]", "[[seek video 1e308]]"}) {
+    // Too large goes to the end, too small or negative to the start: each seek really moves.
+    const double end = form.WMP2->currentMedia.duration();
+    const std::pair<const char*, double> seeks[] = {{"[[seek video 1e400]]", end},
+                                                    {"[[seek video -1e400]]", 0},
+                                                    {"[[seek video 1e308]]", end},
+                                                    {"[[seek video 1e-400]]", 0}};
+    for (const auto& [cue, expected] : seeks) {
         clickCue(form, QLatin1String(cue));
-        WaitFor([] { return false; }, 100);
-        const double at = form.WMP2->controls.currentPosition();
-        EXPECT_TRUE(std::isfinite(at)) << cue;
-        EXPECT_GE(at, 0) << cue;
-        EXPECT_LE(at, form.WMP2->currentMedia.duration() + 0.5) << cue;
+        EXPECT_TRUE(WaitFor([&] {
+            return std::abs(form.WMP2->controls.currentPosition() - expected) < 0.3;
+        })) << cue
+            << " at " << form.WMP2->controls.currentPosition();
     }
     EXPECT_EQ(clickCue(form, QStringLiteral("[[seek video -1e400]]")),
               QStringLiteral("[[Seek Video 0]]"));

@@ -1,16 +1,19 @@
 #include "platform/RichTextBox.h"
 #include "platform/VbColor.h"
+#include "support/TestHelper.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -199,20 +202,59 @@ TEST(RichTextBoxFiles, FailuresAreReportedAndChangeNothing) {
     EXPECT_FALSE(error.isEmpty());
 }
 
-TEST(RichTextBoxFiles, ASaveThatCannotBeWrittenLeavesTheOldFileAsItWas) {
-    QTemporaryDir dir;
+namespace {
+const char* const kSaveTarget = "SCENOLUX_SAVE_TARGET";
+}
+
+// Saves over the file SCENOLUX_SAVE_TARGET names, as a user who may read it but not write
+// there: 0 when the save was refused, as it must be.
+SCENOLUX_TEST_HELPER(SaveWithoutRights) {
+    const QString target = qEnvironmentVariable(kSaveTarget);
+    if (!QFileInfo(target).isReadable()) return 2; // the test set the folder up wrongly
     RichTextBox box;
     box.setText(QStringLiteral("new version"));
-    QString error;
+    return box.SaveFile(target) ? 1 : 0;
+}
+
+// A folder the operator may not write (the file itself may be): the save fails rather than
+// writing over the old file, which stays as it was. Root
+// may write anywhere, so under root (as CI runs) the save runs as an unprivileged user.
+TEST(RichTextBoxFiles, ASaveThatCannotBeWrittenLeavesTheOldFileAsItWas) {
+    QTemporaryDir dir;
     const QString locked = dir.path() + QStringLiteral("/locked");
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("locked")));
     const QString old = locked + QStringLiteral("/show.snx");
     writeFile(old, "{\\rtf1 old version}");
-    QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
-    if (QFileInfo(locked).isWritable()) GTEST_SKIP() << "running as a user who can write anywhere";
-    EXPECT_FALSE(box.SaveFile(old, &error));
+    const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                          QFile::ReadOther | QFile::ExeOther;
+    QFile::setPermissions(old, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                   QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther);
+    QFile::setPermissions(dir.path(), readOnly);
+    QFile::setPermissions(locked, readOnly);
+    const auto unlock = qScopeGuard([&] {
+        QFile::setPermissions(locked, readOnly | QFile::WriteOwner);
+        QFile::setPermissions(dir.path(), readOnly | QFile::WriteOwner);
+    });
+    if (geteuid() != 0) {
+        RichTextBox box;
+        box.setText(QStringLiteral("new version"));
+        EXPECT_FALSE(box.SaveFile(old));
+    } else {
+        QProcess helper;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QLatin1String(kSaveTarget), old);
+        env.insert(QStringLiteral("HOME"), dir.path());
+        env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        helper.setProcessEnvironment(env);
+        helper.setProcessChannelMode(QProcess::MergedChannels);
+        StartTestHelper(helper, "SaveWithoutRights",
+                        {QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"),
+                         QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups")});
+        ASSERT_TRUE(helper.waitForFinished(30000));
+        EXPECT_EQ(helper.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(helper.exitCode(), 0) << helper.readAll().constData();
+    }
     EXPECT_EQ(readFile(old), QByteArray("{\\rtf1 old version}"));
-    QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 TEST(RichTextBoxFiles, DamagedRtfLoadsWhatCanBeRead) {

@@ -1,6 +1,8 @@
 #include "script/AddCommand.h"
 #include "app/Commands.h"
 #include "i18n/Lingua.h"
+#include "media/BackgroundAudio.h"
+#include "platform/MediaPlayerControl.h"
 #include "platform/RichTextBox.h"
 #include "platform/VbColor.h"
 #include "script/CueLookup.h"
@@ -184,20 +186,37 @@ TEST(AddCommandWindow, OpensModallyFromTheEditMenuAndTheToolbar) {
     EXPECT_EQ(form.mnuAddCommand->shortcut(), QKeySequence(Qt::Key_F6));
 }
 
+// Every cue the window inserts does something when clicked: a player, the knob, a fade, the
+// projector, the picture or the background player moves. (The background player's play, pause
+// and stop need real media: the show tests run them.)
 TEST(AddCommandWindow, TheInterpreterRunsEveryCueItInserts) {
     SpiedForm t;
     AddCommandTexts texts;
     t.form.Picture3->setVisible(true); // a video loaded
     t.form.lblWMP1->setVisible(true);  // and audio
+    MediaPlayerControl& background = *t.form.WMP3;
+    const auto effects = [&] {
+        return QStringList{t.log.calls.join(u','), QString::number(t.form.imgZoom->Visible()),
+                           QString::number(background.settings.volume()),
+                           QString::number(background.settings.loop()),
+                           QString::number(t.form.background->Fading())};
+    };
     Form3 dialog(t.rtb(), &t.form);
     for (int i = 0; i < Form3::kOptions; ++i) {
-        t.rtb().setText(QString());
-        t.log.calls.clear();
-        t.form.Label11->setVisible(false);
         dialog.Option1[i]->click();
-        InsertCommandCue(t.rtb(), dialog.CommandText());
+        const QString cue = dialog.CommandText();
+        if (cue.contains(QLatin1String("Audio")) && cue.startsWith(QLatin1String("[[BG"))) continue;
+        // Each switch starts where its cue has something to change.
+        t.form.Check1->setValue(cue == QLatin1String("[[Projector Off]]") ? 1 : 0);
+        t.form.imgZoom->setVisible(cue == QLatin1String("[[Img Off]]"));
+        t.form.background->SetVolume(50);
+        t.rtb().setText(QString());
+        t.form.Label11->setVisible(false);
+        t.log.calls.clear();
+        const QStringList before = effects();
+        InsertCommandCue(t.rtb(), cue);
         t.clickAt(3);
-        EXPECT_FALSE(t.form.Label11->Visible())
-            << dialog.CommandText().toStdString() << ": " << t.form.Label11->text().toStdString();
+        EXPECT_NE(effects(), before) << cue.toStdString();
+        EXPECT_FALSE(t.form.Label11->Visible()) << t.form.Label11->text().toStdString();
     }
 }

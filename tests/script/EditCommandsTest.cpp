@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTextEdit>
+#include <cctype>
 #include <gtest/gtest.h>
 
 namespace {
@@ -57,6 +58,21 @@ TEST(Clipboard, CopyOffersPlainTextToOtherProgramsAndRichTextToWordProcessors) {
     for (const char* name : {"text/rtf", "text/richtext"})
         EXPECT_TRUE(data->data(QString::fromLatin1(name)).startsWith("{\\rtf")) << name;
     EXPECT_EQ(s.edit().TestoCopiato(), QStringLiteral("[[Play Audio]]\r\nnow"));
+    // A word processor reading the rich text shows the cue in its blue: the colour in force
+    // where the cue's text starts is the table's pure blue.
+    const QByteArray rtf = data->data(QStringLiteral("text/rtf"));
+    const qsizetype table = rtf.indexOf("{\\colortbl");
+    ASSERT_GE(table, 0) << rtf.constData();
+    const QList<QByteArray> colours = rtf.mid(table, rtf.indexOf('}', table) - table).split(';');
+    const qsizetype cue = rtf.indexOf("[[Play Audio]]");
+    const qsizetype colour = rtf.lastIndexOf("\\cf", cue);
+    ASSERT_GE(colour, 0) << rtf.constData();
+    qsizetype digits = colour + 3;
+    while (digits < rtf.size() && std::isdigit(static_cast<unsigned char>(rtf[digits])))
+        ++digits;
+    const int index = rtf.mid(colour + 3, digits - colour - 3).toInt();
+    ASSERT_LT(index, colours.size());
+    EXPECT_EQ(colours[index].trimmed(), QByteArray("\\red0\\green0\\blue255")) << rtf.constData();
 
     // Another program's text boxes get the words, never the markup.
     QLineEdit line;

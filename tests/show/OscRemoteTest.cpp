@@ -11,6 +11,7 @@
 
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QNetworkInterface>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QUdpSocket>
@@ -18,13 +19,6 @@
 #include <lo/lo.h>
 
 namespace {
-
-// A port of its own for each test run, so two runs on one machine do not meet.
-int freePort() {
-    QUdpSocket probe;
-    probe.bind(QHostAddress::LocalHost, 0);
-    return probe.localPort();
-}
 
 bool portIsFree(int port) {
     QUdpSocket probe;
@@ -37,7 +31,10 @@ struct RemoteForm {
         form.RTB->setText(QStringLiteral("[[FadeIn]] one [[FadeOut]] two [[Img Off]]"));
         form.RTB->setSelStart(0);
         form.showMode->SetActive(true);
-        form.showMode->SetRemote(true, port, false);
+        // A port of the system's choosing, so two runs on one machine do not meet.
+        form.showMode->SetRemote(true, 0, false);
+        port = form.showMode->remote->Port();
+        EXPECT_GT(port, 0);
     }
     // Sends with oscsend, as a remote would.
     bool send(const QStringList& message) {
@@ -49,8 +46,8 @@ struct RemoteForm {
     ShowMode& show() { return *form.showMode; }
     TempProgramFolder folder;
     FakeMci device;
-    int port = freePort();
     Form1 form;
+    int port = 0;
 };
 
 bool haveOscsend() {
@@ -157,15 +154,39 @@ TEST(OscRemote, DamagedAndUnknownMessagesAreIgnored) {
         socket.writeDatagram(datagram, QHostAddress::LocalHost, quint16(t.port));
     // Then one good GO: only it acts, once the rubbish before it has been read.
     socket.writeDatagram(go, QHostAddress::LocalHost, quint16(t.port));
+    // The socket is read in order: once the GO acted, everything before it was read.
     EXPECT_TRUE(WaitFor([&] { return t.show().StandbyText() == QLatin1String("FadeOut"); }));
-    WaitFor([] { return false; }, 200);
-    EXPECT_EQ(t.show().StandbyText(), QStringLiteral("FadeOut"));
     EXPECT_TRUE(t.show().Active());
     EXPECT_FALSE(t.show().panic->Running());
     EXPECT_EQ(t.form.RTB->Text(), QStringLiteral("[[FadeIn]] one [[FadeOut]] two [[Img Off]]"));
 }
 
-TEST(OscRemote, OffByDefaultAndThePortClosesWhenSwitchedOff) {
+// "Only this machine": a GO from the machine's network address is dropped, one from the loopback
+// acts; on every interface, the network's acts too.
+TEST(OscRemote, OnlyThisMachineDropsWhatComesFromTheNetwork) {
+    QHostAddress outside;
+    for (const QHostAddress& a : QNetworkInterface::allAddresses())
+        if (a.protocol() == QAbstractSocket::IPv4Protocol && !a.isLoopback()) outside = a;
+    if (outside.isNull()) GTEST_SKIP() << "no network address besides the loopback";
+    RemoteForm t;
+    const QByteArray go("/scenolux/go\0\0\0\0,\0\0\0", 20);
+    const QByteArray standby("/scenolux/standby\0\0\0,\0\0\0", 24);
+    QUdpSocket network, local;
+    ASSERT_TRUE(network.bind(outside, 0));
+    ASSERT_TRUE(local.bind(QHostAddress::LocalHost, 0));
+    network.writeDatagram(go, outside, quint16(t.port));
+    local.writeDatagram(go, QHostAddress::LocalHost, quint16(t.port));
+    local.writeDatagram(standby, QHostAddress::LocalHost, quint16(t.port));
+    // Taken in order: once the standby is answered, both GOs were read; one acted.
+    ASSERT_TRUE(WaitFor([&] { return local.hasPendingDatagrams(); }));
+    EXPECT_EQ(t.show().StandbyText(), QStringLiteral("FadeOut"));
+    t.form.showMode->SetRemote(true, t.port, true);
+    network.writeDatagram(go, outside, quint16(t.port));
+    EXPECT_TRUE(WaitFor([&] { return t.show().StandbyText() == QLatin1String("Img Off"); }));
+}
+
+// Off on a first start; once set, the remote is back at the next start as it was left.
+TEST(OscRemote, OffByDefaultBackAtTheNextStartAndThePortClosesWhenSwitchedOff) {
     TempProgramFolder folder;
     Form1 fresh;
     fresh.showMode->RestoreSaved();
@@ -174,20 +195,30 @@ TEST(OscRemote, OffByDefaultAndThePortClosesWhenSwitchedOff) {
     EXPECT_FALSE(fresh.showMode->Settings().allInterfaces);
     EXPECT_FALSE(fresh.showMode->remote->Listening());
 
-    const int port = freePort();
-    fresh.showMode->SetRemote(true, port, false);
+    fresh.showMode->SetRemote(true, 0, false);
     EXPECT_TRUE(fresh.showMode->remote->Listening());
+    const int port = fresh.showMode->remote->Port();
     EXPECT_FALSE(portIsFree(port));
     fresh.showMode->SetRemote(false, port, false);
     EXPECT_TRUE(portIsFree(port));
 
     // A port another program holds is said in the notice line; nothing else breaks.
     QUdpSocket holder;
-    ASSERT_TRUE(holder.bind(QHostAddress::Any, quint16(port)));
-    fresh.showMode->SetRemote(true, port, true);
+    ASSERT_TRUE(holder.bind(QHostAddress::Any, 0));
+    const int held = holder.localPort();
+    fresh.showMode->SetRemote(true, held, true);
     EXPECT_FALSE(fresh.showMode->remote->Listening());
     EXPECT_TRUE(fresh.Label11->isVisibleTo(&fresh));
-    EXPECT_TRUE(fresh.Label11->Caption().contains(QString::number(port)));
+    EXPECT_TRUE(fresh.Label11->Caption().contains(QString::number(held)));
+
+    fresh.showMode->SetRemote(true, port, true);
+    ASSERT_TRUE(fresh.showMode->remote->Listening());
+    fresh.showMode->remote->Stop(); // the program ends: its port closes, its settings stay
+    Form1 next;
+    next.showMode->RestoreSaved();
+    EXPECT_TRUE(next.showMode->remote->Listening());
+    EXPECT_EQ(next.showMode->remote->Port(), port);
+    EXPECT_FALSE(next.showMode->remote->LocalOnly());
 }
 
 // A flood of GOs (a stuck button, a runaway sender) is taken no faster than the window keeps

@@ -1,5 +1,6 @@
 #include "show/ShowMode.h"
 #include "app/Commands.h"
+#include "display/ProjectorWindow.h"
 #include "i18n/Lingua.h"
 #include "i18n/Messages.h"
 #include "media/AudioPlayer.h"
@@ -7,11 +8,15 @@
 #include "platform/Clipboard.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/RichTextBox.h"
+#include "script/AddCommand.h"
+#include "script/FindReplace.h"
+#include "script/Interprete.h"
 #include "show/CueList.h"
 #include "show/Panic.h"
 #include "show/ShowSettings.h"
 #include "support/FakeMci.h"
 #include "support/FakeMixer.h"
+#include "support/MediaFiles.h"
 #include "support/ProgramFolder.h"
 #include "support/SavedLingua.h"
 #include "support/ScriptedDialogs.h"
@@ -24,8 +29,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QRadioButton>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -204,6 +211,29 @@ TEST(ShowMode, EveryEditingPathIsRefusedWhileClicksStillRunCues) {
     EXPECT_TRUE(t.rtb().Text().startsWith(u'x'));
 }
 
+// The keys an operator reaches for in a show: a GO with Shift held (a slip) is still one GO,
+// F3 still finds, F5 (add a media file) changes nothing, and F11 leaves and enters show mode.
+TEST(ShowMode, ShiftGoF3F5AndF11DoWhatTheOperatorExpects) {
+    ScriptedDialogs dialogs; // a file dialog from F5 fails the test
+    ShowForm t(kScript);
+    t.form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&t.form));
+    const QString text = t.rtb().Text();
+    t.key(Qt::Key_Space, Qt::ShiftModifier);
+    EXPECT_TRUE(t.form.Timer3->Enabled()) << "the first cue, a fade in, runs";
+    EXPECT_EQ(t.show().StandbyText(), QStringLiteral("Img Off"));
+    t.key(Qt::Key_F5);
+    EXPECT_EQ(t.rtb().Text(), text);
+    t.key(Qt::Key_F3);
+    ASSERT_NE(t.form.findReplace->Dialog(), nullptr);
+    EXPECT_TRUE(t.form.findReplace->Dialog()->isVisible());
+    t.form.findReplace->Dialog()->close();
+    t.key(Qt::Key_F11);
+    EXPECT_FALSE(t.show().Active());
+    t.key(Qt::Key_F11);
+    EXPECT_TRUE(t.show().Active());
+}
+
 TEST(ShowMode, TheStandbyMarkIsNeverPartOfTheScript) {
     ShowForm t(kScript);
     TempProgramFolder files;
@@ -292,6 +322,12 @@ TEST(Panic, FadesEveryPlayerToSilenceInOneSecondThenStopsAndGivesTheVolumeBack) 
     const int video = t.form.WMP2->settings.volume();
     ASSERT_GT(video, 0);
     t.form.Timer3->setEnabled(true); // a fade in that would fight the panic
+    const auto audioPlays = [&] {
+        t.form.audio->cmdPlayA_Click();
+        t.device.position = 5000;
+        return t.device.mode == QLatin1String("playing");
+    };
+    ASSERT_TRUE(audioPlays());
 
     panic.Start();
     EXPECT_FALSE(t.form.Timer3->Enabled());
@@ -300,12 +336,13 @@ TEST(Panic, FadesEveryPlayerToSilenceInOneSecondThenStopsAndGivesTheVolumeBack) 
     EXPECT_NEAR(TestMixer().value, 20000, 100);
     EXPECT_NEAR(t.form.WMP3->settings.volume(), 30, 1);
     EXPECT_NEAR(t.form.WMP2->settings.volume(), video / 2, 1);
-    EXPECT_FALSE(t.device.commands.contains(QStringLiteral("seek wav1 to start")));
+    EXPECT_EQ(t.device.mode, QStringLiteral("playing"));
     clock = 1000;
     panic.Tick();
     EXPECT_EQ(TestMixer().value, 0);
     EXPECT_EQ(t.form.WMP3->settings.volume(), 0);
-    EXPECT_TRUE(t.device.commands.contains(QStringLiteral("seek wav1 to start")));
+    EXPECT_NE(t.device.mode, QStringLiteral("playing"));
+    EXPECT_EQ(t.device.position, 0);
     EXPECT_TRUE(panic.Running());
     clock = 1000 + Panic::kRestoreAfterMs;
     panic.Tick();
@@ -315,7 +352,7 @@ TEST(Panic, FadesEveryPlayerToSilenceInOneSecondThenStopsAndGivesTheVolumeBack) 
     EXPECT_EQ(t.form.WMP2->settings.volume(), video);
 
     // A second panic within the second stops at once.
-    t.device.commands.clear();
+    ASSERT_TRUE(audioPlays());
     clock = 5000;
     panic.Start();
     clock = 5300;
@@ -323,11 +360,58 @@ TEST(Panic, FadesEveryPlayerToSilenceInOneSecondThenStopsAndGivesTheVolumeBack) 
     EXPECT_GT(TestMixer().value, 0);
     panic.Start();
     EXPECT_EQ(TestMixer().value, 0);
-    EXPECT_TRUE(t.device.commands.contains(QStringLiteral("seek wav1 to start")));
+    EXPECT_NE(t.device.mode, QStringLiteral("playing"));
+    EXPECT_EQ(t.device.position, 0);
     clock = 5300 + Panic::kRestoreAfterMs;
     panic.Tick();
     EXPECT_EQ(TestMixer().value, 40000);
     t.form.volume->MixerConnected = false;
+}
+
+// The background cues and the panic act on the players themselves: what the audience would
+// hear or see stops. The cue texts are those the Add Command window inserts.
+TEST(Panic, StopsTheVideoProjectorAndBackgroundPlayersAsTheBackgroundCuesDo) {
+    if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
+    QTemporaryDir dir;
+    const QString wav = dir.filePath(QStringLiteral("tone.wav"));
+    ASSERT_TRUE(MakeWav(wav, 20));
+    ShowForm t(QStringLiteral("[[FadeIn]]"));
+    MediaPlayerControl& background = *t.form.WMP3;
+    const auto runAddedCue = [&](int option) {
+        Form3 add(*t.form.RTB, &t.form);
+        add.Option1[option]->click();
+        QString text = add.CommandText().mid(2).chopped(2);
+        int start = 0, end = 0;
+        t.form.interprete->InterpretaComando(text, start, end, true);
+    };
+    const auto state = [](MediaPlayerControl& p, const char* s) {
+        return WaitFor([&] { return p.State() == QLatin1String(s); });
+    };
+    background.settings.setAutoStart(false);
+    background.setURL(wav);
+    ASSERT_TRUE(WaitFor([&] { return background.currentMedia.duration() > 0; }));
+    runAddedCue(20); // BG Play Audio
+    EXPECT_TRUE(state(background, "playing")) << background.State().toStdString();
+    runAddedCue(21); // BG Pause Audio
+    EXPECT_TRUE(state(background, "paused")) << background.State().toStdString();
+    runAddedCue(19); // BG Stop Audio
+    EXPECT_TRUE(state(background, "stopped")) << background.State().toStdString();
+
+    MediaPlayerControl* players[] = {t.form.WMP2, t.form.ProjectorWindow().WMP1, &background};
+    for (MediaPlayerControl* player : players) {
+        player->settings.setAutoStart(true);
+        player->setURL(wav);
+    }
+    for (MediaPlayerControl* player : players)
+        ASSERT_TRUE(WaitFor([&] { return player->controls.currentPosition() > 0.1; }));
+    qint64 clock = 0;
+    Panic& panic = *t.show().panic;
+    panic.now = [&] { return clock; };
+    panic.Start();
+    clock = Panic::kFadeMs;
+    panic.Tick();
+    for (MediaPlayerControl* player : players)
+        EXPECT_TRUE(state(*player, "stopped")) << player->State().toStdString();
 }
 
 namespace {
@@ -453,7 +537,7 @@ TEST(ShowMode, MediaBesideTheScriptAreFoundWhateverTheCurrentFolder) {
     EXPECT_TRUE(
         opened.contains(t.folder.path(QStringLiteral("show/music/long.wav")), Qt::CaseInsensitive))
         << opened.toStdString();
-    EXPECT_TRUE(t.device.commands.contains(QStringLiteral("play wav1")));
+    EXPECT_EQ(t.device.mode, QStringLiteral("playing"));
 }
 
 // One Escape must not end a show: while something plays it asks first, No the default.

@@ -55,10 +55,6 @@ bool near(const Heard& h, double hz) {
     return !silent(h) && std::abs(h.hz - hz) < hz * 0.1;
 }
 
-void pause(int ms) {
-    WaitFor([] { return false; }, ms);
-}
-
 struct SoundShow {
     explicit SoundShow(const QString& script) {
         Lingua[7] = QStringLiteral("Play");
@@ -91,13 +87,13 @@ TEST(ShowSound, GoPlaysMediaAndCommandCuesInOrder) {
     ASSERT_TRUE(recording.started());
     t.key(Qt::Key_Space);
     EXPECT_EQ(t.form.showMode->StandbyText(), QStringLiteral("Stop Audio"));
-    pause(700);
+    ASSERT_TRUE(recording.listenFor(700));
     t.key(Qt::Key_PageDown);
     EXPECT_EQ(t.form.showMode->StandbyText(), high);
-    pause(500);
+    ASSERT_TRUE(recording.listenFor(500));
     t.key(Qt::Key_Return);
     EXPECT_FALSE(t.form.showMode->Standby().has_value());
-    pause(700);
+    ASSERT_TRUE(recording.listenFor(700));
     recording.stop();
     t.form.audio->cmdStopA_Click();
 
@@ -138,13 +134,12 @@ TEST(ShowSound, PanicEndsInSilenceWithinTheSecond) {
     t.form.Image2->Tag = QString::number(t.form.volume->VolumeMax);
     t.form.volume->ImpostaVolume();
 
-    t.key(Qt::Key_Space);
-    pause(400);
     SinkRecording recording;
     ASSERT_TRUE(recording.started());
-    pause(500);
+    t.key(Qt::Key_Space);
+    ASSERT_TRUE(recording.listenFor(900));
     t.key(Qt::Key_Escape);
-    pause(1800);
+    ASSERT_TRUE(recording.listenFor(1800));
     recording.stop();
 
     const QList<Heard> heard = listen(recording.pcm());

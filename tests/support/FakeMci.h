@@ -1,37 +1,101 @@
-// A command-string audio device for tests: it records every command and answers status
-// queries from what the test set.
+// A command-string audio device for tests. It reads commands as the real device does
+// (MciWords, MciMilliseconds), keeps a position, a length and a mode, and refuses what the real
+// device refuses: an unknown command or status, a place outside the file, an alias not open.
+// It starts with a file of 187 s open as "wav1", as after a cue's load; it never plays sound,
+// so the position moves only when a command or the test moves it.
 #pragma once
 
 #include "platform/Mci.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 struct FakeMci : MciDevice {
-    FakeMci() { SetMci(this); }
-    ~FakeMci() override { SetMci(nullptr); }
+    FakeMci() : previous(&mci()) { SetMci(this); }
+    ~FakeMci() override { SetMci(previous); }
+    MciDevice* previous;
 
     long mciSendString(const QString& command, QString* answer) override {
         commands << command;
         if (answer) answer->clear();
-        if (command.startsWith(QLatin1String("open"))) return openCode;
-        if (command == QLatin1String("play wav1")) return playCode;
-        if (command == QLatin1String("status wav1 length")) {
-            if (!loaded) return mcierr::NotOpen;
-            if (answer) *answer = QString::number(length);
+        const QStringList w = MciWords(command);
+        if (w.isEmpty()) return mcierr::UnrecognizedCommand;
+        const QString verb = w[0].toLower();
+        const QString arg2 = w.value(2).toLower(), arg3 = w.value(3).toLower();
+        if (verb == QLatin1String("open")) {
+            qsizetype alias = 2;
+            while (alias < w.size() &&
+                   w[alias].compare(QLatin1String("alias"), Qt::CaseInsensitive))
+                ++alias;
+            if (alias + 1 >= w.size()) return mcierr::MissingParameter;
+            if (openCode) return openCode;
+            if (loaded) return mcierr::DuplicateAlias;
+            if (!QFileInfo(w[1]).isFile()) return mcierr::FileNotFound;
+            loaded = true;
+            file = w[1];
+            position = 0;
+            mode = QStringLiteral("stopped");
             return 0;
         }
-        if (command == QLatin1String("status wav1 position")) {
-            if (!loaded) return mcierr::NotOpen;
-            if (answer) *answer = QString::number(position);
+        if (w.size() < 2) return mcierr::MissingParameter;
+        if (verb == QLatin1String("close")) {
+            loaded = false;
             return 0;
         }
-        return 0;
+        if (w[1].toLower() != QLatin1String("wav1") || !loaded) return mcierr::NotOpen;
+        if (verb == QLatin1String("play")) {
+            if (playCode) return playCode;
+            if (arg2 == QLatin1String("from")) {
+                const std::optional<qint64> from = MciMilliseconds(arg3);
+                if (!from) return mcierr::MissingParameter;
+                if (*from < 0 || *from > length) return mcierr::OutOfRange;
+                position = double(*from);
+            }
+            mode = QStringLiteral("playing");
+            return 0;
+        }
+        if (verb == QLatin1String("stop") || verb == QLatin1String("pause")) {
+            mode = position > 0 ? QStringLiteral("paused") : QStringLiteral("stopped");
+            return 0;
+        }
+        if (verb == QLatin1String("seek")) {
+            if (arg2 != QLatin1String("to") || arg3.isEmpty()) return mcierr::MissingParameter;
+            const std::optional<qint64> to = arg3 == QLatin1String("start") ? 0
+                                             : arg3 == QLatin1String("end")
+                                                 ? std::optional<qint64>(qint64(length))
+                                                 : MciMilliseconds(arg3);
+            if (!to) return mcierr::MissingParameter;
+            if (*to < 0 || *to > length) return mcierr::OutOfRange;
+            position = double(*to);
+            mode = QStringLiteral("stopped"); // a seek stops playback
+            return 0;
+        }
+        if (verb == QLatin1String("status")) {
+            QString text;
+            if (arg2 == QLatin1String("length"))
+                text = QString::number(length);
+            else if (arg2 == QLatin1String("position"))
+                text = QString::number(position);
+            else if (arg2 == QLatin1String("mode"))
+                text = mode;
+            else
+                return mcierr::UnrecognizedCommand;
+            if (answer) *answer = text;
+            return 0;
+        }
+        if (verb == QLatin1String("info") && arg2 == QLatin1String("file")) {
+            if (answer) *answer = file;
+            return 0;
+        }
+        return mcierr::UnrecognizedCommand;
     }
 
-    QStringList commands;
-    bool loaded = true;
+    QStringList commands; // every command, as sent
+    bool loaded = true;   // "wav1" is open
+    QString file = QStringLiteral("tone.wav");
     double length = 187000;
     double position = 0;
-    long openCode = 0;
-    long playCode = 0; // answer to "play wav1"
+    QString mode = QStringLiteral("stopped");
+    long openCode = 0; // the answer to "open", when not 0
+    long playCode = 0; // the answer to "play", when not 0
 };

@@ -8,8 +8,9 @@
 #include <QStringList>
 
 struct FakeShell : DesktopShell {
-    FakeShell() { SetDesktopShell(this); }
-    ~FakeShell() override { SetDesktopShell(nullptr); }
+    FakeShell() : previous(&desktopShell()) { SetDesktopShell(this); }
+    ~FakeShell() override { SetDesktopShell(previous); }
+    DesktopShell* previous;
 
     bool Open(const QString& target) override {
         opened << target;

@@ -4,12 +4,12 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
-ScriptedDialogs::ScriptedDialogs() : folder_(QDir::currentPath()) {
+ScriptedDialogs::ScriptedDialogs() : folder_(QDir::currentPath()), previous_(&dialogs()) {
     SetDialogs(this);
 }
 
 ScriptedDialogs::~ScriptedDialogs() {
-    SetDialogs(nullptr);
+    SetDialogs(previous_);
     QDir::setCurrent(folder_);
     EXPECT_TRUE(script_.isEmpty()) << script_.size() << " expected dialog(s) never shown";
 }

@@ -11,7 +11,7 @@
 class ScriptedDialogs : public Dialogs {
 public:
     ScriptedDialogs();  // installs itself
-    ~ScriptedDialogs(); // restores the real dialogs and fails on answers left unused
+    ~ScriptedDialogs(); // puts back the dialogs before it and fails on answers left unused
 
     // The next message box is answered with answer.
     void ExpectMsgBox(int answer);
@@ -59,4 +59,5 @@ private:
     };
     QList<Answer> script_;
     QString folder_; // a chosen file moves the current folder; it is put back afterwards
+    Dialogs* previous_;
 };

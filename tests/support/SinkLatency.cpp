@@ -1,5 +1,7 @@
 #include "support/SinkLatency.h"
 
+#include "support/SupportFailure.h"
+
 #include <QElapsedTimer>
 #include <QRegularExpression>
 
@@ -27,15 +29,25 @@ SinkLatencyHold::SinkLatencyHold() {
                   QStringLiteral("--latency-msec=10"), QStringLiteral("--format=s16le"),
                   QStringLiteral("--rate=44100"), QStringLiteral("--channels=1"),
                   QStringLiteral("--raw")});
-    pacat_.waitForStarted(3000);
+    if (!pacat_.waitForStarted(3000)) {
+        SupportFailure()(
+            QStringLiteral("pacat could not hold the sink: %1").arg(pacat_.errorString()));
+        return;
+    }
     // The sink finishes the block it has already rendered before it takes the short latency.
     QElapsedTimer clock;
     clock.start();
+    qint64 usec = -1;
     while (clock.elapsed() < 3000) {
-        const qint64 usec = sinkLatencyUsec();
-        if (usec >= 0 && usec < 50000) break;
-        pacat_.waitForFinished(50);
+        usec = sinkLatencyUsec();
+        if (usec >= 0 && usec < 50000) return;
+        if (pacat_.waitForFinished(50)) break;
     }
+    SupportFailure()(
+        pacat_.state() == QProcess::NotRunning
+            ? QStringLiteral("pacat stopped: %1")
+                  .arg(QString::fromLocal8Bit(pacat_.readAllStandardError().trimmed()))
+            : QStringLiteral("the sink did not come down to 50 ms (%1 usec)").arg(usec));
 }
 
 SinkLatencyHold::~SinkLatencyHold() {

@@ -1,11 +1,13 @@
 #include "support/Wav.h"
 
+#include "support/SupportFailure.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QtEndian>
 #include <cmath>
 
-void MakeWav(const QString& path, double seconds, double frequency) {
+bool MakeWav(const QString& path, double seconds, double frequency) {
     const int rate = 44100;
     const int samples = int(seconds * rate);
     QByteArray data;
@@ -38,5 +40,9 @@ void MakeWav(const QString& path, double seconds, double frequency) {
     header.append("data");
     u32(quint32(data.size()));
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly)) file.write(header + data);
+    const QByteArray bytes = header + data;
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush())
+        return true;
+    SupportFailure()(QStringLiteral("could not write %1: %2").arg(path, file.errorString()));
+    return false;
 }

@@ -125,7 +125,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QTemporaryDir dir;
     const QString wav = dir.path() + QStringLiteral("/tone.wav");
-    MakeWav(wav, 12);
+    if (!MakeWav(wav, 12)) return 1;
     const SinkLatencyHold keeper;
 
     if (argc > 1 && QByteArray(argv[1]) == "baseline") {

@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QTemporaryDir dir;
     const QString wav = dir.path() + QStringLiteral("/tone.wav");
-    MakeWav(wav, 3);
+    if (!MakeWav(wav, 3)) return 1;
     const SinkLatencyHold keeper;
     Lingua[7] = QStringLiteral("Play");
     Lingua[8] = QStringLiteral("Pausa");

@@ -133,9 +133,7 @@ void measurePlayers(int runs) {
     const QString mp4 = dir.path() + QStringLiteral("/clip.mp4");
     const QString mid = dir.path() + QStringLiteral("/tune.mid");
     const QString bg = dir.path() + QStringLiteral("/background.wav");
-    MakeWav(wav, 12);
-    MakeWav(bg, 12, 330);
-    MakeMidi(mid);
+    if (!MakeWav(wav, 12) || !MakeWav(bg, 12, 330) || !MakeMidi(mid)) return;
     const bool haveMp4 = MakeMp4(mp4, 12);
     const SinkLatencyHold keeper;
 
