@@ -270,6 +270,7 @@ TEST(AudioPlayerOnTheSoundServer, AFileThatBreaksOffWhilePlayingStopsThePlayer) 
     {
         Form1 form;
         form.playA->set(false);
+        mci().mciSendString(QStringLiteral("close all"));
         ASSERT_EQ(mci().mciSendString(QStringLiteral("open ") + MciQuoted(clip) +
                                       QStringLiteral(" alias wav1")),
                   0);
