@@ -1,6 +1,8 @@
 #include "app/Startup.h"
 
+#include "app/Lifecycle.h"
 #include "app/Paths.h"
+#include "app/Recovery.h"
 #include "app/Settings.h"
 #include "i18n/Lingua.h"
 #include "i18n/Localization.h"
@@ -8,6 +10,8 @@
 #include "platform/Dialogs.h"
 #include "platform/SingleInstance.h"
 #include "registry/FileAssociation.h"
+#include "show/ShowMode.h"
+#include "ui/Form1.h"
 
 #include <QFileInfo>
 
@@ -66,4 +70,15 @@ bool AvvioProgramma(std::unique_ptr<SingleInstance>& instance, const QString& co
     }
     RegistraTipoFile();
     return true;
+}
+
+void StartWindow(Form1& form, const QString& commandLine, const std::function<void()>& shown) {
+    form.lifecycle->Form_Load(commandLine);
+    form.showMode->RestoreSaved();
+    // The window may have chosen the language itself (an empty settings line, a portable copy).
+    UseQtTextsOfLanguage();
+    form.showMaximized();
+    if (shown) shown();
+    // A script that a crash left unsaved is offered over the window.
+    form.recovery->Begin();
 }

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 
+class Form1;
 class SingleInstance;
 
 // True when the program folder holds the portable marker "Files/Portable.ini".
@@ -15,3 +17,8 @@ bool Portable();
 // other running copy's message). instance keeps this copy's claim for the life of the process;
 // country picks the language when the settings name none.
 bool AvvioProgramma(std::unique_ptr<SingleInstance>& instance, const QString& country);
+
+// The start of the main window once it is made, in the order the operator sees it: the script
+// of the command line, show mode as it was left, the window on screen (then shown runs), and
+// over it the copy of a script a crash left unsaved, so that a copy opened goes into show mode.
+void StartWindow(Form1& form, const QString& commandLine, const std::function<void()>& shown = {});

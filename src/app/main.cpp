@@ -34,14 +34,7 @@ int main(int argc, char** argv) {
 
     WaitForFontConfiguration();
     Form1 form;
-    form.lifecycle->Form_Load(CommandLineText(argc, argv));
-    form.showMode->RestoreSaved();
-    // The window may have chosen the language itself (an empty settings line, a portable copy).
-    UseQtTextsOfLanguage();
-    form.showMaximized();
-    ReportFirstPaint(form);
-    // A script that a crash left unsaved is offered over the window.
-    form.recovery->Begin();
+    StartWindow(form, CommandLineText(argc, argv), [&] { ReportFirstPaint(form); });
     // For timing the start-up: end as soon as the window is on screen.
     if (qEnvironmentVariableIsSet("SCENOLUX_QUIT_WHEN_SHOWN"))
         QTimer::singleShot(0, &app, &QApplication::quit);

@@ -258,7 +258,12 @@ void MediaPlayerControl::readBus(GstMessage* message) {
     }
     case GST_MESSAGE_EOS:
         if (loop_ && playing_) {
-            seekTo(0);
+            // Round again as a play after the end does: a flushing seek alone, straight after
+            // the end, now and then left the stream standing at the start while it said it
+            // played.
+            engine_->setState(GST_STATE_PAUSED);
+            ended_ = true;
+            startPlaying();
         } else if (playing_) {
             ended_ = true;
             playing_ = false;

@@ -29,8 +29,9 @@ public:
     OscRemote();
     ~OscRemote() override;
 
-    // Listens on port (0: any free one): on every interface, or only for this machine (messages from other
-    // machines are dropped). False, with the reason, when the port cannot be opened.
+    // Listens on port (0: any free one, see Port()): on every interface, or only for this
+    // machine (messages from other machines are dropped). False, with the reason, when the port
+    // cannot be opened.
     bool Start(int port, bool allInterfaces, QString* error = nullptr);
     // Closes the port.
     void Stop();

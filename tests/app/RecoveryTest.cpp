@@ -2,6 +2,7 @@
 #include "app/Commands.h"
 #include "app/Lifecycle.h"
 #include "app/RecoveryFile.h"
+#include "app/Startup.h"
 #include "i18n/Lingua.h"
 #include "i18n/Messages.h"
 #include "platform/RichTextBox.h"
@@ -443,4 +444,36 @@ TEST(Recovery, ACopyOpenedInShowModeGetsItsOwnStandby) {
     EXPECT_EQ(t.form->Label6->Caption().trimmed(), QStringLiteral("50"));
     EXPECT_EQ(t.form->showMode->StandbyText(), QStringLiteral("Vol 70"));
     t.form->showMode->SetActive(false);
+}
+
+// The start as the program makes it: show mode is back as it was left before the copy a crash
+// left is offered, so "Open the copy" opens it in show mode with GO on its first cue.
+TEST(Recovery, AtTheStartShowModeIsBackBeforeTheCopyIsOffered) {
+    RecoveryForm t;
+    t.rtb().setText(QStringLiteral("A long title of the show [[Vol 50]] and [[Vol 70]]"));
+    t.recovery().WriteCopy();
+    t.form->showMode->SetActive(true); // kept in the show settings
+    t.form.reset();                    // the crash
+
+    // What the operator sees when the offer comes.
+    struct Offer : ScriptedDialogs {
+        int Choose(const QString& prompt, const QStringList& choices, int escapeChoice, int icon,
+                   const QString& title) override {
+            if (seen) seen();
+            return ScriptedDialogs::Choose(prompt, choices, escapeChoice, icon, title);
+        }
+        std::function<void()> seen;
+    } script;
+    script.ExpectChoice(0);
+    Form1 form;
+    bool overTheShow = false;
+    script.seen = [&] { overTheShow = form.isVisible() && form.showMode->Active(); };
+    StartWindow(form, QString());
+    ASSERT_EQ(script.shown.size(), 1);
+    EXPECT_TRUE(overTheShow) << "offered over the window in show mode";
+    EXPECT_TRUE(form.showMode->Active());
+    EXPECT_EQ(form.showMode->StandbyText(), QStringLiteral("Vol 50"));
+    QTest::keyClick(form.RTB, Qt::Key_Space);
+    EXPECT_EQ(form.Label6->Caption().trimmed(), QStringLiteral("50"));
+    form.showMode->SetActive(false);
 }

@@ -1,13 +1,21 @@
 #include "app/Startup.h"
+#include "app/Paths.h"
+#include "app/Settings.h"
 #include "i18n/Lingua.h"
 #include "platform/SingleInstance.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempXdg.h"
+#include "support/TestHelper.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 TEST(Startup, LoadsTheLanguageAndAllowsOneCopyPerUser) {
     TempXdg xdg; // an installed start registers the script type there
@@ -111,4 +119,58 @@ TEST(Startup, APortableCopyNeitherLocksNorNeedsSettings) {
     EXPECT_TRUE(AvvioProgramma(first, QStringLiteral("it")));
     EXPECT_TRUE(AvvioProgramma(second, QStringLiteral("it")));
     EXPECT_EQ(first, nullptr); // no claim on the single-copy lock
+}
+
+namespace {
+const char* const kInstalledFolder = "SCENOLUX_INSTALLED_FOLDER";
+}
+
+// An installed copy, in a folder its user may not write: the settings are read from the copy's
+// own file until the user has one, and written to ~/.config/Scenolux. 0 when all holds.
+SCENOLUX_TEST_HELPER(InstalledCopySettings) {
+    QCoreApplication::setApplicationName(QStringLiteral("Scenolux"));
+    const QString program = qEnvironmentVariable(kInstalledFolder);
+    SetProgramFolder(program);
+    const QString shipped = program + QStringLiteral("/Scenolux.ini");
+    const QString own = QDir::homePath() + QStringLiteral("/.config/Scenolux/Scenolux.ini");
+    if (SettingsReadPath() != shipped) return 2;
+    if (SettingsPath() != own) return 3;
+    Impostazioni settings;
+    if (!settings.Read(SettingsReadPath()) || settings.line[0] != QStringLiteral("Deutsch.lng"))
+        return 4;
+    if (!settings.Write(SettingsPath())) return 5;
+    return SettingsReadPath() == own ? 0 : 6;
+}
+
+TEST(Startup, AnInstalledCopyKeepsTheSettingsInTheUsersConfigFolder) {
+    TempProgramFolder folder;
+    folder.write(QStringLiteral("Scenolux.ini"), "Deutsch.lng\r\n");
+    QTemporaryDir home;
+    const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                          QFile::ReadOther | QFile::ExeOther;
+    QFile::setPermissions(folder.dir.path(), readOnly);
+    QFile::setPermissions(home.path(),
+                          readOnly | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther);
+    const auto unlock = qScopeGuard(
+        [&] { QFile::setPermissions(folder.dir.path(), readOnly | QFile::WriteOwner); });
+    QProcess helper;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QLatin1String(kInstalledFolder), folder.dir.path());
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.remove(QStringLiteral("XDG_CONFIG_HOME"));
+    env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    helper.setProcessEnvironment(env);
+    helper.setProcessChannelMode(QProcess::MergedChannels);
+    // Root may write anywhere: the copy runs as an unprivileged user then.
+    const QStringList asUser =
+        geteuid() == 0
+            ? QStringList{QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"),
+                          QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups")}
+            : QStringList{};
+    StartTestHelper(helper, "InstalledCopySettings", asUser);
+    ASSERT_TRUE(helper.waitForFinished(30000));
+    EXPECT_EQ(helper.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(helper.exitCode(), 0) << helper.readAll().constData();
+    EXPECT_EQ(folder.read(QStringLiteral("Scenolux.ini")), QByteArray("Deutsch.lng\r\n"));
+    EXPECT_TRUE(QFile::exists(home.path() + QStringLiteral("/.config/Scenolux/Scenolux.ini")));
 }

@@ -23,8 +23,9 @@ TEST(OneMonitor, OneEntryAndThePrimaryCentresWindows) {
     QWidget window;
     window.resize(400, 300);
     monitors.CenterFormOnMonitor(&window);
-    EXPECT_EQ(window.x(), m.Left + (m.WorkRight - m.WorkLeft - 400) / 2);
-    EXPECT_EQ(window.y(), m.Top + (m.WorkBottom - m.WorkTop - 300) / 2);
+    // Centred: as much of the work area on either side.
+    EXPECT_NEAR(window.x() - m.WorkLeft, m.WorkRight - window.x() - 400, 1);
+    EXPECT_NEAR(window.y() - m.WorkTop, m.WorkBottom - window.y() - 300, 1);
     // A window larger than the work area starts before the monitor's corner.
     window.resize(g.width() + 200, 100);
     monitors.CenterFormOnMonitor(&window);

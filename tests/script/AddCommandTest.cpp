@@ -62,23 +62,12 @@ TEST(AddCommandWindow, EachButtonBuildsItsCue) {
     AddWindow t;
     EXPECT_EQ(t.dialog.windowTitle(), QStringLiteral("Aggiungi comando"));
     EXPECT_EQ(t.dialog.Text2->toolTip(), QStringLiteral(" Posizione in secondi "));
-    // Opened and added at once: the button chosen at opening.
+    // Opened and added at once: the button chosen at opening. (That every button's cue runs:
+    // TheInterpreterRunsEveryCueItInserts.)
     EXPECT_EQ(t.dialog.CommandText(), QStringLiteral("[[Stop Audio]]"));
 
-    const QStringList expected = {
-        "[[Stop Audio]]",     "[[Play Audio]]",     "[[Stop Video]]",   "[[Pause Video]]",
-        "[[Fade In]]",        "[[Fade In Fast]]",   "[[Fade In Slow]]", "[[Fade Out]]",
-        "[[Fade Out Fast]]",  "[[Fade Out Slow]]",  "[[Vol 100]]",      "[[Seek Audio 100]]",
-        "[[Seek Video 100]]", "[[Pause Audio]]",    "[[Play Video]]",   "[[Projector On]]",
-        "[[Projector Off]]",  "[[Img On]]",         "[[Img Off]]",      "[[BG Stop Audio]]",
-        "[[BG Play Audio]]",  "[[BG Pause Audio]]", "[[BG Fade In]]",   "[[BG Fade Out]]",
-        "[[BG Loop]]",        "[[BG Vol 100]]"};
-    for (int i = 0; i < Form3::kOptions; ++i) {
-        t.dialog.Option1[i]->click();
-        EXPECT_EQ(t.dialog.CommandText(), expected[i]) << "button " << i;
-    }
-
     // The numbers go in trimmed but not checked.
+    t.dialog.Option1[10]->click();
     t.dialog.Text1->setText(QStringLiteral("  50 "));
     EXPECT_EQ(t.dialog.CommandText(), QStringLiteral("[[Vol 50]]"));
     t.dialog.Text2->setText(QString());
