@@ -63,18 +63,24 @@ struct SpyVolume : VolumeFades {
     CallLog& log;
 };
 
-// Routing that pretends to load: audio endings set "A" and type 1, video "V" and type 2.
+// Routing that pretends to load: the real routing's kind of the file decides, audio setting
+// "A" and type 1, video and MIDI "V" and type 2 (pictures leave both).
 struct SpyRouting : MediaRouting {
     SpyRouting(Form1& f, CallLog& log) : MediaRouting(f), log(log) {}
     void vai(const QString& file) override {
         log.add(QStringLiteral("vai(%1)").arg(file));
-        const QString lower = file.toLower();
-        if (lower.endsWith(QLatin1String(".mp3")) || lower.endsWith(QLatin1String(".wav"))) {
+        switch (Classify(file)) {
+        case Kind::Audio:
             form_.RTB->Tag = QStringLiteral("A");
             form_.TipoMedia = 1;
-        } else if (lower.endsWith(QLatin1String(".mp4")) || lower.endsWith(QLatin1String(".mid"))) {
+            break;
+        case Kind::Video:
+        case Kind::Midi:
             form_.RTB->Tag = QStringLiteral("V");
             form_.TipoMedia = 2;
+            break;
+        case Kind::Image:
+            break;
         }
     }
     CallLog& log;
