@@ -224,6 +224,8 @@ void GstMci::takeDown(Device& d, long reason) {
 long GstMci::revive(Device& d) {
     if (!d.failure) return 0;
     if (!soundServer().Up()) return mcierr::SoundServerGone;
+    // A video player's pipeline still going down would lend the new stream its dead connection.
+    AwaitRetiredSoundOutputs();
     gst_element_set_state(d.playbin, GST_STATE_PAUSED);
     GstBus* bus = gst_element_get_bus(d.playbin);
     GstMessage* msg = gst_bus_timed_pop_filtered(

@@ -112,7 +112,7 @@ MediaPlayerControl::MediaPlayerControl(const Design& design, QWidget* parent)
 MediaPlayerControl::~MediaPlayerControl() {
     // No streaming thread calls back after this.
     engine_.reset();
-    for (std::future<void>& retired : retiring_)
+    for (const std::shared_future<void>& retired : retiring_)
         retired.wait();
 }
 
@@ -217,7 +217,7 @@ void MediaPlayerControl::makeEngine() {
 }
 
 namespace {
-bool finished(const std::future<void>& task) {
+bool finished(const std::shared_future<void>& task) {
     return task.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
 }
 } // namespace
@@ -229,13 +229,14 @@ bool finished(const std::future<void>& task) {
 void MediaPlayerControl::retireEngine() {
     if (!engine_) return;
     std::erase_if(retiring_, finished);
-    retiring_.push_back(std::async(std::launch::async, [old = std::move(engine_)]() mutable {
-        old.reset();
-        // The decoders' buffers were freed on many streaming threads, each with its own heap;
-        // what they freed is handed back to the system rather than kept by every heap, which
-        // otherwise grows the memory over the first rounds of a show.
-        malloc_trim(0);
-    }));
+    retiring_.push_back(
+        RetireOffThread([old = std::shared_ptr<Engine>(std::move(engine_))]() mutable {
+            old.reset();
+            // The decoders' buffers were freed on many streaming threads, each with its own heap;
+            // what they freed is handed back to the system rather than kept by every heap, which
+            // otherwise grows the memory over the first rounds of a show.
+            malloc_trim(0);
+        }));
 }
 
 void MediaPlayerControl::readBus(GstMessage* message) {
@@ -383,7 +384,13 @@ bool MediaPlayerControl::loaded() const {
 // silent. So the pipeline goes down at once, and the medium stands stopped where it was, its
 // picture black, until a play loads it again.
 void MediaPlayerControl::soundLost() {
-    if (!engine_ || url_.isEmpty() || !error_.isEmpty() || lost_) return;
+    if (!engine_ || lost_) return;
+    if (url_.isEmpty() || !error_.isEmpty()) {
+        // A medium that failed keeps nothing to resume, but its pipeline may hold a stream.
+        retireEngine();
+        prerolled_ = playing_ = paused_ = ended_ = false;
+        return;
+    }
     lostAtMs_ = ended_ ? 0 : positionMs();
     nextMedium();
     retireEngine();
@@ -418,11 +425,10 @@ void MediaPlayerControl::seekTo(qint64 ms) {
 // is made afresh (a new stream, nothing else rebuilt) and the medium moved to where it stands.
 void MediaPlayerControl::startPlaying() {
     if (lost_) {
-        // Loaded again from where it stood; the sound server may be a new one. The pipeline
-        // taken down at the loss must be gone first: while it lives, a new stream would share
-        // its dead connection.
-        for (std::future<void>& retired : retiring_)
-            retired.wait();
+        // Loaded again from where it stood; the sound server may be a new one. Every pipeline
+        // taken down at the loss, this player's and the others', must be gone first: while one
+        // lives, a new stream would share its dead connection.
+        AwaitRetiredSoundOutputs();
         const qint64 at = lostAtMs_;
         const bool autoStart = std::exchange(design_.autoStart, false);
         setURL(url_);

@@ -168,7 +168,7 @@ private:
     std::atomic<int> medium_ = 0; // counts the media written and closed, for the streaming threads
     std::unique_ptr<Engine> engine_;
     // Pipelines of earlier media, on their way down on threads of their own.
-    std::vector<std::future<void>> retiring_;
+    std::vector<std::shared_future<void>> retiring_;
     // The newest video frame, handed over from the streaming thread.
     QMutex frameLock_;
     std::unique_ptr<Frame> frame_;

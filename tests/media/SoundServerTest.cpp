@@ -6,6 +6,7 @@
 #include "media/AudioPlayer.h"
 #include "media/VideoPlayer.h"
 #include "media/VolumeFades.h"
+#include "platform/GstSoundOutput.h"
 #include "platform/Mci.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/Mixer.h"
@@ -22,7 +23,10 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <atomic>
+#include <gst/gst.h>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -158,7 +162,8 @@ TEST(SoundServerRestart, PlayersStopThenEveryKindPlaysAgainAtTheKnobsLevel) {
         form.audio->cmdStopA_Click();
         form.video->cmdPlayV_Click();
         EXPECT_TRUE(WaitFor([&] { return form.WMP2->controls.currentPosition() > videoAt + 0.3; }))
-            << "the video plays on from where it stopped";
+            << "the video plays on from where it stopped: " << form.WMP2->State().toStdString()
+            << ", error " << form.WMP2->ErrorText().toStdString();
         EXPECT_TRUE(heard(0.01)) << "video"; // the clip's tone is quieter
         form.video->cmdStopV_Click();
         form.WMP3->controls.play();
@@ -201,4 +206,45 @@ TEST(SoundServerRestart, WithoutAServerACueSaysSoAndPlaysOnceOneComes) {
         mci().mciSendString(QStringLiteral("close all"));
     }
     SetMixer(&TestMixer());
+}
+
+// Every stream of the process shares one connection to the server while any of them lives; a
+// player that loads again while another's old pipeline is still going down must wait for it,
+// or its stream joins the dead connection and fails.
+TEST(SoundServerRestart, APlayerPlaysAgainOnlyOnceEveryOldStreamIsGone) {
+    if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
+    const ServerComesBack guard;
+    QTemporaryDir dir;
+    const QString wav = dir.path() + QStringLiteral("/tone.wav");
+    MakeWav(wav, 30.0);
+    MediaPlayerControl player(MediaPlayerControl::Design{.autoStart = false});
+    player.setURL(wav);
+    player.controls.play();
+    ASSERT_TRUE(WaitFor([&] { return player.controls.currentPosition() > 0.2; }));
+    // Another player's sound output, slow to go down: ready, it holds the connection.
+    GstElement* other = gst_element_factory_make("pulsesink", nullptr);
+    ASSERT_TRUE(other);
+    ASSERT_EQ(gst_element_set_state(other, GST_STATE_READY), GST_STATE_CHANGE_SUCCESS);
+
+    stopServer();
+    ASSERT_TRUE(WaitFor([&] { return player.State() != QLatin1String("playing"); }));
+    std::atomic<bool> asked{false};
+    RetireOffThread([other, &asked] {
+        while (!asked)
+            std::this_thread::yield();
+        // Long enough for a player that did not wait to have made its stream.
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        gst_element_set_state(other, GST_STATE_NULL);
+        gst_object_unref(other);
+    });
+    startServer();
+    ASSERT_TRUE(WaitFor([] { return soundServer().Up(); }));
+    const SinkLatencyHold sink;
+    asked = true;
+    player.controls.play();
+    EXPECT_TRUE(WaitFor([&] { return player.controls.currentPosition() > 0.5; }))
+        << "state " << player.State().toStdString() << ", error "
+        << player.ErrorText().toStdString();
+    EXPECT_TRUE(HeardAtSink([](double level) { return level > 0.05; }, 300));
+    AwaitRetiredSoundOutputs();
 }
