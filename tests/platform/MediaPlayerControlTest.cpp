@@ -121,7 +121,6 @@ TEST(MediaPlayerControl, VolumeSetsHowLoudItPlays) {
     ASSERT_TRUE(WaitFor([&] { return player.controls.currentPosition() > 0.3; }));
     const double loud = RecordedLevel(500);
     player.settings.setVolume(20);
-    EXPECT_EQ(player.settings.volume(), 20);
     // What was sent at the old volume drains first.
     EXPECT_TRUE(HeardAtSink([&](double level) { return level < loud / 3; }, 200));
     const double quiet = RecordedLevel(500);
@@ -192,13 +191,14 @@ TEST(MediaPlayerControl, NothingIsMadeBeforeTheFirstUrl) {
     panel.settings.setVolume(30);
     panel.settings.setLoop(true);
     EXPECT_FALSE(panel.EngineMade());
-    EXPECT_EQ(panel.settings.volume(), 30);
 
     QTemporaryDir dir;
     const QString wav = dir.path() + QStringLiteral("/a.wav");
     MakeWav(wav, 0.5);
     panel.setURL(wav);
     EXPECT_TRUE(panel.EngineMade());
+    EXPECT_EQ(panel.settings.volume(), 30) << "kept for the medium";
+    EXPECT_TRUE(panel.settings.loop());
     EXPECT_FALSE(strip.EngineMade());
 }
 
