@@ -249,6 +249,8 @@ void MediaPlayerControl::readBus(GstMessage* message) {
             g_object_get(engine_->playbin, "n-audio", &audio, nullptr);
             engine_->hasAudio = audio > 0;
             if (pendingSeekMs_ >= 0) seekTo(std::exchange(pendingSeekMs_, -1));
+            // A play asked for while it loaded starts now, from where it was sought.
+            if (playing_) engine_->setState(GST_STATE_PLAYING);
         }
         [[fallthrough]];
     case GST_MESSAGE_DURATION_CHANGED: {
@@ -349,7 +351,10 @@ void MediaPlayerControl::setURL(const QString& url) {
         (isUrl ? parsed : QUrl::fromLocalFile(QFileInfo(NativePath(url)).absoluteFilePath()))
             .toEncoded();
     g_object_set(engine_->playbin, "uri", uri.constData(), nullptr);
-    engine_->setState(GST_STATE_PAUSED); // loads in the background
+    // Loads in the background. A live stream has nothing to load ahead and never says it is
+    // loaded: it counts as loaded at once.
+    if (gst_element_set_state(engine_->playbin, GST_STATE_PAUSED) == GST_STATE_CHANGE_NO_PREROLL)
+        prerolled_ = true;
     update();
     if (design_.autoStart) controls.play();
     refreshStrip();
@@ -449,7 +454,10 @@ void MediaPlayerControl::startPlaying() {
     ended_ = false;
     playing_ = true;
     paused_ = false;
-    engine_->setState(GST_STATE_PLAYING);
+    // Still loading: it starts once loaded and moved to its place. Played at once, the start of
+    // the file was heard before the move, and a medium loaded again after a lost sound server
+    // now and then stood still while it said it played.
+    if (prerolled_) engine_->setState(GST_STATE_PLAYING);
 }
 
 void MediaPlayerControl::Controls::play() {
