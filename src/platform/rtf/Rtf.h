@@ -3,12 +3,14 @@
 // The editor keeps a script in a QTextDocument with a deliberately small model, which both
 // sides of this module rely on:
 //  - every line break is a block boundary (the document never holds U+2028); "\line",
-//    "\par", "\page", "\sect" and "\row" all start a new block;
+//    "\par", "\page" and "\sect" all start a new block;
+//  - tables are QTextTables, nested as the file nests them, each cell holding blocks; column
+//    widths are fixed lengths in pixels at 96 dpi (15 twips); merged cells are merged;
 //  - character formatting is family, point size, bold, italic, underline, strike-out and
 //    foreground colour; a format without a foreground brush means "automatic" (black);
 //  - paragraph formatting is alignment (left, right, centre, justify) and the bullet, which is
 //    a QTextList of style QTextListFormat::ListDisc;
-//  - no tables, frames or images.
+//  - no frames other than tables, and no images.
 #pragma once
 
 #include <QByteArray>

@@ -11,6 +11,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextList>
+#include <QTextTable>
 
 #include <algorithm>
 #include <optional>
@@ -42,6 +43,12 @@ constexpr quint64 kSlotField = ~quint64(0) << kSlotShift;
 constexpr int kColorShift = 4;
 constexpr quint64 kColorField = quint64(0xFFFFF) << kColorShift;
 constexpr int kMaxUc = 100;
+// Word nests tables at most 64 deep and a row holds at most 63 cells; more only comes from
+// damaged files, whose extra cells are read into the last one.
+constexpr int kMaxTableDepth = 64;
+constexpr int kMaxColumns = 63;
+// The document's table widths are in pixels at 96 dpi; RTF's are in twips.
+constexpr double kTwipsPerPixel = 15.0;
 
 enum class Dest : unsigned char {
     Text,       // document text
@@ -70,6 +77,9 @@ struct GroupState {
     CharState ch;
     Qt::Alignment align = Qt::AlignLeft;
     bool listItem = false;
+    bool inTable = false;   // \intbl
+    int itap = 0;           // table nesting of the paragraph
+    bool nestProps = false; // inside \nesttableprops: row words are the nested table's
     int uc = 1;
     Dest dest = Dest::Text;
     int owner = 0; // for Pn: the stack entry of the group whose paragraph it describes
@@ -93,6 +103,20 @@ constexpr int kMaxInstruction = 1000;
 enum class Kw : unsigned char {
     Par,
     Cell,
+    NestCell,
+    Row,
+    NestRow,
+    InTable,
+    Itap,
+    RowDefaults,
+    CellX,
+    MergeFirst,
+    MergeNext,
+    VMergeFirst,
+    VMergeNext,
+    Border,
+    BorderNone,
+    NestTableProps,
     Char, // named character; ch == 0 drops it
     Pard,
     Plain,
@@ -142,7 +166,7 @@ enum class Kw : unsigned char {
 // Destinations read here even when "\*" marks them as ignorable.
 bool ReadsDestination(Kw kind) {
     return kind == Kw::Pn || kind == Kw::Ud || kind == Kw::Shape || kind == Kw::ShapeText ||
-           kind == Kw::FieldInst;
+           kind == Kw::FieldInst || kind == Kw::NestTableProps;
 }
 
 struct KwInfo {
@@ -153,10 +177,13 @@ struct KwInfo {
 const KwInfo* LookupWord(std::string_view name) {
     static const std::unordered_map<std::string_view, KwInfo> table = [] {
         std::unordered_map<std::string_view, KwInfo> t;
-        for (const char* w : {"par", "line", "page", "sect", "row", "nestrow"})
+        for (const char* w : {"par", "line", "page", "sect"})
             t.emplace(w, KwInfo{Kw::Par});
-        for (const char* w : {"cell", "nestcell"})
-            t.emplace(w, KwInfo{Kw::Cell});
+        for (const char* w : {"clbrdrt", "clbrdrb", "clbrdrl", "clbrdrr", "trbrdrt", "trbrdrb",
+                              "trbrdrl", "trbrdrr", "trbrdrh", "trbrdrv"})
+            t.emplace(w, KwInfo{Kw::Border});
+        for (const char* w : {"brdrnone", "brdrnil"})
+            t.emplace(w, KwInfo{Kw::BorderNone});
         const std::pair<const char*, char16_t> chars[] = {
             {"tab", u'\t'},      {"emdash", 0x2014},  {"endash", 0x2013},    {"bullet", 0x2022},
             {"lquote", 0x2018},  {"rquote", 0x2019},  {"ldblquote", 0x201C}, {"rdblquote", 0x201D},
@@ -168,6 +195,19 @@ const KwInfo* LookupWord(std::string_view name) {
             t.emplace(w, KwInfo{Kw::Char, ch});
         const std::pair<const char*, Kw> words[] = {
             {"pard", Kw::Pard},
+            {"cell", Kw::Cell},
+            {"nestcell", Kw::NestCell},
+            {"row", Kw::Row},
+            {"nestrow", Kw::NestRow},
+            {"intbl", Kw::InTable},
+            {"itap", Kw::Itap},
+            {"trowd", Kw::RowDefaults},
+            {"cellx", Kw::CellX},
+            {"clmgf", Kw::MergeFirst},
+            {"clmrg", Kw::MergeNext},
+            {"clvmgf", Kw::VMergeFirst},
+            {"clvmrg", Kw::VMergeNext},
+            {"nesttableprops", Kw::NestTableProps},
             {"plain", Kw::Plain},
             {"b", Kw::Bold},
             {"i", Kw::Italic},
@@ -404,6 +444,26 @@ struct FontEntry {
 struct ColorEntry {
     bool automatic = true;
     QRgb rgb = 0;
+};
+
+// A cell of a row definition: its right edge and how it joins its neighbours.
+struct CellDef {
+    int right = 0;           // twips
+    bool mergeNext = false;  // \clmrg: part of the cell on its left
+    bool vMergeNext = false; // \clvmrg: part of the cell above
+    int borders = 0;         // sides given a line
+};
+using RowDef = std::vector<CellDef>;
+constexpr size_t kMaxCellDefs = 1000;
+
+// A table being read: the cell the next content goes to, and each finished row's definition.
+struct TableState {
+    QTextTable* table = nullptr;
+    int row = 0;
+    int col = 0;
+    bool placed = false; // the cursor stands in cell (row, col)
+    int rowsUsed = 0;    // the table grows ahead of the rows read, by doubling
+    std::vector<RowDef> rowDefs;
 };
 
 class Reader {
@@ -651,7 +711,61 @@ private:
             EndParagraph();
             break;
         case Kw::Cell:
-            PutText(u"\t");
+        case Kw::NestCell: {
+            // A cell mark outside any table (a writer that drew rows with tabs) is a tab.
+            const int depth = TableDepth(s);
+            if (depth == 0 && tables_.empty()) {
+                PutText(u"\t");
+                break;
+            }
+            // A nested cell mark ends a cell at the paragraph's depth, at least the second.
+            const int nested = depth >= 2 ? depth : std::max(2, static_cast<int>(tables_.size()));
+            EndCell(kw->kind == Kw::Cell ? 1 : nested);
+            break;
+        }
+        case Kw::Row:
+            EndRow(1);
+            break;
+        case Kw::NestRow:
+            if (tables_.size() >= 2) EndRow(static_cast<int>(tables_.size()));
+            break;
+        case Kw::InTable:
+            s.inTable = true;
+            break;
+        case Kw::Itap:
+            s.itap = hasParam ? std::clamp(param, 0, kMaxTableDepth) : 1;
+            break;
+        case Kw::RowDefaults: {
+            const int level = DefinitionLevel();
+            rowDefs_[static_cast<size_t>(level)].clear();
+            if (level == 1) rowDefined_ = true;
+            cellDef_ = CellDef();
+            break;
+        }
+        case Kw::CellX: {
+            RowDef& defs = rowDefs_[static_cast<size_t>(DefinitionLevel())];
+            cellDef_.right = param;
+            if (defs.size() < kMaxCellDefs) defs.push_back(cellDef_);
+            cellDef_ = CellDef();
+            break;
+        }
+        case Kw::MergeFirst:
+        case Kw::VMergeFirst:
+            break;
+        case Kw::MergeNext:
+            cellDef_.mergeNext = true;
+            break;
+        case Kw::VMergeNext:
+            cellDef_.vMergeNext = true;
+            break;
+        case Kw::Border:
+            ++cellDef_.borders;
+            break;
+        case Kw::BorderNone:
+            cellDef_.borders = std::max(cellDef_.borders - 1, 0);
+            break;
+        case Kw::NestTableProps:
+            s.nestProps = true;
             break;
         case Kw::Char:
             if (kw->ch) PutText(std::u16string_view(&kw->ch, 1));
@@ -659,6 +773,8 @@ private:
         case Kw::Pard:
             s.align = Qt::AlignLeft;
             s.listItem = false;
+            s.inTable = false;
+            s.itap = 0;
             break;
         case Kw::Plain:
             s.ch = CharState();
@@ -949,6 +1065,11 @@ private:
             return;
         }
         if (s.dest != Dest::Text || s.ch.hidden) return;
+        if (const int depth = TableDepth(s);
+            depth != static_cast<int>(tables_.size()) || (depth > 0 && !tables_.back().placed)) {
+            FlushRun();
+            SyncTables(depth);
+        }
         if (!fields_.empty() && !text.empty()) fields_.back().resultShown = true;
         const quint64 key = RunKey(s.ch);
         if (key != runKey_) {
@@ -1070,6 +1191,7 @@ private:
     void EndParagraph() {
         FlushBytes();
         FlushRun();
+        SyncTables(TableDepth(Top()));
         EnsureBlock();
         ApplyParagraph();
         breakPending_ = true;
@@ -1079,6 +1201,170 @@ private:
         FlushBytes();
         FlushRun();
         if (!breakPending_) ApplyParagraph();
+        while (!tables_.empty())
+            CloseTable();
+    }
+
+    // ---- tables ----
+
+    // How deep in tables a paragraph with these properties stands. A row definition not yet
+    // ended puts paragraphs in the table even when a writer leaves out \intbl.
+    int TableDepth(const GroupState& s) const {
+        int depth = s.inTable ? std::max(s.itap, 1) : s.itap;
+        if (depth == 0 && rowDefined_) depth = 1;
+        return std::clamp(depth, 0, kMaxTableDepth);
+    }
+
+    // The table level that row and cell definitions now describe.
+    int DefinitionLevel() const {
+        if (!Top().nestProps) return 1;
+        return std::clamp(static_cast<int>(tables_.size()), 2, kMaxTableDepth);
+    }
+
+    // Opens or closes tables until content goes in at this depth, in the cell due.
+    void SyncTables(int wanted) {
+        while (static_cast<int>(tables_.size()) > wanted)
+            CloseTable();
+        while (static_cast<int>(tables_.size()) < wanted) {
+            if (!tables_.empty()) PlaceInCell();
+            OpenTable();
+        }
+        if (!tables_.empty()) PlaceInCell();
+    }
+
+    // The table follows the paragraph before it directly: the frame is its line break.
+    void OpenTable() {
+        QTextTableFormat format;
+        format.setBorder(0);
+        format.setCellSpacing(0);
+        format.setCellPadding(2);
+        format.setBorderCollapse(true);
+        TableState t;
+        t.table = cursor_.insertTable(1, 1, format);
+        tables_.push_back(std::move(t));
+        breakPending_ = false;
+    }
+
+    void PlaceInCell() {
+        TableState& t = tables_.back();
+        if (t.placed) return;
+        QTextTable* table = t.table;
+        // Growing row by row would rebuild the table's grid for every row.
+        if (t.row >= table->rows())
+            table->appendRows(std::max(table->rows(), t.row + 1 - table->rows()));
+        if (t.col >= table->columns()) table->appendColumns(t.col + 1 - table->columns());
+        cursor_.setPosition(table->cellAt(t.row, t.col).lastCursorPosition().position());
+        t.placed = true;
+        t.rowsUsed = std::max(t.rowsUsed, t.row + 1);
+        breakPending_ = false;
+        blockFormatted_ = false;
+        list_ = nullptr;
+    }
+
+    void CloseTable() {
+        FinishTable(tables_.back());
+        const int after = tables_.back().table->lastPosition() + 1;
+        tables_.pop_back();
+        cursor_.setPosition(after);
+        breakPending_ = false;
+        blockFormatted_ = false;
+        list_ = nullptr;
+    }
+
+    // \cell or \nestcell: ends the paragraph in the cell, and the cell.
+    void EndCell(int level) {
+        FlushBytes();
+        FlushRun();
+        SyncTables(level);
+        EnsureBlock();
+        ApplyParagraph();
+        TableState& t = tables_.back();
+        if (t.col + 1 < kMaxColumns) {
+            ++t.col;
+            t.placed = false;
+        } else {
+            breakPending_ = true; // no room for another column: the rest goes below
+        }
+    }
+
+    void EndRow(int level) {
+        FlushBytes();
+        FlushRun();
+        if (static_cast<int>(tables_.size()) < level) {
+            if (level == 1) {
+                rowDefined_ = false;
+                EndParagraph();
+            }
+            return;
+        }
+        while (static_cast<int>(tables_.size()) > level)
+            CloseTable();
+        TableState& t = tables_.back();
+        if (!t.placed && t.col == 0) PlaceInCell(); // a row with no cells is still a row
+        t.rowDefs.resize(static_cast<size_t>(t.row));
+        t.rowDefs.push_back(rowDefs_[static_cast<size_t>(level)]);
+        ++t.row;
+        t.col = 0;
+        t.placed = false;
+        if (level == 1) rowDefined_ = false;
+    }
+
+    void FinishTable(TableState& t) {
+        QTextTable* table = t.table;
+        const int rows = std::max(t.rowsUsed, 1);
+        if (table->rows() > rows) table->removeRows(rows, table->rows() - rows);
+        t.rowDefs.resize(static_cast<size_t>(rows));
+        const int columns = table->columns();
+        QTextTableFormat format = table->format();
+        // Column widths from the first row that defines every column.
+        for (const RowDef& defs : t.rowDefs) {
+            if (static_cast<int>(defs.size()) < columns) continue;
+            QList<QTextLength> widths;
+            int left = 0;
+            for (int c = 0; c < columns; ++c) {
+                const int width = defs[static_cast<size_t>(c)].right - left;
+                left = defs[static_cast<size_t>(c)].right;
+                if (width <= 0) break;
+                widths << QTextLength(QTextLength::FixedLength, width / kTwipsPerPixel);
+            }
+            if (widths.size() == columns) format.setColumnWidthConstraints(widths);
+            break;
+        }
+        const bool borders = std::any_of(t.rowDefs.cbegin(), t.rowDefs.cend(), [](const RowDef& d) {
+            return std::any_of(d.cbegin(), d.cend(),
+                               [](const CellDef& c) { return c.borders > 0; });
+        });
+        if (borders) {
+            format.setBorder(1);
+            format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+            format.setBorderBrush(Qt::black);
+        }
+        table->setFormat(format);
+        // Cells joined to the one on their left, then to the one above.
+        for (int r = 0; r < rows; ++r) {
+            const RowDef& defs = t.rowDefs[static_cast<size_t>(r)];
+            const int defined = std::min(columns, static_cast<int>(defs.size()));
+            for (int c = 0; c < defined;) {
+                int span = 1;
+                while (c + span < defined && defs[static_cast<size_t>(c + span)].mergeNext)
+                    ++span;
+                if (span > 1) table->mergeCells(r, c, 1, span);
+                c += span;
+            }
+        }
+        for (int r = 1; r < rows; ++r) {
+            const RowDef& defs = t.rowDefs[static_cast<size_t>(r)];
+            const int defined = std::min(columns, static_cast<int>(defs.size()));
+            for (int c = 0; c < defined; ++c) {
+                if (!defs[static_cast<size_t>(c)].vMergeNext) continue;
+                const QTextTableCell here = table->cellAt(r, c);
+                const QTextTableCell above = table->cellAt(r - 1, c);
+                if (here.column() != c || above.column() != c ||
+                    above.columnSpan() != here.columnSpan() || here.rowSpan() != 1)
+                    continue;
+                table->mergeCells(above.row(), c, r - above.row() + 1, here.columnSpan());
+            }
+        }
     }
 
     const char* p_;
@@ -1121,6 +1407,11 @@ private:
     quint64 blockCharKey_ = 0;
     bool pntextSeen_ = false;
     QTextList* list_ = nullptr;
+
+    std::vector<TableState> tables_; // open tables, outermost first
+    std::vector<RowDef> rowDefs_ = std::vector<RowDef>(kMaxTableDepth + 1); // per level
+    CellDef cellDef_;         // what comes before the next \cellx
+    bool rowDefined_ = false; // a \trowd whose \row has not come
 };
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <QTextDocument>
 #include <QTextFragment>
 #include <QTextList>
+#include <QTextTable>
 
 #include <algorithm>
 #include <charconv>
@@ -81,6 +82,11 @@ void AppendText(QByteArray& out, QStringView text, bool& delimit) {
     }
 }
 
+// Twips per pixel of the document's table widths (96 dpi), and the width of a page's text
+// (A4 or Letter with the usual margins) shared by columns without a width of their own.
+constexpr double kTwipsPerPixel = 15.0;
+constexpr int kTextWidth = 9000;
+
 const char* AlignmentWord(Qt::Alignment alignment) {
     if (alignment & Qt::AlignJustify) return "\\qj";
     if (alignment & Qt::AlignHCenter) return "\\qc";
@@ -98,27 +104,159 @@ public:
 
     QByteArray Write(int from, int to) {
         const int end = doc_->characterCount() - 1; // the final block separator is not text
-        from = std::clamp(from, 0, end);
-        to = to < 0 ? end : std::clamp(to, from, end);
-        body_.reserve((to - from) * 5 / 4 + 256);
-
-        std::vector<Run> runs;
-        bool first = true;
-        for (QTextBlock block = doc_->findBlock(from); block.isValid(); block = block.next()) {
-            // A block that starts where the range ends is written empty: the range holds the
-            // line break before it, and an empty last paragraph is what keeps that break.
-            const int position = block.position();
-            if (!first && position > to) break;
-            first = false;
-            CollectRuns(block, std::max(from, position),
-                        std::min(to, position + block.length() - 1), runs);
-            WriteBlock(block, runs);
-        }
+        from_ = std::clamp(from, 0, end);
+        to_ = to < 0 ? end : std::clamp(to, from_, end);
+        body_.reserve((to_ - from_) * 5 / 4 + 256);
+        WriteItems(doc_->rootFrame()->begin(), 0);
         if (fonts_.empty()) FontIndex(defaultFamily_);
         return Header() + body_ + "}\r\n";
     }
 
 private:
+    // Writes the blocks and tables of a frame or cell, from `it` to its end, at a table depth.
+    // A cell's last paragraph ends with the cell mark instead of \par.
+    void WriteItems(QTextFrame::iterator it, int depth, const char* lastEnd = nullptr) {
+        for (; !it.atEnd() && !done_; ++it) {
+            if (QTextFrame* frame = it.currentFrame()) {
+                if (auto* table = qobject_cast<QTextTable*>(frame))
+                    WriteTable(table, depth);
+                else
+                    WriteItems(frame->begin(), depth);
+                continue;
+            }
+            const QTextBlock block = it.currentBlock();
+            // A block that starts where the range ends is written empty: the range holds the
+            // line break before it, and an empty last paragraph is what keeps that break.
+            const int position = block.position();
+            if (started_ && position > to_) {
+                done_ = true;
+                return;
+            }
+            if (position + block.length() <= from_) continue;
+            QTextFrame::iterator next = it;
+            ++next;
+            // The empty line a table must follow in the editor when it opens a cell or the
+            // script is not written: the table follows what comes before it.
+            if (block.length() == 1 && !next.atEnd() && next.currentFrame() &&
+                (!block.previous().isValid() || IsFirstInCell(block)))
+                continue;
+            started_ = true;
+            CollectRuns(block, std::max(from_, position),
+                        std::min(to_, position + block.length() - 1), runs_);
+            WriteBlock(block, runs_, depth, next.atEnd() && lastEnd ? lastEnd : "\\par");
+        }
+    }
+
+    static bool IsFirstInCell(const QTextBlock& block) {
+        const QTextFrame* frame = QTextCursor(block).currentFrame();
+        const auto* table = qobject_cast<const QTextTable*>(frame);
+        if (!table) return false;
+        return table->cellAt(block.position()).firstPosition() == block.position();
+    }
+
+    void WriteTable(QTextTable* table, int depth) {
+        const int first = table->firstPosition();
+        const int last = table->lastPosition();
+        if (last < from_) return;
+        if (started_ && first > to_) {
+            done_ = true;
+            return;
+        }
+        // A range inside one cell is that cell's text, without the table around it.
+        const QTextTableCell fromCell = table->cellAt(from_);
+        if (fromCell.isValid() && fromCell == table->cellAt(to_)) {
+            WriteItems(fromCell.begin(), depth);
+            return;
+        }
+        started_ = true;
+        const int inner = depth + 1;
+        const QList<QTextLength> widths = table->format().columnWidthConstraints();
+        const bool border = table->format().border() > 0;
+        const int columns = table->columns();
+        std::vector<int> edges(static_cast<size_t>(columns));
+        int right = 0;
+        for (int c = 0; c < columns; ++c) {
+            const QTextLength w = widths.value(c);
+            right += w.type() == QTextLength::FixedLength ? qRound(w.rawValue() * kTwipsPerPixel)
+                     : w.type() == QTextLength::PercentageLength
+                         ? qRound(w.rawValue() * kTextWidth / 100)
+                         : kTextWidth / columns;
+            edges[static_cast<size_t>(c)] = std::max(right, (c + 1) * 20);
+        }
+        // Whole rows: a selection across cells selects rows.
+        for (int r = 0; r < table->rows(); ++r) {
+            const QTextTableCell rowFirst = table->cellAt(r, 0);
+            const QTextTableCell rowLast = table->cellAt(r, columns - 1);
+            if (rowLast.lastPosition() < from_ || rowFirst.firstPosition() > to_) continue;
+            QByteArray definition = "\\trowd\\trgaph108\\trleft0";
+            for (int c = 0; c < columns; ++c) {
+                const QTextTableCell cell = table->cellAt(r, c);
+                if (cell.row() < r)
+                    definition += c == cell.column() ? "\\clvmrg" : "\\clvmrg\\clmrg";
+                else if (cell.rowSpan() > 1)
+                    definition += c == cell.column() ? "\\clvmgf" : "\\clvmgf\\clmrg";
+                else if (cell.column() < c)
+                    definition += "\\clmrg";
+                else if (cell.columnSpan() > 1)
+                    definition += "\\clmgf";
+                if (border)
+                    definition += "\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10"
+                                  "\\clbrdrb\\brdrs\\brdrw10\\clbrdrr\\brdrs\\brdrw10";
+                definition += "\\cellx";
+                AppendInt(definition, edges[static_cast<size_t>(c)]);
+            }
+            definition += "\r\n";
+            if (inner == 1) body_ += definition;
+            const char* cellEnd = inner == 1 ? "\\cell" : "\\nestcell";
+            for (int c = 0; c < columns; ++c) {
+                const QTextTableCell cell = table->cellAt(r, c);
+                if (cell.row() == r && cell.column() == c) {
+                    WriteCell(cell, inner, cellEnd);
+                } else {
+                    // A part of a merged cell: an empty cell the merge mark joins.
+                    WriteParagraphStart(Qt::AlignLeft, inner);
+                    body_ += cellEnd;
+                    body_ += "\r\n";
+                }
+            }
+            if (inner == 1) {
+                body_ += "\\row\r\n";
+            } else {
+                body_ += "{\\*\\nesttableprops ";
+                body_ += definition;
+                body_ += "\\nestrow}{\\nonesttables\\par}\r\n";
+            }
+        }
+    }
+
+    void WriteCell(const QTextTableCell& cell, int depth, const char* cellEnd) {
+        // Every block of the cell is written: rows are whole.
+        const int from = from_;
+        const int to = to_;
+        from_ = cell.firstPosition();
+        to_ = std::max(to, cell.lastPosition());
+        WriteItems(cell.begin(), depth, cellEnd);
+        from_ = from;
+        to_ = to;
+    }
+
+    void WriteParagraphStart(Qt::Alignment alignment, int depth) {
+        body_ += "\\pard";
+        WriteParagraphProperties(alignment, depth);
+    }
+
+    void WriteParagraphProperties(Qt::Alignment alignment, int depth) {
+        if (depth > 0) {
+            body_ += "\\intbl";
+            if (depth > 1) {
+                body_ += "\\itap";
+                AppendInt(body_, depth);
+            }
+        }
+        body_ += AlignmentWord(alignment);
+        delimit_ = true;
+    }
+
     void CollectRuns(const QTextBlock& block, int from, int to, std::vector<Run>& runs) {
         runs.clear();
         for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -137,11 +275,18 @@ private:
         }
     }
 
-    void WriteBlock(const QTextBlock& block, const std::vector<Run>& runs) {
+    void WriteBlock(const QTextBlock& block, const std::vector<Run>& runs, int depth,
+                    const char* ending) {
         const RunFormat paragraph =
             runs.empty() ? Resolve(block.charFormatIndex()) : runs.back().format;
+        // The character state goes first: pandoc takes \plain as the end of \intbl.
         body_ += "\\pard";
-        body_ += AlignmentWord(block.blockFormat().alignment());
+        if (!stateWritten_ || paragraph != state_) {
+            WriteState(paragraph);
+            state_ = paragraph;
+            stateWritten_ = true;
+        }
+        WriteParagraphProperties(block.blockFormat().alignment(), depth);
         if (block.textList()) {
             // WordPad's bullet: the old-style list description, with the bullet text for
             // readers that do not know it.
@@ -153,11 +298,6 @@ private:
             body_ += "\\pnindent0{\\pntxtb\\'B7}}\\fi-360\\li720";
         }
         delimit_ = true;
-        if (!stateWritten_ || paragraph != state_) {
-            WriteState(paragraph);
-            state_ = paragraph;
-            stateWritten_ = true;
-        }
         for (const Run& run : runs) {
             if (run.format == state_) {
                 AppendText(body_, run.text, delimit_);
@@ -169,7 +309,8 @@ private:
             body_ += '}';
             delimit_ = false;
         }
-        body_ += "\\par\r\n";
+        body_ += ending;
+        body_ += "\r\n";
     }
 
     void WriteState(const RunFormat& f) {
@@ -278,6 +419,12 @@ private:
     const QList<QTextFormat> formats_;
     QString defaultFamily_;
     double defaultPoints_ = 12.0;
+
+    int from_ = 0;
+    int to_ = 0;
+    bool started_ = false; // a block or table of the range was written
+    bool done_ = false;    // past the range
+    std::vector<Run> runs_;
 
     QByteArray body_;
     bool delimit_ = false;

@@ -1,0 +1,279 @@
+// Small documents of each kind word processors make of a prompt book. Each is read and checked
+// as the editor holds it, written, checked as LibreOffice and pandoc read what was written, and
+// read again.
+#include "platform/rtf/RtfTestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextTable>
+
+using namespace Qt::StringLiterals;
+using namespace rtftest;
+
+namespace {
+
+// LibreOffice's conversion of an RTF file: "txt:Text" gives its plain text, "html" its
+// tables. Fails the test when LibreOffice is missing: the test dependencies install it.
+std::optional<QString> LibreOffice(const QByteArray& rtf, const QString& filter) {
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty()) {
+        ADD_FAILURE() << "soffice (libreoffice-writer-nogui) is not installed";
+        return std::nullopt;
+    }
+    // One profile for the whole run: making one takes longer than a conversion.
+    static QTemporaryDir profile;
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("script.rtf"));
+    QFile file(in);
+    if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size()) return std::nullopt;
+    file.close();
+    QProcess process;
+    process.start(soffice, {QStringLiteral("-env:UserInstallation=file://") + profile.path(),
+                            QStringLiteral("--headless"), QStringLiteral("--convert-to"), filter,
+                            QStringLiteral("--outdir"), dir.path(), in});
+    if (!process.waitForFinished(120000) || process.exitCode() != 0) {
+        ADD_FAILURE() << "soffice failed: " << process.readAllStandardError().toStdString();
+        return std::nullopt;
+    }
+    const QString extension = filter.section(u':', 0, 0);
+    QFile out(dir.filePath(QStringLiteral("script.") + extension));
+    if (!out.open(QIODevice::ReadOnly)) {
+        ADD_FAILURE() << "soffice wrote no " << extension.toStdString();
+        return std::nullopt;
+    }
+    QString text = QString::fromUtf8(out.readAll());
+    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+    return text;
+}
+
+std::optional<QString> Pandoc(const QByteArray& rtf, const char* format) {
+    const auto out = RunPandoc({"-f", "rtf", "-t", format}, rtf);
+    if (!out) ADD_FAILURE() << "pandoc is not installed or failed";
+    return out ? std::optional<QString>(QString::fromUtf8(*out)) : std::nullopt;
+}
+
+QStringList NonEmptyLines(const QString& text) {
+    QStringList lines = text.split(QRegularExpression(QStringLiteral("\r?\n")));
+    for (QString& line : lines)
+        line = line.trimmed();
+    lines.removeAll(QString());
+    return lines;
+}
+
+// The text of every cell of every table in an HTML page, row by row.
+QList<QStringList> HtmlRows(const QString& html) {
+    static const QRegularExpression row(QStringLiteral("<tr[^>]*>(.*?)</tr>"),
+                                        QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression cell(QStringLiteral("<td[^>]*>(.*?)</td>"),
+                                         QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    QList<QStringList> rows;
+    for (auto r = row.globalMatch(html); r.hasNext();) {
+        const QString cellsHtml = r.next().captured(1);
+        QStringList cells;
+        for (auto c = cell.globalMatch(cellsHtml); c.hasNext();)
+            cells
+                << c.next().captured(1).remove(tag).replace(blanks, QStringLiteral(" ")).trimmed();
+        rows << cells;
+    }
+    return rows;
+}
+
+// The table the block holding `text` stands in, and its cell there.
+QTextTableCell CellOf(const QTextDocument& doc, const QString& text, QTextTable** table) {
+    const QTextCursor found = doc.find(text, 0, QTextDocument::FindCaseSensitively);
+    if (found.isNull()) {
+        ADD_FAILURE() << "not in the document: " << text.toStdString();
+        return {};
+    }
+    *table = found.currentTable();
+    return *table ? (*table)->cellAt(found.position()) : QTextTableCell();
+}
+
+// What every document here must survive: written, read again, it is the same document, and
+// writing that gives the same file.
+QByteArray ExpectStableThroughSave(const QTextDocument& doc) {
+    const QByteArray saved = rtf::Write(&doc);
+    const auto again = ReadRtf(saved);
+    EXPECT_EQ(again->toRawText(), doc.toRawText());
+    EXPECT_EQ(rtf::Write(again.get()), saved);
+    return saved;
+}
+
+const QByteArray kPromptBook =
+    R"({\rtf1\ansi\deff0{\fonttbl{\f0 Times New Roman;}}{\colortbl;\red0\green0\blue255;})"
+    "\r\n"
+    R"(\pard Act One\par)"
+    "\r\n"
+    R"(\trowd\trgaph108\trleft-108\clbrdrt\brdrs\brdrw10\cellx4500\clbrdrt\brdrs\brdrw10\cellx9000)"
+    R"(\pard\intbl HAMLET: To be, or not to be\par that is the question\cell)"
+    R"(\pard\intbl {\cf1 [[FadeIn Slow]]}\cell\pard\intbl\row)"
+    "\r\n"
+    R"(\trowd\trgaph108\trleft-108\cellx4500\cellx9000)"
+    R"(\pard\intbl OPHELIA: Good my lord\cell\pard\intbl {\cf1 [[thunder.wav]]}\cell)"
+    R"(\pard\intbl\row)"
+    "\r\n"
+    R"(\pard End\par})";
+
+} // namespace
+
+TEST(RtfPromptBook, ATwoColumnTableWithCuesInTheRightColumn) {
+    const auto doc = ReadRtf(kPromptBook);
+    // Each cell is its own line; nothing joins the next cell.
+    const QStringList lines = {"Act One",
+                               "HAMLET: To be, or not to be",
+                               "that is the question",
+                               "[[FadeIn Slow]]",
+                               "OPHELIA: Good my lord",
+                               "[[thunder.wav]]",
+                               "End"};
+    EXPECT_EQ(Lines(*doc), lines);
+    EXPECT_EQ(doc->toPlainText().split(u'\n'), lines);
+    QTextTable* table = nullptr;
+    const QTextTableCell cue = CellOf(*doc, "[[FadeIn Slow]]", &table);
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->rows(), 2);
+    EXPECT_EQ(table->columns(), 2);
+    EXPECT_EQ(cue.row(), 0);
+    EXPECT_EQ(cue.column(), 1);
+    EXPECT_EQ(CellOf(*doc, "[[thunder.wav]]", &table).column(), 1);
+    EXPECT_EQ(CellOf(*doc, "that is the question", &table).column(), 0);
+    EXPECT_EQ(FormatOf(*doc, "[[FadeIn Slow]]").foreground().color(), QColor(0, 0, 255));
+    EXPECT_EQ(table->format().columnWidthConstraints(),
+              QList<QTextLength>({QTextLength(QTextLength::FixedLength, 300),
+                                  QTextLength(QTextLength::FixedLength, 300)}));
+    EXPECT_GT(table->format().border(), 0);
+    EXPECT_EQ(doc->find("End").currentTable(), nullptr);
+
+    const QByteArray saved = ExpectStableThroughSave(*doc);
+    if (const auto text = LibreOffice(saved, QStringLiteral("txt:Text"))) {
+        EXPECT_EQ(NonEmptyLines(*text), lines);
+    }
+    const QList<QStringList> rows = {
+        {"HAMLET: To be, or not to be that is the question", "[[FadeIn Slow]]"},
+        {"OPHELIA: Good my lord", "[[thunder.wav]]"}};
+    if (const auto html = LibreOffice(saved, QStringLiteral("html"))) {
+        EXPECT_EQ(HtmlRows(*html), rows);
+    }
+    if (const auto html = Pandoc(saved, "html")) {
+        EXPECT_EQ(HtmlRows(*html), rows);
+    }
+}
+
+TEST(RtfPromptBook, NestedTablesAndTextOnlyInTheNestedTableDescription) {
+    // Word: a nested table's cells end with \nestcell, its rows are described afterwards.
+    const auto word = ReadRtf(R"({\rtf1\ansi\trowd\cellx3000\cellx6000)"
+                              R"(\pard\intbl Cast\par)"
+                              R"(\pard\intbl\itap2 Hamlet\nestcell Prince\nestcell)"
+                              R"({\*\nesttableprops\trowd\cellx1500\cellx3000\nestrow})"
+                              R"({\nonesttables Hamlet Prince\par})"
+                              R"(\pard\intbl\itap1\cell\pard\intbl Notes\cell\pard\intbl\row)"
+                              R"(\pard After\par})");
+    // A table that opens the document follows an empty line: the editor has one there.
+    EXPECT_EQ(Lines(*word), QStringList({"", "Cast", "Hamlet", "Prince", "", "Notes", "After"}));
+    QTextTable* inner = nullptr;
+    QTextTable* outer = nullptr;
+    EXPECT_EQ(CellOf(*word, "Prince", &inner).column(), 1);
+    EXPECT_EQ(CellOf(*word, "Cast", &outer).column(), 0);
+    ASSERT_NE(inner, nullptr);
+    ASSERT_NE(outer, nullptr);
+    EXPECT_NE(inner, outer);
+    EXPECT_EQ(inner->parentFrame(), outer);
+    EXPECT_EQ(outer->cellAt(inner->firstPosition()).column(), 0);
+    EXPECT_EQ(CellOf(*word, "Notes", &outer).column(), 1);
+
+    // A writer that puts the nested cells' text inside the description itself.
+    const auto inside = ReadRtf(R"({\rtf1\ansi\trowd\cellx4000\cellx8000\pard\intbl Names\cell)"
+                                R"(\pard\intbl\itap2{\*\nesttableprops\trowd\cellx2000\cellx4000)"
+                                R"(\pard\intbl\itap2 Rosencrantz\nestcell)"
+                                R"(\pard\intbl\itap2 Guildenstern\nestcell\nestrow})"
+                                R"(\pard\intbl\itap1\cell\row})");
+    EXPECT_EQ(CellOf(*inside, "Guildenstern", &inner).column(), 1);
+    EXPECT_EQ(CellOf(*inside, "Names", &outer).column(), 0);
+    EXPECT_EQ(inner->parentFrame(), outer);
+
+    const QByteArray saved = ExpectStableThroughSave(*word);
+    const QStringList words = {"Cast", "Hamlet", "Prince", "Notes", "After"};
+    if (const auto text = LibreOffice(saved, QStringLiteral("txt:Text"))) {
+        EXPECT_EQ(NonEmptyLines(*text), words);
+    }
+    if (const auto html = LibreOffice(saved, QStringLiteral("html"))) {
+        // A table inside the first cell of another.
+        static const QRegularExpression nested(
+            QStringLiteral("<table.*<td[^>]*>.*Cast.*<table.*Hamlet.*</td>.*Prince.*</table>.*"
+                           "</td>.*<td[^>]*>.*Notes.*</table>"),
+            QRegularExpression::DotMatchesEverythingOption);
+        EXPECT_TRUE(nested.match(*html).hasMatch()) << html->toStdString();
+    }
+    // pandoc knows no nested tables: it drops the text before one in a cell (Word's files
+    // too) and runs the nested cells together.
+    if (const auto text = Pandoc(saved, "plain")) {
+        for (const QString& w : words.mid(1))
+            EXPECT_TRUE(text->contains(w)) << w.toStdString();
+    }
+    ExpectStableThroughSave(*inside);
+}
+
+TEST(RtfPromptBook, MergedCells) {
+    const auto doc = ReadRtf(R"({\rtf1\ansi)"
+                             R"(\trowd\clmgf\cellx3000\clmrg\cellx6000\cellx9000)"
+                             R"(\pard\intbl Scene\cell\pard\intbl\cell\pard\intbl Cue\cell\row)"
+                             R"(\trowd\clvmgf\cellx3000\cellx6000\cellx9000)"
+                             R"(\pard\intbl Chorus\cell\pard\intbl B2\cell\pard\intbl C2\cell\row)"
+                             R"(\trowd\clvmrg\cellx3000\cellx6000\cellx9000)"
+                             R"(\pard\intbl\cell\pard\intbl B3\cell\pard\intbl C3\cell\row})");
+    QTextTable* table = nullptr;
+    const QTextTableCell wide = CellOf(*doc, "Scene", &table);
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->columns(), 3);
+    EXPECT_EQ(wide.columnSpan(), 2);
+    EXPECT_EQ(CellOf(*doc, "Cue", &table).column(), 2);
+    const QTextTableCell tall = CellOf(*doc, "Chorus", &table);
+    EXPECT_EQ(tall.rowSpan(), 2);
+    EXPECT_EQ(table->cellAt(2, 0), tall);
+    EXPECT_EQ(CellOf(*doc, "B3", &table).row(), 2);
+
+    const QByteArray saved = ExpectStableThroughSave(*doc);
+    const QStringList words = {"Scene", "Cue", "Chorus", "B2", "C2", "B3", "C3"};
+    if (const auto text = LibreOffice(saved, QStringLiteral("txt:Text"))) {
+        EXPECT_EQ(NonEmptyLines(*text), words);
+    }
+    if (const auto html = LibreOffice(saved, QStringLiteral("html"))) {
+        // Merged cells are one cell each: 2 + 3 + 2.
+        const QList<QStringList> rows = HtmlRows(*html);
+        ASSERT_EQ(rows.size(), 3);
+        EXPECT_EQ(rows[0], QStringList({"Scene", "Cue"}));
+        EXPECT_EQ(rows[1], QStringList({"Chorus", "B2", "C2"}));
+        EXPECT_EQ(rows[2], QStringList({"B3", "C3"}));
+    }
+    if (const auto text = Pandoc(saved, "plain")) {
+        for (const QString& w : words)
+            EXPECT_TRUE(text->contains(w)) << w.toStdString();
+    }
+}
+
+TEST(RtfPromptBook, DamagedTablesLoseNoText) {
+    // Cut short inside a row, cells with no row, a \row with no table, more cells than a row
+    // may hold, and nesting past any writer's.
+    QByteArray many = R"({\rtf1\trowd\pard\intbl )";
+    for (int i = 0; i < 100; ++i)
+        many += "c" + QByteArray::number(i) + R"(\cell )";
+    many += R"(\row})";
+    QByteArray deep = R"({\rtf1\pard\intbl\itap200 deep\nestcell\nestrow\row after})";
+    for (const QByteArray& rtf :
+         {QByteArray(R"({\rtf1\trowd\cellx100\pard\intbl one\cell two)"),
+          QByteArray(R"({\rtf1 a\cell b\row c\nestrow d\par})"), many, deep}) {
+        SCOPED_TRACE(rtf.toStdString());
+        const auto doc = ReadRtf(rtf);
+        QString expected = QString::fromLatin1(rtf);
+        static const QRegularExpression words(QStringLiteral("\\\\[a-z]+\\d*|[{} ]"));
+        expected.remove(words);
+        QString text = doc->toPlainText();
+        text.remove(QRegularExpression(QStringLiteral("\\s")));
+        EXPECT_EQ(text, expected);
+        ExpectStableThroughSave(*doc);
+    }
+}
