@@ -8,13 +8,15 @@
 //    widths are fixed lengths in pixels at 96 dpi (15 twips); merged cells are merged;
 //  - character formatting is family, point size, bold, italic, underline, strike-out and
 //    foreground colour; a format without a foreground brush means "automatic" (black);
-//  - paragraph formatting is alignment (left, right, centre, justify) and the bullet, which is
-//    a QTextList of style QTextListFormat::ListDisc;
+//  - paragraph formatting is alignment (left, right, centre, justify) and the list: a
+//    QTextList per level of a list, its indent the level + 1, with its number style (disc,
+//    circle, square, 1, a, A, i, I) and the text before and after the number;
 //  - no frames other than tables, and no images.
 #pragma once
 
 #include <QByteArray>
 #include <QString>
+#include <QTextFormat>
 
 class QTextDocument;
 
@@ -22,6 +24,12 @@ namespace rtf {
 
 // True when the bytes start (after blanks and an optional UTF-8 byte-order mark) with "{\rtf".
 bool LooksLikeRtf(const QByteArray& data);
+
+// What a list format carries for the file beyond what the editor uses: the file's list a level
+// belongs to (so that its levels are written back as one list), and the number it starts at
+// (kept, though this Qt shows every list from 1).
+constexpr int kListGroupProperty = QTextFormat::UserProperty + 1;
+constexpr int kListStartProperty = QTextFormat::UserProperty + 2;
 
 // Replaces the content of doc with the RTF in data. Reads what word processors write (font
 // and colour tables, \ansicpg and \fcharset code pages with \'hh escapes, \uN with its

@@ -14,6 +14,7 @@
 #include <QTextTable>
 
 #include <algorithm>
+#include <map>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
@@ -51,14 +52,17 @@ constexpr int kMaxColumns = 63;
 constexpr double kTwipsPerPixel = 15.0;
 
 enum class Dest : unsigned char {
-    Text,       // document text
-    Skip,       // content never shows
-    FontTable,  // \fonttbl
-    ColorTable, // \colortbl
-    Pn,         // old-style list description: only tells whether the paragraph is a list item
-    Upr,        // \upr: an ANSI text, skipped, and its Unicode twin (\ud), which is read
-    Shape,      // a drawing: nothing shows but the text of its text box (\shptxt)
-    FieldInst,  // a field's instruction, kept for the fields whose result must be made
+    Text,          // document text
+    Skip,          // content never shows
+    FontTable,     // \fonttbl
+    ColorTable,    // \colortbl
+    Pn,            // old-style list description: only tells whether the paragraph is a list item
+    Upr,           // \upr: an ANSI text, skipped, and its Unicode twin (\ud), which is read
+    Shape,         // a drawing: nothing shows but the text of its text box (\shptxt)
+    FieldInst,     // a field's instruction, kept for the fields whose result must be made
+    ListTable,     // \listtable: the lists' number styles, level by level
+    LevelText,     // \leveltext: a level's number text, placeholders as characters 0 to 8
+    ListOverrides, // \listoverridetable: which list each \lsN means
 };
 
 struct CharState {
@@ -76,7 +80,13 @@ struct CharState {
 struct GroupState {
     CharState ch;
     Qt::Alignment align = Qt::AlignLeft;
-    bool listItem = false;
+    bool listItem = false; // old-style list (\pn) or \ls without a list table
+    int ls = 0;            // \lsN: Word's list
+    int ilvl = 0;          // its level
+    bool pnBullet = false; // old-style list: bullets, or numbers in this style
+    int pnNfc = 0;
+    int pnStart = 1;
+    int pnLevel = 0;
     bool inTable = false;   // \intbl
     int itap = 0;           // table nesting of the paragraph
     bool nestProps = false; // inside \nesttableprops: row words are the nested table's
@@ -154,6 +164,19 @@ enum class Kw : unsigned char {
     Pn,
     PnText,
     PnListLevel,
+    PnBullet,
+    PnStyle,
+    PnStart,
+    ListTable,
+    ListOverrideTable,
+    List,
+    ListLevelDef,
+    ListOverrideDef,
+    LevelText,
+    ListId,
+    LevelNfc,
+    LevelStart,
+    ListLevelIndex,
     Upr,
     Ud,
     Shape,
@@ -166,7 +189,8 @@ enum class Kw : unsigned char {
 // Destinations read here even when "\*" marks them as ignorable.
 bool ReadsDestination(Kw kind) {
     return kind == Kw::Pn || kind == Kw::Ud || kind == Kw::Shape || kind == Kw::ShapeText ||
-           kind == Kw::FieldInst || kind == Kw::NestTableProps;
+           kind == Kw::FieldInst || kind == Kw::NestTableProps || kind == Kw::ListTable ||
+           kind == Kw::ListOverrideTable;
 }
 
 struct KwInfo {
@@ -241,9 +265,21 @@ const KwInfo* LookupWord(std::string_view name) {
             {"cpg", Kw::Cpg},
             {"pn", Kw::Pn},
             {"pntext", Kw::PnText},
-            {"pnlvlblt", Kw::PnListLevel},
+            {"pnlvlblt", Kw::PnBullet},
             {"pnlvlbody", Kw::PnListLevel},
             {"pnlvl", Kw::PnListLevel},
+            {"pnstart", Kw::PnStart},
+            {"listtable", Kw::ListTable},
+            {"listoverridetable", Kw::ListOverrideTable},
+            {"list", Kw::List},
+            {"listlevel", Kw::ListLevelDef},
+            {"listoverride", Kw::ListOverrideDef},
+            {"leveltext", Kw::LevelText},
+            {"listid", Kw::ListId},
+            {"levelnfc", Kw::LevelNfc},
+            {"levelnfcn", Kw::LevelNfc},
+            {"levelstartat", Kw::LevelStart},
+            {"ilvl", Kw::ListLevelIndex},
             {"upr", Kw::Upr},
             {"ud", Kw::Ud},
             {"shp", Kw::Shape},
@@ -255,6 +291,11 @@ const KwInfo* LookupWord(std::string_view name) {
         };
         for (const auto& [w, kind] : words)
             t.emplace(w, KwInfo{kind});
+        // Old-style list numbers, as the number formats of the list table count them.
+        const std::pair<const char*, char16_t> pnStyles[] = {
+            {"pndec", 0}, {"pnucrm", 1}, {"pnlcrm", 2}, {"pnucltr", 3}, {"pnlcltr", 4}};
+        for (const auto& [w, nfc] : pnStyles)
+            t.emplace(w, KwInfo{Kw::PnStyle, nfc});
         // Every underline style is an underline here; \ulc is its colour, not a style.
         for (const char* w : {"ul", "uld", "uldash", "uldashd", "uldashdd", "uldb", "ulhwave",
                               "ulldash", "ulth", "ulthd", "ulthdash", "ulthdashd", "ulthdashdd",
@@ -296,11 +337,6 @@ const KwInfo* LookupWord(std::string_view name) {
                               "atntime",
                               "atrfstart",
                               "atrfend",
-                              "listtable",
-                              "listoverridetable",
-                              "list",
-                              "listlevel",
-                              "listoverride",
                               "listpicture",
                               "revtbl",
                               "rsidtbl",
@@ -357,7 +393,6 @@ const KwInfo* LookupWord(std::string_view name) {
                               "pnseclvl",
                               "defchp",
                               "defpap",
-                              "leveltext",
                               "levelnumbers",
                               "nonesttables"})
             t.emplace(w, KwInfo{Kw::Skip});
@@ -445,6 +480,18 @@ struct ColorEntry {
     bool automatic = true;
     QRgb rgb = 0;
 };
+
+// A level of a list in the list table.
+struct LevelDef {
+    int nfc = 0; // number format: 0 decimal, 1 I, 2 i, 3 A, 4 a, 23 bullet
+    int start = 1;
+    QString text; // \leveltext: its length, then the text with placeholders 0 to 8
+};
+struct ListDef {
+    int id = 0;
+    std::vector<LevelDef> levels;
+};
+constexpr size_t kMaxLists = 10000;
 
 // A cell of a row definition: its right edge and how it joins its neighbours.
 struct CellDef {
@@ -624,6 +671,8 @@ private:
             const Dest dest = Top().dest;
             if (dest == Dest::Text || dest == Dest::FontTable)
                 pendingBytes_.append(static_cast<char>(byte));
+            else if (dest == Dest::LevelText)
+                AddLevelText(QChar(byte));
             return;
         }
         if (c == '\\' || c == '{' || c == '}') {
@@ -682,9 +731,25 @@ private:
         switch (Top().dest) {
         case Dest::Skip:
             return;
-        case Dest::Pn:
-            if (kw->kind == Kw::PnListLevel)
-                stack_[static_cast<size_t>(Top().owner)].state.listItem = true;
+        case Dest::Pn: {
+            GroupState& owner = stack_[static_cast<size_t>(Top().owner)].state;
+            if (kw->kind == Kw::PnBullet) {
+                owner.listItem = owner.pnBullet = true;
+            } else if (kw->kind == Kw::PnListLevel) {
+                owner.listItem = true;
+                owner.pnBullet = false;
+                owner.pnLevel = hasParam ? std::clamp(param - 1, 0, 8) : 0;
+            } else if (kw->kind == Kw::PnStyle) {
+                owner.pnNfc = kw->ch;
+            } else if (kw->kind == Kw::PnStart) {
+                owner.pnStart = param;
+            }
+            return;
+        }
+        case Dest::ListTable:
+        case Dest::LevelText:
+        case Dest::ListOverrides:
+            ListWord(*kw, hasParam, param);
             return;
         case Dest::Upr:
             if (kw->kind == Kw::Ud) MutableTop().dest = Dest::Text;
@@ -773,6 +838,12 @@ private:
         case Kw::Pard:
             s.align = Qt::AlignLeft;
             s.listItem = false;
+            s.ls = 0;
+            s.ilvl = 0;
+            s.pnBullet = false;
+            s.pnNfc = 0;
+            s.pnStart = 1;
+            s.pnLevel = 0;
             s.inTable = false;
             s.itap = 0;
             break;
@@ -820,7 +891,17 @@ private:
             s.align = Qt::AlignJustify;
             break;
         case Kw::ListOverride:
-            s.listItem = hasParam && param > 0;
+            s.ls = hasParam ? std::max(param, 0) : 0;
+            s.listItem = false;
+            break;
+        case Kw::ListLevelIndex:
+            s.ilvl = std::clamp(param, 0, 8);
+            break;
+        case Kw::ListTable:
+            s.dest = Dest::ListTable;
+            break;
+        case Kw::ListOverrideTable:
+            s.dest = Dest::ListOverrides;
             break;
         case Kw::Uc:
             if (hasParam) s.uc = std::clamp(param, 0, kMaxUc);
@@ -893,6 +974,149 @@ private:
             break;
         default:
             break;
+        }
+    }
+
+    // The list table and the list override table.
+    void ListWord(const KwInfo& kw, bool hasParam, int param) {
+        GroupState& s = MutableTop();
+        LevelDef* level = !listDefs_.empty() && !listDefs_.back().levels.empty()
+                              ? &listDefs_.back().levels.back()
+                              : nullptr;
+        switch (kw.kind) {
+        case Kw::List:
+            if (s.dest == Dest::ListTable && listDefs_.size() < kMaxLists) listDefs_.emplace_back();
+            break;
+        case Kw::ListLevelDef:
+            if (s.dest == Dest::ListTable && !listDefs_.empty() &&
+                listDefs_.back().levels.size() < 9)
+                listDefs_.back().levels.emplace_back();
+            break;
+        case Kw::ListId:
+            if (s.dest == Dest::ListOverrides)
+                overrideListId_ = param;
+            else if (s.dest == Dest::ListTable && !listDefs_.empty())
+                listDefs_.back().id = param;
+            break;
+        case Kw::ListOverride:
+            if (s.dest == Dest::ListOverrides && hasParam && listOverrides_.size() < kMaxLists)
+                listOverrides_[param] = overrideListId_;
+            break;
+        case Kw::LevelNfc:
+            if (level) level->nfc = param;
+            break;
+        case Kw::LevelStart:
+            if (level) level->start = param;
+            break;
+        case Kw::LevelText:
+            if (level) {
+                level->text.clear();
+                s.dest = Dest::LevelText;
+            } else {
+                s.dest = Dest::Skip;
+            }
+            break;
+        case Kw::U:
+            UnicodeChar(hasParam, param);
+            break;
+        case Kw::Uc:
+            if (hasParam) s.uc = std::clamp(param, 0, kMaxUc);
+            break;
+        case Kw::Skip:
+            s.dest = Dest::Skip;
+            break;
+        default:
+            break;
+        }
+    }
+
+    // A number style of the list table as the document's list style.
+    static QTextListFormat::Style StyleOfNumbers(int nfc, const QString& text) {
+        switch (nfc) {
+        case 1:
+            return QTextListFormat::ListUpperRoman;
+        case 2:
+            return QTextListFormat::ListLowerRoman;
+        case 3:
+            return QTextListFormat::ListUpperAlpha;
+        case 4:
+            return QTextListFormat::ListLowerAlpha;
+        case 23:
+        case 255: {
+            // A bullet's look from its character: "o" is a circle, Wingdings' 0xA7 a square.
+            const QChar bullet = text.size() > 1 ? text[1] : QChar();
+            if (bullet == u'o') return QTextListFormat::ListCircle;
+            if (bullet.unicode() == 0xF0A7 || bullet.unicode() == 0x25AA ||
+                bullet.unicode() == 0x25A0)
+                return QTextListFormat::ListSquare;
+            return QTextListFormat::ListDisc;
+        }
+        default:
+            return QTextListFormat::ListDecimal;
+        }
+    }
+
+    static bool Numbered(QTextListFormat::Style style) {
+        return style != QTextListFormat::ListDisc && style != QTextListFormat::ListCircle &&
+               style != QTextListFormat::ListSquare;
+    }
+
+    QTextListFormat ListFormat(const GroupState& s) const {
+        QTextListFormat format;
+        int start = 1;
+        if (s.ls > 0) {
+            format.setIndent(s.ilvl + 1);
+            format.setProperty(kListGroupProperty, s.ls);
+            const LevelDef* def = nullptr;
+            if (const auto over = listOverrides_.find(s.ls); over != listOverrides_.end())
+                for (const ListDef& list : listDefs_)
+                    if (list.id == over->second && s.ilvl < static_cast<int>(list.levels.size()))
+                        def = &list.levels[static_cast<size_t>(s.ilvl)];
+            if (!def) {
+                format.setStyle(QTextListFormat::ListDisc);
+                return format;
+            }
+            format.setStyle(StyleOfNumbers(def->nfc, def->text));
+            start = def->start;
+            if (Numbered(format.style())) {
+                // The text before the first number and after the last; a number of the levels
+                // above ("1.2.") shows as this level's own.
+                const QString text = def->text.mid(1);
+                const auto placeholder = [](QChar c) { return c.unicode() < 9; };
+                const auto first = std::find_if(text.cbegin(), text.cend(), placeholder);
+                const auto last = std::find_if(text.crbegin(), text.crend(), placeholder);
+                if (first != text.cend()) {
+                    format.setNumberPrefix(QString(text.cbegin(), first - text.cbegin()));
+                    format.setNumberSuffix(QString(last.base(), text.cend() - last.base()));
+                }
+            }
+        } else {
+            format.setIndent(s.pnLevel + 1);
+            format.setStyle(s.pnBullet ? QTextListFormat::ListDisc
+                                       : StyleOfNumbers(s.pnNfc, QString()));
+            start = s.pnStart;
+        }
+        if (start != 1) format.setProperty(kListStartProperty, start);
+        return format;
+    }
+
+    // Word's list paragraphs join the list of their level until a paragraph of a level above
+    // restarts it; old-style lists end at the first paragraph outside them.
+    void ApplyList(const GroupState& s) {
+        const int group = s.ls > 0 ? s.ls : (s.listItem || pntextSeen_) ? -1 : 0;
+        if (group >= 0) std::erase_if(openLists_, [](const auto& e) { return e.first.first < 0; });
+        if (group == 0) return;
+        const int level = group > 0 ? s.ilvl : s.pnLevel;
+        std::erase_if(openLists_, [&](const auto& e) {
+            return e.first.first == group && e.first.second > level;
+        });
+        const QTextListFormat format = ListFormat(s);
+        auto& [list, made] = openLists_[{group, level}];
+        if (list && made == format) {
+            list->add(cursor_.block());
+        } else {
+            list = cursor_.createList(format);
+            made = format;
         }
     }
 
@@ -1025,9 +1249,20 @@ private:
             if (instruction.size() < kMaxInstruction) instruction += QChar(c);
             break;
         }
+        case Dest::LevelText:
+            AddLevelText(QChar(c));
+            break;
         default:
             break;
         }
+    }
+
+    void AddLevelText(QChar c) {
+        if (listDefs_.empty() || listDefs_.back().levels.empty()) return;
+        QString& text = listDefs_.back().levels.back().text;
+        // The first character is the length; what follows it is the template.
+        if (!text.isEmpty() && text.size() > text[0].unicode()) return;
+        if (text.size() < 64) text += c;
     }
 
     const FontEntry* FindFont(int number) const {
@@ -1057,6 +1292,11 @@ private:
         const GroupState& s = Top();
         if (s.dest == Dest::FontTable) {
             fontName_.append(QStringView(text));
+            return;
+        }
+        if (s.dest == Dest::LevelText) {
+            for (const char16_t ch : text)
+                AddLevelText(QChar(ch));
             return;
         }
         if (s.dest == Dest::FieldInst) {
@@ -1177,14 +1417,7 @@ private:
             blockCharKey_ = charKey;
         }
         blockFormatted_ = true;
-        if (s.listItem || pntextSeen_) {
-            if (list_)
-                list_->add(cursor_.block());
-            else
-                list_ = cursor_.createList(QTextListFormat::ListDisc);
-        } else {
-            list_ = nullptr;
-        }
+        ApplyList(s);
         pntextSeen_ = false;
     }
 
@@ -1258,7 +1491,7 @@ private:
         t.rowsUsed = std::max(t.rowsUsed, t.row + 1);
         breakPending_ = false;
         blockFormatted_ = false;
-        list_ = nullptr;
+        openLists_.clear();
     }
 
     void CloseTable() {
@@ -1268,7 +1501,7 @@ private:
         cursor_.setPosition(after);
         breakPending_ = false;
         blockFormatted_ = false;
-        list_ = nullptr;
+        openLists_.clear();
     }
 
     // \cell or \nestcell: ends the paragraph in the cell, and the cell.
@@ -1406,7 +1639,11 @@ private:
     Qt::Alignment blockAlign_ = Qt::AlignLeft;
     quint64 blockCharKey_ = 0;
     bool pntextSeen_ = false;
-    QTextList* list_ = nullptr;
+    // Lists open for more paragraphs, by (\ls or -1, level), with the format they were made with.
+    std::map<std::pair<int, int>, std::pair<QTextList*, QTextListFormat>> openLists_;
+    std::vector<ListDef> listDefs_;
+    std::unordered_map<int, int> listOverrides_; // \ls → \listid
+    int overrideListId_ = 0;
 
     std::vector<TableState> tables_; // open tables, outermost first
     std::vector<RowDef> rowDefs_ = std::vector<RowDef>(kMaxTableDepth + 1); // per level

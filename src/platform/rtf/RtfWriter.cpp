@@ -14,7 +14,9 @@
 #include <QTextTable>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <optional>
 #include <vector>
 
 namespace rtf {
@@ -287,7 +289,9 @@ private:
             stateWritten_ = true;
         }
         WriteParagraphProperties(block.blockFormat().alignment(), depth);
-        if (block.textList()) {
+        if (QTextList* list = block.textList(); list && !IsPlainBullet(list->format())) {
+            WriteListParagraph(list, block);
+        } else if (list) {
             // WordPad's bullet: the old-style list description, with the bullet text for
             // readers that do not know it.
             if (symbolFont_ < 0) symbolFont_ = FontIndex(QStringLiteral("Symbol"));
@@ -311,6 +315,137 @@ private:
         }
         body_ += ending;
         body_ += "\r\n";
+    }
+
+    // The editor's own bullet (one level, a disc, of no list of a file) is written as WordPad
+    // writes it; every other list goes into the list table.
+    static bool IsPlainBullet(const QTextListFormat& f) {
+        return f.style() == QTextListFormat::ListDisc && f.indent() <= 1 &&
+               !f.hasProperty(kListGroupProperty);
+    }
+
+    void WriteListParagraph(QTextList* list, const QTextBlock& block) {
+        const QTextListFormat f = list->format();
+        const int level = std::clamp(f.indent() - 1, 0, 8);
+        const int ls = ListNumber(list, level);
+        // The number as it shows, for readers without lists.
+        body_ += "{\\listtext ";
+        QString number = list->itemText(block);
+        if (number.isEmpty()) number = QString(BulletOf(f.style()));
+        bool delimit = false;
+        AppendText(body_, number, delimit);
+        body_ += "\\tab}\\ls";
+        AppendInt(body_, ls);
+        body_ += "\\ilvl";
+        AppendInt(body_, level);
+        body_ += "\\fi-360\\li";
+        AppendInt(body_, 720 * (level + 1));
+    }
+
+    static char16_t BulletOf(QTextListFormat::Style style) {
+        if (style == QTextListFormat::ListCircle) return u'o';
+        if (style == QTextListFormat::ListSquare) return 0x25AA;
+        return 0x2022;
+    }
+
+    // The \ls number of a list: one per list of the file it came from, else one per list.
+    int ListNumber(QTextList* list, int level) {
+        const QTextListFormat f = list->format();
+        const QVariant group = f.property(kListGroupProperty);
+        const QString key = group.isValid() ? QStringLiteral("g") + group.toString()
+                                            : QStringLiteral("l%1").arg(quintptr(list));
+        auto found = listNumbers_.constFind(key);
+        if (found == listNumbers_.cend()) {
+            found = listNumbers_.insert(key, static_cast<int>(listLevels_.size()) + 1);
+            listLevels_.emplace_back();
+        }
+        auto& levels = listLevels_[static_cast<size_t>(*found - 1)];
+        if (!levels[static_cast<size_t>(level)]) levels[static_cast<size_t>(level)] = f;
+        return *found;
+    }
+
+    static int NumberFormatOf(QTextListFormat::Style style) {
+        switch (style) {
+        case QTextListFormat::ListDecimal:
+            return 0;
+        case QTextListFormat::ListUpperRoman:
+            return 1;
+        case QTextListFormat::ListLowerRoman:
+            return 2;
+        case QTextListFormat::ListUpperAlpha:
+            return 3;
+        case QTextListFormat::ListLowerAlpha:
+            return 4;
+        default:
+            return 23;
+        }
+    }
+
+    QByteArray ListTables() const {
+        if (listLevels_.empty()) return {};
+        static constexpr char kHex[] = "0123456789abcdef";
+        QByteArray out = "{\\*\\listtable";
+        for (size_t i = 0; i < listLevels_.size(); ++i) {
+            out += "{\\list\\listtemplateid";
+            AppendInt(out, static_cast<int>(i) + 1);
+            for (int level = 0; level < 9; ++level) {
+                const std::optional<QTextListFormat>& f =
+                    listLevels_[i][static_cast<size_t>(level)];
+                const QTextListFormat::Style style = f ? f->style() : QTextListFormat::ListDecimal;
+                const int nfc = NumberFormatOf(style);
+                out += "{\\listlevel\\levelnfc";
+                AppendInt(out, nfc);
+                out += "\\levelnfcn";
+                AppendInt(out, nfc);
+                out += "\\leveljc0\\levelfollow0\\levelstartat";
+                AppendInt(out, f && f->hasProperty(kListStartProperty)
+                                   ? f->intProperty(kListStartProperty)
+                                   : 1);
+                // The level text: its length, then the text around the number's place.
+                QString before;
+                QString after = QStringLiteral(".");
+                if (f && f->hasProperty(QTextFormat::ListNumberPrefix)) before = f->numberPrefix();
+                if (f && f->hasProperty(QTextFormat::ListNumberSuffix)) after = f->numberSuffix();
+                out += "{\\leveltext\\'";
+                bool delimit = false;
+                if (nfc == 23) {
+                    out += "01";
+                    AppendText(out, QString(BulletOf(style)), delimit);
+                    out += ";}{\\levelnumbers;}";
+                } else {
+                    const qsizetype length =
+                        std::min<qsizetype>(before.size() + 1 + after.size(), 255);
+                    out += kHex[length >> 4];
+                    out += kHex[length & 0xF];
+                    AppendText(out, before, delimit);
+                    out += "\\'0";
+                    out += kHex[level];
+                    delimit = false;
+                    AppendText(out, after, delimit);
+                    out += ";}{\\levelnumbers\\'";
+                    const qsizetype place = std::min<qsizetype>(before.size() + 1, 255);
+                    out += kHex[place >> 4];
+                    out += kHex[place & 0xF];
+                    out += ";}";
+                }
+                out += "\\fi-360\\li";
+                AppendInt(out, 720 * (level + 1));
+                out += '}';
+            }
+            out += "\\listid";
+            AppendInt(out, static_cast<int>(i) + 1);
+            out += '}';
+        }
+        out += "}\r\n{\\*\\listoverridetable";
+        for (size_t i = 0; i < listLevels_.size(); ++i) {
+            out += "{\\listoverride\\listid";
+            AppendInt(out, static_cast<int>(i) + 1);
+            out += "\\listoverridecount0\\ls";
+            AppendInt(out, static_cast<int>(i) + 1);
+            out += '}';
+        }
+        out += "}\r\n";
+        return out;
     }
 
     void WriteState(const RunFormat& f) {
@@ -411,7 +546,9 @@ private:
             AppendInt(out, qBlue(rgb));
             out += ';';
         }
-        out += "}\r\n\\viewkind4\r\n";
+        out += "}\r\n";
+        out += ListTables();
+        out += "\\viewkind4\r\n";
         return out;
     }
 
@@ -425,6 +562,8 @@ private:
     bool started_ = false; // a block or table of the range was written
     bool done_ = false;    // past the range
     std::vector<Run> runs_;
+    QHash<QString, int> listNumbers_; // \ls of each list, by its file list or itself
+    std::vector<std::array<std::optional<QTextListFormat>, 9>> listLevels_;
 
     QByteArray body_;
     bool delimit_ = false;

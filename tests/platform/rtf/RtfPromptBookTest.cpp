@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTextList>
 #include <QTextTable>
 
 using namespace Qt::StringLiterals;
@@ -275,5 +276,52 @@ TEST(RtfPromptBook, DamagedTablesLoseNoText) {
         text.remove(QRegularExpression(QStringLiteral("\\s")));
         EXPECT_EQ(text, expected);
         ExpectStableThroughSave(*doc);
+    }
+}
+
+TEST(RtfPromptBook, NumberedListsOfFiveStylesOverThreeLevels) {
+    const auto doc = ReadRtf(
+        R"({\rtf1\ansi{\fonttbl{\f0 Arial;}}{\*\listtable{\list\listtemplateid1)"
+        R"({\listlevel\levelnfc0\levelstartat3{\leveltext\'02\'00.;}{\levelnumbers\'01;}})"
+        R"({\listlevel\levelnfc4{\leveltext\'03(\'01);}{\levelnumbers\'02;}})"
+        R"({\listlevel\levelnfc2{\leveltext\'02\'02);}{\levelnumbers\'01;}}\listid7})"
+        R"({\list\listtemplateid2{\listlevel\levelnfc3{\leveltext\'08Scene \'00:;})"
+        R"({\levelnumbers\'07;}}{\listlevel\levelnfc1{\leveltext\'02\'01.;}{\levelnumbers\'01;}})"
+        R"(\listid8}}{\*\listoverridetable{\listoverride\listid7\listoverridecount0\ls1})"
+        R"({\listoverride\listid8\listoverridecount0\ls2}})"
+        R"(\pard\ls1\ilvl0 Prologue\par\pard\ls1\ilvl1 Enter Chorus\par)"
+        R"(\pard\ls1\ilvl2 thunder\par\pard\ls1\ilvl2 lightning\par\pard\ls1\ilvl1 Exit\par)"
+        R"(\pard\ls1\ilvl0 Act One\par\pard\ls1\ilvl1 Enter Hamlet\par\pard Interlude\par)"
+        R"(\pard\ls2\ilvl0 Elsinore\par\pard\ls2\ilvl1 Platform\par\pard\ls1\ilvl0 Act Two\par})");
+    // What the editor shows before each line. A level restarts after an item above it; a
+    // list goes on past other paragraphs. This Qt shows every list from 1, so the start
+    // number 3 is kept for the file but not shown.
+    const QStringList numbers = {"1.",  "(a)", "i)",       "ii)", "(b)", "2.",
+                                 "(a)", "",    "Scene A:", "I.",  "3."};
+    QStringList shown;
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+        shown << (b.textList() ? b.textList()->itemText(b) : QString());
+    EXPECT_EQ(shown, numbers);
+    EXPECT_EQ(Block(*doc, 0).textList()->format().indent(), 1);
+    EXPECT_EQ(Block(*doc, 2).textList()->format().indent(), 3);
+    EXPECT_EQ(Block(*doc, 0).textList()->format().intProperty(rtf::kListStartProperty), 3);
+
+    const QByteArray saved = ExpectStableThroughSave(*doc);
+    const auto again = ReadRtf(saved);
+    QStringList shownAgain;
+    for (QTextBlock b = again->begin(); b.isValid(); b = b.next())
+        shownAgain << (b.textList() ? b.textList()->itemText(b) : QString());
+    EXPECT_EQ(shownAgain, numbers);
+    if (const auto text = LibreOffice(saved, QStringLiteral("txt:Text"))) {
+        EXPECT_EQ(NonEmptyLines(*text),
+                  QStringList({"3. Prologue", "(a) Enter Chorus", "i) thunder", "ii) lightning",
+                               "(b) Exit", "4. Act One", "(a) Enter Hamlet", "Interlude",
+                               "Scene A: Elsinore", "I. Platform", "5. Act Two"}));
+    }
+    if (const auto text = Pandoc(saved, "plain")) {
+        // pandoc knows the styles, not the text around the number nor where levels restart.
+        for (const char* line : {"3.  Prologue", "a.  Enter Chorus", "i.  thunder", "ii. lightning",
+                                 "A.  Elsinore", "I.  Platform"})
+            EXPECT_TRUE(text->contains(QLatin1String(line))) << line << "\n" << text->toStdString();
     }
 }
