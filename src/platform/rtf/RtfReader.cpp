@@ -445,6 +445,33 @@ constexpr char16_t kSymbolFont[224] = {
     0x23A0, 0x23A4, 0x23A5, 0x23A6, 0x23AB, 0x23AC, 0x23AD, 0,
 };
 
+// The characters of Wingdings, 0x20 to 0xFF, as Unicode (0: none).
+constexpr char32_t kWingdingsFont[224] = {
+    0x20,    0x270F,  0x2702,  0x2701,  0x1F453, 0x1F56D, 0x1F56E, 0x1F56F, 0x1F57F, 0x2706,
+    0x1F582, 0x1F583, 0x1F4EA, 0x1F4EB, 0x1F4EC, 0x1F4ED, 0x1F4C1, 0x1F4C2, 0x1F4C4, 0x1F5CF,
+    0x1F5D0, 0x1F5C4, 0x231B,  0x1F5AE, 0x1F5B0, 0x1F5B2, 0x1F5B3, 0x1F5B4, 0x1F5AB, 0x1F5AC,
+    0x2707,  0x270D,  0x1F58E, 0x270C,  0x1F44C, 0x1F44D, 0x1F44E, 0x261C,  0x261E,  0x261D,
+    0x261F,  0x1F590, 0x263A,  0x1F610, 0x2639,  0x1F4A3, 0x2620,  0x1F3F3, 0x1F3F1, 0x2708,
+    0x263C,  0x1F4A7, 0x2744,  0x1F546, 0x271E,  0x1F548, 0x2720,  0x2721,  0x262A,  0x262F,
+    0x950,   0x2638,  0x2648,  0x2649,  0x264A,  0x264B,  0x264C,  0x264D,  0x264E,  0x264F,
+    0x2650,  0x2651,  0x2652,  0x2653,  0x1F670, 0x1F675, 0x25CF,  0x1F53E, 0x25A0,  0x25A1,
+    0x1F790, 0x2751,  0x2752,  0x2B27,  0x29EB,  0x25C6,  0x2756,  0x2B25,  0x2327,  0x2BB9,
+    0x2318,  0x1F3F5, 0x1F3F6, 0x1F676, 0x1F677, 0,       0x24EA,  0x2460,  0x2461,  0x2462,
+    0x2463,  0x2464,  0x2465,  0x2466,  0x2467,  0x2468,  0x2469,  0x24FF,  0x2776,  0x2777,
+    0x2778,  0x2779,  0x277A,  0x277B,  0x277C,  0x277D,  0x277E,  0x277F,  0x1F662, 0x1F660,
+    0x1F661, 0x1F663, 0x1F65E, 0x1F65C, 0x1F65D, 0x1F65F, 0xB7,    0x2022,  0x25AA,  0x26AA,
+    0x1F786, 0x1F788, 0x25C9,  0x25CE,  0x1F53F, 0x25AA,  0x25FB,  0x1F7C2, 0x2726,  0x2605,
+    0x2736,  0x2734,  0x2739,  0x2735,  0x2BD0,  0x2316,  0x27E1,  0x2311,  0x2BD1,  0x272A,
+    0x2730,  0x1F550, 0x1F551, 0x1F552, 0x1F553, 0x1F554, 0x1F555, 0x1F556, 0x1F557, 0x1F558,
+    0x1F559, 0x1F55A, 0x1F55B, 0x2BB0,  0x2BB1,  0x2BB2,  0x2BB3,  0x2BB4,  0x2BB5,  0x2BB6,
+    0x2BB7,  0x1F66A, 0x1F66B, 0x1F655, 0x1F654, 0x1F657, 0x1F656, 0x1F650, 0x1F651, 0x1F652,
+    0x1F653, 0x232B,  0x2326,  0x2B98,  0x2B9A,  0x2B99,  0x2B9B,  0x2B88,  0x2B8A,  0x2B89,
+    0x2B8B,  0x1F868, 0x1F86A, 0x1F869, 0x1F86B, 0x1F86C, 0x1F86D, 0x1F86F, 0x1F86E, 0x1F878,
+    0x1F87A, 0x1F879, 0x1F87B, 0x1F87C, 0x1F87D, 0x1F87F, 0x1F87E, 0x21E6,  0x21E8,  0x21E7,
+    0x21E9,  0x2B04,  0x21F3,  0x2B00,  0x2B01,  0x2B03,  0x2B02,  0x1F8AC, 0x1F8AD, 0x1F5F6,
+    0x2714,  0x1F5F7, 0x1F5F9, 0,
+};
+
 // The character a SYMBOL field stands for: SYMBOL code [\f "font"] [\u] [\a] [\j] [\h] [\s n].
 // Codes of a symbol font may be given in the private range Word uses for them (0xF020...).
 char16_t SymbolFieldChar(const QString& instruction, int codePage) {
@@ -471,9 +498,30 @@ char16_t SymbolFieldChar(const QString& instruction, int codePage) {
     return decoded.size() == 1 ? decoded[0].unicode() : 0;
 }
 
+// Fonts whose characters are pictures at the places of Latin letters.
+enum class SymbolFont : unsigned char { None, Symbol, Wingdings };
+
+SymbolFont SymbolFontNamed(const QString& name) {
+    if (name.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0) return SymbolFont::Symbol;
+    if (name.compare(QLatin1String("Wingdings"), Qt::CaseInsensitive) == 0)
+        return SymbolFont::Wingdings;
+    return SymbolFont::None;
+}
+
+// The Unicode character a symbol font shows for a code (0x20 to 0xFF, or Word's private
+// range 0xF020 to 0xF0FF for the same); 0 when it shows none of its own.
+char32_t SymbolFontChar(SymbolFont font, uint code) {
+    if (code >= 0xF020 && code <= 0xF0FF) code -= 0xF000;
+    if (code < 0x20 || code > 0xFF) return 0;
+    if (font == SymbolFont::Symbol) return kSymbolFont[code - 0x20];
+    if (font == SymbolFont::Wingdings) return kWingdingsFont[code - 0x20];
+    return 0;
+}
+
 struct FontEntry {
     int slot = 0; // index into Reader::families_
     int codePage = 0;
+    SymbolFont symbols = SymbolFont::None;
 };
 
 struct ColorEntry {
@@ -1124,8 +1172,18 @@ private:
         if (!hasParam) return;
         // Values past 32767 are written as negative 16-bit numbers.
         const char16_t unit = static_cast<char16_t>(static_cast<unsigned>(param) & 0xFFFF);
-        PutText(std::u16string_view(&unit, 1));
+        if (const char32_t shown = SymbolFontChar(TextSymbolFont(), unit))
+            PutText(QString::fromUcs4(&shown, 1));
+        else
+            PutText(std::u16string_view(&unit, 1));
         ucSkip_ = Top().uc;
+    }
+
+    // The symbol font the text of the document is now written in, if any.
+    SymbolFont TextSymbolFont() const {
+        if (Top().dest != Dest::Text) return SymbolFont::None;
+        const FontEntry* font = FindFont(Top().ch.font);
+        return font ? font->symbols : SymbolFont::None;
     }
 
     void FontTableWord(const KwInfo& kw, bool hasParam, int param) {
@@ -1196,12 +1254,13 @@ private:
         auto found = fonts_.find(fontNumber_);
         if (found == fonts_.end()) {
             if (static_cast<int>(families_.size()) < kMaxFonts) {
-                fonts_.emplace(fontNumber_,
-                               FontEntry{static_cast<int>(families_.size()), fontCodePage_});
+                fonts_.emplace(fontNumber_, FontEntry{static_cast<int>(families_.size()),
+                                                      fontCodePage_, SymbolFontNamed(name)});
                 families_.push_back(name);
             }
         } else {
             found->second.codePage = fontCodePage_;
+            found->second.symbols = SymbolFontNamed(name);
             families_[static_cast<size_t>(found->second.slot)] = name;
         }
         fontNumber_ = -1;
@@ -1279,6 +1338,18 @@ private:
             if (fontCodePage_ > 0) codePage = fontCodePage_;
         } else if (const FontEntry* font = FindFont(s.ch.font); font && font->codePage > 0) {
             codePage = font->codePage;
+        }
+        if (const SymbolFont symbols = TextSymbolFont(); symbols != SymbolFont::None) {
+            // What a symbol font shows, so that it displays and is found as it looks.
+            QString text;
+            for (const char b : std::as_const(pendingBytes_)) {
+                const auto code = static_cast<unsigned char>(b);
+                const char32_t shown = SymbolFontChar(symbols, code);
+                text += shown ? QString::fromUcs4(&shown, 1) : QString(QChar(code));
+            }
+            pendingBytes_.clear();
+            PutText(text);
+            return;
         }
         const bool ascii = std::all_of(pendingBytes_.cbegin(), pendingBytes_.cend(),
                                        [](char b) { return static_cast<unsigned char>(b) < 0x80; });

@@ -325,3 +325,24 @@ TEST(RtfPromptBook, NumberedListsOfFiveStylesOverThreeLevels) {
             EXPECT_TRUE(text->contains(QLatin1String(line))) << line << "\n" << text->toStdString();
     }
 }
+
+TEST(RtfPromptBook, SymbolAndWingdingsCharactersReadAsWhatTheyShow) {
+    const auto doc = ReadRtf(
+        R"({\rtf1\ansi{\fonttbl{\f0 Times New Roman;}{\f1\fcharset2 Symbol;})"
+        R"({\f2\fnil\fcharset2 Wingdings;}}\pard{\f1 a}-D-Glucosidase, {\f1\'b3} 5{\f1\u-3996 ?})"
+        R"(\par\pard{\f2\'46} Cue here {\f2 J}\par})");
+    const QStringList lines = {u"\u03B1-D-Glucosidase, \u2265 5\u03B4"_s,
+                               u"\u261E Cue here \u263A"_s};
+    EXPECT_EQ(Lines(*doc), lines);
+    // Find looks for the character shown, not the Latin letter under it.
+    EXPECT_FALSE(doc->find(u"\u03B1-D"_s).isNull());
+    EXPECT_TRUE(doc->find("a-D").isNull());
+
+    const QByteArray saved = ExpectStableThroughSave(*doc);
+    if (const auto text = LibreOffice(saved, QStringLiteral("txt:Text"))) {
+        EXPECT_EQ(NonEmptyLines(*text), lines);
+    }
+    if (const auto text = Pandoc(saved, "plain")) {
+        EXPECT_EQ(NonEmptyLines(*text), lines);
+    }
+}
