@@ -31,6 +31,20 @@ bool LooksLikeRtf(const QByteArray& data);
 constexpr int kListGroupProperty = QTextFormat::UserProperty + 1;
 constexpr int kListStartProperty = QTextFormat::UserProperty + 2;
 
+// What the editor does not show but a file keeps through load and save. A field's result text
+// carries the field's instruction group in its character format; headers and footers are kept
+// in the document's property of this name. Both are RTF as the file had it, except that a font
+// or colour number is written as kNeutralStart, the control word, a blank, the font's family or
+// the colour as hex RGB ("auto" for automatic), kNeutralEnd, so that it means the same in a file
+// with other tables.
+constexpr int kFieldInstructionProperty = QTextFormat::UserProperty + 3;
+// Footnotes, annotations and hidden text are kept as RTF in the format of one character where
+// they stood: the footnote's number, else a zero-width space; the writer writes the RTF instead.
+constexpr int kKeptInlineProperty = QTextFormat::UserProperty + 4;
+constexpr char kKeptGroupsProperty[] = "scenoluxRtfKeptGroups";
+constexpr char kNeutralStart = '\x01';
+constexpr char kNeutralEnd = '\x02';
+
 // Replaces the content of doc with the RTF in data. Reads what word processors write (font
 // and colour tables, \ansicpg and \fcharset code pages with \'hh escapes, \uN with its
 // fallback, \* destinations, pictures and objects skipped, field results kept). A damaged or

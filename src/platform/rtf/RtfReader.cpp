@@ -90,6 +90,10 @@ struct GroupState {
     bool inTable = false;   // \intbl
     int itap = 0;           // table nesting of the paragraph
     bool nestProps = false; // inside \nesttableprops: row words are the nested table's
+    // A group kept as it stands in the file: where it starts, at what depth, and what it is.
+    const char* keepStart = nullptr;
+    int keepDepth = 0;
+    unsigned char keepKind = 0; // kKeepSection or kKeepFieldInstruction
     int uc = 1;
     Dest dest = Dest::Text;
     int owner = 0; // for Pn: the stack entry of the group whose paragraph it describes
@@ -107,8 +111,14 @@ struct FieldState {
     int depth = 0;
     QString instruction;
     bool resultShown = false;
+    QByteArray raw;        // the instruction group as the file has it, references made neutral
+    bool brokenUp = false; // its result went on past a paragraph's end
 };
+constexpr unsigned char kKeepSection = 1;
+constexpr unsigned char kKeepFieldInstruction = 2;
+constexpr unsigned char kKeepInline = 3;
 constexpr int kMaxInstruction = 1000;
+constexpr qsizetype kMaxKept = 64 << 20;
 
 enum class Kw : unsigned char {
     Par,
@@ -183,6 +193,10 @@ enum class Kw : unsigned char {
     ShapeText,
     Field,
     FieldInst,
+    KeepSection,
+    KeepInline,
+    FootnoteMark,
+    AnnotationMark,
     Skip,
 };
 
@@ -190,7 +204,7 @@ enum class Kw : unsigned char {
 bool ReadsDestination(Kw kind) {
     return kind == Kw::Pn || kind == Kw::Ud || kind == Kw::Shape || kind == Kw::ShapeText ||
            kind == Kw::FieldInst || kind == Kw::NestTableProps || kind == Kw::ListTable ||
-           kind == Kw::ListOverrideTable;
+           kind == Kw::ListOverrideTable || kind == Kw::KeepSection || kind == Kw::KeepInline;
 }
 
 struct KwInfo {
@@ -288,6 +302,24 @@ const KwInfo* LookupWord(std::string_view name) {
             {"shptxt", Kw::ShapeText},
             {"field", Kw::Field},
             {"fldinst", Kw::FieldInst},
+            {"footnote", Kw::KeepInline},
+            {"annotation", Kw::KeepInline},
+            {"atnid", Kw::KeepInline},
+            {"atnauthor", Kw::KeepInline},
+            {"atnref", Kw::KeepInline},
+            {"atnicn", Kw::KeepInline},
+            {"atrfstart", Kw::KeepInline},
+            {"atrfend", Kw::KeepInline},
+            {"chftn", Kw::FootnoteMark},
+            {"chatn", Kw::AnnotationMark},
+            {"header", Kw::KeepSection},
+            {"headerl", Kw::KeepSection},
+            {"headerr", Kw::KeepSection},
+            {"headerf", Kw::KeepSection},
+            {"footer", Kw::KeepSection},
+            {"footerl", Kw::KeepSection},
+            {"footerr", Kw::KeepSection},
+            {"footerf", Kw::KeepSection},
         };
         for (const auto& [w, kind] : words)
             t.emplace(w, KwInfo{kind});
@@ -313,30 +345,14 @@ const KwInfo* LookupWord(std::string_view name) {
                               "nonshppict",
                               "shppict",
                               "do",
-                              "header",
-                              "headerl",
-                              "headerr",
-                              "headerf",
-                              "footer",
-                              "footerl",
-                              "footerr",
-                              "footerf",
-                              "footnote",
                               "ftnsep",
                               "ftnsepc",
                               "ftncn",
                               "aftnsep",
                               "aftnsepc",
                               "aftncn",
-                              "annotation",
-                              "atnid",
-                              "atnauthor",
                               "atndate",
-                              "atnref",
-                              "atnicn",
                               "atntime",
-                              "atrfstart",
-                              "atrfend",
                               "listpicture",
                               "revtbl",
                               "rsidtbl",
@@ -640,6 +656,7 @@ private:
     }
 
     void OpenGroup() {
+        groupStartAt_ = p_ - 1;
         FlushBytes();
         ucSkip_ = 0;
         destinationMarked_ = false;
@@ -663,6 +680,7 @@ private:
             FinishFont();
         if (Top().dest == Dest::ColorTable && Parent().dest != Dest::ColorTable && colorSet_)
             FinishColor();
+        if (Top().keepKind && Top().keepDepth == depth_) KeepGroup(Top());
         if (!fields_.empty() && fields_.back().depth == depth_) FinishField();
         if (stack_.back().repeats > 0)
             --stack_.back().repeats;
@@ -1005,13 +1023,35 @@ private:
             s.dest = Dest::Shape;
             break;
         case Kw::Field:
-            if (fields_.size() < 100) fields_.push_back(FieldState{depth_, QString(), false});
+            if (fields_.size() < 100) {
+                FieldState field;
+                field.depth = depth_;
+                fields_.push_back(std::move(field));
+            }
             break;
         case Kw::FieldInst:
-            if (!fields_.empty() && fields_.back().depth < depth_)
+            if (!fields_.empty() && fields_.back().depth < depth_) {
                 s.dest = Dest::FieldInst;
-            else
+                Keep(s, kKeepFieldInstruction);
+            } else {
                 s.dest = Dest::Skip;
+            }
+            break;
+        case Kw::KeepSection:
+            s.dest = Dest::Skip;
+            Keep(s, kKeepSection);
+            break;
+        case Kw::KeepInline:
+            if (kw->kind == Kw::KeepInline && IsFootnote()) footnotePending_ = true;
+            s.dest = Dest::Skip;
+            Keep(s, kKeepInline);
+            break;
+        case Kw::FootnoteMark:
+            if (inlinePending_.size() < kMaxKept) inlinePending_ += "{\\super\\chftn}";
+            footnotePending_ = true;
+            break;
+        case Kw::AnnotationMark:
+            if (inlinePending_.size() < kMaxKept) inlinePending_ += "\\chatn ";
             break;
         case Kw::PnText:
             s.dest = Dest::Skip;
@@ -1235,6 +1275,143 @@ private:
         }
     }
 
+    // ---- what the editor does not show, kept for the file ----
+
+    // The group now open is kept whole when it closes.
+    void Keep(GroupState& s, unsigned char kind) {
+        if (!groupStartAt_ || *groupStartAt_ != '{') return;
+        s.keepKind = kind;
+        s.keepDepth = depth_;
+        s.keepStart = groupStartAt_;
+    }
+
+    void KeepGroup(const GroupState& s) {
+        const QByteArray raw = NeutralRtf(QByteArrayView(s.keepStart, p_ - s.keepStart));
+        if (s.keepKind == kKeepSection) {
+            if (kept_.size() < kMaxKept) kept_ += raw + "\r\n";
+        } else if (s.keepKind == kKeepInline) {
+            if (inlinePending_.size() < kMaxKept) inlinePending_ += raw;
+        } else if (!fields_.empty()) {
+            fields_.back().raw = raw;
+        }
+    }
+
+    // A kept group with its font and colour numbers replaced by what they name, so that it
+    // means the same in a file with other tables (see rtf::kNeutralStart).
+    QByteArray NeutralRtf(QByteArrayView raw) const {
+        QByteArray out;
+        out.reserve(raw.size());
+        for (qsizetype i = 0; i < raw.size();) {
+            const char c = raw[i];
+            if (c == kNeutralStart || c == kNeutralEnd) {
+                ++i; // never in RTF text; dropped so that it cannot be taken for ours
+                continue;
+            }
+            if (c != '\\' || i + 1 >= raw.size() ||
+                !IsLetter(static_cast<unsigned char>(raw[i + 1]))) {
+                out += c;
+                if (c == '\\' && i + 1 < raw.size()) out += raw[++i];
+                ++i;
+                continue;
+            }
+            qsizetype j = i + 1;
+            while (j < raw.size() && IsLetter(static_cast<unsigned char>(raw[j])))
+                ++j;
+            const QByteArrayView word = raw.sliced(i + 1, j - i - 1);
+            qsizetype k = j;
+            if (k < raw.size() && raw[k] == '-') ++k;
+            while (k < raw.size() && IsDigit(static_cast<unsigned char>(raw[k])))
+                ++k;
+            const QByteArrayView digits = raw.sliced(j, k - j);
+            bool ok = false;
+            const int number = digits.toInt(&ok);
+            if (word == "bin" && ok) {
+                // Raw bytes that could contain anything: copied untouched.
+                const qsizetype skip = std::min<qsizetype>(std::max(number, 0), raw.size() - k);
+                out += raw.sliced(i, k - i + (k < raw.size() && raw[k] == ' ' ? 1 : 0) + skip);
+                i = k + (k < raw.size() && raw[k] == ' ' ? 1 : 0) + skip;
+                continue;
+            }
+            // The blank that ends the word goes too: the writer puts one back.
+            const qsizetype after = k < raw.size() && raw[k] == ' ' ? k + 1 : k;
+            if (ok && word == "f") {
+                const FontEntry* font = FindFont(number);
+                const QString family =
+                    font ? families_[static_cast<size_t>(font->slot)] : QString();
+                out += kNeutralStart;
+                out += "f ";
+                out += family.toUtf8();
+                out += kNeutralEnd;
+            } else if (ok && IsColourWord(word)) {
+                const std::optional<QRgb> rgb =
+                    TableColor(static_cast<quint64>(std::max(number, 0)));
+                out += kNeutralStart;
+                out += word.toByteArray() + ' ';
+                out += rgb ? QByteArray::number(*rgb & 0xFFFFFF, 16) : QByteArray("auto");
+                out += kNeutralEnd;
+            } else {
+                out += raw.sliced(i, k - i);
+                i = k;
+                continue;
+            }
+            i = after;
+        }
+        return out;
+    }
+
+    // Whether the destination just named is a footnote (its group starts "{\footnote" or
+    // "{\*\footnote").
+    bool IsFootnote() const {
+        const QByteArrayView rest(groupStartAt_, p_ - groupStartAt_);
+        return rest.contains("footnote");
+    }
+
+    // What was kept since the last character shown goes into the text as one character that
+    // carries it: a footnote's number, raised, or else a zero-width space.
+    void InsertKeptInline() {
+        if (inlinePending_.isEmpty()) return;
+        FlushRun();
+        EnsureBlock();
+        QTextCharFormat format = Format(runKey_);
+        format.setProperty(kKeptInlineProperty, inlinePending_);
+        QString mark = QStringLiteral("\u200B");
+        if (footnotePending_) {
+            format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+            mark = QString::number(++footnotes_);
+        }
+        cursor_.insertText(mark, format);
+        inlinePending_.clear();
+        footnotePending_ = false;
+    }
+
+    // Hidden text is kept as RTF of its own, its characters escaped.
+    void KeepHidden(std::u16string_view text) {
+        if (inlinePending_.size() >= kMaxKept) return;
+        inlinePending_ += "{\\v ";
+        for (const char16_t ch : text) {
+            if (ch >= 0x20 && ch < 0x7F) {
+                if (ch == u'\\' || ch == u'{' || ch == u'}') inlinePending_ += '\\';
+                inlinePending_ += static_cast<char>(ch);
+            } else {
+                inlinePending_ += "\\u" + QByteArray::number(static_cast<qint16>(ch)) + " ?";
+            }
+        }
+        inlinePending_ += '}';
+    }
+
+    static bool IsColourWord(QByteArrayView word) {
+        for (const char* w : {"cf", "cb", "highlight", "chcbpat", "chcfpat", "cbpat", "cfpat",
+                              "clcbpat", "clcfpat", "brdrcf", "ulc"})
+            if (word == w) return true;
+        return false;
+    }
+
+    // The field the text now put belongs to: its instruction, when kept.
+    QByteArray CurrentFieldInstruction() const {
+        if (fields_.empty() || fields_.back().brokenUp) return {};
+        return fields_.back().raw;
+    }
+
     // A field whose result showed nothing may still stand for a character of its own.
     void FinishField() {
         const FieldState field = std::move(fields_.back());
@@ -1375,17 +1552,24 @@ private:
             if (instruction.size() < kMaxInstruction) instruction.append(QStringView(text));
             return;
         }
-        if (s.dest != Dest::Text || s.ch.hidden) return;
+        if (s.dest != Dest::Text) return;
+        if (s.ch.hidden) {
+            KeepHidden(text);
+            return;
+        }
         if (const int depth = TableDepth(s);
             depth != static_cast<int>(tables_.size()) || (depth > 0 && !tables_.back().placed)) {
             FlushRun();
             SyncTables(depth);
         }
+        if (!inlinePending_.isEmpty() && !text.empty()) InsertKeptInline();
         if (!fields_.empty() && !text.empty()) fields_.back().resultShown = true;
         const quint64 key = RunKey(s.ch);
-        if (key != runKey_) {
+        QByteArray field = CurrentFieldInstruction();
+        if (key != runKey_ || field != runField_) {
             FlushRun();
             runKey_ = key;
+            runField_ = std::move(field);
         }
         size_t i = 0;
         while (i < text.size()) {
@@ -1469,7 +1653,13 @@ private:
     void FlushRun() {
         if (runText_.isEmpty()) return;
         EnsureBlock();
-        cursor_.insertText(runText_, Format(runKey_));
+        if (runField_.isEmpty()) {
+            cursor_.insertText(runText_, Format(runKey_));
+        } else {
+            QTextCharFormat format = Format(runKey_);
+            format.setProperty(kFieldInstructionProperty, runField_);
+            cursor_.insertText(runText_, format);
+        }
         runText_.clear();
     }
 
@@ -1495,7 +1685,10 @@ private:
     void EndParagraph() {
         FlushBytes();
         FlushRun();
+        // A field's result of several paragraphs keeps its instruction on the first alone.
+        if (!fields_.empty() && fields_.back().resultShown) fields_.back().brokenUp = true;
         SyncTables(TableDepth(Top()));
+        InsertKeptInline();
         EnsureBlock();
         ApplyParagraph();
         breakPending_ = true;
@@ -1504,9 +1697,11 @@ private:
     void Finish() {
         FlushBytes();
         FlushRun();
+        InsertKeptInline();
         if (!breakPending_) ApplyParagraph();
         while (!tables_.empty())
             CloseTable();
+        if (!kept_.isEmpty()) doc_->setProperty(kKeptGroupsProperty, kept_);
     }
 
     // ---- tables ----
@@ -1716,6 +1911,12 @@ private:
     std::unordered_map<int, int> listOverrides_; // \ls → \listid
     int overrideListId_ = 0;
 
+    const char* groupStartAt_ = nullptr; // the last "{" read
+    QByteArray kept_;                    // headers and footers, as the file has them
+    QByteArray runField_;                // the kept instruction of the run's field
+    QByteArray inlinePending_;           // footnotes, annotations, hidden text not yet placed
+    bool footnotePending_ = false;
+    int footnotes_ = 0;
     std::vector<TableState> tables_; // open tables, outermost first
     std::vector<RowDef> rowDefs_ = std::vector<RowDef>(kMaxTableDepth + 1); // per level
     CellDef cellDef_;         // what comes before the next \cellx

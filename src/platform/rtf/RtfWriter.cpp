@@ -31,9 +31,18 @@ struct RunFormat {
     bool italic = false;
     bool underline = false;
     bool strike = false;
+    int field = 0; // the kept field instruction it shows the result of; 0 none
+    int kept = 0;  // the kept footnote, annotation or hidden text its characters stand for
 
     bool operator==(const RunFormat&) const = default;
 };
+
+// Equal in everything a reader sees of the characters.
+bool SameLook(RunFormat a, RunFormat b) {
+    a.field = b.field = 0;
+    a.kept = b.kept = 0;
+    return a == b;
+}
 
 struct Run {
     RunFormat format;
@@ -110,8 +119,12 @@ public:
         to_ = to < 0 ? end : std::clamp(to, from_, end);
         body_.reserve((to_ - from_) * 5 / 4 + 256);
         WriteItems(doc_->rootFrame()->begin(), 0);
+        // Headers and footers stand before the text; their fonts join the table first.
+        QByteArray kept;
+        if (from_ == 0 && to_ == end)
+            kept = Restored(doc_->property(kKeptGroupsProperty).toByteArray());
         if (fonts_.empty()) FontIndex(defaultFamily_);
-        return Header() + body_ + "}\r\n";
+        return Header() + kept + body_ + "}\r\n";
     }
 
 private:
@@ -279,8 +292,8 @@ private:
 
     void WriteBlock(const QTextBlock& block, const std::vector<Run>& runs, int depth,
                     const char* ending) {
-        const RunFormat paragraph =
-            runs.empty() ? Resolve(block.charFormatIndex()) : runs.back().format;
+        RunFormat paragraph = runs.empty() ? Resolve(block.charFormatIndex()) : runs.back().format;
+        paragraph.field = 0;
         // The character state goes first: pandoc takes \plain as the end of \intbl.
         body_ += "\\pard";
         if (!stateWritten_ || paragraph != state_) {
@@ -302,8 +315,25 @@ private:
             body_ += "\\pnindent0{\\pntxtb\\'B7}}\\fi-360\\li720";
         }
         delimit_ = true;
+        int field = 0;
         for (const Run& run : runs) {
-            if (run.format == state_) {
+            if (run.format.field != field) {
+                if (field) body_ += "}}";
+                field = run.format.field;
+                if (field) {
+                    body_ += "{\\field";
+                    body_ += Restored(fieldInstructions_[static_cast<size_t>(field - 1)]);
+                    body_ += "{\\fldrslt ";
+                }
+                delimit_ = false;
+            }
+            if (run.format.kept) {
+                for (qsizetype i = 0; i < run.text.size(); ++i)
+                    body_ += Restored(keptInline_[static_cast<size_t>(run.format.kept - 1)]);
+                delimit_ = false; // it ends in a group or a blank
+                continue;
+            }
+            if (SameLook(run.format, state_)) {
                 AppendText(body_, run.text, delimit_);
                 continue;
             }
@@ -311,6 +341,10 @@ private:
             WriteDifferences(state_, run.format);
             AppendText(body_, run.text, delimit_);
             body_ += '}';
+            delimit_ = false;
+        }
+        if (field) {
+            body_ += "}}";
             delimit_ = false;
         }
         body_ += ending;
@@ -502,8 +536,57 @@ private:
         run.strike = f.fontStrikeOut();
         if (f.hasProperty(QTextFormat::ForegroundBrush) && f.foreground().style() != Qt::NoBrush)
             run.color = ColorIndex(f.foreground().color().rgb());
+        if (const QByteArray instruction = f.property(kFieldInstructionProperty).toByteArray();
+            !instruction.isEmpty()) {
+            auto found = fieldIndex_.constFind(instruction);
+            if (found == fieldIndex_.cend()) {
+                fieldInstructions_.push_back(instruction);
+                found =
+                    fieldIndex_.insert(instruction, static_cast<int>(fieldInstructions_.size()));
+            }
+            run.field = *found;
+        }
+        if (const QByteArray kept = f.property(kKeptInlineProperty).toByteArray();
+            !kept.isEmpty()) {
+            auto found = keptIndex_.constFind(kept);
+            if (found == keptIndex_.cend()) {
+                keptInline_.push_back(kept);
+                found = keptIndex_.insert(kept, static_cast<int>(keptInline_.size()));
+            }
+            run.kept = *found;
+        }
         resolved_.insert(formatIndex, run);
         return run;
+    }
+
+    // Kept RTF with its fonts and colours numbered as in this file.
+    QByteArray Restored(const QByteArray& kept) {
+        QByteArray out;
+        out.reserve(kept.size());
+        for (qsizetype i = 0; i < kept.size(); ++i) {
+            if (kept[i] != kNeutralStart) {
+                out += kept[i];
+                continue;
+            }
+            const qsizetype end = kept.indexOf(kNeutralEnd, i);
+            if (end < 0) break;
+            const QByteArray reference = kept.mid(i + 1, end - i - 1);
+            i = end;
+            const qsizetype blank = reference.indexOf(' ');
+            const QByteArray word = reference.left(blank);
+            const QByteArray value = reference.mid(blank + 1);
+            out += '\\' + word;
+            if (word == "f") {
+                AppendInt(out,
+                          FontIndex(value.isEmpty() ? defaultFamily_ : QString::fromUtf8(value)));
+            } else {
+                bool ok = false;
+                const uint rgb = value.toUInt(&ok, 16);
+                AppendInt(out, ok ? ColorIndex(rgb) : 0);
+            }
+            out += ' ';
+        }
+        return out;
     }
 
     int FontIndex(const QString& family) {
@@ -571,6 +654,10 @@ private:
     bool stateWritten_ = false;
 
     QHash<int, RunFormat> resolved_;
+    std::vector<QByteArray> fieldInstructions_;
+    std::vector<QByteArray> keptInline_;
+    QHash<QByteArray, int> keptIndex_;
+    QHash<QByteArray, int> fieldIndex_;
     std::vector<QString> fonts_;
     QHash<QString, int> fontIndex_;
     int symbolFont_ = -1;

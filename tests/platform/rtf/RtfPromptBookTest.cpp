@@ -100,7 +100,7 @@ QByteArray ExpectStableThroughSave(const QTextDocument& doc) {
     const QByteArray saved = rtf::Write(&doc);
     const auto again = ReadRtf(saved);
     EXPECT_EQ(again->toRawText(), doc.toRawText());
-    EXPECT_EQ(rtf::Write(again.get()), saved);
+    EXPECT_EQ(rtf::Write(again.get()).toStdString(), saved.toStdString());
     return saved;
 }
 
@@ -344,5 +344,50 @@ TEST(RtfPromptBook, SymbolAndWingdingsCharactersReadAsWhatTheyShow) {
     }
     if (const auto text = Pandoc(saved, "plain")) {
         EXPECT_EQ(NonEmptyLines(*text), lines);
+    }
+}
+
+TEST(RtfPromptBook, HeadersFootersFootnotesHiddenTextNotesAndFieldsSurviveASave) {
+    const auto doc = ReadRtf(
+        R"({\rtf1\ansi\deff0{\fonttbl{\f0 Times New Roman;}{\f1 Arial;}})"
+        R"({\colortbl;\red255\green0\blue0;\red0\green0\blue255;})"
+        R"({\header\pard\plain\f1\cf1 Hamlet - prompt copy\par})"
+        R"({\footer\pard\plain\f1 Page {\field{\*\fldinst PAGE}{\fldrslt 1}}\par})"
+        R"(\pard\plain\f0 Enter the ghost{\super\chftn}{\footnote\pard\plain{\super\chftn} In )"
+        R"(armour.}.\par\pard See {\field{\*\fldinst HYPERLINK "http://example.org/cues"})"
+        R"({\fldrslt {\ul\cf2 the cue sheet}}} now.{\v secret note} [[thunder.wav]]\par)"
+        R"(\pard Director{\*\atnid DR}{\*\atnauthor Director}\chatn{\*\annotation\pard\plain )"
+        R"(Louder here.} speaks\par})");
+    // The footnote shows as its number; hidden text and the note stand behind a zero-width
+    // space; the header and footer are not in the script's text.
+    const QStringList lines = {"Enter the ghost1.",
+                               u"See the cue sheet now.\u200B [[thunder.wav]]"_s,
+                               u"Director\u200B speaks"_s};
+    EXPECT_EQ(Lines(*doc), lines);
+    EXPECT_EQ(FormatOf(*doc, "1").verticalAlignment(), QTextCharFormat::AlignSuperScript);
+    EXPECT_TRUE(FormatOf(*doc, "the cue sheet")
+                    .property(rtf::kFieldInstructionProperty)
+                    .toByteArray()
+                    .contains("HYPERLINK \"http://example.org/cues\""));
+
+    const QByteArray saved = ExpectStableThroughSave(*doc);
+    if (auto html = LibreOffice(saved, QStringLiteral("html"))) {
+        html->replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
+        static const QRegularExpression header(QStringLiteral(
+            R"(<div title="header">.*#ff0000.*Arial.*Hamlet - prompt copy.*</div>)"));
+        EXPECT_TRUE(header.match(*html).hasMatch());
+        static const QRegularExpression footer(
+            QStringLiteral(R"(<div title="footer">.*Arial.*Page .*<sdfield type=PAGE)"));
+        EXPECT_TRUE(footer.match(*html).hasMatch());
+        EXPECT_TRUE(html->contains(QLatin1String("sdfootnoteanc")));
+        EXPECT_TRUE(html->contains(QLatin1String("In armour.")));
+        EXPECT_TRUE(html->contains(QLatin1String(R"(<a href="http://example.org/cues">)")));
+        EXPECT_TRUE(html->contains(QLatin1String(R"(display: none">secret note)")));
+        EXPECT_TRUE(html->contains(QLatin1String("<!-- Louder here. -->")));
+        EXPECT_FALSE(html->contains(QChar(0x200B)));
+    }
+    if (const auto text = Pandoc(saved, "plain")) {
+        EXPECT_TRUE(text->contains(QLatin1String("Enter the ghost[1].")));
+        EXPECT_TRUE(text->contains(QLatin1String("[1] In armour.")));
     }
 }
