@@ -1606,7 +1606,10 @@ private:
     // is made, so that it always means what the colour table of that moment says.
     quint64 RunKey(const CharState& ch) const {
         const FontEntry* font = FindFont(ch.font);
-        const quint64 slot = font ? static_cast<quint64>(font->slot) + 1 : 0;
+        // Text of a symbol font is read as the Unicode it shows, which any font shows: a
+        // symbol font kept would show other pictures for it.
+        const quint64 slot =
+            font && font->symbols == SymbolFont::None ? static_cast<quint64>(font->slot) + 1 : 0;
         // Any number from kMaxColors on is past the end of every table: automatic.
         const quint64 color = static_cast<quint64>(std::min(ch.color, kMaxColors));
         return slot << kSlotShift | static_cast<quint64>(ch.halfPoints) << 24 |

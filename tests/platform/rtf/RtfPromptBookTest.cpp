@@ -330,13 +330,16 @@ TEST(RtfPromptBook, SymbolAndWingdingsCharactersReadAsWhatTheyShow) {
     const auto doc = ReadRtf(
         R"({\rtf1\ansi{\fonttbl{\f0 Times New Roman;}{\f1\fcharset2 Symbol;})"
         R"({\f2\fnil\fcharset2 Wingdings;}}\pard{\f1 a}-D-Glucosidase, {\f1\'b3} 5{\f1\u-3996 ?})"
+        R"({\f1\'b7})"
         R"(\par\pard{\f2\'46} Cue here {\f2 J}\par})");
-    const QStringList lines = {u"\u03B1-D-Glucosidase, \u2265 5\u03B4"_s,
+    const QStringList lines = {u"\u03B1-D-Glucosidase, \u2265 5\u03B4\u2022"_s,
                                u"\u261E Cue here \u263A"_s};
     EXPECT_EQ(Lines(*doc), lines);
     // Find looks for the character shown, not the Latin letter under it.
     EXPECT_FALSE(doc->find(u"\u03B1-D"_s).isNull());
     EXPECT_TRUE(doc->find("a-D").isNull());
+    // Shown in a text font: the symbol font would show other pictures for these characters.
+    EXPECT_NE(Family(FormatOf(*doc, u"\u03B1"_s)), "Symbol");
 
     const QByteArray saved = ExpectStableThroughSave(*doc);
     if (const auto text = LibreOffice(saved, QStringLiteral("txt:Text"))) {
