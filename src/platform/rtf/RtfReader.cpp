@@ -788,6 +788,7 @@ private:
             return;
         }
         const bool marked = destinationMarked_;
+        wordOpensGroup_ = groupStart_ || marked;
         groupStart_ = destinationMarked_ = false;
         if (marked && !(kw && ReadsDestination(kw->kind))) {
             MutableTop().dest = Dest::Skip;
@@ -1279,7 +1280,8 @@ private:
 
     // The group now open is kept whole when it closes.
     void Keep(GroupState& s, unsigned char kind) {
-        if (!groupStartAt_ || *groupStartAt_ != '{') return;
+        // Only a group the destination opens: text before it in the group has shown already.
+        if (!wordOpensGroup_ || !groupStartAt_ || *groupStartAt_ != '{') return;
         s.keepKind = kind;
         s.keepDepth = depth_;
         s.keepStart = groupStartAt_;
@@ -1372,7 +1374,8 @@ private:
         if (inlinePending_.isEmpty()) return;
         FlushRun();
         EnsureBlock();
-        QTextCharFormat format = Format(runKey_);
+        // In the format of the text it goes before, as it is read again from what is written.
+        QTextCharFormat format = Format(RunKey(Top().ch));
         format.setProperty(kKeptInlineProperty, inlinePending_);
         QString mark = QStringLiteral("\u200B");
         if (footnotePending_) {
@@ -1704,10 +1707,28 @@ private:
         if (!breakPending_) ApplyParagraph();
         while (!tables_.empty())
             CloseTable();
+        if (tablesMade_) GiveEmptyBlocksAFormat();
         if (!kept_.isEmpty()) doc_->setProperty(kKeptGroupsProperty, kept_);
     }
 
     // ---- tables ----
+
+    // Cells that no paragraph reached and the line after a table have the document's default
+    // format; they get the plain one, which is what a save writes for them and a load reads.
+    void GiveEmptyBlocksAFormat() {
+        const QTextCharFormat& plain = Format(RunKey(CharState()));
+        for (QTextBlock b = doc_->begin(); b.isValid(); b = b.next()) {
+            if (b.length() != 1 || b.charFormat().hasProperty(QTextFormat::FontFamilies)) continue;
+            QTextCursor at(b);
+            // The line a table must follow where it opens the script or a cell is not written.
+            const QTextTable* here = at.currentTable();
+            const bool first = !b.previous().isValid() ||
+                               (here && here->cellAt(b.position()).firstPosition() == b.position());
+            if (first && b.next().isValid() && QTextCursor(b.next()).currentTable() != here)
+                continue;
+            at.setBlockCharFormat(plain);
+        }
+    }
 
     // How deep in tables a paragraph with these properties stands. A row definition not yet
     // ended puts paragraphs in the table even when a writer leaves out \intbl.
@@ -1743,6 +1764,7 @@ private:
         format.setBorderCollapse(true);
         TableState t;
         t.table = cursor_.insertTable(1, 1, format);
+        tablesMade_ = true;
         tables_.push_back(std::move(t));
         breakPending_ = false;
     }
@@ -1778,6 +1800,7 @@ private:
         FlushBytes();
         FlushRun();
         SyncTables(level);
+        InsertKeptInline();
         EnsureBlock();
         ApplyParagraph();
         TableState& t = tables_.back();
@@ -1915,6 +1938,7 @@ private:
     int overrideListId_ = 0;
 
     const char* groupStartAt_ = nullptr; // the last "{" read
+    bool wordOpensGroup_ = false;        // the control word read is the first in its group
     QByteArray kept_;                    // headers and footers, as the file has them
     QByteArray runField_;                // the kept instruction of the run's field
     QByteArray inlinePending_;           // footnotes, annotations, hidden text not yet placed
@@ -1924,6 +1948,7 @@ private:
     std::vector<RowDef> rowDefs_ = std::vector<RowDef>(kMaxTableDepth + 1); // per level
     CellDef cellDef_;         // what comes before the next \cellx
     bool rowDefined_ = false; // a \trowd whose \row has not come
+    bool tablesMade_ = false;
 };
 
 } // namespace

@@ -151,8 +151,10 @@ private:
             QTextFrame::iterator next = it;
             ++next;
             // The empty line a table must follow in the editor when it opens a cell or the
-            // script is not written: the table follows what comes before it.
+            // script is not written (unless a paragraph of the file made it): the table
+            // follows what comes before it.
             if (block.length() == 1 && !next.atEnd() && next.currentFrame() &&
+                !block.charFormat().hasProperty(QTextFormat::FontFamilies) &&
                 (!block.previous().isValid() || IsFirstInCell(block)))
                 continue;
             started_ = true;
@@ -293,7 +295,7 @@ private:
     void WriteBlock(const QTextBlock& block, const std::vector<Run>& runs, int depth,
                     const char* ending) {
         RunFormat paragraph = runs.empty() ? Resolve(block.charFormatIndex()) : runs.back().format;
-        paragraph.field = 0;
+        paragraph.field = paragraph.kept = 0;
         // The character state goes first: pandoc takes \plain as the end of \intbl.
         body_ += "\\pard";
         if (!stateWritten_ || paragraph != state_) {

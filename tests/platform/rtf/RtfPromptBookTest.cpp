@@ -277,6 +277,14 @@ TEST(RtfPromptBook, DamagedTablesLoseNoText) {
         EXPECT_EQ(text, expected);
         ExpectStableThroughSave(*doc);
     }
+    // A paragraph of the file before a table, a note just before a cell's end, a note's word
+    // in the middle of a group whose text has shown: the same after a save.
+    for (const QByteArray& rtf :
+         {QByteArray(R"({\rtf1\fs30\par\trowd\cellx900\intbl e{\*\atnid X}\cell\row})"),
+          QByteArray(R"({\rtf1 f{g\*\atnid X} h\par})")}) {
+        SCOPED_TRACE(rtf.toStdString());
+        ExpectStableThroughSave(*ReadRtf(rtf));
+    }
 }
 
 TEST(RtfPromptBook, NumberedListsOfFiveStylesOverThreeLevels) {
