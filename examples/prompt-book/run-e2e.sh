@@ -2,12 +2,13 @@
 # Opens the Word-style prompt book on a real X display (Xvfb + openbox), double-clicks the
 # [[tone.wav]] cue in its table's right-hand column and records the null sink: prints the RMS
 # level heard and leaves the screenshot in $E2E_DIR/prompt-book.png.
-# Usage: run-e2e.sh PROGRAM_FOLDER   (the folder of a built scenolux with Files/ and Lang/)
+# Usage: run-e2e.sh PROGRAM_FOLDER   (a built scenolux with Files/ and Lang/, outside $E2E_DIR)
 # The click lands on the cue as laid out on a 1920x1080 screen; set CUE_X and CUE_Y to move it.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 export E2E_DIR=${E2E_DIR:-/tmp/scenolux-e2e}
-source "$(dirname "$here")/../../shared/tools/e2e.sh" 2>/dev/null || source /work/shared/tools/e2e.sh
+# The shared end-to-end helpers sit beside the checkout.
+source "$here/../../../shared/tools/e2e.sh"
 PROGDIR=$1
 PROGRAM=$PROGDIR/scenolux
 e2e_fresh_program
