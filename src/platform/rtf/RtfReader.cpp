@@ -48,6 +48,8 @@ constexpr int kMaxUc = 100;
 // damaged files, whose extra cells are read into the last one.
 constexpr int kMaxTableDepth = 64;
 constexpr int kMaxColumns = 63;
+// Cell edges this close (in twips) are the same edge.
+constexpr int kEdgeSlack = 20;
 // The document's table widths are in pixels at 96 dpi; RTF's are in twips.
 constexpr double kTwipsPerPixel = 15.0;
 
@@ -1866,6 +1868,9 @@ private:
         }
         table->setFormat(format);
         // Cells joined to the one on their left, then to the one above.
+        int right = 0;
+        for (const RowDef& defs : t.rowDefs)
+            if (!defs.empty()) right = std::max(right, defs.back().right);
         for (int r = 0; r < rows; ++r) {
             const RowDef& defs = t.rowDefs[static_cast<size_t>(r)];
             const int defined = std::min(columns, static_cast<int>(defs.size()));
@@ -1876,6 +1881,18 @@ private:
                 if (span > 1) table->mergeCells(r, c, 1, span);
                 c += span;
             }
+            // A row of fewer cells whose last reaches the table's right edge (a heading across
+            // the table, as Word writes one): that cell takes the rest of the row.
+            if (defined == 0 || defined >= columns || defs.back().right < right - kEdgeSlack)
+                continue;
+            bool restEmpty = true;
+            for (int c = defined; c < columns && restEmpty; ++c) {
+                const QTextTableCell cell = table->cellAt(r, c);
+                restEmpty = cell.row() == r && cell.firstPosition() == cell.lastPosition();
+            }
+            const QTextTableCell last = table->cellAt(r, defined - 1);
+            if (restEmpty && last.row() == r && last.rowSpan() == 1)
+                table->mergeCells(r, last.column(), 1, columns - last.column());
         }
         for (int r = 1; r < rows; ++r) {
             const RowDef& defs = t.rowDefs[static_cast<size_t>(r)];

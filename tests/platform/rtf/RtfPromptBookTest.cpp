@@ -237,6 +237,15 @@ TEST(RtfPromptBook, MergedCells) {
     EXPECT_EQ(table->cellAt(2, 0), tall);
     EXPECT_EQ(CellOf(*doc, "B3", &table).row(), 2);
 
+    // Word writes a heading across the table as a row of one wide cell.
+    const auto heading = ReadRtf(R"({\rtf1\trowd\cellx9000\pard\intbl ACT ONE\cell\row)"
+                                 R"(\trowd\cellx4500\cellx9000\pard\intbl Text\cell\pard\intbl)"
+                                 R"( [[Cue]]\cell\row})");
+    EXPECT_EQ(CellOf(*heading, "ACT ONE", &table).columnSpan(), 2);
+    EXPECT_EQ(CellOf(*heading, "[[Cue]]", &table).column(), 1);
+    EXPECT_EQ(table->format().columnWidthConstraints().size(), 2);
+    ExpectStableThroughSave(*heading);
+
     const QByteArray saved = ExpectStableThroughSave(*doc);
     const QStringList words = {"Scene", "Cue", "Chorus", "B2", "C2", "B3", "C3"};
     if (const auto text = LibreOffice(saved, QStringLiteral("txt:Text"))) {
