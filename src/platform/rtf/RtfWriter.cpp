@@ -214,7 +214,9 @@ private:
                     definition += c == cell.column() ? "\\clvmgf" : "\\clvmgf\\clmrg";
                 else if (cell.column() < c)
                     definition += "\\clmrg";
-                else if (cell.columnSpan() > 1)
+                // The grid, not the cell's span, says what it covers: after merges of merged
+                // cells the two may disagree.
+                else if (c + 1 < columns && table->cellAt(r, c + 1) == cell)
                     definition += "\\clmgf";
                 if (border)
                     definition += "\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10"
