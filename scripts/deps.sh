@@ -21,7 +21,9 @@ common=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev
         # holding off the X screen saver
         libx11-dev)
 run=(qt6-qpa-plugins)
-test=(libgtest-dev pandoc poppler-utils pulseaudio pulseaudio-utils gstreamer1.0-pulseaudio
+test=(libgtest-dev pandoc poppler-utils
+      # LibreOffice's reading of the RTF we write (soffice --convert-to)
+      libreoffice-writer-nogui pulseaudio pulseaudio-utils gstreamer1.0-pulseaudio
       # oscsend and oscdump drive the remote control
       liblo-tools
       ffmpeg sox

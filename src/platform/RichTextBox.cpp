@@ -25,6 +25,14 @@ namespace {
 
 constexpr char16_t kParagraphSeparator = 0x2029;
 constexpr char16_t kLineSeparator = 0x2028;
+// A table's cells start with the first and the table ends with the second; each is the line
+// break of the block before it, so a cell reads as its own line.
+constexpr char16_t kCellStart = 0xFDD0;
+constexpr char16_t kTableEnd = 0xFDD1;
+
+bool isBlockSeparator(char16_t ch) {
+    return ch == kParagraphSeparator || ch == kCellStart || ch == kTableEnd;
+}
 const char* const kRtfMime = "text/rtf";
 // Word processors on this desktop offer and take RTF under these names as well.
 const char* const kRtfMimeAlt = "application/rtf";
@@ -37,7 +45,7 @@ QString withCrLf(const QString& raw) {
     QString out;
     out.reserve(raw.size() + raw.count(QChar(kParagraphSeparator)));
     for (QChar ch : raw) {
-        if (ch.unicode() == kParagraphSeparator)
+        if (isBlockSeparator(ch.unicode()))
             out += QLatin1String("\r\n");
         else if (ch.unicode() == kLineSeparator)
             out += QChar(u'\v');
@@ -95,6 +103,25 @@ bool surelyOverflows(const QTextDocument* doc, QSize viewport) {
     const double lines = doc->blockCount() +
                          doc->characterCount() * metrics.averageCharWidth() / 2 / viewport.width();
     return lines * metrics.lineSpacing() / 2 > 2.0 * viewport.height();
+}
+
+// The document's characters from `from` to `to`, each block separator as U+2029. Read block by
+// block: a cursor selection across cells would grow to whole cells or the whole table.
+QString rawText(const QTextDocument* doc, int from, int to) {
+    QString out;
+    for (QTextBlock b = doc->findBlock(from); b.isValid() && b.position() < to; b = b.next()) {
+        const int textEnd = b.position() + b.length() - 1;
+        const int start = qMax(from, b.position());
+        const int end = qMin(to, textEnd);
+        if (end > start) {
+            QTextCursor part(const_cast<QTextDocument*>(doc));
+            part.setPosition(start);
+            part.setPosition(end, QTextCursor::KeepAnchor);
+            out += part.selectedText();
+        }
+        if (textEnd < to) out += QChar(kParagraphSeparator);
+    }
+    return out;
 }
 
 QByteArray rtfBytes(const QString& rtf) {
@@ -223,10 +250,9 @@ void RichTextBox::patchTextCache(int position, int removed, int added) {
         textCacheValid_ = false;
         return;
     }
-    QTextCursor changed(document());
-    changed.setPosition(ToDocumentPosition(from));
-    changed.setPosition(ToDocumentPosition(to), QTextCursor::KeepAnchor);
-    textCache_.replace(from, oldTo - from, withCrLf(changed.selectedText()));
+    textCache_.replace(
+        from, oldTo - from,
+        withCrLf(rawText(document(), ToDocumentPosition(from), ToDocumentPosition(to))));
     Q_UNUSED(removed);
     if (textCache_.size() != length) textCacheValid_ = false;
 }
@@ -290,7 +316,9 @@ void RichTextBox::setSelLength(int length) {
 }
 
 QString RichTextBox::SelText() const {
-    return withCrLf(textCursor().selectedText());
+    // A selection across cells covers whole cells; selectedText() gives nothing for it.
+    const QTextCursor cursor = textCursor();
+    return withCrLf(rawText(document(), cursor.selectionStart(), cursor.selectionEnd()));
 }
 
 void RichTextBox::setSelText(const QString& text) {
@@ -886,8 +914,10 @@ void RichTextBox::contextMenuEvent(QContextMenuEvent* event) {
 
 QMimeData* RichTextBox::createMimeDataFromSelection() const {
     auto* data = new QMimeData;
-    QString plain = textCursor().selectedText();
-    plain.replace(QChar(kParagraphSeparator), QChar(u'\n'));
+    const QTextCursor cursor = textCursor();
+    QString plain = rawText(document(), cursor.selectionStart(), cursor.selectionEnd());
+    for (QChar& ch : plain)
+        if (isBlockSeparator(ch.unicode())) ch = u'\n';
     data->setText(plain);
     const QByteArray rtf = SelRTF().toLatin1();
     for (const char* mime : {kRtfMime, kRichTextMime})

@@ -1,6 +1,7 @@
 #include "platform/RichTextBox.h"
 #include "platform/VbColor.h"
 
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -367,44 +368,67 @@ TEST(RichTextBoxEvents, ClicksDoubleClicksAndMouseButtons) {
 
 TEST(RichTextBoxPositions, TextStaysTrueThroughEveryKindOfEdit) {
     // Text is kept up to date piece by piece; after any edit it must equal the document.
+    // Each paragraph mark, cell start and table end is a line break.
     RichTextBox box;
     auto truth = [&] {
         QString raw = box.document()->toRawText();
-        raw.replace(QChar(0x2029), QStringLiteral("\r\n"));
+        for (const char16_t separator : {u'\u2029', u'\uFDD0', u'\uFDD1'})
+            raw.replace(QChar(separator), QStringLiteral("\r\n"));
         return raw;
     };
-    box.setText(QStringLiteral("first line\r\n[[Play Audio]]\r\n\r\nlast"));
-    EXPECT_EQ(box.Text(), truth());
-    quint32 seed = 12345;
-    auto next = [&](int bound) {
-        seed = seed * 1103515245u + 12345u;
-        return int((seed >> 8) % quint32(qMax(1, bound)));
-    };
-    const QStringList pieces = {QStringLiteral("x"), QStringLiteral("\r\n"),
-                                QStringLiteral("ab\r\ncd"), QString(),
-                                QStringLiteral("[[vol 50]]")};
-    for (int step = 0; step < 300; ++step) {
-        const int length = box.TextLength();
-        select(box, next(length + 1), next(12));
-        switch (next(5)) {
-        case 0:
-            box.setSelText(pieces[next(int(pieces.size()))]);
-            break;
-        case 1:
-            box.setSelColor(RGB(next(256), 0, 255));
-            break;
-        case 2:
-            box.setSelBold(next(2) == 0);
-            break;
-        case 3:
-            box.setSelRTF(box.SelRTF());
-            break;
-        default:
-            box.setSelBullet(next(2) == 0);
-            break;
+    for (const bool table : {false, true}) {
+        SCOPED_TRACE(table ? "a script with a table" : "a script of lines");
+        if (table)
+            box.LoadContent(
+                R"({\rtf1 first line\par\trowd\cellx2000\cellx4000\intbl HAMLET\par Who)"
+                R"('s there?\cell\intbl [[Play Audio]]\cell\row\intbl\itap2 a\nestcell b)"
+                R"(\nestcell{\*\nesttableprops\trowd\cellx900\nestrow}\intbl\itap1\cell)"
+                R"(\pard last\par})");
+        else
+            box.setText(QStringLiteral("first line\r\n[[Play Audio]]\r\n\r\nlast"));
+        ASSERT_EQ(box.Text(), truth());
+        if (table) {
+            EXPECT_EQ(box.Text(), QStringLiteral("first line\r\nHAMLET\r\nWho's there?\r\n"
+                                                 "[[Play Audio]]\r\n\r\na\r\nb\r\n\r\n\r\nlast"));
+            // Positions count a cell's break as two characters, as any other.
+            EXPECT_EQ(box.Find(QStringLiteral("[[Play Audio]]")), 34);
+            EXPECT_EQ(box.SelText(), QStringLiteral("[[Play Audio]]"));
+            select(box, 12, 20);
+            EXPECT_EQ(box.SelText(), QStringLiteral("HAMLET\r\nWho's there?"));
+            std::unique_ptr<QMimeData> copied(box.SelectionMimeData());
+            EXPECT_EQ(copied->text(), QStringLiteral("HAMLET\nWho's there?"));
         }
-        ASSERT_EQ(box.Text(), truth()) << "step " << step;
-        ASSERT_EQ(box.TextLength(), box.Text().size()) << "step " << step;
+        quint32 seed = 12345;
+        auto next = [&](int bound) {
+            seed = seed * 1103515245u + 12345u;
+            return int((seed >> 8) % quint32(qMax(1, bound)));
+        };
+        const QStringList pieces = {QStringLiteral("x"), QStringLiteral("\r\n"),
+                                    QStringLiteral("ab\r\ncd"), QString(),
+                                    QStringLiteral("[[vol 50]]")};
+        for (int step = 0; step < 300; ++step) {
+            const int length = box.TextLength();
+            select(box, next(length + 1), next(12));
+            switch (next(5)) {
+            case 0:
+                box.setSelText(pieces[next(int(pieces.size()))]);
+                break;
+            case 1:
+                box.setSelColor(RGB(next(256), 0, 255));
+                break;
+            case 2:
+                box.setSelBold(next(2) == 0);
+                break;
+            case 3:
+                box.setSelRTF(box.SelRTF());
+                break;
+            default:
+                box.setSelBullet(next(2) == 0);
+                break;
+            }
+            ASSERT_EQ(box.Text(), truth()) << "step " << step;
+            ASSERT_EQ(box.TextLength(), box.Text().size()) << "step " << step;
+        }
     }
 }
 

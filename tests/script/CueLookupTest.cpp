@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextTable>
 #include <gtest/gtest.h>
 
 namespace {
@@ -332,4 +333,28 @@ TEST(CueLookupMouse, RightButtonOpensTheEditMenuAndMovesClearTheHighlight) {
     t.form.mnuModifica->hide();
     t.form.cues->RTB_MouseMove(0, 0, 300, 300);
     EXPECT_EQ(t.visuals->highlightResets, 1);
+}
+
+TEST(CueLookupClick, ACueInATableCellRunsAndStaysInItsCell) {
+    // A prompt book from a word processor: the play's text on the left, the cues on the right.
+    SpiedForm t;
+    InTempFolder folder;
+    touch(folder.path(QStringLiteral("thunder.wav")));
+    t.rtb().LoadContent(R"({\rtf1\trowd\cellx4500\cellx9000\pard\intbl HAMLET: To be\cell)"
+                        R"(\pard\intbl [[fadein slow]]\cell\row)"
+                        R"(\trowd\cellx4500\cellx9000\pard\intbl OPHELIA: My lord\cell)"
+                        R"(\pard\intbl [[thunder.wav]]\cell\row})");
+    const int fade = t.rtb().Text().indexOf(QStringLiteral("fadein"));
+    t.clickAt(fade + 2);
+    EXPECT_EQ(t.log.calls, QStringList{QStringLiteral("Image6_Click")});
+    EXPECT_TRUE(t.rtb().Text().contains(QStringLiteral("HAMLET: To be\r\n[[FadeIn Slow]]\r\n")));
+    const QTextCursor cue = t.rtb().document()->find(QStringLiteral("[[FadeIn Slow]]"));
+    ASSERT_NE(cue.currentTable(), nullptr);
+    EXPECT_EQ(cue.currentTable()->cellAt(cue.position()).column(), 1);
+    EXPECT_EQ(cue.charFormat().foreground().color(), QColor(0, 0, 255));
+
+    t.log.calls.clear();
+    t.clickAt(t.rtb().Text().indexOf(QStringLiteral("thunder")) + 1);
+    EXPECT_EQ(t.log.calls, QStringList{QStringLiteral("vai(%1)").arg(
+                               folder.path(QStringLiteral("thunder.wav")))});
 }

@@ -4,6 +4,7 @@
 #include "platform/RichTextBox.h"
 #include "platform/rtf/Rtf.h"
 #include "script/CueLookup.h"
+#include "show/CueList.h"
 #include "show/ShowPack.h"
 #include "support/MediaFiles.h"
 #include "support/SavedLingua.h"
@@ -478,4 +479,25 @@ TEST(ShowCheckWindow, ChecksABigShowWhileTheInterfaceAnswers) {
     EXPECT_EQ(window.summary->text(), QStringLiteral("Check cancelled."));
     EXPECT_LT(seen, kFiles / 2);
     EXPECT_EQ(window.table->rowCount(), kCues + 1) << "the last report stays";
+}
+
+TEST(ShowCheck, CuesInTheCellsOfAPromptBookTableAreEachTheirOwn) {
+    // Two columns: the play's text, then the cues; a cue never runs into the next cell.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("book.rtf"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"({\rtf1\trowd\cellx4500\cellx9000\pard\intbl HAMLET: To be\cell)"
+               R"(\pard\intbl [[FadeIn Slow]]\cell\row\trowd\cellx4500\cellx9000)"
+               R"(\pard\intbl OPHELIA: My lord\cell\pard\intbl [[thunder.wav]]\cell\row)"
+               R"(\pard After [[Play Audio]]\par})");
+    file.close();
+    const ScriptText script = ReadScriptText(path);
+    ASSERT_EQ(script.state, ScriptText::State::Read);
+    EXPECT_EQ(script.text, QStringLiteral("\nHAMLET: To be\n[[FadeIn Slow]]\nOPHELIA: My lord\n"
+                                          "[[thunder.wav]]\nAfter [[Play Audio]]"));
+    QStringList cues;
+    for (const CueSpan& cue : FindCues(script.text))
+        cues << script.text.mid(cue.inside(), cue.close - cue.inside() - 2);
+    EXPECT_EQ(cues, QStringList({"FadeIn Slow", "thunder.wav", "Play Audio"}));
 }

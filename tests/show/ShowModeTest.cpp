@@ -107,6 +107,23 @@ TEST(ShowMode, GoRunsTheStandbyCueAndStandbyMovesOn) {
     EXPECT_EQ(t.show().StandbyText(), QString());
 }
 
+// A prompt book from a word processor: the cues in the right-hand column of a table are the
+// show's cues, GO runs them in order.
+TEST(ShowMode, GoRunsTheCuesInTheCellsOfATable) {
+    ShowForm t(kScript);
+    t.show().SetActive(false);
+    t.rtb().LoadContent(R"({\rtf1\trowd\cellx4500\cellx9000\pard\intbl HAMLET: To be\cell)"
+                        R"(\pard\intbl [[fadein]]\cell\row\trowd\cellx4500\cellx9000)"
+                        R"(\pard\intbl OPHELIA: My lord\cell\pard\intbl [[Vol 50]]\cell\row})");
+    t.rtb().setSelStart(0);
+    t.show().SetActive(true);
+    EXPECT_EQ(t.show().StandbyText(), QStringLiteral("fadein"));
+    t.key(Qt::Key_Space);
+    EXPECT_TRUE(t.form.Timer3->Enabled()); // the fade in runs
+    EXPECT_TRUE(t.rtb().Text().contains(QStringLiteral("HAMLET: To be\r\n[[FadeIn]]\r\n")));
+    EXPECT_EQ(t.show().StandbyText(), QStringLiteral("Vol 50"));
+}
+
 // A script opened after the first one (a new document in the editor) is the one whose cues
 // show mode offers.
 TEST(ShowMode, TheCuesOfAScriptOpenedLaterAreTheOnesOffered) {

@@ -11,9 +11,12 @@
 #include <QTextDocument>
 #include <QTextFragment>
 #include <QTextList>
+#include <QTextTable>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <optional>
 #include <vector>
 
 namespace rtf {
@@ -28,9 +31,18 @@ struct RunFormat {
     bool italic = false;
     bool underline = false;
     bool strike = false;
+    int field = 0; // the kept field instruction it shows the result of; 0 none
+    int kept = 0;  // the kept footnote, annotation or hidden text its characters stand for
 
     bool operator==(const RunFormat&) const = default;
 };
+
+// Equal in everything a reader sees of the characters.
+bool SameLook(RunFormat a, RunFormat b) {
+    a.field = b.field = 0;
+    a.kept = b.kept = 0;
+    return a == b;
+}
 
 struct Run {
     RunFormat format;
@@ -81,6 +93,11 @@ void AppendText(QByteArray& out, QStringView text, bool& delimit) {
     }
 }
 
+// Twips per pixel of the document's table widths (96 dpi), and the width of a page's text
+// (A4 or Letter with the usual margins) shared by columns without a width of their own.
+constexpr double kTwipsPerPixel = 15.0;
+constexpr int kTextWidth = 9000;
+
 const char* AlignmentWord(Qt::Alignment alignment) {
     if (alignment & Qt::AlignJustify) return "\\qj";
     if (alignment & Qt::AlignHCenter) return "\\qc";
@@ -98,27 +115,167 @@ public:
 
     QByteArray Write(int from, int to) {
         const int end = doc_->characterCount() - 1; // the final block separator is not text
-        from = std::clamp(from, 0, end);
-        to = to < 0 ? end : std::clamp(to, from, end);
-        body_.reserve((to - from) * 5 / 4 + 256);
-
-        std::vector<Run> runs;
-        bool first = true;
-        for (QTextBlock block = doc_->findBlock(from); block.isValid(); block = block.next()) {
-            // A block that starts where the range ends is written empty: the range holds the
-            // line break before it, and an empty last paragraph is what keeps that break.
-            const int position = block.position();
-            if (!first && position > to) break;
-            first = false;
-            CollectRuns(block, std::max(from, position),
-                        std::min(to, position + block.length() - 1), runs);
-            WriteBlock(block, runs);
-        }
+        from_ = std::clamp(from, 0, end);
+        to_ = to < 0 ? end : std::clamp(to, from_, end);
+        body_.reserve((to_ - from_) * 5 / 4 + 256);
+        WriteItems(doc_->rootFrame()->begin(), 0);
+        // Headers and footers stand before the text; their fonts join the table first.
+        QByteArray kept;
+        if (from_ == 0 && to_ == end)
+            kept = Restored(doc_->property(kKeptGroupsProperty).toByteArray());
         if (fonts_.empty()) FontIndex(defaultFamily_);
-        return Header() + body_ + "}\r\n";
+        return Header() + kept + body_ + "}\r\n";
     }
 
 private:
+    // Writes the blocks and tables of a frame or cell, from `it` to its end, at a table depth.
+    // A cell's last paragraph ends with the cell mark instead of \par.
+    void WriteItems(QTextFrame::iterator it, int depth, const char* lastEnd = nullptr) {
+        for (; !it.atEnd() && !done_; ++it) {
+            if (QTextFrame* frame = it.currentFrame()) {
+                if (auto* table = qobject_cast<QTextTable*>(frame))
+                    WriteTable(table, depth);
+                else
+                    WriteItems(frame->begin(), depth);
+                continue;
+            }
+            const QTextBlock block = it.currentBlock();
+            // A block that starts where the range ends is written empty: the range holds the
+            // line break before it, and an empty last paragraph is what keeps that break.
+            const int position = block.position();
+            if (started_ && position > to_) {
+                done_ = true;
+                return;
+            }
+            if (position + block.length() <= from_) continue;
+            QTextFrame::iterator next = it;
+            ++next;
+            // The empty line a table must follow in the editor when it opens a cell or the
+            // script is not written (unless a paragraph of the file made it): the table
+            // follows what comes before it.
+            if (block.length() == 1 && !next.atEnd() && next.currentFrame() &&
+                !block.charFormat().hasProperty(QTextFormat::FontFamilies) &&
+                (!block.previous().isValid() || IsFirstInCell(block)))
+                continue;
+            started_ = true;
+            CollectRuns(block, std::max(from_, position),
+                        std::min(to_, position + block.length() - 1), runs_);
+            WriteBlock(block, runs_, depth, next.atEnd() && lastEnd ? lastEnd : "\\par");
+        }
+    }
+
+    static bool IsFirstInCell(const QTextBlock& block) {
+        const QTextFrame* frame = QTextCursor(block).currentFrame();
+        const auto* table = qobject_cast<const QTextTable*>(frame);
+        if (!table) return false;
+        return table->cellAt(block.position()).firstPosition() == block.position();
+    }
+
+    void WriteTable(QTextTable* table, int depth) {
+        const int first = table->firstPosition();
+        const int last = table->lastPosition();
+        if (last < from_) return;
+        if (started_ && first > to_) {
+            done_ = true;
+            return;
+        }
+        // A range inside one cell is that cell's text, without the table around it.
+        const QTextTableCell fromCell = table->cellAt(from_);
+        if (fromCell.isValid() && fromCell == table->cellAt(to_)) {
+            WriteItems(fromCell.begin(), depth);
+            return;
+        }
+        started_ = true;
+        const int inner = depth + 1;
+        const QList<QTextLength> widths = table->format().columnWidthConstraints();
+        const bool border = table->format().border() > 0;
+        const int columns = table->columns();
+        std::vector<int> edges(static_cast<size_t>(columns));
+        int right = 0;
+        for (int c = 0; c < columns; ++c) {
+            const QTextLength w = widths.value(c);
+            right += w.type() == QTextLength::FixedLength ? qRound(w.rawValue() * kTwipsPerPixel)
+                     : w.type() == QTextLength::PercentageLength
+                         ? qRound(w.rawValue() * kTextWidth / 100)
+                         : kTextWidth / columns;
+            edges[static_cast<size_t>(c)] = std::max(right, (c + 1) * 20);
+        }
+        // Whole rows: a selection across cells selects rows.
+        for (int r = 0; r < table->rows(); ++r) {
+            const QTextTableCell rowFirst = table->cellAt(r, 0);
+            const QTextTableCell rowLast = table->cellAt(r, columns - 1);
+            if (rowLast.lastPosition() < from_ || rowFirst.firstPosition() > to_) continue;
+            QByteArray definition = "\\trowd\\trgaph108\\trleft0";
+            for (int c = 0; c < columns; ++c) {
+                const QTextTableCell cell = table->cellAt(r, c);
+                if (cell.row() < r)
+                    definition += c == cell.column() ? "\\clvmrg" : "\\clvmrg\\clmrg";
+                else if (cell.rowSpan() > 1)
+                    definition += c == cell.column() ? "\\clvmgf" : "\\clvmgf\\clmrg";
+                else if (cell.column() < c)
+                    definition += "\\clmrg";
+                // The grid, not the cell's span, says what it covers: after merges of merged
+                // cells the two may disagree.
+                else if (c + 1 < columns && table->cellAt(r, c + 1) == cell)
+                    definition += "\\clmgf";
+                if (border)
+                    definition += "\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10"
+                                  "\\clbrdrb\\brdrs\\brdrw10\\clbrdrr\\brdrs\\brdrw10";
+                definition += "\\cellx";
+                AppendInt(definition, edges[static_cast<size_t>(c)]);
+            }
+            definition += "\r\n";
+            if (inner == 1) body_ += definition;
+            const char* cellEnd = inner == 1 ? "\\cell" : "\\nestcell";
+            for (int c = 0; c < columns; ++c) {
+                const QTextTableCell cell = table->cellAt(r, c);
+                if (cell.row() == r && cell.column() == c) {
+                    WriteCell(cell, inner, cellEnd);
+                } else {
+                    // A part of a merged cell: an empty cell the merge mark joins.
+                    WriteParagraphStart(Qt::AlignLeft, inner);
+                    body_ += cellEnd;
+                    body_ += "\r\n";
+                }
+            }
+            if (inner == 1) {
+                body_ += "\\row\r\n";
+            } else {
+                body_ += "{\\*\\nesttableprops ";
+                body_ += definition;
+                body_ += "\\nestrow}{\\nonesttables\\par}\r\n";
+            }
+        }
+    }
+
+    void WriteCell(const QTextTableCell& cell, int depth, const char* cellEnd) {
+        // Every block of the cell is written: rows are whole.
+        const int from = from_;
+        const int to = to_;
+        from_ = cell.firstPosition();
+        to_ = std::max(to, cell.lastPosition());
+        WriteItems(cell.begin(), depth, cellEnd);
+        from_ = from;
+        to_ = to;
+    }
+
+    void WriteParagraphStart(Qt::Alignment alignment, int depth) {
+        body_ += "\\pard";
+        WriteParagraphProperties(alignment, depth);
+    }
+
+    void WriteParagraphProperties(Qt::Alignment alignment, int depth) {
+        if (depth > 0) {
+            body_ += "\\intbl";
+            if (depth > 1) {
+                body_ += "\\itap";
+                AppendInt(body_, depth);
+            }
+        }
+        body_ += AlignmentWord(alignment);
+        delimit_ = true;
+    }
+
     void CollectRuns(const QTextBlock& block, int from, int to, std::vector<Run>& runs) {
         runs.clear();
         for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -137,12 +294,21 @@ private:
         }
     }
 
-    void WriteBlock(const QTextBlock& block, const std::vector<Run>& runs) {
-        const RunFormat paragraph =
-            runs.empty() ? Resolve(block.charFormatIndex()) : runs.back().format;
+    void WriteBlock(const QTextBlock& block, const std::vector<Run>& runs, int depth,
+                    const char* ending) {
+        RunFormat paragraph = runs.empty() ? Resolve(block.charFormatIndex()) : runs.back().format;
+        paragraph.field = paragraph.kept = 0;
+        // The character state goes first: pandoc takes \plain as the end of \intbl.
         body_ += "\\pard";
-        body_ += AlignmentWord(block.blockFormat().alignment());
-        if (block.textList()) {
+        if (!stateWritten_ || paragraph != state_) {
+            WriteState(paragraph);
+            state_ = paragraph;
+            stateWritten_ = true;
+        }
+        WriteParagraphProperties(block.blockFormat().alignment(), depth);
+        if (QTextList* list = block.textList(); list && !IsPlainBullet(list->format())) {
+            WriteListParagraph(list, block);
+        } else if (list) {
             // WordPad's bullet: the old-style list description, with the bullet text for
             // readers that do not know it.
             if (symbolFont_ < 0) symbolFont_ = FontIndex(QStringLiteral("Symbol"));
@@ -153,13 +319,25 @@ private:
             body_ += "\\pnindent0{\\pntxtb\\'B7}}\\fi-360\\li720";
         }
         delimit_ = true;
-        if (!stateWritten_ || paragraph != state_) {
-            WriteState(paragraph);
-            state_ = paragraph;
-            stateWritten_ = true;
-        }
+        int field = 0;
         for (const Run& run : runs) {
-            if (run.format == state_) {
+            if (run.format.field != field) {
+                if (field) body_ += "}}";
+                field = run.format.field;
+                if (field) {
+                    body_ += "{\\field";
+                    body_ += Restored(fieldInstructions_[static_cast<size_t>(field - 1)]);
+                    body_ += "{\\fldrslt ";
+                }
+                delimit_ = false;
+            }
+            if (run.format.kept) {
+                for (qsizetype i = 0; i < run.text.size(); ++i)
+                    body_ += Restored(keptInline_[static_cast<size_t>(run.format.kept - 1)]);
+                delimit_ = false; // it ends in a group or a blank
+                continue;
+            }
+            if (SameLook(run.format, state_)) {
                 AppendText(body_, run.text, delimit_);
                 continue;
             }
@@ -169,7 +347,143 @@ private:
             body_ += '}';
             delimit_ = false;
         }
-        body_ += "\\par\r\n";
+        if (field) {
+            body_ += "}}";
+            delimit_ = false;
+        }
+        body_ += ending;
+        body_ += "\r\n";
+    }
+
+    // The editor's own bullet (one level, a disc, of no list of a file) is written as WordPad
+    // writes it; every other list goes into the list table.
+    static bool IsPlainBullet(const QTextListFormat& f) {
+        return f.style() == QTextListFormat::ListDisc && f.indent() <= 1 &&
+               !f.hasProperty(kListGroupProperty);
+    }
+
+    void WriteListParagraph(QTextList* list, const QTextBlock& block) {
+        const QTextListFormat f = list->format();
+        const int level = std::clamp(f.indent() - 1, 0, 8);
+        const int ls = ListNumber(list, level);
+        // The number as it shows, for readers without lists.
+        body_ += "{\\listtext ";
+        QString number = list->itemText(block);
+        if (number.isEmpty()) number = QString(BulletOf(f.style()));
+        bool delimit = false;
+        AppendText(body_, number, delimit);
+        body_ += "\\tab}\\ls";
+        AppendInt(body_, ls);
+        body_ += "\\ilvl";
+        AppendInt(body_, level);
+        body_ += "\\fi-360\\li";
+        AppendInt(body_, 720 * (level + 1));
+    }
+
+    static char16_t BulletOf(QTextListFormat::Style style) {
+        if (style == QTextListFormat::ListCircle) return u'o';
+        if (style == QTextListFormat::ListSquare) return 0x25AA;
+        return 0x2022;
+    }
+
+    // The \ls number of a list: one per list of the file it came from, else one per list.
+    int ListNumber(QTextList* list, int level) {
+        const QTextListFormat f = list->format();
+        const QVariant group = f.property(kListGroupProperty);
+        const QString key = group.isValid() ? QStringLiteral("g") + group.toString()
+                                            : QStringLiteral("l%1").arg(quintptr(list));
+        auto found = listNumbers_.constFind(key);
+        if (found == listNumbers_.cend()) {
+            found = listNumbers_.insert(key, static_cast<int>(listLevels_.size()) + 1);
+            listLevels_.emplace_back();
+        }
+        auto& levels = listLevels_[static_cast<size_t>(*found - 1)];
+        if (!levels[static_cast<size_t>(level)]) levels[static_cast<size_t>(level)] = f;
+        return *found;
+    }
+
+    static int NumberFormatOf(QTextListFormat::Style style) {
+        switch (style) {
+        case QTextListFormat::ListDecimal:
+            return 0;
+        case QTextListFormat::ListUpperRoman:
+            return 1;
+        case QTextListFormat::ListLowerRoman:
+            return 2;
+        case QTextListFormat::ListUpperAlpha:
+            return 3;
+        case QTextListFormat::ListLowerAlpha:
+            return 4;
+        default:
+            return 23;
+        }
+    }
+
+    QByteArray ListTables() const {
+        if (listLevels_.empty()) return {};
+        static constexpr char kHex[] = "0123456789abcdef";
+        QByteArray out = "{\\*\\listtable";
+        for (size_t i = 0; i < listLevels_.size(); ++i) {
+            out += "{\\list\\listtemplateid";
+            AppendInt(out, static_cast<int>(i) + 1);
+            for (int level = 0; level < 9; ++level) {
+                const std::optional<QTextListFormat>& f =
+                    listLevels_[i][static_cast<size_t>(level)];
+                const QTextListFormat::Style style = f ? f->style() : QTextListFormat::ListDecimal;
+                const int nfc = NumberFormatOf(style);
+                out += "{\\listlevel\\levelnfc";
+                AppendInt(out, nfc);
+                out += "\\levelnfcn";
+                AppendInt(out, nfc);
+                out += "\\leveljc0\\levelfollow0\\levelstartat";
+                AppendInt(out, f && f->hasProperty(kListStartProperty)
+                                   ? f->intProperty(kListStartProperty)
+                                   : 1);
+                // The level text: its length, then the text around the number's place.
+                QString before;
+                QString after = QStringLiteral(".");
+                if (f && f->hasProperty(QTextFormat::ListNumberPrefix)) before = f->numberPrefix();
+                if (f && f->hasProperty(QTextFormat::ListNumberSuffix)) after = f->numberSuffix();
+                out += "{\\leveltext\\'";
+                bool delimit = false;
+                if (nfc == 23) {
+                    out += "01";
+                    AppendText(out, QString(BulletOf(style)), delimit);
+                    out += ";}{\\levelnumbers;}";
+                } else {
+                    const qsizetype length =
+                        std::min<qsizetype>(before.size() + 1 + after.size(), 255);
+                    out += kHex[length >> 4];
+                    out += kHex[length & 0xF];
+                    AppendText(out, before, delimit);
+                    out += "\\'0";
+                    out += kHex[level];
+                    delimit = false;
+                    AppendText(out, after, delimit);
+                    out += ";}{\\levelnumbers\\'";
+                    const qsizetype place = std::min<qsizetype>(before.size() + 1, 255);
+                    out += kHex[place >> 4];
+                    out += kHex[place & 0xF];
+                    out += ";}";
+                }
+                out += "\\fi-360\\li";
+                AppendInt(out, 720 * (level + 1));
+                out += '}';
+            }
+            out += "\\listid";
+            AppendInt(out, static_cast<int>(i) + 1);
+            out += '}';
+        }
+        out += "}\r\n{\\*\\listoverridetable";
+        for (size_t i = 0; i < listLevels_.size(); ++i) {
+            out += "{\\listoverride\\listid";
+            AppendInt(out, static_cast<int>(i) + 1);
+            out += "\\listoverridecount0\\ls";
+            AppendInt(out, static_cast<int>(i) + 1);
+            out += '}';
+        }
+        out += "}\r\n";
+        return out;
     }
 
     void WriteState(const RunFormat& f) {
@@ -226,8 +540,57 @@ private:
         run.strike = f.fontStrikeOut();
         if (f.hasProperty(QTextFormat::ForegroundBrush) && f.foreground().style() != Qt::NoBrush)
             run.color = ColorIndex(f.foreground().color().rgb());
+        if (const QByteArray instruction = f.property(kFieldInstructionProperty).toByteArray();
+            !instruction.isEmpty()) {
+            auto found = fieldIndex_.constFind(instruction);
+            if (found == fieldIndex_.cend()) {
+                fieldInstructions_.push_back(instruction);
+                found =
+                    fieldIndex_.insert(instruction, static_cast<int>(fieldInstructions_.size()));
+            }
+            run.field = *found;
+        }
+        if (const QByteArray kept = f.property(kKeptInlineProperty).toByteArray();
+            !kept.isEmpty()) {
+            auto found = keptIndex_.constFind(kept);
+            if (found == keptIndex_.cend()) {
+                keptInline_.push_back(kept);
+                found = keptIndex_.insert(kept, static_cast<int>(keptInline_.size()));
+            }
+            run.kept = *found;
+        }
         resolved_.insert(formatIndex, run);
         return run;
+    }
+
+    // Kept RTF with its fonts and colours numbered as in this file.
+    QByteArray Restored(const QByteArray& kept) {
+        QByteArray out;
+        out.reserve(kept.size());
+        for (qsizetype i = 0; i < kept.size(); ++i) {
+            if (kept[i] != kNeutralStart) {
+                out += kept[i];
+                continue;
+            }
+            const qsizetype end = kept.indexOf(kNeutralEnd, i);
+            if (end < 0) break;
+            const QByteArray reference = kept.mid(i + 1, end - i - 1);
+            i = end;
+            const qsizetype blank = reference.indexOf(' ');
+            const QByteArray word = reference.left(blank);
+            const QByteArray value = reference.mid(blank + 1);
+            out += '\\' + word;
+            if (word == "f") {
+                AppendInt(out,
+                          FontIndex(value.isEmpty() ? defaultFamily_ : QString::fromUtf8(value)));
+            } else {
+                bool ok = false;
+                const uint rgb = value.toUInt(&ok, 16);
+                AppendInt(out, ok ? ColorIndex(rgb) : 0);
+            }
+            out += ' ';
+        }
+        return out;
     }
 
     int FontIndex(const QString& family) {
@@ -270,7 +633,9 @@ private:
             AppendInt(out, qBlue(rgb));
             out += ';';
         }
-        out += "}\r\n\\viewkind4\r\n";
+        out += "}\r\n";
+        out += ListTables();
+        out += "\\viewkind4\r\n";
         return out;
     }
 
@@ -279,12 +644,24 @@ private:
     QString defaultFamily_;
     double defaultPoints_ = 12.0;
 
+    int from_ = 0;
+    int to_ = 0;
+    bool started_ = false; // a block or table of the range was written
+    bool done_ = false;    // past the range
+    std::vector<Run> runs_;
+    QHash<QString, int> listNumbers_; // \ls of each list, by its file list or itself
+    std::vector<std::array<std::optional<QTextListFormat>, 9>> listLevels_;
+
     QByteArray body_;
     bool delimit_ = false;
     RunFormat state_;
     bool stateWritten_ = false;
 
     QHash<int, RunFormat> resolved_;
+    std::vector<QByteArray> fieldInstructions_;
+    std::vector<QByteArray> keptInline_;
+    QHash<QByteArray, int> keptIndex_;
+    QHash<QByteArray, int> fieldIndex_;
     std::vector<QString> fonts_;
     QHash<QString, int> fontIndex_;
     int symbolFont_ = -1;
