@@ -6,6 +6,7 @@
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
 #include "platform/RichTextBox.h"
+#include "platform/StoredPaths.h"
 #include "platform/VbColor.h"
 #include "script/AddCommand.h"
 #include "script/EditCommands.h"

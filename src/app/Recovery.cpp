@@ -1,11 +1,12 @@
 #include "app/Recovery.h"
 
-#include "app/Paths.h"
 #include "app/RecoveryFile.h"
 #include "i18n/Lingua.h"
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
+#include "platform/PlatformTexts.h"
 #include "platform/RichTextBox.h"
+#include "platform/StoredPaths.h"
 #include "script/EditCommands.h"
 #include "ui/Form1.h"
 #include "ui/Timer.h"

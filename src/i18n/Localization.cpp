@@ -1,12 +1,12 @@
 #include "i18n/Localization.h"
 
 #include "app/Lifecycle.h"
-#include "app/Paths.h"
 #include "i18n/Lingua.h"
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/QtTranslations.h"
+#include "platform/StoredPaths.h"
 #include "script/AddCommand.h"
 #include "script/FindReplace.h"
 #include "show/ShowMode.h"

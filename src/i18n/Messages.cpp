@@ -1,6 +1,7 @@
 #include "i18n/Messages.h"
 
 #include "i18n/Lingua.h"
+#include "platform/PlatformTexts.h"
 
 #include <QFileInfo>
 
@@ -426,19 +427,68 @@ QString MessageText(Msg id) {
     return QString::fromUtf8(row.text[int(LanguageOfFile(NomeLingua))]);
 }
 
-QString ReadFailure(const QString& path) {
-    const QFileInfo info(path);
-    if (info.isDir()) return MessageText(Msg::IsFolder).arg(path);
-    if (!info.exists()) return MessageText(Msg::NotFound);
-    if (!info.isReadable()) return MessageText(Msg::NoReadPermission);
-    return MessageText(Msg::NotReadable);
+namespace {
+Msg messageOf(PlatformText id) {
+    switch (id) {
+    case PlatformText::MediumCannotPlay:
+        return Msg::MediumCannotPlay;
+    case PlatformText::BackgroundOpen:
+        return Msg::BackgroundOpen;
+    case PlatformText::BackgroundPlay:
+        return Msg::BackgroundPlay;
+    case PlatformText::BackgroundStop:
+        return Msg::BackgroundStop;
+    case PlatformText::BackgroundTitle:
+        return Msg::BackgroundTitle;
+    case PlatformText::AudioFiles:
+        return Msg::AudioFiles;
+    case PlatformText::AllFiles:
+        return Msg::AllFiles;
+    case PlatformText::MciDone:
+        return Msg::MciDone;
+    case PlatformText::MciUnrecognized:
+        return Msg::MciUnrecognized;
+    case PlatformText::MciNotOpen:
+        return Msg::MciNotOpen;
+    case PlatformText::MciMissingParameter:
+        return Msg::MciMissingParameter;
+    case PlatformText::MciFileNotFound:
+        return Msg::MciFileNotFound;
+    case PlatformText::MciOutOfRange:
+        return Msg::MciOutOfRange;
+    case PlatformText::MciDuplicateAlias:
+        return Msg::MciDuplicateAlias;
+    case PlatformText::MciCannotPlay:
+        return Msg::MciCannotPlay;
+    case PlatformText::MciDeviceFailed:
+        return Msg::MciDeviceFailed;
+    case PlatformText::MciSoundServerGone:
+        return Msg::MciSoundServerGone;
+    case PlatformText::MciStreamBroken:
+        return Msg::MciStreamBroken;
+    case PlatformText::MciOther:
+        return Msg::MciOther;
+    case PlatformText::IsFolder:
+        return Msg::IsFolder;
+    case PlatformText::NotFound:
+        return Msg::NotFound;
+    case PlatformText::NoReadPermission:
+        return Msg::NoReadPermission;
+    case PlatformText::NoWritePermission:
+        return Msg::NoWritePermission;
+    case PlatformText::NotReadable:
+        return Msg::NotReadable;
+    case PlatformText::NotWritable:
+        return Msg::NotWritable;
+    }
+    return Msg::NotReadable;
 }
 
-QString WriteFailure(const QString& path) {
-    const QFileInfo info(path);
-    if (info.isDir()) return MessageText(Msg::IsFolder).arg(path);
-    if (!QFileInfo(info.absolutePath()).isDir()) return MessageText(Msg::NotFound);
-    if (!QFileInfo(info.absolutePath()).isWritable() || (info.exists() && !info.isWritable()))
-        return MessageText(Msg::NoWritePermission);
-    return MessageText(Msg::NotWritable);
+QString platformText(PlatformText id) {
+    return MessageText(messageOf(id));
 }
+
+// The stand-ins below this layer say their words in the active language from the start: the
+// lookup is installed while the program's statics are set up, before main runs.
+[[maybe_unused]] const bool platformTextsInstalled = (SetPlatformTexts(&platformText), true);
+} // namespace

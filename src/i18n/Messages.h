@@ -75,11 +75,6 @@ enum class Msg {
 // The message in the active language (NomeLingua).
 QString MessageText(Msg id);
 
-// Why the file at path could not be read, or written, in the operator's language (the
-// system's own texts are in the system's).
-QString ReadFailure(const QString& path);
-QString WriteFailure(const QString& path);
-
 // The languages the messages are written in, in the order of the table; Qt's own texts use
 // the same choice (QtLanguageCode).
 enum class MessageLanguage { Italiano, English, Francais, Deutsch, Russian, Bulgarian, Brazilian };

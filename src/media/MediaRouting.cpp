@@ -10,6 +10,7 @@
 #include "platform/Mci.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/RichTextBox.h"
+#include "platform/StoredPaths.h"
 #include "script/CueLookup.h"
 #include "ui/Form1.h"
 #include "ui/WindowVisuals.h"

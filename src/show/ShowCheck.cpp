@@ -5,6 +5,8 @@
 #include "i18n/ShowCheckTexts.h"
 #include "media/MediaRouting.h"
 #include "platform/Numbers.h"
+#include "platform/PlatformTexts.h"
+#include "platform/StoredPaths.h"
 #include "platform/rtf/Rtf.h"
 #include "platform/rtf/TextCodec.h"
 #include "script/CueLookup.h"

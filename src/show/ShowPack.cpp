@@ -3,6 +3,7 @@
 #include "app/Paths.h"
 #include "i18n/Messages.h"
 #include "i18n/ShowCheckTexts.h"
+#include "platform/PlatformTexts.h"
 #include "platform/rtf/Rtf.h"
 #include "platform/rtf/TextCodec.h"
 #include "script/CueLookup.h"

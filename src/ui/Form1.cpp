@@ -21,6 +21,7 @@
 #include "platform/MediaPlayerControl.h"
 #include "platform/RichTextBox.h"
 #include "platform/SoundServer.h"
+#include "platform/StoredPaths.h"
 #include "platform/Twips.h"
 #include "script/AddCommand.h"
 #include "script/CueLookup.h"
