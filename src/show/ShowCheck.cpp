@@ -2,7 +2,6 @@
 
 #include "app/Paths.h"
 #include "i18n/Messages.h"
-#include "i18n/ShowCheckTexts.h"
 #include "media/MediaRouting.h"
 #include "platform/Numbers.h"
 #include "platform/PlatformTexts.h"
@@ -59,16 +58,16 @@ const NumberCommand* numberCommand(const QString& lower) {
 // What a number command does with the rest of its text, when that is not what it says.
 QString numberProblem(const NumberCommand& command, const QString& lower) {
     const QString rest = lower.mid(qsizetype(qstrlen(command.prefix))).trimmed();
-    if (rest.isEmpty()) return ShowCheckText(Ct::NoNumber);
+    if (rest.isEmpty()) return MessageText(Msg::CheckNoNumber);
     static const QRegularExpression kNumber(
         QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
     const double n = NumericValue(rest);
     const double acts = std::clamp(n, command.low, command.high);
     if (!kNumber.match(rest).hasMatch())
-        return ShowCheckText(Ct::NotANumber).arg(rest, DecimalText(acts));
+        return MessageText(Msg::CheckNotANumber).arg(rest, DecimalText(acts));
     if (n > command.high)
-        return ShowCheckText(Ct::NumberAbove).arg(DecimalText(n), DecimalText(command.high));
-    if (n < command.low) return ShowCheckText(Ct::NumberBelow).arg(DecimalText(n));
+        return MessageText(Msg::CheckNumberAbove).arg(DecimalText(n), DecimalText(command.high));
+    if (n < command.low) return MessageText(Msg::CheckNumberBelow).arg(DecimalText(n));
     return QString();
 }
 
@@ -228,7 +227,7 @@ ScriptText ReadScriptText(const QString& path) {
         }
         if (depth != 0) {
             script.state = ScriptText::State::Damaged;
-            script.error = ShowCheckText(Ct::CutShort);
+            script.error = MessageText(Msg::CheckCutShort);
         }
     } else {
         script.text = rtf::DecodePlainText(data);
@@ -237,7 +236,7 @@ ScriptText ReadScriptText(const QString& path) {
         if (data.contains('\0') && !script.text.isEmpty() && script.text.at(0) != QChar(0xFEFF) &&
             !data.startsWith("\xff\xfe") && !data.startsWith("\xfe\xff")) {
             script.state = ScriptText::State::Damaged;
-            script.error = ShowCheckText(Ct::NotText);
+            script.error = MessageText(Msg::CheckNotText);
         }
     }
     return script;
@@ -320,41 +319,41 @@ ShowReport CheckShow(const QString& text, const QString& scriptFolder, MediaProb
 QString KindText(CueKind kind) {
     switch (kind) {
     case CueKind::Command:
-        return ShowCheckText(Ct::KindCommand);
+        return MessageText(Msg::CheckKindCommand);
     case CueKind::Audio:
-        return ShowCheckText(Ct::KindAudio);
+        return MessageText(Msg::CheckKindAudio);
     case CueKind::Video:
-        return ShowCheckText(Ct::KindVideo);
+        return MessageText(Msg::CheckKindVideo);
     case CueKind::Midi:
-        return ShowCheckText(Ct::KindMidi);
+        return MessageText(Msg::CheckKindMidi);
     case CueKind::Picture:
-        return ShowCheckText(Ct::KindPicture);
+        return MessageText(Msg::CheckKindPicture);
     case CueKind::Unknown:
         break;
     }
-    return ShowCheckText(Ct::KindUnknown);
+    return MessageText(Msg::CheckKindUnknown);
 }
 
 QString ProblemText(const CheckedCue& cue, CueProblem problem) {
     switch (problem) {
     case CueProblem::Missing:
-        return ShowCheckText(Ct::Missing);
+        return MessageText(Msg::CheckMissing);
     case CueProblem::CaseOnly:
-        return ShowCheckText(Ct::CaseOnly).arg(cue.file);
+        return MessageText(Msg::CheckCaseOnly).arg(cue.file);
     case CueProblem::OutsideShow:
-        return ShowCheckText(Ct::Outside);
+        return MessageText(Msg::CheckOutside);
     case CueProblem::Empty:
-        return ShowCheckText(Ct::Empty);
+        return MessageText(Msg::CheckEmpty);
     case CueProblem::NoDecoder:
-        return ShowCheckText(Ct::NoDecoder).arg(cue.facts.detail);
+        return MessageText(Msg::CheckNoDecoder).arg(cue.facts.detail);
     case CueProblem::Damaged:
-        return ShowCheckText(Ct::Damaged).arg(cue.facts.detail);
+        return MessageText(Msg::CheckDamaged).arg(cue.facts.detail);
     case CueProblem::NoSound:
-        return ShowCheckText(Ct::NoSound);
+        return MessageText(Msg::CheckNoSound);
     case CueProblem::NoPicture:
-        return ShowCheckText(Ct::NoPicture);
+        return MessageText(Msg::CheckNoPicture);
     case CueProblem::UnknownCommand:
-        return ShowCheckText(Ct::UnknownCommand);
+        return MessageText(Msg::CheckUnknownCommand);
     case CueProblem::BadNumber:
         return cue.numberDetail;
     }
@@ -365,12 +364,12 @@ QString FactsText(const CheckedCue& cue) {
     const MediaFacts& f = cue.facts;
     if (cue.file.isEmpty() || f.outcome != MediaFacts::Outcome::Readable) return QString();
     QStringList parts;
-    if (f.lengthMs >= 0) parts << ShowCheckText(Ct::Length).arg(lengthText(f.lengthMs));
-    if (f.audioStreams > 0) parts << ShowCheckText(Ct::Sound).arg(f.channels).arg(f.rate);
+    if (f.lengthMs >= 0) parts << MessageText(Msg::CheckLength).arg(lengthText(f.lengthMs));
+    if (f.audioStreams > 0) parts << MessageText(Msg::CheckSound).arg(f.channels).arg(f.rate);
     if (f.videoStreams > 0 && f.width > 0) {
-        parts << ShowCheckText(Ct::Picture).arg(f.width).arg(f.height);
+        parts << MessageText(Msg::CheckPicture).arg(f.width).arg(f.height);
         if (f.frameRate > 0)
-            parts << ShowCheckText(Ct::FrameRate).arg(QString::number(f.frameRate, 'g', 4));
+            parts << MessageText(Msg::CheckFrameRate).arg(QString::number(f.frameRate, 'g', 4));
     }
     return parts.join(QStringLiteral(", "));
 }
@@ -379,7 +378,7 @@ QString ReportText(const ShowReport& report) {
     QString out;
     for (const CheckedCue& c : report.cues) {
         QStringList fields{c.ok() ? QStringLiteral("ok") : QStringLiteral("!!"),
-                           ShowCheckText(Ct::Line).arg(c.cue.line),
+                           MessageText(Msg::CheckLine).arg(c.cue.line),
                            QStringLiteral("[[%1]]").arg(c.cue.text), KindText(c.kind)};
         if (!c.file.isEmpty()) fields << c.file;
         if (const QString facts = FactsText(c); !facts.isEmpty()) fields << facts;
@@ -387,10 +386,10 @@ QString ReportText(const ShowReport& report) {
         for (CueProblem p : c.problems)
             out += QStringLiteral("      ") + ProblemText(c, p) + u'\n';
     }
-    if (report.cancelled) return out + ShowCheckText(Ct::Cancelled) + u'\n';
+    if (report.cancelled) return out + MessageText(Msg::CheckCancelled) + u'\n';
     const int wrong = report.problemCount();
-    out += (wrong == 0 ? ShowCheckText(Ct::AllGood).arg(report.cues.size())
-                       : ShowCheckText(Ct::Summary).arg(report.cues.size()).arg(wrong)) +
+    out += (wrong == 0 ? MessageText(Msg::CheckAllGood).arg(report.cues.size())
+                       : MessageText(Msg::CheckSummary).arg(report.cues.size()).arg(wrong)) +
            u'\n';
     return out;
 }
