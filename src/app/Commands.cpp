@@ -60,8 +60,7 @@ bool ShellCommands::Nuovo() {
     form_.RTB->setText(QString());
     form_.edit->InizializzaAnnulla();
     form_.FileCorrente.clear();
-    form_.setWindowTitle(ApplicationTitle() + QStringLiteral(" - ") + form_.BaseCopione +
-                         QString::number(form_.NumeroCopione));
+    form_.core.session.TitleUntitled();
     form_.Modificato = 0;
     form_.recovery->Remove();
     return true;

@@ -73,8 +73,7 @@ void Lifecycle::Form_Load(const QString& commandLine) {
         state->showMenuWord(false);
     }
     applyVolumeSetting(settings.line[1]);
-    f.setWindowTitle(ApplicationTitle() + QStringLiteral(" - ") + f.BaseCopione +
-                     QString::number(f.NumeroCopione));
+    f.core.session.TitleUntitled();
     f.OpenCommandLineScript(commandLine);
     f.edit->InizializzaAnnulla();
     f.shell->ControllaAggiornamenti();

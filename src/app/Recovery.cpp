@@ -143,8 +143,7 @@ void Recovery::open(const QByteArray& data, const QString& source) {
     f.edit->InizializzaAnnulla();
     if (source.isEmpty()) {
         f.FileCorrente.clear();
-        f.setWindowTitle(ApplicationTitle() + QStringLiteral(" - ") + f.BaseCopione +
-                         QString::number(f.NumeroCopione));
+        f.core.session.TitleUntitled();
     } else {
         f.FileCorrente = source;
         f.AggiornaTitolo(source);

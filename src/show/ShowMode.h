@@ -96,7 +96,6 @@ private:
     QString failedCue_;
     int standby_ = -1;
     bool running_ = false; // a cue runs: the caret moves made by the run are not the operator's
-    bool titling_ = false;
     QPalette editorFrame_;
 };
 

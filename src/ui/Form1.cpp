@@ -134,10 +134,20 @@ void transportButtons(QWidget* panel, QChar player, double top,
 
 } // namespace
 
-Form1::Form1(QWidget* parent)
-    : QMainWindow(parent), RTB(new RichTextBox(this)), Monitors(std::make_unique<clsMonitors>()) {
+Form1::Form1(Show& show, QWidget* parent) : Form1(&show, parent) {}
+
+Form1::Form1(QWidget* parent) : Form1(nullptr, parent) {}
+
+Form1::Form1(Show* show, QWidget* parent)
+    : QMainWindow(parent), ownCore_(show ? nullptr : std::make_unique<Show>(ApplicationTitle())),
+      core(show ? *show : *ownCore_), RTB(new RichTextBox(this)),
+      Monitors(std::make_unique<clsMonitors>()), FileCorrente(core.session.FileCorrente),
+      NomeCopione(core.session.NomeCopione), Modificato(core.session.Modificato),
+      NumeroCopione(core.session.NumeroCopione), BaseCopione(core.session.BaseCopione),
+      UltimaCartella(core.session.UltimaCartella) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(ApplicationTitle());
+    setWindowTitle(core.session.Title());
+    connect(&core.session, &ScriptSession::titleChanged, this, &QWidget::setWindowTitle);
     buildControls();
     buildMenus();
     playA = std::make_unique<PlayState>(*cmdPlayA, *mnuPlayAudio);
@@ -654,11 +664,4 @@ void Form1::OpenCommandLineScript(const QString& commandLine) {
     // Cues name their media relative to the script, as after choosing it in the Open dialog;
     // a file manager starts the program in a folder of its own.
     QDir::setCurrent(QFileInfo(FileCorrente).absolutePath());
-}
-
-void Form1::AggiornaTitolo(const QString& path) {
-    const qsizetype cut = qMax(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
-    if (cut < 0) return;
-    NomeCopione = path.mid(cut + 1);
-    setWindowTitle(ApplicationTitle() + QStringLiteral(" - ") + NomeCopione);
 }

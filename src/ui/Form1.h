@@ -2,6 +2,7 @@
 // own name and one object per subsystem.
 #pragma once
 
+#include "core/Show.h"
 #include "ui/Controls.h"
 #include "ui/PlayState.h"
 #include "ui/Timer.h"
@@ -36,9 +37,17 @@ class WindowVisuals;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
+    std::unique_ptr<Show> ownCore_; // the show, when the window was not given one
+
 public:
+    // The window of show, which main builds first.
+    explicit Form1(Show& show, QWidget* parent = nullptr);
+    // A window with a show of its own (tests and tools).
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
+
+    // The show this window shows and drives.
+    Show& core;
 
     QString Caption() const { return windowTitle(); }
 
@@ -47,7 +56,7 @@ public:
     void OpenCommandLineScript(const QString& commandLine);
 
     // Window caption "Scenolux - " + the file name of path (after its last "/" or "\").
-    void AggiornaTitolo(const QString& path);
+    void AggiornaTitolo(const QString& path) { core.session.AggiornaTitolo(path); }
 
     // The picture window, created on first use.
     frmZoom& ZoomWindow();
@@ -177,12 +186,14 @@ public:
 
     // ---- shared state ----
     int TipoMedia = 0; // 1 audio, 2 video or MIDI: the last medium loaded
-    QString FileCorrente;
-    QString NomeCopione;
-    int Modificato = 0;    // 1 after any change of the script since new, open or save
-    int NumeroCopione = 1; // number of the untitled script
-    QString BaseCopione;   // base of untitled names: language entry 97 and a blank
-    QString UltimaCartella;
+    // The script state lives in the show's session; these names reach it while the code
+    // that uses them moves to the session.
+    QString& FileCorrente;
+    QString& NomeCopione;
+    int& Modificato;
+    int& NumeroCopione;
+    QString& BaseCopione;
+    QString& UltimaCartella;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -192,6 +203,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    Form1(Show* show, QWidget* parent);
     void buildControls();
     void buildAudioPanel();
     void buildVideoPanel();

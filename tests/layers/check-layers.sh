@@ -1,7 +1,8 @@
 #!/bin/bash
-# The layers of src/ include only downwards: platform/ includes nothing of ours above it, and
-# below the view only the files still listed here include the main window. The list may only
-# shrink: a file that stops including the window must leave it, and a new one fails.
+# The layers of src/ include only downwards: platform/ includes nothing of ours above it, core/
+# nothing but itself, Qt and the standard library (its library links Qt Core alone), and below
+# the view only the files still listed here include the main window. The list may only shrink:
+# a file that stops including the window must leave it, and a new one fails.
 set -uo pipefail
 src="$1"
 cd "$src" || exit 2
@@ -11,6 +12,14 @@ status=0
 upward=$(grep -rnE '#[[:space:]]*include[[:space:]]*[<"](ui|app|i18n|media|script|show|display|registry|core)/' platform)
 if [ -n "$upward" ]; then
   echo "platform/ includes a layer above it:"; echo "$upward"; status=1
+fi
+
+# core/: the show's state; its library links Qt Core alone, so the build rejects other Qt.
+below=$(grep -rnE '#[[:space:]]*include[[:space:]]*[<"]' core 2>/dev/null |
+  grep -vE '#[[:space:]]*include[[:space:]]*("core/|<Q[A-Za-z]*>|<QtCore/|<[a-z_]+>)')
+if [ -n "$below" ]; then
+  echo "core/ includes something other than core/, Qt and the standard library:"
+  echo "$below"; status=1
 fi
 
 # The files below the view that still include the main window, while they move to the core.
@@ -31,8 +40,8 @@ media/VideoPlayer.cpp
 media/VolumeFades.cpp
 script/CueLookup.cpp
 script/EditCommands.cpp
-script/Interprete.cpp
 script/UndoRedo.cpp
+script/Interprete.cpp
 show/Panic.cpp
 show/ShowMode.cpp
 "
@@ -49,5 +58,6 @@ for f in $still_allowed; do
   fi
 done
 [ $status -eq 0 ] && echo "layers: platform/ includes nothing above it;" \
-  "$(wc -w <<<"$including") files below the view still include ui/Form1.h"
+  "core/ only itself and Qt Core; $(wc -w <<<"$including") files below the view still" \
+  "include ui/Form1.h"
 exit $status
