@@ -24,7 +24,6 @@ fi
 
 # The files below the view that still include the main window, while they move to the core.
 still_allowed="
-app/AboutWindow.cpp
 app/Commands.cpp
 app/ControlPanel.cpp
 app/Lifecycle.cpp
@@ -40,7 +39,6 @@ media/VideoPlayer.cpp
 media/VolumeFades.cpp
 script/CueLookup.cpp
 script/EditCommands.cpp
-script/UndoRedo.cpp
 script/Interprete.cpp
 show/Panic.cpp
 show/ShowMode.cpp
