@@ -23,40 +23,24 @@
 
 namespace {
 
-// A prefix command of the interpreter and the numbers it takes.
-struct NumberCommand {
-    const char* prefix;
-    double low;
-    double high; // +inf: no upper bound
-};
-constexpr double kNoBound = 1e300;
-// In the interpreter's order of tests; "bg vol" only reached through "bg ".
-constexpr NumberCommand kVol{"vol", 0, 100};
-constexpr NumberCommand kSeekVideo{"seek video", 0, kNoBound};
-constexpr NumberCommand kBgVol{"bg vol", 0, 100};
-constexpr NumberCommand kSeekAudio{"seek audio", 0, kNoBound};
+// The interpreter's command word the lower-cased cue is, if any.
+bool isCommandWord(const QString& lower) {
+    for (const CommandWord* word : CommandWords())
+        for (const char* spelling : word->spellings)
+            if (spelling && lower == QLatin1String(spelling)) return true;
+    return false;
+}
 
-const char* const kExactWords[] = {
-    "fadein fast",    "fade in fast",    "fadein normal", "fade in normal", "fadein slow",
-    "fade in slow",   "fadein",          "fade in",       "fadeout fast",   "fade out fast",
-    "fadeout normal", "fade out normal", "fadeout slow",  "fade out slow",  "fadeout",
-    "fade out",       "img off",         "img on",        "projector on",   "projector off",
-    "pause video",    "play video",      "play vido",     "stop video",     "bg play audio",
-    "bg stop audio",  "bg pause audio",  "bg fade in",    "bg fade out",    "bg loop",
-    "pause audio",    "play audio",      "stop audio"};
-
-// The prefix command the lower-cased cue is, if any (the interpreter's order: "vol" before the
-// rest, so a name starting with "vol" is always a volume).
-const NumberCommand* numberCommand(const QString& lower) {
-    for (const char* word : kExactWords)
-        if (lower == QLatin1String(word)) return nullptr;
-    for (const NumberCommand* c : {&kVol, &kSeekVideo, &kBgVol, &kSeekAudio})
+// The interpreter's command with a number the lower-cased cue is, if any.
+const NumberCommandWord* numberCommand(const QString& lower) {
+    if (isCommandWord(lower)) return nullptr;
+    for (const NumberCommandWord* c : NumberCommandWords())
         if (lower.startsWith(QLatin1String(c->prefix))) return c;
     return nullptr;
 }
 
 // What a number command does with the rest of its text, when that is not what it says.
-QString numberProblem(const NumberCommand& command, const QString& lower) {
+QString numberProblem(const NumberCommandWord& command, const QString& lower) {
     const QString rest = lower.mid(qsizetype(qstrlen(command.prefix))).trimmed();
     if (rest.isEmpty()) return MessageText(Msg::CheckNoNumber);
     static const QRegularExpression kNumber(
@@ -186,9 +170,7 @@ QList<ScriptCue> ScriptCues(const QString& text) {
 
 bool IsCommandCue(const QString& cue) {
     const QString lower = cue.toLower();
-    for (const char* word : kExactWords)
-        if (lower == QLatin1String(word)) return true;
-    return numberCommand(lower) != nullptr;
+    return isCommandWord(lower) || numberCommand(lower) != nullptr;
 }
 
 int ShowReport::problemCount() const {
@@ -254,7 +236,7 @@ ShowReport CheckShow(const QString& text, const QString& scriptFolder, MediaProb
         const QString lower = cue.text.toLower();
         if (IsCommandCue(cue.text)) {
             c.kind = CueKind::Command;
-            if (const NumberCommand* command = numberCommand(lower)) {
+            if (const NumberCommandWord* command = numberCommand(lower)) {
                 c.numberDetail = numberProblem(*command, lower);
                 if (!c.numberDetail.isEmpty()) c.problems << CueProblem::BadNumber;
             }
