@@ -5,11 +5,11 @@
 #include "FuzzSupport.h"
 
 #include "platform/RichTextBox.h"
+#include "platform/Timer.h"
 #include "script/CueLookup.h"
 #include "script/Interprete.h"
 #include "ui/Controls.h"
 #include "ui/Form1.h"
-#include "ui/Timer.h"
 
 #include <cstddef>
 #include <cstdint>

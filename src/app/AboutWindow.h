@@ -3,8 +3,8 @@
 // comes into view, scroll out and start again. While it is open the main window is hidden.
 #pragma once
 
+#include "platform/Timer.h"
 #include "ui/Controls.h"
-#include "ui/Timer.h"
 
 #include <QWidget>
 #include <memory>

@@ -111,7 +111,7 @@ void Lifecycle::SalvaImpostazioni() {
     settings.line = {NomeLingua,
                      f.Image2->Tag,
                      DecimalText(f.Image2->Top()),
-                     f.mnuScreenSaver->isChecked() ? QStringLiteral("1") : QStringLiteral("0"),
+                     f.controlPanel->ScreenSaverOff() ? QStringLiteral("1") : QStringLiteral("0"),
                      QStringLiteral("0"),
                      QStringLiteral("1"),
                      f.UltimaCartella,

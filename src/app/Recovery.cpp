@@ -7,9 +7,9 @@
 #include "platform/PlatformTexts.h"
 #include "platform/RichTextBox.h"
 #include "platform/StoredPaths.h"
+#include "platform/Timer.h"
 #include "script/EditCommands.h"
 #include "ui/Form1.h"
-#include "ui/Timer.h"
 
 #include <QDir>
 #include <QFile>

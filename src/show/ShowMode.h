@@ -4,10 +4,10 @@
 // GO, Page Up back one cue, Home to the first cue, Escape panic. F11 switches the mode.
 #pragma once
 
+#include "platform/Timer.h"
 #include "show/CueList.h"
 #include "show/HeldKeys.h"
 #include "show/ShowSettings.h"
-#include "ui/Timer.h"
 
 #include <QObject>
 #include <QPalette>

@@ -167,7 +167,9 @@ Form1::Form1(Show* show, QWidget* parent)
     visuals = std::make_unique<WindowVisuals>(*this);
     lifecycle = std::make_unique<Lifecycle>(*this);
     lingua = std::make_unique<Localization>(*this);
-    controlPanel = std::make_unique<ControlPanel>(*this);
+    controlPanel = std::make_unique<ControlPanel>(*this, *Timer6);
+    controlPanel->onOptionShown = [this](bool on) { mnuScreenSaver->setChecked(on); };
+    controlPanel->onOptionChosen = [this] { lifecycle->SalvaImpostazioni(); };
     recovery = std::make_unique<Recovery>(*this);
     connectHandlers();
     showMode = std::make_unique<ShowMode>(*this);

@@ -2,10 +2,11 @@
 // own name and one object per subsystem.
 #pragma once
 
+#include "core/Notices.h"
 #include "core/Show.h"
+#include "platform/Timer.h"
 #include "ui/Controls.h"
 #include "ui/PlayState.h"
-#include "ui/Timer.h"
 
 #include <QMainWindow>
 #include <array>
@@ -35,7 +36,7 @@ class VideoPlayer;
 class VolumeFades;
 class WindowVisuals;
 
-class Form1 : public QMainWindow {
+class Form1 : public QMainWindow, public Notices {
     Q_OBJECT
     std::unique_ptr<Show> ownCore_; // the show, when the window was not given one
 
@@ -79,11 +80,11 @@ public:
     // Gives the video output WMP2 its place under the video panel (not its visibility).
     void PlaceVideoOutput();
     // Shows one red notice in Label11; Timer5 hides it after ms milliseconds.
-    void ShowNotice(const QString& text, int ms);
-    static constexpr int kNoticeMs = 6000;
+    void ShowNotice(const QString& text, int ms) override;
+    static constexpr int kNoticeMs = ::kNoticeMs;
     // The notice for a media file that cannot be loaded or played, with the reason given by
     // the device or player.
-    void ShowMediaFailure(const QString& file, const QString& reason);
+    void ShowMediaFailure(const QString& file, const QString& reason) override;
 
     // The window's client area, on which the controls are placed.
     QWidget* Client() const { return client_; }

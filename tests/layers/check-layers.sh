@@ -25,7 +25,6 @@ fi
 # The files below the view that still include the main window, while they move to the core.
 still_allowed="
 app/Commands.cpp
-app/ControlPanel.cpp
 app/Lifecycle.cpp
 app/Recovery.cpp
 app/Startup.cpp
