@@ -4,6 +4,8 @@
 #pragma once
 
 #include "core/ScriptSession.h"
+#include "core/ShowState.h"
+#include "core/Transport.h"
 
 #include <QObject>
 
@@ -13,4 +15,8 @@ public:
     explicit Show(const QString& applicationTitle, QObject* parent = nullptr);
 
     ScriptSession session;
+    ShowState state;
+    // The audio player's and the video player's transports.
+    Transport audio;
+    Transport video;
 };

@@ -70,10 +70,10 @@ void CueLookup::Connect() {
 }
 
 QString CueLookup::CueCorrente() const {
-    return form_.Label2[15]->Tag;
+    return form_.core.state.CueCorrente();
 }
 void CueLookup::setCueCorrente(const QString& cue) {
-    form_.Label2[15]->Tag = cue;
+    form_.core.state.SetCueCorrente(cue);
 }
 
 void CueLookup::RTB_Click() {

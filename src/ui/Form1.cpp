@@ -141,17 +141,17 @@ Form1::Form1(QWidget* parent) : Form1(nullptr, parent) {}
 Form1::Form1(Show* show, QWidget* parent)
     : QMainWindow(parent), ownCore_(show ? nullptr : std::make_unique<Show>(ApplicationTitle())),
       core(show ? *show : *ownCore_), RTB(new RichTextBox(this)),
-      Monitors(std::make_unique<clsMonitors>()), FileCorrente(core.session.FileCorrente),
-      NomeCopione(core.session.NomeCopione), Modificato(core.session.Modificato),
-      NumeroCopione(core.session.NumeroCopione), BaseCopione(core.session.BaseCopione),
-      UltimaCartella(core.session.UltimaCartella) {
+      Monitors(std::make_unique<clsMonitors>()), TipoMedia(core.state.TipoMedia),
+      FileCorrente(core.session.FileCorrente), NomeCopione(core.session.NomeCopione),
+      Modificato(core.session.Modificato), NumeroCopione(core.session.NumeroCopione),
+      BaseCopione(core.session.BaseCopione), UltimaCartella(core.session.UltimaCartella) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(core.session.Title());
     connect(&core.session, &ScriptSession::titleChanged, this, &QWidget::setWindowTitle);
     buildControls();
     buildMenus();
-    playA = std::make_unique<PlayState>(*cmdPlayA, *mnuPlayAudio);
-    playV = std::make_unique<PlayState>(*cmdPlayV, *mnuPlayVideo);
+    playA = std::make_unique<PlayState>(core.audio, *cmdPlayA, *mnuPlayAudio);
+    playV = std::make_unique<PlayState>(core.video, *cmdPlayV, *mnuPlayVideo);
 
     cues = std::make_unique<CueLookup>(*this);
     interprete = std::make_unique<Interprete>(*this);

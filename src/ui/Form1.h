@@ -92,7 +92,7 @@ public:
     // ---- controls ----
     RichTextBox* RTB;
     PictureBox* Image1;              // toolbar picture
-    std::array<Label*, 17> Label2{}; // toolbar hotspots; Label2[15]'s tag is the current cue
+    std::array<Label*, 17> Label2{}; // toolbar hotspots
     std::array<Label*, 5> Label3{};  // style letters over hotspots 4-7; Label3[4] is the "-"
     Shape* Shape5;                   // toolbar hover frame
     Line* Line1;
@@ -186,7 +186,7 @@ public:
     std::unique_ptr<ShowCheckMenu> showCheck;
 
     // ---- shared state ----
-    int TipoMedia = 0; // 1 audio, 2 video or MIDI: the last medium loaded
+    int& TipoMedia; // the show state's: 1 audio, 2 video or MIDI, the last medium loaded
     // The script state lives in the show's session; these names reach it while the code
     // that uses them moves to the session.
     QString& FileCorrente;

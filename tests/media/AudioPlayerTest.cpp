@@ -32,6 +32,7 @@ TEST(AudioCommands, PlayPauseForwardBackAndStopMoveTheDevice) {
     t.audio().cmdPlayA_Click();
     EXPECT_EQ(t.device.mode, QStringLiteral("playing"));
     EXPECT_EQ(t.device.position, 0);
+    EXPECT_TRUE(t.form.core.audio.Playing()) << "the show's transport, which a remote reads";
     EXPECT_EQ(t.form.cmdPlayA->Tag, Lingua[8]);
     EXPECT_EQ(t.form.mnuPlayAudio->Caption(), Lingua[8]);
     EXPECT_EQ(t.form.Timer1->Interval(), 10);
@@ -40,6 +41,7 @@ TEST(AudioCommands, PlayPauseForwardBackAndStopMoveTheDevice) {
     t.audio().cmdPlayA_Click();
     EXPECT_EQ(t.device.mode, QStringLiteral("paused"));
     EXPECT_EQ(t.device.position, 42000);
+    EXPECT_FALSE(t.form.core.audio.Playing());
     EXPECT_EQ(t.form.cmdPlayA->Tag, Lingua[7]);
     EXPECT_EQ(t.form.Timer1->Interval(), 0);
     t.audio().cmdPlayA_Click();
