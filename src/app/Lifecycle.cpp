@@ -7,7 +7,6 @@
 #include "display/ProjectorWindow.h"
 #include "display/ZoomWindow.h"
 #include "i18n/Lingua.h"
-#include "i18n/Localization.h"
 #include "i18n/Messages.h"
 #include "media/AudioPlayer.h"
 #include "media/VolumeFades.h"
@@ -20,6 +19,7 @@
 #include "script/EditCommands.h"
 #include "script/Interprete.h"
 #include "ui/Form1.h"
+#include "ui/Localization.h"
 #include "ui/PlayState.h"
 #include "ui/WindowVisuals.h"
 

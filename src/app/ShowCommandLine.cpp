@@ -2,7 +2,6 @@
 
 #include "app/Settings.h"
 #include "i18n/Lingua.h"
-#include "i18n/Localization.h"
 #include "i18n/Messages.h"
 #include "platform/Locale.h"
 #include "platform/MediaProbe.h"

@@ -6,7 +6,7 @@
 #include "app/ShowCommandLine.h"
 #include "app/Startup.h"
 #include "core/Show.h"
-#include "i18n/Localization.h"
+#include "i18n/Messages.h"
 #include "platform/Allocator.h"
 #include "platform/Dialogs.h"
 #include "platform/FontsAhead.h"

@@ -2,6 +2,7 @@
 
 #include "i18n/Lingua.h"
 #include "platform/PlatformTexts.h"
+#include "platform/QtTranslations.h"
 
 #include <QFileInfo>
 
@@ -623,6 +624,10 @@ QString QtLanguageCode(MessageLanguage language) {
 QString MessageText(Msg id) {
     const Texts& row = kTexts[int(id)];
     return QString::fromUtf8(row.text[int(LanguageOfFile(NomeLingua))]);
+}
+
+void UseQtTextsOfLanguage() {
+    UseQtTranslations(QtLanguageCode(LanguageOfFile(NomeLingua)));
 }
 
 namespace {

@@ -133,3 +133,7 @@ enum class MessageLanguage { Italiano, English, Francais, Deutsch, Russian, Bulg
 MessageLanguage LanguageOfFile(const QString& fileName);
 // The locale name of Qt's translations for a language ("it", "pt_BR").
 QString QtLanguageCode(MessageLanguage language);
+
+// Qt's own texts (message box buttons, file, colour and printer dialogs) in the language of
+// the active language file.
+void UseQtTextsOfLanguage();

@@ -10,7 +10,6 @@
 #include "display/ProjectorWindow.h"
 #include "display/ZoomWindow.h"
 #include "i18n/Lingua.h"
-#include "i18n/Localization.h"
 #include "i18n/Messages.h"
 #include "media/AudioPlayer.h"
 #include "media/BackgroundAudio.h"
@@ -29,6 +28,7 @@
 #include "script/FindReplace.h"
 #include "script/Interprete.h"
 #include "show/ShowMode.h"
+#include "ui/Localization.h"
 #include "ui/ShowCheckWindow.h"
 #include "ui/WindowVisuals.h"
 

@@ -31,7 +31,6 @@ app/Startup.cpp
 app/WebLinks.cpp
 display/Projector.cpp
 display/ProjectorWindow.cpp
-i18n/Localization.cpp
 media/AudioPlayer.cpp
 media/MediaRouting.cpp
 media/VideoPlayer.cpp
