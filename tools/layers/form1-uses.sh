@@ -6,8 +6,8 @@ set -euo pipefail
 cd "${1:-.}"
 # Names of Form1's members, comments left out. Caption is left out too (every label has one), and so are parameter names.
 members=$(sed -n '/^class Form1/,/^};/p' src/ui/Form1.h | sed 's|//.*||' |
-  grep -oE '\b[A-Za-z_][A-Za-z0-9_]*\b *(\{\}|;|,|\(|\[)' | grep -oE '^[A-Za-z_][A-Za-z0-9_]*' |
-  grep -vxE 'Form1|Caption|file|text|width|watched|override|const|nullptr|return|void|int|double|bool|QString|QWidget|explicit|static|constexpr|Q_OBJECT|public|private|protected|class|std|unique_ptr|array' |
+  grep -oE '\b[A-Za-z_][A-Za-z0-9_]*\b *(\{\}|;|,|\(|\[|=)' | grep -oE '^[A-Za-z_][A-Za-z0-9_]*' |
+  grep -vxE 'Form1|Caption|file|text|width|watched|parent|show|override|const|nullptr|return|void|int|double|bool|QString|QWidget|explicit|static|constexpr|Q_OBJECT|public|private|protected|class|std|unique_ptr|array' |
   sort -u | paste -sd'|')
 files=$(grep -rl '#include "ui/Form1.h"' src | grep -v '^src/ui/' | grep -v '^src/app/main.cpp$' || true)
 uses=0
