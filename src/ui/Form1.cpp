@@ -170,7 +170,7 @@ Form1::Form1(Show* show, QWidget* parent)
     controlPanel = std::make_unique<ControlPanel>(*this, *Timer6);
     controlPanel->onOptionShown = [this](bool on) { mnuScreenSaver->setChecked(on); };
     controlPanel->onOptionChosen = [this] { lifecycle->SalvaImpostazioni(); };
-    recovery = std::make_unique<Recovery>(*this);
+    recovery = std::make_unique<Recovery>(core.session, *RTB, *edit);
     connectHandlers();
     showMode = std::make_unique<ShowMode>(*this);
     showCheck = std::make_unique<ShowCheckMenu>(*this);

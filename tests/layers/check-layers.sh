@@ -26,7 +26,6 @@ fi
 still_allowed="
 app/Commands.cpp
 app/Lifecycle.cpp
-app/Recovery.cpp
 app/Startup.cpp
 app/WebLinks.cpp
 display/Projector.cpp
