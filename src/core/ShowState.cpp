@@ -5,3 +5,9 @@ void ShowState::SetCueCorrente(const QString& cue) {
     cue_ = cue;
     emit cueChanged(cue);
 }
+
+void ShowState::SetProjectorRequested(bool on) {
+    if (on == projector_) return;
+    projector_ = on;
+    emit projectorRequestedChanged(on);
+}

@@ -1,6 +1,6 @@
-// Where the show stands: the cue last clicked and the kind of the last medium loaded.
-// Still to come here as their code moves: the loaded and open flags, the projector requested,
-// show mode and its standby cue.
+// Where the show stands: the cue last clicked, the kind of the last medium loaded and whether
+// the projector is asked for. Still to come here as their code moves: the loaded and open
+// flags, show mode and its standby cue.
 #pragma once
 
 #include <QObject>
@@ -17,9 +17,17 @@ public:
 
     int TipoMedia = 0; // 1 audio, 2 video or MIDI: the last medium loaded
 
+    // The projector is asked for (the projector box shows it): video goes to the projector
+    // when there is a second monitor. A change is announced only when the value changes, and
+    // switching the projector follows the announcement.
+    bool ProjectorRequested() const { return projector_; }
+    void SetProjectorRequested(bool on);
+
 signals:
     void cueChanged(const QString& cue);
+    void projectorRequestedChanged(bool on);
 
 private:
     QString cue_;
+    bool projector_ = false;
 };

@@ -55,7 +55,7 @@ void MediaRouting::vai(const QString& path) {
 void MediaRouting::loadVideo(const QString& path, bool midi) {
     Form1& f = form_;
     if (midi) {
-        f.Check1->setValue(0);
+        f.core.state.SetProjectorRequested(false);
         f.Check1->setVisible(false);
         f.Label5->setVisible(false);
         f.Shape6->setHeight(1185);
@@ -72,7 +72,7 @@ void MediaRouting::loadVideo(const QString& path, bool midi) {
     f.RTB->Tag = QStringLiteral("V");
     f.lblContatoreV->setWidth(f.Shape8->Width());
     const QString url = f.cues->CueCorrente();
-    const bool projectorMode = f.Check1->Value() == 1 && f.Monitors->Count() > 1;
+    const bool projectorMode = f.core.state.ProjectorRequested() && f.Monitors->Count() > 1;
     MediaPlayerControl& player = projectorMode ? *f.ProjectorWindow().WMP1 : *f.WMP2;
     if (player.URL() == url) return; // the same file again keeps its position and state
     if (projectorMode)

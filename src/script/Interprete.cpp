@@ -166,8 +166,8 @@ void Interprete::InterpretaComando(QString& text, int& start, int& end, bool exe
 
     if (videoPanel) {
         VideoPlayer& video = *form_.video;
-        exact(kProjectorOn, [&] { form_.Check1->setValue(1); });
-        exact(kProjectorOff, [&] { form_.Check1->setValue(0); });
+        exact(kProjectorOn, [&] { form_.core.state.SetProjectorRequested(true); });
+        exact(kProjectorOff, [&] { form_.core.state.SetProjectorRequested(false); });
         exact(kPauseVideo, [&] {
             form_.playV->set(true);
             video.cmdPlayV_Click();

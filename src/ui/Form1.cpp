@@ -498,7 +498,12 @@ void Form1::connectHandlers() {
     Image9->onClick = [this] { volume->Image9_Click(); };
     Timer2->onTimer = [this] { volume->Timer2_Timer(); };
     Timer3->onTimer = [this] { volume->Timer3_Timer(); };
-    Check1->onClick = [this] { projector->Check1_Click(); };
+    // The projector box shows the show's request and the operator's tick makes it; switching
+    // the projector follows the request, after the box shows it.
+    connect(Check1, &QCheckBox::toggled, &core.state, &ShowState::SetProjectorRequested);
+    connect(&core.state, &ShowState::projectorRequestedChanged, Check1, &QCheckBox::setChecked);
+    connect(&core.state, &ShowState::projectorRequestedChanged, this,
+            [this] { projector->Check1_Click(); });
 
     RTB->onChange = [this] { edit->RTB_Change(); };
     mnuEsci->onClick = [this] { lifecycle->mnuEsci_Click(); };
