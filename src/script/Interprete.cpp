@@ -182,8 +182,7 @@ void Interprete::InterpretaComando(QString& text, int& start, int& end, bool exe
             const double seconds = NumericValue(text.mid(rest));
             if (seconds < kSeekVideo.low) text = heldAt(kSeekVideo, kSeekVideo.low);
             if (execute) {
-                form_.lblContatoreV->Tag = DecimalText(NumericValue(text.mid(rest)));
-                video.lblContatoreV_Click();
+                video.lblContatoreV_Click(NumericValue(text.mid(rest)));
             }
         }
     }
@@ -223,9 +222,8 @@ void Interprete::InterpretaComando(QString& text, int& start, int& end, bool exe
             if (seconds < kSeekAudio.low) text = heldAt(kSeekAudio, kSeekAudio.low);
             if (execute) {
                 // Held to a finite number of milliseconds however large the cue's number is.
-                form_.lblContatore->Tag =
-                    DecimalText(std::min(NumericValue(text.mid(rest)), kLongestSeek) * 1000.0);
-                audio.lblContatore_Click();
+                audio.lblContatore_Click(
+                    DecimalText(std::min(NumericValue(text.mid(rest)), kLongestSeek) * 1000.0));
             }
         }
     }
