@@ -11,3 +11,15 @@ void ShowState::SetProjectorRequested(bool on) {
     projector_ = on;
     emit projectorRequestedChanged(on);
 }
+
+void ShowState::SetAudioLoaded(bool loaded) {
+    if (loaded == audioLoaded_) return;
+    audioLoaded_ = loaded;
+    emit audioLoadedChanged(loaded);
+}
+
+void ShowState::SetVideoLoaded(bool loaded) {
+    if (loaded == videoLoaded_) return;
+    videoLoaded_ = loaded;
+    emit videoLoadedChanged(loaded);
+}

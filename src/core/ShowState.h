@@ -1,6 +1,6 @@
-// Where the show stands: the cue last clicked, the kind of the last medium loaded and whether
-// the projector is asked for. Still to come here as their code moves: the loaded and open
-// flags, show mode and its standby cue.
+// Where the show stands: the cue last clicked, the kind of the last medium loaded, whether
+// audio and video have been loaded, and whether the projector is asked for. Still to come
+// here as their code moves: show mode and its standby cue.
 #pragma once
 
 #include <QObject>
@@ -17,6 +17,13 @@ public:
 
     int TipoMedia = 0; // 1 audio, 2 video or MIDI: the last medium loaded
 
+    // An audio file, and a video or MIDI file, has been loaded since the start: the player's
+    // panel shows, and its command cues act.
+    bool AudioLoaded() const { return audioLoaded_; }
+    void SetAudioLoaded(bool loaded);
+    bool VideoLoaded() const { return videoLoaded_; }
+    void SetVideoLoaded(bool loaded);
+
     // The projector is asked for (the projector box shows it): video goes to the projector
     // when there is a second monitor. A change is announced only when the value changes, and
     // switching the projector follows the announcement.
@@ -26,8 +33,12 @@ public:
 signals:
     void cueChanged(const QString& cue);
     void projectorRequestedChanged(bool on);
+    void audioLoadedChanged(bool loaded);
+    void videoLoadedChanged(bool loaded);
 
 private:
     QString cue_;
     bool projector_ = false;
+    bool audioLoaded_ = false;
+    bool videoLoaded_ = false;
 };

@@ -66,7 +66,7 @@ void MediaRouting::loadVideo(const QString& path, bool midi) {
         f.Label5->setVisible(true);
         f.Shape6->setHeight(1425);
     }
-    f.Picture3->setVisible(true);
+    f.core.state.SetVideoLoaded(true);
     f.TipoMedia = 2;
     TitoloVideo(path);
     f.RTB->Tag = QStringLiteral("V");
@@ -132,7 +132,7 @@ void MediaRouting::loadAudio(const QString& name) {
         button->setEnabled(true);
         button->setVisible(true);
     }
-    f.lblWMP1->setVisible(true);
+    f.core.state.SetAudioLoaded(true);
     f.Shape9->setVisible(true);
     f.audio->cmdPlayA_Click();
     f.audio->cmdStopA_Click();

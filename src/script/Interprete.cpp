@@ -101,8 +101,8 @@ std::span<const NumberCommandWord* const> NumberCommandWords() {
 void Interprete::InterpretaComando(QString& text, int& start, int& end, bool execute) {
     bool recognised = false;
     text = text.toLower();
-    const bool videoPanel = form_.Picture3->Visible();
-    const bool audioPanel = form_.lblWMP1->Visible();
+    const bool videoPanel = form_.core.state.VideoLoaded();
+    const bool audioPanel = form_.core.state.AudioLoaded();
 
     // One exact command word with its accepted spellings; acts on a click, or always.
     auto exact = [&](const CommandWord& word, const std::function<void()>& action,

@@ -352,9 +352,13 @@ void Form1::buildVideoPanel() {
                    Qt::white);
     Label5->Move(480, 1395, 2550, 225);
 
-    // The panels' titles and the video panel appear once media of their kind is loaded.
+    // The audio panel's title and the video panel appear once media of their kind is loaded.
     lblWMP1->setVisible(false);
     Picture3->setVisible(false);
+    connect(&core.state, &ShowState::audioLoadedChanged, lblWMP1,
+            [this](bool loaded) { lblWMP1->setVisible(loaded); });
+    connect(&core.state, &ShowState::videoLoadedChanged, Picture3,
+            [this](bool loaded) { Picture3->setVisible(loaded); });
 }
 
 void Form1::buildMenus() {
