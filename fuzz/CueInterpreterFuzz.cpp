@@ -5,11 +5,11 @@
 #include "FuzzSupport.h"
 
 #include "platform/RichTextBox.h"
+#include "platform/Timer.h"
 #include "script/CueLookup.h"
 #include "script/Interprete.h"
 #include "ui/Controls.h"
 #include "ui/Form1.h"
-#include "ui/Timer.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -22,9 +22,9 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static Form1* form = [] {
         auto* f = new Form1;
-        // Both panels shown, so that audio and video commands act too.
-        f->lblWMP1->setVisible(true);
-        f->Picture3->setVisible(true);
+        // Audio and video loaded, so that their commands act too.
+        f->core.state.SetAudioLoaded(true);
+        f->core.state.SetVideoLoaded(true);
         return f;
     }();
     const QString cue = QString::fromUtf8(reinterpret_cast<const char*>(data),

@@ -6,8 +6,8 @@
 
 #include "app/Settings.h"
 #include "i18n/Lingua.h"
-#include "i18n/Localization.h"
 #include "ui/Form1.h"
+#include "ui/Localization.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -6,7 +6,6 @@
 #include "i18n/Messages.h"
 #include "platform/DesktopShell.h"
 #include "platform/Dialogs.h"
-#include "ui/Form1.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -39,7 +38,7 @@ Label* creditLabel(QWidget* parent, double top, double height, int pointSize, bo
 }
 } // namespace
 
-frmInfo* frmInfo::Open(Form1& main) {
+frmInfo* frmInfo::Open(QWidget& main) {
     auto* window = new frmInfo(main);
     QString caption = Lingua[19];
     caption.chop(3); // the menu entry's "..."
@@ -60,7 +59,7 @@ frmInfo* frmInfo::Open(Form1& main) {
     return window;
 }
 
-frmInfo::frmInfo(Form1& main) : QWidget(nullptr, Qt::Dialog), main_(main) {
+frmInfo::frmInfo(QWidget& main) : QWidget(nullptr, Qt::Dialog), main_(main) {
     setObjectName(QStringLiteral("frmInfo"));
     setAttribute(Qt::WA_DeleteOnClose);
     TwipsGeometry(this).Move(0, 0, kViewportWidth + 480, 2200 + 480);

@@ -3,21 +3,19 @@
 // comes into view, scroll out and start again. While it is open the main window is hidden.
 #pragma once
 
+#include "platform/Timer.h"
 #include "ui/Controls.h"
-#include "ui/Timer.h"
 
 #include <QWidget>
 #include <memory>
-
-class Form1;
 
 class frmInfo : public QWidget {
     Q_OBJECT
 public:
     // Opens the window (Help > About): the main window hides until it closes.
-    static frmInfo* Open(Form1& main);
+    static frmInfo* Open(QWidget& main);
 
-    explicit frmInfo(Form1& main);
+    explicit frmInfo(QWidget& main);
     ~frmInfo() override;
 
     // One tick of the credits' timer: every 10 ms.
@@ -45,7 +43,7 @@ protected:
 private:
     void Form_Load();
     void placeCredits();
-    Form1& main_;
+    QWidget& main_; // the main window, hidden while this one is open
     double top_ = kStartTop;
     qint16 pause_ = 0;
 };

@@ -6,6 +6,7 @@
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
 #include "platform/RichTextBox.h"
+#include "platform/StoredPaths.h"
 #include "platform/VbColor.h"
 #include "script/AddCommand.h"
 #include "script/EditCommands.h"
@@ -59,8 +60,7 @@ bool ShellCommands::Nuovo() {
     form_.RTB->setText(QString());
     form_.edit->InizializzaAnnulla();
     form_.FileCorrente.clear();
-    form_.setWindowTitle(ApplicationTitle() + QStringLiteral(" - ") + form_.BaseCopione +
-                         QString::number(form_.NumeroCopione));
+    form_.core.session.TitleUntitled();
     form_.Modificato = 0;
     form_.recovery->Remove();
     return true;

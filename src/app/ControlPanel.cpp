@@ -1,11 +1,10 @@
 #include "app/ControlPanel.h"
 
-#include "app/Commands.h"
-#include "app/Lifecycle.h"
+#include "core/Notices.h"
 #include "i18n/Messages.h"
 #include "platform/DesktopShell.h"
 #include "platform/ScreenSaver.h"
-#include "ui/Form1.h"
+#include "platform/Timer.h"
 
 const std::vector<ControlPanel::Program>& ControlPanel::SoundPrograms() {
     static const std::vector<Program> programs = {
@@ -42,18 +41,18 @@ bool ControlPanel::startFirst(const std::vector<Program>& programs) {
 
 void ControlPanel::mnuImpostaAudio_Click() {
     if (!startFirst(SoundPrograms()))
-        form_.ShowNotice(MessageText(Msg::NoSoundSettings), Form1::kNoticeMs);
+        notices_.ShowNotice(MessageText(Msg::NoSoundSettings), kNoticeMs);
 }
 
 void ControlPanel::mnuMonitorSettings_Click() {
     if (!startFirst(DisplayPrograms()))
-        form_.ShowNotice(MessageText(Msg::NoDisplaySettings), Form1::kNoticeMs);
+        notices_.ShowNotice(MessageText(Msg::NoDisplaySettings), kNoticeMs);
 }
 
 void ControlPanel::SetScreenSaverOption(bool on) {
     on_ = on;
-    form_.mnuScreenSaver->setChecked(on);
-    form_.Timer6->setInterval(on ? kInterval : 0);
+    if (onOptionShown) onOptionShown(on);
+    timer_.setInterval(on ? kInterval : 0);
     if (on) {
         screenSaver().Inhibit(QStringLiteral("A show is running"));
         screenSaver().ResetIdle();
@@ -64,7 +63,7 @@ void ControlPanel::SetScreenSaverOption(bool on) {
 
 void ControlPanel::mnuScreenSaver_Click() {
     SetScreenSaverOption(!on_);
-    form_.lifecycle->SalvaImpostazioni();
+    if (onOptionChosen) onOptionChosen();
 }
 
 void ControlPanel::Timer6_Timer() {

@@ -4,13 +4,21 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
-class Form1;
+class Notices;
+class Timer;
 
 class ControlPanel {
 public:
-    explicit ControlPanel(Form1& form) : form_(form) {}
+    // timer: the window's Timer6, which calls Timer6_Timer.
+    ControlPanel(Notices& notices, Timer& timer) : notices_(notices), timer_(timer) {}
+
+    // The view's menu tick follows the option.
+    std::function<void(bool on)> onOptionShown;
+    // The operator changed the option: the settings are written.
+    std::function<void()> onOptionChosen;
 
     // A settings program: the program to look for and the arguments that open its page.
     struct Program {
@@ -37,7 +45,8 @@ public:
 private:
     // Starts the first installed program of the list; false when none is installed.
     bool startFirst(const std::vector<Program>& programs);
-    Form1& form_;
+    Notices& notices_;
+    Timer& timer_;
     // The option itself; the menu's tick shows it (a checkable menu entry flips its own tick
     // before its handler runs, so the tick cannot be the state).
     bool on_ = false;

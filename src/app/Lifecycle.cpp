@@ -7,7 +7,6 @@
 #include "display/ProjectorWindow.h"
 #include "display/ZoomWindow.h"
 #include "i18n/Lingua.h"
-#include "i18n/Localization.h"
 #include "i18n/Messages.h"
 #include "media/AudioPlayer.h"
 #include "media/VolumeFades.h"
@@ -20,6 +19,7 @@
 #include "script/EditCommands.h"
 #include "script/Interprete.h"
 #include "ui/Form1.h"
+#include "ui/Localization.h"
 #include "ui/PlayState.h"
 #include "ui/WindowVisuals.h"
 
@@ -73,8 +73,7 @@ void Lifecycle::Form_Load(const QString& commandLine) {
         state->showMenuWord(false);
     }
     applyVolumeSetting(settings.line[1]);
-    f.setWindowTitle(ApplicationTitle() + QStringLiteral(" - ") + f.BaseCopione +
-                     QString::number(f.NumeroCopione));
+    f.core.session.TitleUntitled();
     f.OpenCommandLineScript(commandLine);
     f.edit->InizializzaAnnulla();
     f.shell->ControllaAggiornamenti();
@@ -112,7 +111,7 @@ void Lifecycle::SalvaImpostazioni() {
     settings.line = {NomeLingua,
                      f.Image2->Tag,
                      DecimalText(f.Image2->Top()),
-                     f.mnuScreenSaver->isChecked() ? QStringLiteral("1") : QStringLiteral("0"),
+                     f.controlPanel->ScreenSaverOff() ? QStringLiteral("1") : QStringLiteral("0"),
                      QStringLiteral("0"),
                      QStringLiteral("1"),
                      f.UltimaCartella,

@@ -1,14 +1,15 @@
 #include "app/Recovery.h"
 
-#include "app/Paths.h"
 #include "app/RecoveryFile.h"
+#include "core/ScriptSession.h"
 #include "i18n/Lingua.h"
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
+#include "platform/PlatformTexts.h"
 #include "platform/RichTextBox.h"
+#include "platform/StoredPaths.h"
+#include "platform/Timer.h"
 #include "script/EditCommands.h"
-#include "ui/Form1.h"
-#include "ui/Timer.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,7 +43,8 @@ QString timeText(const QDateTime& time) {
 }
 } // namespace
 
-Recovery::Recovery(Form1& form) : copyTimer(std::make_unique<Timer>()), form_(form) {
+Recovery::Recovery(ScriptSession& session, RichTextBox& rtb, EditCommands& edit)
+    : copyTimer(std::make_unique<Timer>()), session_(session), rtb_(rtb), edit_(edit) {
     copyTimer->onTimer = [this] { WriteCopy(); };
 }
 
@@ -89,7 +91,7 @@ void Recovery::offer(const QString& path) {
         return;
     }
     // One script per window: further copies wait for the next start.
-    if (offeredOpen_ || form_.Modificato == 1) return;
+    if (offeredOpen_ || session_.Modificato == 1) return;
 
     QString prompt = MessageText(Msg::RecoveryOffer)
                          .arg(source->isEmpty() ? MessageText(Msg::RecoveryUntitled)
@@ -101,10 +103,10 @@ void Recovery::offer(const QString& path) {
         prompt += QStringLiteral("\n\n") +
                   MessageText(Msg::RecoveryNewer)
                       .arg(original.fileName(), timeText(original.lastModified()));
-    if (!form_.FileCorrente.isEmpty() &&
-        QFileInfo(NativePath(form_.FileCorrente)).absoluteFilePath() != *source)
+    if (!session_.FileCorrente.isEmpty() &&
+        QFileInfo(NativePath(session_.FileCorrente)).absoluteFilePath() != *source)
         prompt +=
-            QStringLiteral("\n\n") + MessageText(Msg::RecoveryReplaces).arg(form_.NomeCopione);
+            QStringLiteral("\n\n") + MessageText(Msg::RecoveryReplaces).arg(session_.NomeCopione);
 
     const int choice =
         dialogs().Choose(prompt,
@@ -121,7 +123,7 @@ void Recovery::offer(const QString& path) {
             path_ = path;
             lock_ = std::move(lock);
             written_ = true;
-            writtenVersion_ = form_.RTB->ContentVersion();
+            writtenVersion_ = rtb_.ContentVersion();
         }
     } else if (choice == kDiscard) {
         if (!QFile::remove(path)) qCWarning(lcRecovery) << "cannot remove" << path;
@@ -137,21 +139,19 @@ void Recovery::setAside(const QString& path, const QString& reason) {
 }
 
 void Recovery::open(const QByteArray& data, const QString& source) {
-    Form1& f = form_;
-    f.RTB->LoadContent(data);
-    f.edit->InizializzaAnnulla();
+    rtb_.LoadContent(data);
+    edit_.InizializzaAnnulla();
     if (source.isEmpty()) {
-        f.FileCorrente.clear();
-        f.setWindowTitle(ApplicationTitle() + QStringLiteral(" - ") + f.BaseCopione +
-                         QString::number(f.NumeroCopione));
+        session_.FileCorrente.clear();
+        session_.TitleUntitled();
     } else {
-        f.FileCorrente = source;
-        f.AggiornaTitolo(source);
+        session_.FileCorrente = source;
+        session_.AggiornaTitolo(source);
         // Cues name their media relative to the script, as after opening it.
         QDir::setCurrent(QFileInfo(source).absolutePath());
     }
     // Not saved yet: the operator decides whether the recovered script replaces the file.
-    f.Modificato = 1;
+    session_.Modificato = 1;
 }
 
 bool Recovery::claim() {
@@ -173,13 +173,13 @@ bool Recovery::claim() {
 }
 
 void Recovery::WriteCopy() {
-    const RichTextBox& rtb = *form_.RTB;
-    if (form_.Modificato != 1) return;
+    const RichTextBox& rtb = rtb_;
+    if (session_.Modificato != 1) return;
     if (written_ && writtenVersion_ == rtb.ContentVersion()) return;
     if (!claim()) return;
-    const QString source = form_.FileCorrente.isEmpty()
+    const QString source = session_.FileCorrente.isEmpty()
                                ? QString()
-                               : QFileInfo(NativePath(form_.FileCorrente)).absoluteFilePath();
+                               : QFileInfo(NativePath(session_.FileCorrente)).absoluteFilePath();
     const QByteArray data = RecoveryContent(rtb.FileContent(), source);
     QSaveFile file(path_);
     if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {

@@ -12,14 +12,18 @@
 #include <QString>
 #include <memory>
 
-class Form1;
+class EditCommands;
 class QLockFile;
+class RichTextBox;
+class ScriptSession;
 class Timer;
 
 class Recovery : public QObject {
     Q_OBJECT
 public:
-    explicit Recovery(Form1& form);
+    // The copy is of the script in rtb; session says whether it changed and where it lives;
+    // a copy opened starts a fresh edit history through edit.
+    Recovery(ScriptSession& session, RichTextBox& rtb, EditCommands& edit);
     ~Recovery() override;
 
     // Offers the copies that programs which did not end cleanly left behind, then keeps this
@@ -45,7 +49,9 @@ private:
     // Chooses this window's file and locks it; false when the folder cannot take it.
     bool claim();
 
-    Form1& form_;
+    ScriptSession& session_;
+    RichTextBox& rtb_;
+    EditCommands& edit_;
     QString path_;
     std::unique_ptr<QLockFile> lock_;
     bool written_ = false;       // the file holds the copy of writtenVersion_

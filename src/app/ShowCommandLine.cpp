@@ -2,9 +2,7 @@
 
 #include "app/Settings.h"
 #include "i18n/Lingua.h"
-#include "i18n/Localization.h"
 #include "i18n/Messages.h"
-#include "i18n/ShowCheckTexts.h"
 #include "platform/Locale.h"
 #include "platform/MediaProbe.h"
 #include "show/ShowCheck.h"
@@ -36,7 +34,7 @@ int check(const QString& path, QTextStream& out, QTextStream& err) {
     out << ReportText(report);
     if (script.state == ScriptText::State::Damaged) {
         out.flush();
-        err << ShowCheckText(Ct::ScriptDamaged).arg(script.error) << '\n';
+        err << MessageText(Msg::CheckScriptDamaged).arg(script.error) << '\n';
         return 2;
     }
     return report.problemCount() == 0 ? 0 : 1;
@@ -67,7 +65,7 @@ std::optional<int> RunShowCommandLine(int argc, char** argv) {
     QTextStream out(stdout), err(stderr);
     const QStringList args = QGuiApplication::arguments();
     if ((isCheck && args.size() != 3) || (isPack && args.size() != 4)) {
-        err << ShowCheckText(Ct::Usage) << '\n';
+        err << MessageText(Msg::CheckUsage) << '\n';
         return 2;
     }
     return isCheck ? check(args[2], out, err) : pack(args[2], args[3], out, err);

@@ -5,7 +5,6 @@
 #include "app/Recovery.h"
 #include "app/Settings.h"
 #include "i18n/Lingua.h"
-#include "i18n/Localization.h"
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
 #include "platform/SingleInstance.h"

@@ -5,8 +5,10 @@
 #include "app/Recovery.h"
 #include "app/ShowCommandLine.h"
 #include "app/Startup.h"
-#include "i18n/Localization.h"
+#include "core/Show.h"
+#include "i18n/Messages.h"
 #include "platform/Allocator.h"
+#include "platform/Dialogs.h"
 #include "platform/FontsAhead.h"
 #include "platform/Locale.h"
 #include "platform/Mixer.h"
@@ -33,7 +35,9 @@ int main(int argc, char** argv) {
     UseQtTextsOfLanguage();
 
     WaitForFontConfiguration();
-    Form1 form;
+    // The show first: the window is its view.
+    Show show(ApplicationTitle());
+    Form1 form(show);
     StartWindow(form, CommandLineText(argc, argv), [&] { ReportFirstPaint(form); });
     // For timing the start-up: end as soon as the window is on screen.
     if (qEnvironmentVariableIsSet("SCENOLUX_QUIT_WHEN_SHOWN"))

@@ -12,7 +12,7 @@ constexpr int kCounterMs = 1000;
 } // namespace
 
 bool Projector::ProjectorMode() const {
-    return form_.Check1->Value() == 1 && form_.Monitors->Count() > 1;
+    return form_.core.state.ProjectorRequested() && form_.Monitors->Count() > 1;
 }
 
 void Projector::Check1_Click() {
@@ -27,9 +27,10 @@ void Projector::Check1_Click() {
         projector.setFocus();
         return;
     }
-    if (form_.Check1->Value() == 1) {
-        // One monitor: no projector; the box is cleared (which runs the off path) and says why.
-        form_.Check1->setValue(0);
+    if (form_.core.state.ProjectorRequested()) {
+        // One monitor: no projector; the request is withdrawn (which runs the off path) and
+        // the notice says why.
+        form_.core.state.SetProjectorRequested(false);
         form_.ShowNotice(Lingua[124], Form1::kNoticeMs);
     }
     form_.Timer4->setInterval(kCounterMs);

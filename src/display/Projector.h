@@ -11,12 +11,13 @@ public:
     explicit Projector(Form1& form) : form_(form) {}
     virtual ~Projector() = default;
 
-    // Switches the projector output to the state of Check1.
+    // Switches the projector output to the show's request (shown by Check1).
     virtual void Check1_Click();
     // Re-applies the switch's state without toggling it.
     void Label5_Click();
 
-    // True when video goes to the projector: Check1 ticked and more than one monitor.
+    // True when video goes to the projector: the projector requested and more than one
+    // monitor.
     bool ProjectorMode() const;
     // Loads a video on the projector's player unless it holds it already.
     virtual void CaricaSulProiettore(const QString& url);

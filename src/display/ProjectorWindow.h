@@ -3,7 +3,7 @@
 // on the main window.
 #pragma once
 
-#include "ui/Timer.h"
+#include "platform/Timer.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 // The texts the program shows that the language table has no entry for (failed opens and
-// saves, the audio device's errors, the start-up's errors, the Cancel buttons), in each of
-// the languages the program ships. The language follows the active language file; a language
-// file of the operator's own gets the English texts.
+// saves, the audio device's errors, the start-up's errors, the Cancel buttons, the show check
+// and the pack), in each of the languages the program ships. The language follows the active
+// language file; a language file of the operator's own gets the English texts.
 #pragma once
 
 #include <QString>
@@ -69,16 +69,61 @@ enum class Msg {
     LanguageFallback, // %1 language file, %2 the language file used instead
     LockFile,         // %1 lock file (after the "already running" text)
     LockHeldBy,       // %1 lock file, %2 process number, %3 process name
+    // The show check and the pack.
+    CheckKindCommand,
+    CheckKindAudio,
+    CheckKindVideo,
+    CheckKindMidi,
+    CheckKindPicture,
+    CheckKindUnknown,
+    CheckMissing,
+    CheckCaseOnly, // %1 the file found
+    CheckOutside,
+    CheckEmpty,
+    CheckNoDecoder, // %1 what is missing
+    CheckDamaged,   // %1 the reason
+    CheckNoSound,
+    CheckNoPicture,
+    CheckUnknownCommand,
+    CheckNotANumber, // %1 the text, %2 the number it acts as
+    CheckNoNumber,
+    CheckNumberAbove, // %1 the number, %2 the largest
+    CheckNumberBelow, // %1 the number
+    CheckLength,      // %1 m:ss.t
+    CheckSound,       // %1 channels, %2 rate
+    CheckPicture,     // %1 width, %2 height
+    CheckFrameRate,   // %1 frames a second
+    CheckLine,        // %1 line number
+    CheckSummary,     // %1 cues, %2 with problems
+    CheckAllGood,     // %1 cues
+    CheckCancelled,
+    CheckScriptDamaged, // %1 the reason
+    CheckCutShort,
+    CheckNotText,
+    CheckMenu,
+    PackMenu,
+    CheckWindowTitle,
+    CheckColumnLine,
+    CheckColumnCue,
+    CheckColumnKind,
+    CheckColumnFile,
+    CheckColumnDetails,
+    CheckProgress, // %1 done, %2 of
+    CheckCheckAgain,
+    CheckClose,
+    PackChoose,
+    PackSaveFirst,
+    PackNotEmpty, // %1 folder
+    PackFailed,   // %1 file, %2 reason, %3 folder
+    PackDone,     // %1 folder, %2 number of media files
+    PackMissing,  // %1 the cues, one a line
+    PackDamaged,  // %1 script, %2 the reason
+    CheckUsage,
     Count
 };
 
 // The message in the active language (NomeLingua).
 QString MessageText(Msg id);
-
-// Why the file at path could not be read, or written, in the operator's language (the
-// system's own texts are in the system's).
-QString ReadFailure(const QString& path);
-QString WriteFailure(const QString& path);
 
 // The languages the messages are written in, in the order of the table; Qt's own texts use
 // the same choice (QtLanguageCode).
@@ -88,3 +133,7 @@ enum class MessageLanguage { Italiano, English, Francais, Deutsch, Russian, Bulg
 MessageLanguage LanguageOfFile(const QString& fileName);
 // The locale name of Qt's translations for a language ("it", "pt_BR").
 QString QtLanguageCode(MessageLanguage language);
+
+// Qt's own texts (message box buttons, file, colour and printer dialogs) in the language of
+// the active language file.
+void UseQtTextsOfLanguage();

@@ -96,12 +96,12 @@ void AudioPlayer::lblContatore_MouseMove(int, int, double x, double) {
     const double width = form_.lblContatore->Width();
     if (width <= 0) return;
     const QString t = NumberText(std::floor(length / width * x));
-    if (t != form_.lblContatore->Tag) form_.lblContatore->Tag = t;
+    seekTarget_ = t;
 }
 
-void AudioPlayer::lblContatore_Click() {
+void AudioPlayer::lblContatore_Click(const QString& ms) {
     send(QStringLiteral("seek wav1 to start"));
-    send(QStringLiteral("play wav1 from ") + form_.lblContatore->Tag);
+    send(QStringLiteral("play wav1 from ") + ms);
     Timer1_Timer();
     // Seeking keeps the state: a paused or stopped file pauses again at once.
     if (!form_.playA->playing()) {

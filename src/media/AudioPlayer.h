@@ -17,8 +17,13 @@ public:
     virtual void cmdStopA_Click();
     void cmdForA_Click();
     void cmdBacA_Click();
+    // The position under the pointer on the counter becomes the place a click seeks to.
     void lblContatore_MouseMove(int button, int shift, double x, double y);
-    virtual void lblContatore_Click();
+    // The operator's click on the counter: seeks to the place under the pointer.
+    void lblContatore_Click() { lblContatore_Click(seekTarget_); }
+    // Seeks to ms, a number of milliseconds as the device's command takes it, keeping the
+    // play state.
+    virtual void lblContatore_Click(const QString& ms);
     virtual void Timer1_Timer();
     // Shows the device's text for an error code in the notice line for six seconds; with the
     // file it concerns, as a failure of that file.
@@ -38,6 +43,7 @@ protected:
     Form1& form_;
 
 private:
+    QString seekTarget_; // under the pointer on the counter, in milliseconds
     void showPlayPicture(const char* file);
     bool stoppedUnderUs();
 };

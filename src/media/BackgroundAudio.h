@@ -2,7 +2,7 @@
 // for the whole 0-100 range; a fade out ends by pausing the player.
 #pragma once
 
-#include "ui/Timer.h"
+#include "platform/Timer.h"
 
 class MediaPlayerControl;
 

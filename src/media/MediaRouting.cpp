@@ -10,6 +10,7 @@
 #include "platform/Mci.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/RichTextBox.h"
+#include "platform/StoredPaths.h"
 #include "script/CueLookup.h"
 #include "ui/Form1.h"
 #include "ui/WindowVisuals.h"
@@ -54,7 +55,7 @@ void MediaRouting::vai(const QString& path) {
 void MediaRouting::loadVideo(const QString& path, bool midi) {
     Form1& f = form_;
     if (midi) {
-        f.Check1->setValue(0);
+        f.core.state.SetProjectorRequested(false);
         f.Check1->setVisible(false);
         f.Label5->setVisible(false);
         f.Shape6->setHeight(1185);
@@ -65,13 +66,13 @@ void MediaRouting::loadVideo(const QString& path, bool midi) {
         f.Label5->setVisible(true);
         f.Shape6->setHeight(1425);
     }
-    f.Picture3->setVisible(true);
+    f.core.state.SetVideoLoaded(true);
     f.TipoMedia = 2;
     TitoloVideo(path);
     f.RTB->Tag = QStringLiteral("V");
     f.lblContatoreV->setWidth(f.Shape8->Width());
     const QString url = f.cues->CueCorrente();
-    const bool projectorMode = f.Check1->Value() == 1 && f.Monitors->Count() > 1;
+    const bool projectorMode = f.core.state.ProjectorRequested() && f.Monitors->Count() > 1;
     MediaPlayerControl& player = projectorMode ? *f.ProjectorWindow().WMP1 : *f.WMP2;
     if (player.URL() == url) return; // the same file again keeps its position and state
     if (projectorMode)
@@ -131,7 +132,7 @@ void MediaRouting::loadAudio(const QString& name) {
         button->setEnabled(true);
         button->setVisible(true);
     }
-    f.lblWMP1->setVisible(true);
+    f.core.state.SetAudioLoaded(true);
     f.Shape9->setVisible(true);
     f.audio->cmdPlayA_Click();
     f.audio->cmdStopA_Click();

@@ -141,11 +141,11 @@ void VideoPlayer::cmdBacV_Click() {
 void VideoPlayer::lblContatoreV_MouseMove(int, int, double x, double) {
     const double width = form_.lblContatoreV->Width();
     if (width <= 0) return;
-    form_.lblContatoreV->Tag = NumberText(std::floor(player().currentMedia.duration() / width * x));
+    seekTarget_ = std::floor(player().currentMedia.duration() / width * x);
 }
 
-void VideoPlayer::lblContatoreV_Click() {
-    player().controls.setCurrentPosition(NumericValue(form_.lblContatoreV->Tag));
+void VideoPlayer::lblContatoreV_Click(double seconds) {
+    player().controls.setCurrentPosition(seconds);
 }
 
 bool VideoPlayer::ShowProgress(MediaPlayerControl& p) {

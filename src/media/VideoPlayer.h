@@ -14,8 +14,12 @@ public:
     virtual void cmdStopV_Click();
     void cmdForV_Click();
     void cmdBacV_Click();
+    // The position under the pointer on the counter becomes the place a click seeks to.
     void lblContatoreV_MouseMove(int button, int shift, double x, double y);
-    virtual void lblContatoreV_Click();
+    // The operator's click on the counter: seeks to the place under the pointer.
+    void lblContatoreV_Click() { lblContatoreV_Click(seekTarget_); }
+    // Seeks to seconds.
+    virtual void lblContatoreV_Click(double seconds);
     // One refresh of the video counter and bar from WMP2.
     void Timer4_Timer();
     // Counter, bar and end of media from the player that plays (WMP2, or WMP1 on the
@@ -31,6 +35,7 @@ protected:
     Form1& form_;
 
 private:
+    double seekTarget_ = 0; // under the pointer on the counter, in whole seconds
     MediaPlayerControl& player();
     void tick();
     void showPlayPicture(const char* file);

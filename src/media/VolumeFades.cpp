@@ -51,7 +51,8 @@ void VolumeFades::ImpostaVolume() {
     if (MixerConnected) mixer().SetMixerControlValue(ValoreVolume);
     const int volume = RoundInt(NumericValue(caption));
     form_.WMP2->settings.setVolume(volume);
-    if (form_.Check1->Value() != 0) form_.ProjectorWindow().WMP1->settings.setVolume(volume);
+    if (form_.core.state.ProjectorRequested())
+        form_.ProjectorWindow().WMP1->settings.setVolume(volume);
 }
 
 void VolumeFades::Image2_MouseDown(int button, int, double, double) {

@@ -2,9 +2,9 @@
 // synchronously by polling its bus (never a Qt event loop).
 #include "platform/GstMci.h"
 
-#include "app/Paths.h"
 #include "platform/GstSoundOutput.h"
 #include "platform/SoundServer.h"
+#include "platform/StoredPaths.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

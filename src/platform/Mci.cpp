@@ -1,7 +1,7 @@
 #include "platform/Mci.h"
 
-#include "i18n/Messages.h"
 #include "platform/GstMci.h"
+#include "platform/PlatformTexts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -61,29 +61,29 @@ std::optional<qint64> MciMilliseconds(const QString& text) {
 QString MciDevice::mciGetErrorString(long code) const {
     switch (code) {
     case 0:
-        return MessageText(Msg::MciDone);
+        return PlatformTextOf(PlatformText::MciDone);
     case mcierr::UnrecognizedCommand:
-        return MessageText(Msg::MciUnrecognized);
+        return PlatformTextOf(PlatformText::MciUnrecognized);
     case mcierr::NotOpen:
-        return MessageText(Msg::MciNotOpen);
+        return PlatformTextOf(PlatformText::MciNotOpen);
     case mcierr::MissingParameter:
-        return MessageText(Msg::MciMissingParameter);
+        return PlatformTextOf(PlatformText::MciMissingParameter);
     case mcierr::FileNotFound:
-        return MessageText(Msg::MciFileNotFound);
+        return PlatformTextOf(PlatformText::MciFileNotFound);
     case mcierr::OutOfRange:
-        return MessageText(Msg::MciOutOfRange);
+        return PlatformTextOf(PlatformText::MciOutOfRange);
     case mcierr::DuplicateAlias:
-        return MessageText(Msg::MciDuplicateAlias);
+        return PlatformTextOf(PlatformText::MciDuplicateAlias);
     case mcierr::CannotPlay:
-        return MessageText(Msg::MciCannotPlay);
+        return PlatformTextOf(PlatformText::MciCannotPlay);
     case mcierr::DeviceFailed:
-        return MessageText(Msg::MciDeviceFailed);
+        return PlatformTextOf(PlatformText::MciDeviceFailed);
     case mcierr::SoundServerGone:
-        return MessageText(Msg::MciSoundServerGone);
+        return PlatformTextOf(PlatformText::MciSoundServerGone);
     case mcierr::StreamBroken:
-        return MessageText(Msg::MciStreamBroken);
+        return PlatformTextOf(PlatformText::MciStreamBroken);
     default:
-        return MessageText(Msg::MciOther).arg(code);
+        return PlatformTextOf(PlatformText::MciOther).arg(code);
     }
 }
 

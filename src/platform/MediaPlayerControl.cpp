@@ -1,11 +1,11 @@
 #include "platform/MediaPlayerControl.h"
 
-#include "app/Paths.h"
-#include "i18n/Messages.h"
 #include "platform/Dialogs.h"
 #include "platform/GstSoundOutput.h"
 #include "platform/Keys.h"
+#include "platform/PlatformTexts.h"
 #include "platform/SoundServer.h"
+#include "platform/StoredPaths.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -339,7 +339,7 @@ void MediaPlayerControl::setURL(const QString& url) {
     retireEngine();
     makeEngine();
     if (!engine_) {
-        fail(MessageText(Msg::MediumCannotPlay));
+        fail(PlatformTextOf(PlatformText::MediumCannotPlay));
         return;
     }
     // "http://..." and "file://..." are URLs; anything else, and any absolute path whatever
@@ -376,7 +376,7 @@ void MediaPlayerControl::close() {
 
 void MediaPlayerControl::fail(const QString& reason) {
     if (!error_.isEmpty()) return; // one report for one failed load
-    error_ = reason.isEmpty() ? MessageText(Msg::MediumCannotPlay) : reason;
+    error_ = reason.isEmpty() ? PlatformTextOf(PlatformText::MediumCannotPlay) : reason;
     if (onError) onError(error_);
 }
 
@@ -689,9 +689,9 @@ void MediaPlayerControl::buildMiniStrip() {
 
 void MediaPlayerControl::Retranslate() {
     if (!positionBar_) return;
-    openButton_->setToolTip(MessageText(Msg::BackgroundOpen));
-    playButton_->setToolTip(MessageText(Msg::BackgroundPlay));
-    stopButton_->setToolTip(MessageText(Msg::BackgroundStop));
+    openButton_->setToolTip(PlatformTextOf(PlatformText::BackgroundOpen));
+    playButton_->setToolTip(PlatformTextOf(PlatformText::BackgroundPlay));
+    stopButton_->setToolTip(PlatformTextOf(PlatformText::BackgroundStop));
 }
 
 void MediaPlayerControl::refreshStrip() {
@@ -717,13 +717,13 @@ void MediaPlayerControl::openFromDialog() {
     FileDialogRequest request;
     request.open = true;
     request.owner = window();
-    request.title = MessageText(Msg::BackgroundTitle);
+    request.title = PlatformTextOf(PlatformText::BackgroundTitle);
     // The current folder is where the script's relative cues are looked for.
     request.keepCurrentFolder = true;
     request.filter =
-        MessageText(Msg::AudioFiles) + QChar(0) +
+        PlatformTextOf(PlatformText::AudioFiles) + QChar(0) +
         QStringLiteral("*.mp3;*.wav;*.ogg;*.oga;*.flac;*.m4a;*.wma;*.mka;*.mid;*.kar") + QChar(0) +
-        MessageText(Msg::AllFiles) + QChar(0) + QStringLiteral("*.*");
+        PlatformTextOf(PlatformText::AllFiles) + QChar(0) + QStringLiteral("*.*");
     const QString chosen = dialogs().MostraDialogoFile(request);
     if (!chosen.isEmpty()) setURL(chosen);
 }

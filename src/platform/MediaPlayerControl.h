@@ -9,7 +9,7 @@
 // of its own, and the last one is taken down off the GUI thread.
 #pragma once
 
-#include "ui/Control.h"
+#include "platform/Control.h"
 
 #include <QMutex>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "platform/RichTextBox.h"
 
-#include "i18n/Messages.h"
 #include "platform/Keys.h"
+#include "platform/PlatformTexts.h"
 #include "platform/Twips.h"
 #include "platform/VbColor.h"
 #include "platform/rtf/Rtf.h"

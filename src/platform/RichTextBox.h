@@ -7,7 +7,7 @@
 // cost a few tree look-ups, never a scan of the text.
 #pragma once
 
-#include "ui/Control.h"
+#include "platform/Control.h"
 
 #include <QString>
 #include <QTextEdit>

@@ -8,6 +8,7 @@
 #include "media/VideoPlayer.h"
 #include "platform/Keys.h"
 #include "platform/RichTextBox.h"
+#include "platform/StoredPaths.h"
 #include "platform/Twips.h"
 #include "script/EditCommands.h"
 #include "script/Interprete.h"
@@ -24,7 +25,6 @@ QStringView window(const QString& text, int i) {
     if (i < 1 || i > text.size()) return {};
     return QStringView(text).mid(i - 1, 2);
 }
-
 
 constexpr int kCodeC = 67, kCodeV = 86, kCodeX = 88, kCodeY = 89, kCodeZ = 90, kCodeI = 73,
               kCodeB = 66, kCodeU = 85, kCodeG = 71, kCodeS = 83;
@@ -70,10 +70,10 @@ void CueLookup::Connect() {
 }
 
 QString CueLookup::CueCorrente() const {
-    return form_.Label2[15]->Tag;
+    return form_.core.state.CueCorrente();
 }
 void CueLookup::setCueCorrente(const QString& cue) {
-    form_.Label2[15]->Tag = cue;
+    form_.core.state.SetCueCorrente(cue);
 }
 
 void CueLookup::RTB_Click() {

@@ -30,8 +30,8 @@ public:
     // focus they are its own, so a menu accelerator for the same key does not run it twice.
     bool HandlesKey(int keyCode, int shift) const;
 
-    // The text of the cue last clicked (the tag of Label2(15)), resolved to an existing file
-    // name when it names one.
+    // The text of the cue last clicked, resolved to an existing file name when it names one
+    // (the show state's).
     QString CueCorrente() const;
     void setCueCorrente(const QString& cue);
 

@@ -18,7 +18,7 @@ constexpr int kBold = 4, kItalic = 5, kUnderline = 6, kStrikeThru = 7;
 constexpr int kAlignLeft = 8, kAlignCentre = 9, kAlignRight = 10;
 } // namespace
 
-EditCommands::EditCommands(Form1& form) : form_(form), history_(form) {}
+EditCommands::EditCommands(Form1& form) : form_(form), history_(*form.RTB, form.core.session) {}
 
 // ---- clipboard and selection ----
 

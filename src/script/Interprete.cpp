@@ -15,7 +15,6 @@
 
 #include <cmath>
 #include <functional>
-#include <initializer_list>
 
 QString DecimalText(double value) {
     return NumberText(value).trimmed();
@@ -23,21 +22,95 @@ QString DecimalText(double value) {
 
 namespace {
 constexpr double kLongestSeek = 1e9; // seconds
+
+// The command words, in the order the interpreter tries them.
+// clang-format off
+constexpr CommandWord kFadeInFast{{"fadein fast", "fade in fast"}, "FadeIn Fast"};
+constexpr CommandWord kFadeInNormal{{"fadein normal", "fade in normal"}, "FadeIn Normal"};
+constexpr CommandWord kFadeInSlow{{"fadein slow", "fade in slow"}, "FadeIn Slow"};
+constexpr CommandWord kFadeIn{{"fadein", "fade in"}, "FadeIn"};
+constexpr CommandWord kFadeOutFast{{"fadeout fast", "fade out fast"}, "FadeOut Fast"};
+constexpr CommandWord kFadeOutNormal{{"fadeout normal", "fade out normal"}, "FadeOut Normal"};
+constexpr CommandWord kFadeOutSlow{{"fadeout slow", "fade out slow"}, "FadeOut Slow"};
+constexpr CommandWord kFadeOut{{"fadeout", "fade out"}, "FadeOut"};
+constexpr CommandWord kImgOff{{"img off"}, "Img Off"};
+constexpr CommandWord kImgOn{{"img on"}, "Img On"};
+constexpr CommandWord kProjectorOn{{"projector on"}, "Projector On"};
+constexpr CommandWord kProjectorOff{{"projector off"}, "Projector Off"};
+constexpr CommandWord kPauseVideo{{"pause video"}, "Pause Video"};
+constexpr CommandWord kPlayVideo{{"play video", "play vido"}, "Play Video"};
+constexpr CommandWord kStopVideo{{"stop video"}, "Stop Video"};
+constexpr CommandWord kBgPlayAudio{{"bg play audio"}, "bg Play Audio"};
+constexpr CommandWord kBgStopAudio{{"bg stop audio"}, "bg Stop Audio"};
+constexpr CommandWord kBgPauseAudio{{"bg pause audio"}, "bg Pause Audio"};
+constexpr CommandWord kBgFadeIn{{"bg fade in"}, "bg Fade In"};
+constexpr CommandWord kBgFadeOut{{"bg fade out"}, "bg Fade Out"};
+constexpr CommandWord kBgLoop{{"bg loop"}, "bg Loop"};
+constexpr CommandWord kPauseAudio{{"pause audio"}, "Pause Audio"};
+constexpr CommandWord kPlayAudio{{"play audio"}, "Play Audio"};
+constexpr CommandWord kStopAudio{{"stop audio"}, "Stop Audio"};
+
+constexpr NumberCommandWord kVol{"vol", "Vol", 0, 100};
+constexpr NumberCommandWord kSeekVideo{"seek video", "Seek Video", 0, kNoUpperBound};
+constexpr NumberCommandWord kBgVol{"bg vol", "bg Vol", 0, 100};
+constexpr NumberCommandWord kSeekAudio{"seek audio", "Seek Audio", 0, kNoUpperBound};
+
+constexpr const CommandWord* kWords[] = {
+    &kFadeInFast,
+    &kFadeInNormal,
+    &kFadeInSlow,
+    &kFadeIn,
+    &kFadeOutFast,
+    &kFadeOutNormal,
+    &kFadeOutSlow,
+    &kFadeOut,
+    &kImgOff,
+    &kImgOn,
+    &kProjectorOn,
+    &kProjectorOff,
+    &kPauseVideo,
+    &kPlayVideo,
+    &kStopVideo,
+    &kBgPlayAudio,
+    &kBgStopAudio,
+    &kBgPauseAudio,
+    &kBgFadeIn,
+    &kBgFadeOut,
+    &kBgLoop,
+    &kPauseAudio,
+    &kPlayAudio,
+    &kStopAudio,
+};
+// clang-format on
+constexpr const NumberCommandWord* kNumberWords[] = {&kVol, &kSeekVideo, &kBgVol, &kSeekAudio};
+
+// The cue rewritten to hold its number at the end of the range it went past.
+QString heldAt(const NumberCommandWord& word, double value) {
+    return QString::fromLatin1(word.canonical) + u' ' + DecimalText(value);
+}
 } // namespace
+
+std::span<const CommandWord* const> CommandWords() {
+    return kWords;
+}
+
+std::span<const NumberCommandWord* const> NumberCommandWords() {
+    return kNumberWords;
+}
 
 void Interprete::InterpretaComando(QString& text, int& start, int& end, bool execute) {
     bool recognised = false;
     text = text.toLower();
-    const bool videoPanel = form_.Picture3->Visible();
-    const bool audioPanel = form_.lblWMP1->Visible();
+    const bool videoPanel = form_.core.state.VideoLoaded();
+    const bool audioPanel = form_.core.state.AudioLoaded();
 
     // One exact command word with its accepted spellings; acts on a click, or always.
-    auto exact = [&](std::initializer_list<const char*> spellings, const char* canonical,
-                     const std::function<void()>& action, bool actsWhenTyped = false) {
+    auto exact = [&](const CommandWord& word, const std::function<void()>& action,
+                     bool actsWhenTyped = false) {
         if (recognised) return;
-        for (const char* spelling : spellings) {
-            if (text == QLatin1String(spelling)) {
-                text = QString::fromLatin1(canonical);
+        for (const char* spelling : word.spellings) {
+            if (spelling && text == QLatin1String(spelling)) {
+                text = QString::fromLatin1(word.canonical);
                 recognised = true;
                 if (execute || actsWhenTyped) action();
                 return;
@@ -45,34 +118,34 @@ void Interprete::InterpretaComando(QString& text, int& start, int& end, bool exe
         }
     };
     // A prefix command: the canonical word followed by the rest of the text as it stands.
-    auto prefix = [&](const char* word, const char* canonical) -> bool {
-        if (recognised || !text.startsWith(QLatin1String(word))) return false;
-        text = QString::fromLatin1(canonical) + text.mid(qsizetype(qstrlen(word)));
+    auto prefix = [&](const NumberCommandWord& word) -> bool {
+        if (recognised || !text.startsWith(QLatin1String(word.prefix))) return false;
+        text = QString::fromLatin1(word.canonical) + text.mid(qsizetype(qstrlen(word.prefix)));
         recognised = true;
         return true;
     };
-    const qsizetype volRest = 3;
+    const qsizetype volRest = qsizetype(qstrlen(kVol.canonical));
 
     VolumeFades& fades = *form_.volume;
-    exact({"fadein fast", "fade in fast"}, "FadeIn Fast", [&] { fades.Image4_Click(); });
-    exact({"fadein normal", "fade in normal"}, "FadeIn Normal", [&] { fades.Image5_Click(); });
-    exact({"fadein slow", "fade in slow"}, "FadeIn Slow", [&] { fades.Image6_Click(); });
-    exact({"fadein", "fade in"}, "FadeIn", [&] { fades.Image4_Click(); });
-    exact({"fadeout fast", "fade out fast"}, "FadeOut Fast", [&] { fades.Image7_Click(); });
-    exact({"fadeout normal", "fade out normal"}, "FadeOut Normal", [&] { fades.Image8_Click(); });
-    exact({"fadeout slow", "fade out slow"}, "FadeOut Slow", [&] { fades.Image9_Click(); });
-    exact({"fadeout", "fade out"}, "FadeOut", [&] { fades.Image7_Click(); });
+    exact(kFadeInFast, [&] { fades.Image4_Click(); });
+    exact(kFadeInNormal, [&] { fades.Image5_Click(); });
+    exact(kFadeInSlow, [&] { fades.Image6_Click(); });
+    exact(kFadeIn, [&] { fades.Image4_Click(); });
+    exact(kFadeOutFast, [&] { fades.Image7_Click(); });
+    exact(kFadeOutNormal, [&] { fades.Image8_Click(); });
+    exact(kFadeOutSlow, [&] { fades.Image9_Click(); });
+    exact(kFadeOut, [&] { fades.Image7_Click(); });
 
-    if (prefix("vol", "Vol") && execute) {
+    if (prefix(kVol) && execute) {
         double n = NumericValue(text.mid(volRest));
-        if (n > 100) text = QStringLiteral("Vol 100");
-        if (n < 0) text = QStringLiteral("Vol 0");
+        if (n > kVol.high) text = heldAt(kVol, kVol.high);
+        if (n < kVol.low) text = heldAt(kVol, kVol.low);
         n = NumericValue(text.mid(volRest));
         setVolume(n);
     }
 
     exact(
-        {"img off"}, "Img Off",
+        kImgOff,
         [&] {
             if (form_.imgZoom->Visible()) form_.imgZoom->setVisible(false);
             PictureBox* picture = form_.ZoomWindow().Image1;
@@ -80,7 +153,7 @@ void Interprete::InterpretaComando(QString& text, int& start, int& end, bool exe
         },
         true);
     exact(
-        {"img on"}, "Img On",
+        kImgOn,
         [&] {
             if (form_.Monitors->Count() > 1) {
                 PictureBox* picture = form_.ZoomWindow().Image1;
@@ -93,24 +166,23 @@ void Interprete::InterpretaComando(QString& text, int& start, int& end, bool exe
 
     if (videoPanel) {
         VideoPlayer& video = *form_.video;
-        exact({"projector on"}, "Projector On", [&] { form_.Check1->setValue(1); });
-        exact({"projector off"}, "Projector Off", [&] { form_.Check1->setValue(0); });
-        exact({"pause video"}, "Pause Video", [&] {
+        exact(kProjectorOn, [&] { form_.core.state.SetProjectorRequested(true); });
+        exact(kProjectorOff, [&] { form_.core.state.SetProjectorRequested(false); });
+        exact(kPauseVideo, [&] {
             form_.playV->set(true);
             video.cmdPlayV_Click();
         });
-        exact({"play video", "play vido"}, "Play Video", [&] {
+        exact(kPlayVideo, [&] {
             form_.playV->set(false);
             video.cmdPlayV_Click();
         });
-        exact({"stop video"}, "Stop Video", [&] { video.cmdStopV_Click(); });
-        if (prefix("seek video", "Seek Video")) {
-            const qsizetype rest = 10;
+        exact(kStopVideo, [&] { video.cmdStopV_Click(); });
+        if (prefix(kSeekVideo)) {
+            const qsizetype rest = qsizetype(qstrlen(kSeekVideo.canonical));
             const double seconds = NumericValue(text.mid(rest));
-            if (seconds < 0) text = QStringLiteral("Seek Video 0");
+            if (seconds < kSeekVideo.low) text = heldAt(kSeekVideo, kSeekVideo.low);
             if (execute) {
-                form_.lblContatoreV->Tag = DecimalText(NumericValue(text.mid(rest)));
-                video.lblContatoreV_Click();
+                video.lblContatoreV_Click(NumericValue(text.mid(rest)));
             }
         }
     }
@@ -118,41 +190,40 @@ void Interprete::InterpretaComando(QString& text, int& start, int& end, bool exe
     if (!recognised && text.startsWith(QLatin1String("bg "))) {
         MediaPlayerControl& player = *form_.WMP3;
         BackgroundAudio& background = *form_.background;
-        exact({"bg play audio"}, "bg Play Audio", [&] { player.controls.play(); });
-        exact({"bg stop audio"}, "bg Stop Audio", [&] { player.controls.stop(); });
-        exact({"bg pause audio"}, "bg Pause Audio", [&] { player.controls.pause(); });
-        exact({"bg fade in"}, "bg Fade In", [&] { background.FadeIn(); });
-        exact({"bg fade out"}, "bg Fade Out", [&] { background.FadeOut(); });
-        exact({"bg loop"}, "bg Loop", [&] { background.ToggleLoop(); });
-        if (prefix("bg vol", "bg Vol") && execute) {
-            const qsizetype rest = 6;
+        exact(kBgPlayAudio, [&] { player.controls.play(); });
+        exact(kBgStopAudio, [&] { player.controls.stop(); });
+        exact(kBgPauseAudio, [&] { player.controls.pause(); });
+        exact(kBgFadeIn, [&] { background.FadeIn(); });
+        exact(kBgFadeOut, [&] { background.FadeOut(); });
+        exact(kBgLoop, [&] { background.ToggleLoop(); });
+        if (prefix(kBgVol) && execute) {
+            const qsizetype rest = qsizetype(qstrlen(kBgVol.canonical));
             const double n = NumericValue(text.mid(rest));
-            if (n > 100) text = QStringLiteral("bg Vol 100");
-            if (n < 0) text = QStringLiteral("bg Vol 0");
+            if (n > kBgVol.high) text = heldAt(kBgVol, kBgVol.high);
+            if (n < kBgVol.low) text = heldAt(kBgVol, kBgVol.low);
             background.SetVolume(int(std::lround(NumericValue(text.mid(rest)))));
         }
     }
 
     if (audioPanel) {
         AudioPlayer& audio = *form_.audio;
-        exact({"pause audio"}, "Pause Audio", [&] {
+        exact(kPauseAudio, [&] {
             form_.playA->set(true);
             audio.cmdPlayA_Click();
         });
-        exact({"play audio"}, "Play Audio", [&] {
+        exact(kPlayAudio, [&] {
             form_.playA->set(false);
             audio.cmdPlayA_Click();
         });
-        exact({"stop audio"}, "Stop Audio", [&] { audio.cmdStopA_Click(); });
-        if (prefix("seek audio", "Seek Audio")) {
-            const qsizetype rest = 10;
+        exact(kStopAudio, [&] { audio.cmdStopA_Click(); });
+        if (prefix(kSeekAudio)) {
+            const qsizetype rest = qsizetype(qstrlen(kSeekAudio.canonical));
             const double seconds = NumericValue(text.mid(rest));
-            if (seconds < 0) text = QStringLiteral("Seek Audio 0");
+            if (seconds < kSeekAudio.low) text = heldAt(kSeekAudio, kSeekAudio.low);
             if (execute) {
                 // Held to a finite number of milliseconds however large the cue's number is.
-                form_.lblContatore->Tag =
-                    DecimalText(std::min(NumericValue(text.mid(rest)), kLongestSeek) * 1000.0);
-                audio.lblContatore_Click();
+                audio.lblContatore_Click(
+                    DecimalText(std::min(NumericValue(text.mid(rest)), kLongestSeek) * 1000.0));
             }
         }
     }

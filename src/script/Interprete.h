@@ -6,8 +6,30 @@
 #include "platform/VbColor.h"
 
 #include <QString>
+#include <span>
 
 class Form1;
+
+// A command word: the spellings a cue may use, lower case (the second may be absent), and the
+// form the cue is rewritten to.
+struct CommandWord {
+    const char* spellings[2];
+    const char* canonical;
+};
+// A command that takes a number after its word, and the range the interpreter holds it to.
+struct NumberCommandWord {
+    const char* prefix; // lower case
+    const char* canonical;
+    double low;
+    double high; // kNoUpperBound: none
+};
+inline constexpr double kNoUpperBound = 1e300;
+
+// Every command word the interpreter knows, in the order it tries them.
+std::span<const CommandWord* const> CommandWords();
+// The commands that take a number, in the order the interpreter tries them: "vol" before the
+// rest, so a name starting with "vol" is always a volume; "bg vol" only after "bg ".
+std::span<const NumberCommandWord* const> NumberCommandWords();
 
 // Command cues stand in the script in this blue.
 inline constexpr long kCueBlue = RGB(0, 0, 255);

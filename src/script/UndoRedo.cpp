@@ -1,14 +1,14 @@
 #include "script/UndoRedo.h"
 
+#include "core/ScriptSession.h"
 #include "platform/RichTextBox.h"
-#include "ui/Form1.h"
 
 void UndoRedo::RTB_Change() {
-    form_.Modificato = 1;
+    session_.Modificato = 1;
 }
 
 template <typename Step> void UndoRedo::replay(Step step) {
-    RichTextBox& rtb = *form_.RTB;
+    RichTextBox& rtb = rtb_;
     if (RecordEdits) {
         RecordEdits = false;
         if (const auto edit = step(rtb)) {
@@ -32,6 +32,6 @@ void UndoRedo::Redo() {
 }
 
 void UndoRedo::InizializzaAnnulla() {
-    form_.RTB->ClearHistory();
+    rtb_.ClearHistory();
     RecordEdits = true;
 }

@@ -7,11 +7,12 @@
 // step and the guard against recording the replay itself.
 #pragma once
 
-class Form1;
+class RichTextBox;
+class ScriptSession;
 
 class UndoRedo {
 public:
-    explicit UndoRedo(Form1& form) : form_(form) {}
+    UndoRedo(RichTextBox& rtb, ScriptSession& session) : rtb_(rtb), session_(session) {}
 
     // False while a step is replayed, and until start-up has loaded the first script.
     bool RecordEdits = false;
@@ -30,5 +31,6 @@ public:
 
 private:
     template <typename Step> void replay(Step step);
-    Form1& form_;
+    RichTextBox& rtb_;
+    ScriptSession& session_;
 };

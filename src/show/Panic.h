@@ -3,7 +3,7 @@
 // next cue is heard as it would have been.
 #pragma once
 
-#include "ui/Timer.h"
+#include "platform/Timer.h"
 
 #include <QElapsedTimer>
 #include <functional>

@@ -2,9 +2,10 @@
 
 #include "app/Paths.h"
 #include "i18n/Messages.h"
-#include "i18n/ShowCheckTexts.h"
 #include "media/MediaRouting.h"
 #include "platform/Numbers.h"
+#include "platform/PlatformTexts.h"
+#include "platform/StoredPaths.h"
 #include "platform/rtf/Rtf.h"
 #include "platform/rtf/TextCodec.h"
 #include "script/CueLookup.h"
@@ -22,51 +23,35 @@
 
 namespace {
 
-// A prefix command of the interpreter and the numbers it takes.
-struct NumberCommand {
-    const char* prefix;
-    double low;
-    double high; // +inf: no upper bound
-};
-constexpr double kNoBound = 1e300;
-// In the interpreter's order of tests; "bg vol" only reached through "bg ".
-constexpr NumberCommand kVol{"vol", 0, 100};
-constexpr NumberCommand kSeekVideo{"seek video", 0, kNoBound};
-constexpr NumberCommand kBgVol{"bg vol", 0, 100};
-constexpr NumberCommand kSeekAudio{"seek audio", 0, kNoBound};
+// The interpreter's command word the lower-cased cue is, if any.
+bool isCommandWord(const QString& lower) {
+    for (const CommandWord* word : CommandWords())
+        for (const char* spelling : word->spellings)
+            if (spelling && lower == QLatin1String(spelling)) return true;
+    return false;
+}
 
-const char* const kExactWords[] = {
-    "fadein fast",    "fade in fast",    "fadein normal", "fade in normal", "fadein slow",
-    "fade in slow",   "fadein",          "fade in",       "fadeout fast",   "fade out fast",
-    "fadeout normal", "fade out normal", "fadeout slow",  "fade out slow",  "fadeout",
-    "fade out",       "img off",         "img on",        "projector on",   "projector off",
-    "pause video",    "play video",      "play vido",     "stop video",     "bg play audio",
-    "bg stop audio",  "bg pause audio",  "bg fade in",    "bg fade out",    "bg loop",
-    "pause audio",    "play audio",      "stop audio"};
-
-// The prefix command the lower-cased cue is, if any (the interpreter's order: "vol" before the
-// rest, so a name starting with "vol" is always a volume).
-const NumberCommand* numberCommand(const QString& lower) {
-    for (const char* word : kExactWords)
-        if (lower == QLatin1String(word)) return nullptr;
-    for (const NumberCommand* c : {&kVol, &kSeekVideo, &kBgVol, &kSeekAudio})
+// The interpreter's command with a number the lower-cased cue is, if any.
+const NumberCommandWord* numberCommand(const QString& lower) {
+    if (isCommandWord(lower)) return nullptr;
+    for (const NumberCommandWord* c : NumberCommandWords())
         if (lower.startsWith(QLatin1String(c->prefix))) return c;
     return nullptr;
 }
 
 // What a number command does with the rest of its text, when that is not what it says.
-QString numberProblem(const NumberCommand& command, const QString& lower) {
+QString numberProblem(const NumberCommandWord& command, const QString& lower) {
     const QString rest = lower.mid(qsizetype(qstrlen(command.prefix))).trimmed();
-    if (rest.isEmpty()) return ShowCheckText(Ct::NoNumber);
+    if (rest.isEmpty()) return MessageText(Msg::CheckNoNumber);
     static const QRegularExpression kNumber(
         QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
     const double n = NumericValue(rest);
     const double acts = std::clamp(n, command.low, command.high);
     if (!kNumber.match(rest).hasMatch())
-        return ShowCheckText(Ct::NotANumber).arg(rest, DecimalText(acts));
+        return MessageText(Msg::CheckNotANumber).arg(rest, DecimalText(acts));
     if (n > command.high)
-        return ShowCheckText(Ct::NumberAbove).arg(DecimalText(n), DecimalText(command.high));
-    if (n < command.low) return ShowCheckText(Ct::NumberBelow).arg(DecimalText(n));
+        return MessageText(Msg::CheckNumberAbove).arg(DecimalText(n), DecimalText(command.high));
+    if (n < command.low) return MessageText(Msg::CheckNumberBelow).arg(DecimalText(n));
     return QString();
 }
 
@@ -185,9 +170,7 @@ QList<ScriptCue> ScriptCues(const QString& text) {
 
 bool IsCommandCue(const QString& cue) {
     const QString lower = cue.toLower();
-    for (const char* word : kExactWords)
-        if (lower == QLatin1String(word)) return true;
-    return numberCommand(lower) != nullptr;
+    return isCommandWord(lower) || numberCommand(lower) != nullptr;
 }
 
 int ShowReport::problemCount() const {
@@ -226,7 +209,7 @@ ScriptText ReadScriptText(const QString& path) {
         }
         if (depth != 0) {
             script.state = ScriptText::State::Damaged;
-            script.error = ShowCheckText(Ct::CutShort);
+            script.error = MessageText(Msg::CheckCutShort);
         }
     } else {
         script.text = rtf::DecodePlainText(data);
@@ -235,7 +218,7 @@ ScriptText ReadScriptText(const QString& path) {
         if (data.contains('\0') && !script.text.isEmpty() && script.text.at(0) != QChar(0xFEFF) &&
             !data.startsWith("\xff\xfe") && !data.startsWith("\xfe\xff")) {
             script.state = ScriptText::State::Damaged;
-            script.error = ShowCheckText(Ct::NotText);
+            script.error = MessageText(Msg::CheckNotText);
         }
     }
     return script;
@@ -253,7 +236,7 @@ ShowReport CheckShow(const QString& text, const QString& scriptFolder, MediaProb
         const QString lower = cue.text.toLower();
         if (IsCommandCue(cue.text)) {
             c.kind = CueKind::Command;
-            if (const NumberCommand* command = numberCommand(lower)) {
+            if (const NumberCommandWord* command = numberCommand(lower)) {
                 c.numberDetail = numberProblem(*command, lower);
                 if (!c.numberDetail.isEmpty()) c.problems << CueProblem::BadNumber;
             }
@@ -318,41 +301,41 @@ ShowReport CheckShow(const QString& text, const QString& scriptFolder, MediaProb
 QString KindText(CueKind kind) {
     switch (kind) {
     case CueKind::Command:
-        return ShowCheckText(Ct::KindCommand);
+        return MessageText(Msg::CheckKindCommand);
     case CueKind::Audio:
-        return ShowCheckText(Ct::KindAudio);
+        return MessageText(Msg::CheckKindAudio);
     case CueKind::Video:
-        return ShowCheckText(Ct::KindVideo);
+        return MessageText(Msg::CheckKindVideo);
     case CueKind::Midi:
-        return ShowCheckText(Ct::KindMidi);
+        return MessageText(Msg::CheckKindMidi);
     case CueKind::Picture:
-        return ShowCheckText(Ct::KindPicture);
+        return MessageText(Msg::CheckKindPicture);
     case CueKind::Unknown:
         break;
     }
-    return ShowCheckText(Ct::KindUnknown);
+    return MessageText(Msg::CheckKindUnknown);
 }
 
 QString ProblemText(const CheckedCue& cue, CueProblem problem) {
     switch (problem) {
     case CueProblem::Missing:
-        return ShowCheckText(Ct::Missing);
+        return MessageText(Msg::CheckMissing);
     case CueProblem::CaseOnly:
-        return ShowCheckText(Ct::CaseOnly).arg(cue.file);
+        return MessageText(Msg::CheckCaseOnly).arg(cue.file);
     case CueProblem::OutsideShow:
-        return ShowCheckText(Ct::Outside);
+        return MessageText(Msg::CheckOutside);
     case CueProblem::Empty:
-        return ShowCheckText(Ct::Empty);
+        return MessageText(Msg::CheckEmpty);
     case CueProblem::NoDecoder:
-        return ShowCheckText(Ct::NoDecoder).arg(cue.facts.detail);
+        return MessageText(Msg::CheckNoDecoder).arg(cue.facts.detail);
     case CueProblem::Damaged:
-        return ShowCheckText(Ct::Damaged).arg(cue.facts.detail);
+        return MessageText(Msg::CheckDamaged).arg(cue.facts.detail);
     case CueProblem::NoSound:
-        return ShowCheckText(Ct::NoSound);
+        return MessageText(Msg::CheckNoSound);
     case CueProblem::NoPicture:
-        return ShowCheckText(Ct::NoPicture);
+        return MessageText(Msg::CheckNoPicture);
     case CueProblem::UnknownCommand:
-        return ShowCheckText(Ct::UnknownCommand);
+        return MessageText(Msg::CheckUnknownCommand);
     case CueProblem::BadNumber:
         return cue.numberDetail;
     }
@@ -363,12 +346,12 @@ QString FactsText(const CheckedCue& cue) {
     const MediaFacts& f = cue.facts;
     if (cue.file.isEmpty() || f.outcome != MediaFacts::Outcome::Readable) return QString();
     QStringList parts;
-    if (f.lengthMs >= 0) parts << ShowCheckText(Ct::Length).arg(lengthText(f.lengthMs));
-    if (f.audioStreams > 0) parts << ShowCheckText(Ct::Sound).arg(f.channels).arg(f.rate);
+    if (f.lengthMs >= 0) parts << MessageText(Msg::CheckLength).arg(lengthText(f.lengthMs));
+    if (f.audioStreams > 0) parts << MessageText(Msg::CheckSound).arg(f.channels).arg(f.rate);
     if (f.videoStreams > 0 && f.width > 0) {
-        parts << ShowCheckText(Ct::Picture).arg(f.width).arg(f.height);
+        parts << MessageText(Msg::CheckPicture).arg(f.width).arg(f.height);
         if (f.frameRate > 0)
-            parts << ShowCheckText(Ct::FrameRate).arg(QString::number(f.frameRate, 'g', 4));
+            parts << MessageText(Msg::CheckFrameRate).arg(QString::number(f.frameRate, 'g', 4));
     }
     return parts.join(QStringLiteral(", "));
 }
@@ -377,7 +360,7 @@ QString ReportText(const ShowReport& report) {
     QString out;
     for (const CheckedCue& c : report.cues) {
         QStringList fields{c.ok() ? QStringLiteral("ok") : QStringLiteral("!!"),
-                           ShowCheckText(Ct::Line).arg(c.cue.line),
+                           MessageText(Msg::CheckLine).arg(c.cue.line),
                            QStringLiteral("[[%1]]").arg(c.cue.text), KindText(c.kind)};
         if (!c.file.isEmpty()) fields << c.file;
         if (const QString facts = FactsText(c); !facts.isEmpty()) fields << facts;
@@ -385,10 +368,10 @@ QString ReportText(const ShowReport& report) {
         for (CueProblem p : c.problems)
             out += QStringLiteral("      ") + ProblemText(c, p) + u'\n';
     }
-    if (report.cancelled) return out + ShowCheckText(Ct::Cancelled) + u'\n';
+    if (report.cancelled) return out + MessageText(Msg::CheckCancelled) + u'\n';
     const int wrong = report.problemCount();
-    out += (wrong == 0 ? ShowCheckText(Ct::AllGood).arg(report.cues.size())
-                       : ShowCheckText(Ct::Summary).arg(report.cues.size()).arg(wrong)) +
+    out += (wrong == 0 ? MessageText(Msg::CheckAllGood).arg(report.cues.size())
+                       : MessageText(Msg::CheckSummary).arg(report.cues.size()).arg(wrong)) +
            u'\n';
     return out;
 }

@@ -108,7 +108,6 @@ ShowMode::ShowMode(Form1& form) : failureTimer(0), form_(form) {
     connect(rtb, &QTextEdit::cursorPositionChanged, this, [this] {
         if (Active() && !running_) refreshStandby();
     });
-    connect(&form_, &QWidget::windowTitleChanged, this, [this] { updateTitle(); });
 }
 
 ShowMode::~ShowMode() = default;
@@ -173,16 +172,7 @@ void ShowMode::placeMark() {
 }
 
 void ShowMode::updateTitle() {
-    if (titling_) return;
-    titling_ = true;
-    const QString mark = QStringLiteral(" [") + MessageText(Msg::ShowModeTitle) + u']';
-    QString title = form_.windowTitle();
-    // The mark of any language goes, then comes back in the active one while the mode is on.
-    const qsizetype at = title.lastIndexOf(QStringLiteral(" ["));
-    if (at >= 0 && title.endsWith(u']')) title.truncate(at);
-    if (Active()) title += mark;
-    if (title != form_.windowTitle()) form_.setWindowTitle(title);
-    titling_ = false;
+    form_.core.session.SetShowModeMark(Active() ? MessageText(Msg::ShowModeTitle) : QString());
 }
 
 const QList<CueSpan>& ShowMode::cues() const {

@@ -4,10 +4,10 @@
 // GO, Page Up back one cue, Home to the first cue, Escape panic. F11 switches the mode.
 #pragma once
 
+#include "platform/Timer.h"
 #include "show/CueList.h"
 #include "show/HeldKeys.h"
 #include "show/ShowSettings.h"
-#include "ui/Timer.h"
 
 #include <QObject>
 #include <QPalette>
@@ -96,7 +96,6 @@ private:
     QString failedCue_;
     int standby_ = -1;
     bool running_ = false; // a cue runs: the caret moves made by the run are not the operator's
-    bool titling_ = false;
     QPalette editorFrame_;
 };
 

@@ -2,7 +2,7 @@
 
 #include "app/Paths.h"
 #include "i18n/Messages.h"
-#include "i18n/ShowCheckTexts.h"
+#include "platform/PlatformTexts.h"
 #include "platform/rtf/Rtf.h"
 #include "platform/rtf/TextCodec.h"
 #include "script/CueLookup.h"
@@ -420,7 +420,7 @@ PackResult PackShow(const QString& scriptPath, const QString& folder) {
     if (target.exists() &&
         !target.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)) {
         result.state = PackResult::State::NotEmpty;
-        result.message = ShowCheckText(Ct::PackNotEmpty).arg(QDir::toNativeSeparators(folder));
+        result.message = MessageText(Msg::PackNotEmpty).arg(QDir::toNativeSeparators(folder));
         return result;
     }
     const ScriptText script = ReadScriptText(scriptPath);
@@ -428,7 +428,7 @@ PackResult PackShow(const QString& scriptPath, const QString& folder) {
         result.state = script.state == ScriptText::State::Damaged ? PackResult::State::Damaged
                                                                   : PackResult::State::Unreadable;
         result.message = script.state == ScriptText::State::Damaged
-                             ? ShowCheckText(Ct::PackDamaged).arg(scriptPath, script.error)
+                             ? MessageText(Msg::PackDamaged).arg(scriptPath, script.error)
                              : MessageText(Msg::ScriptNotOpened).arg(scriptPath, script.error);
         return result;
     }
@@ -484,7 +484,8 @@ PackResult PackShow(const QString& scriptPath, const QString& folder) {
     if (packedText != expected) {
         qCWarning(lcPack) << "packed text differs from the original" << scriptPath;
         result.state = PackResult::State::Damaged;
-        result.message = ShowCheckText(Ct::PackDamaged).arg(scriptPath, ShowCheckText(Ct::NotText));
+        result.message =
+            MessageText(Msg::PackDamaged).arg(scriptPath, MessageText(Msg::CheckNotText));
         return result;
     }
 
@@ -505,7 +506,7 @@ PackResult PackShow(const QString& scriptPath, const QString& folder) {
     };
     if (!QDir().mkpath(folder)) {
         result.state = PackResult::State::WriteFailed;
-        result.message = ShowCheckText(Ct::PackFailed).arg(folder, WriteFailure(folder), folder);
+        result.message = MessageText(Msg::PackFailed).arg(folder, WriteFailure(folder), folder);
         return result;
     }
     for (auto it = placeOf.cbegin(); it != placeOf.cend(); ++it) {
@@ -527,7 +528,7 @@ PackResult PackShow(const QString& scriptPath, const QString& folder) {
         undo();
         result.state = PackResult::State::WriteFailed;
         result.message =
-            ShowCheckText(Ct::PackFailed)
+            MessageText(Msg::PackFailed)
                 .arg(QDir::toNativeSeparators(failedFile), error, QDir::toNativeSeparators(folder));
         return result;
     }
@@ -535,9 +536,9 @@ PackResult PackShow(const QString& scriptPath, const QString& folder) {
     result.packedScript = packedScript;
     result.mediaCopied = int(placeOf.size());
     result.message =
-        ShowCheckText(Ct::PackDone).arg(QDir::toNativeSeparators(folder)).arg(result.mediaCopied);
+        MessageText(Msg::PackDone).arg(QDir::toNativeSeparators(folder)).arg(result.mediaCopied);
     if (!result.missing.isEmpty())
         result.message +=
-            QStringLiteral("\n\n") + ShowCheckText(Ct::PackMissing).arg(result.missing.join(u'\n'));
+            QStringLiteral("\n\n") + MessageText(Msg::PackMissing).arg(result.missing.join(u'\n'));
     return result;
 }

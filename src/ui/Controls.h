@@ -2,7 +2,7 @@
 // position and size read and write in twips, snapped to whole pixels as on screen.
 #pragma once
 
-#include "ui/Control.h"
+#include "platform/Control.h"
 
 #include <QAction>
 #include <QCheckBox>

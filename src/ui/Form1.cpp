@@ -10,7 +10,6 @@
 #include "display/ProjectorWindow.h"
 #include "display/ZoomWindow.h"
 #include "i18n/Lingua.h"
-#include "i18n/Localization.h"
 #include "i18n/Messages.h"
 #include "media/AudioPlayer.h"
 #include "media/BackgroundAudio.h"
@@ -21,6 +20,7 @@
 #include "platform/MediaPlayerControl.h"
 #include "platform/RichTextBox.h"
 #include "platform/SoundServer.h"
+#include "platform/StoredPaths.h"
 #include "platform/Twips.h"
 #include "script/AddCommand.h"
 #include "script/CueLookup.h"
@@ -28,6 +28,7 @@
 #include "script/FindReplace.h"
 #include "script/Interprete.h"
 #include "show/ShowMode.h"
+#include "ui/Localization.h"
 #include "ui/ShowCheckWindow.h"
 #include "ui/WindowVisuals.h"
 
@@ -133,14 +134,24 @@ void transportButtons(QWidget* panel, QChar player, double top,
 
 } // namespace
 
-Form1::Form1(QWidget* parent)
-    : QMainWindow(parent), RTB(new RichTextBox(this)), Monitors(std::make_unique<clsMonitors>()) {
+Form1::Form1(Show& show, QWidget* parent) : Form1(&show, parent) {}
+
+Form1::Form1(QWidget* parent) : Form1(nullptr, parent) {}
+
+Form1::Form1(Show* show, QWidget* parent)
+    : QMainWindow(parent), ownCore_(show ? nullptr : std::make_unique<Show>(ApplicationTitle())),
+      core(show ? *show : *ownCore_), RTB(new RichTextBox(this)),
+      Monitors(std::make_unique<clsMonitors>()), TipoMedia(core.state.TipoMedia),
+      FileCorrente(core.session.FileCorrente), NomeCopione(core.session.NomeCopione),
+      Modificato(core.session.Modificato), NumeroCopione(core.session.NumeroCopione),
+      BaseCopione(core.session.BaseCopione), UltimaCartella(core.session.UltimaCartella) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(ApplicationTitle());
+    setWindowTitle(core.session.Title());
+    connect(&core.session, &ScriptSession::titleChanged, this, &QWidget::setWindowTitle);
     buildControls();
     buildMenus();
-    playA = std::make_unique<PlayState>(*cmdPlayA, *mnuPlayAudio);
-    playV = std::make_unique<PlayState>(*cmdPlayV, *mnuPlayVideo);
+    playA = std::make_unique<PlayState>(core.audio, *cmdPlayA, *mnuPlayAudio);
+    playV = std::make_unique<PlayState>(core.video, *cmdPlayV, *mnuPlayVideo);
 
     cues = std::make_unique<CueLookup>(*this);
     interprete = std::make_unique<Interprete>(*this);
@@ -156,8 +167,10 @@ Form1::Form1(QWidget* parent)
     visuals = std::make_unique<WindowVisuals>(*this);
     lifecycle = std::make_unique<Lifecycle>(*this);
     lingua = std::make_unique<Localization>(*this);
-    controlPanel = std::make_unique<ControlPanel>(*this);
-    recovery = std::make_unique<Recovery>(*this);
+    controlPanel = std::make_unique<ControlPanel>(*this, *Timer6);
+    controlPanel->onOptionShown = [this](bool on) { mnuScreenSaver->setChecked(on); };
+    controlPanel->onOptionChosen = [this] { lifecycle->SalvaImpostazioni(); };
+    recovery = std::make_unique<Recovery>(core.session, *RTB, *edit);
     connectHandlers();
     showMode = std::make_unique<ShowMode>(*this);
     showCheck = std::make_unique<ShowCheckMenu>(*this);
@@ -339,9 +352,13 @@ void Form1::buildVideoPanel() {
                    Qt::white);
     Label5->Move(480, 1395, 2550, 225);
 
-    // The panels' titles and the video panel appear once media of their kind is loaded.
+    // The audio panel's title and the video panel appear once media of their kind is loaded.
     lblWMP1->setVisible(false);
     Picture3->setVisible(false);
+    connect(&core.state, &ShowState::audioLoadedChanged, lblWMP1,
+            [this](bool loaded) { lblWMP1->setVisible(loaded); });
+    connect(&core.state, &ShowState::videoLoadedChanged, Picture3,
+            [this](bool loaded) { Picture3->setVisible(loaded); });
 }
 
 void Form1::buildMenus() {
@@ -485,7 +502,12 @@ void Form1::connectHandlers() {
     Image9->onClick = [this] { volume->Image9_Click(); };
     Timer2->onTimer = [this] { volume->Timer2_Timer(); };
     Timer3->onTimer = [this] { volume->Timer3_Timer(); };
-    Check1->onClick = [this] { projector->Check1_Click(); };
+    // The projector box shows the show's request and the operator's tick makes it; switching
+    // the projector follows the request, after the box shows it.
+    connect(Check1, &QCheckBox::toggled, &core.state, &ShowState::SetProjectorRequested);
+    connect(&core.state, &ShowState::projectorRequestedChanged, Check1, &QCheckBox::setChecked);
+    connect(&core.state, &ShowState::projectorRequestedChanged, this,
+            [this] { projector->Check1_Click(); });
 
     RTB->onChange = [this] { edit->RTB_Change(); };
     mnuEsci->onClick = [this] { lifecycle->mnuEsci_Click(); };
@@ -653,11 +675,4 @@ void Form1::OpenCommandLineScript(const QString& commandLine) {
     // Cues name their media relative to the script, as after choosing it in the Open dialog;
     // a file manager starts the program in a folder of its own.
     QDir::setCurrent(QFileInfo(FileCorrente).absolutePath());
-}
-
-void Form1::AggiornaTitolo(const QString& path) {
-    const qsizetype cut = qMax(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
-    if (cut < 0) return;
-    NomeCopione = path.mid(cut + 1);
-    setWindowTitle(ApplicationTitle() + QStringLiteral(" - ") + NomeCopione);
 }

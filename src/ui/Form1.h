@@ -2,9 +2,11 @@
 // own name and one object per subsystem.
 #pragma once
 
+#include "core/Notices.h"
+#include "core/Show.h"
+#include "platform/Timer.h"
 #include "ui/Controls.h"
 #include "ui/PlayState.h"
-#include "ui/Timer.h"
 
 #include <QMainWindow>
 #include <array>
@@ -34,11 +36,19 @@ class VideoPlayer;
 class VolumeFades;
 class WindowVisuals;
 
-class Form1 : public QMainWindow {
+class Form1 : public QMainWindow, public Notices {
     Q_OBJECT
+    std::unique_ptr<Show> ownCore_; // the show, when the window was not given one
+
 public:
+    // The window of show, which main builds first.
+    explicit Form1(Show& show, QWidget* parent = nullptr);
+    // A window with a show of its own (tests and tools).
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
+
+    // The show this window shows and drives.
+    Show& core;
 
     QString Caption() const { return windowTitle(); }
 
@@ -47,7 +57,7 @@ public:
     void OpenCommandLineScript(const QString& commandLine);
 
     // Window caption "Scenolux - " + the file name of path (after its last "/" or "\").
-    void AggiornaTitolo(const QString& path);
+    void AggiornaTitolo(const QString& path) { core.session.AggiornaTitolo(path); }
 
     // The picture window, created on first use.
     frmZoom& ZoomWindow();
@@ -70,11 +80,11 @@ public:
     // Gives the video output WMP2 its place under the video panel (not its visibility).
     void PlaceVideoOutput();
     // Shows one red notice in Label11; Timer5 hides it after ms milliseconds.
-    void ShowNotice(const QString& text, int ms);
-    static constexpr int kNoticeMs = 6000;
+    void ShowNotice(const QString& text, int ms) override;
+    static constexpr int kNoticeMs = ::kNoticeMs;
     // The notice for a media file that cannot be loaded or played, with the reason given by
     // the device or player.
-    void ShowMediaFailure(const QString& file, const QString& reason);
+    void ShowMediaFailure(const QString& file, const QString& reason) override;
 
     // The window's client area, on which the controls are placed.
     QWidget* Client() const { return client_; }
@@ -82,7 +92,7 @@ public:
     // ---- controls ----
     RichTextBox* RTB;
     PictureBox* Image1;              // toolbar picture
-    std::array<Label*, 17> Label2{}; // toolbar hotspots; Label2[15]'s tag is the current cue
+    std::array<Label*, 17> Label2{}; // toolbar hotspots
     std::array<Label*, 5> Label3{};  // style letters over hotspots 4-7; Label3[4] is the "-"
     Shape* Shape5;                   // toolbar hover frame
     Line* Line1;
@@ -176,13 +186,15 @@ public:
     std::unique_ptr<ShowCheckMenu> showCheck;
 
     // ---- shared state ----
-    int TipoMedia = 0; // 1 audio, 2 video or MIDI: the last medium loaded
-    QString FileCorrente;
-    QString NomeCopione;
-    int Modificato = 0;    // 1 after any change of the script since new, open or save
-    int NumeroCopione = 1; // number of the untitled script
-    QString BaseCopione;   // base of untitled names: language entry 97 and a blank
-    QString UltimaCartella;
+    int& TipoMedia; // the show state's: 1 audio, 2 video or MIDI, the last medium loaded
+    // The script state lives in the show's session; these names reach it while the code
+    // that uses them moves to the session.
+    QString& FileCorrente;
+    QString& NomeCopione;
+    int& Modificato;
+    int& NumeroCopione;
+    QString& BaseCopione;
+    QString& UltimaCartella;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -192,6 +204,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    Form1(Show* show, QWidget* parent);
     void buildControls();
     void buildAudioPanel();
     void buildVideoPanel();

@@ -1,5 +1,6 @@
 #include "ui/PlayState.h"
 
+#include "core/Transport.h"
 #include "i18n/Lingua.h"
 #include "ui/Controls.h"
 
@@ -9,17 +10,31 @@ const QString& word(bool playing) {
 }
 } // namespace
 
+PlayState::PlayState(Transport& transport, Tagged& button, MenuItem& menuEntry)
+    : transport_(transport), button_(button), menu_(menuEntry) {
+    QObject::connect(&transport, &Transport::playingSet, &connections_,
+                     [this](bool playing) { button_.Tag = word(playing); });
+    QObject::connect(&transport, &Transport::menuWordSet, &connections_,
+                     [this](bool playingWord) { menu_.setCaption(word(playingWord)); });
+}
+
+bool PlayState::playing() const {
+    return transport_.Playing();
+}
+
 void PlayState::set(bool playing) {
-    playing_ = playing;
-    button_.Tag = word(playing);
+    transport_.SetPlaying(playing);
 }
 
 void PlayState::showMenuWord(bool playingWord) {
-    menuPlaying_ = playingWord;
-    menu_.setCaption(word(playingWord));
+    transport_.SetMenuWordPlaying(playingWord);
+}
+
+bool PlayState::menuWordPlaying() const {
+    return transport_.MenuWordPlaying();
 }
 
 void PlayState::Retranslate() {
-    set(playing_);
-    showMenuWord(menuPlaying_);
+    button_.Tag = word(transport_.Playing());
+    menu_.setCaption(word(transport_.MenuWordPlaying()));
 }

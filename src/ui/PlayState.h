@@ -1,29 +1,31 @@
-// One player's play state. The design keeps it in the play button's Tag as a word of the
-// language (entry 7 idle or paused, entry 8 playing), and the player's menu entry shows such a
-// word too. Here the state is a flag; the Tag and the menu caption are its views, so a
-// language switch rewrites the words and nothing compares translated words.
+// The view of one player's transport: the play button's Tag and the player's menu entry show
+// its state as words of the language (entry 7 idle or paused, entry 8 playing), as the design
+// keeps them. The state itself is the show's Transport; these words follow its signals, and a
+// language switch rewrites them from it.
 #pragma once
+
+#include <QObject>
 
 struct Tagged;
 class MenuItem;
+class Transport;
 
 class PlayState {
 public:
-    PlayState(Tagged& button, MenuItem& menuEntry) : button_(button), menu_(menuEntry) {}
+    PlayState(Transport& transport, Tagged& button, MenuItem& menuEntry);
 
-    bool playing() const { return playing_; }
-    // Sets the state and writes its word into the button's Tag.
+    bool playing() const;
+    // Sets the transport's state; the button's Tag follows.
     void set(bool playing);
-    // The menu entry's caption: the word of playing or of idle (the design sets it apart from
-    // the state in places, so it is kept on its own).
+    // The menu entry's word: of playing or of idle.
     void showMenuWord(bool playingWord);
-    bool menuWordPlaying() const { return menuPlaying_; }
+    bool menuWordPlaying() const;
     // Rewrites both words in the language now loaded.
     void Retranslate();
 
 private:
+    Transport& transport_;
     Tagged& button_;
     MenuItem& menu_;
-    bool playing_ = false;
-    bool menuPlaying_ = false;
+    QObject connections_; // ends the bindings with this view
 };

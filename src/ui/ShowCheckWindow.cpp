@@ -1,7 +1,6 @@
 #include "ui/ShowCheckWindow.h"
 
 #include "i18n/Messages.h"
-#include "i18n/ShowCheckTexts.h"
 #include "platform/Dialogs.h"
 #include "platform/RichTextBox.h"
 #include "show/ShowPack.h"
@@ -63,14 +62,14 @@ void ShowCheckWindow::join() {
 }
 
 void ShowCheckWindow::Retranslate() {
-    setWindowTitle(ShowCheckText(Ct::WindowTitle));
-    table->setHorizontalHeaderLabels({QString(), ShowCheckText(Ct::ColumnLine),
-                                      ShowCheckText(Ct::ColumnCue), ShowCheckText(Ct::ColumnKind),
-                                      ShowCheckText(Ct::ColumnFile),
-                                      ShowCheckText(Ct::ColumnDetails)});
-    cmdAgain->setText(ShowCheckText(Ct::CheckAgain));
+    setWindowTitle(MessageText(Msg::CheckWindowTitle));
+    table->setHorizontalHeaderLabels(
+        {QString(), MessageText(Msg::CheckColumnLine), MessageText(Msg::CheckColumnCue),
+         MessageText(Msg::CheckColumnKind), MessageText(Msg::CheckColumnFile),
+         MessageText(Msg::CheckColumnDetails)});
+    cmdAgain->setText(MessageText(Msg::CheckCheckAgain));
     cmdCancel->setText(MessageText(Msg::Cancel));
-    cmdClose->setText(ShowCheckText(Ct::Close));
+    cmdClose->setText(MessageText(Msg::CheckClose));
 }
 
 void ShowCheckWindow::Start() {
@@ -106,7 +105,7 @@ void ShowCheckWindow::Cancel() {
 void ShowCheckWindow::showProgress(int done, int total) {
     progress->setRange(0, total);
     progress->setValue(done);
-    summary->setText(ShowCheckText(Ct::Progress).arg(done).arg(total));
+    summary->setText(MessageText(Msg::CheckProgress).arg(done).arg(total));
 }
 
 void ShowCheckWindow::showReport(const ShowReport& report) {
@@ -116,7 +115,7 @@ void ShowCheckWindow::showReport(const ShowReport& report) {
     progress->setRange(0, 1);
     progress->setValue(1);
     if (report.cancelled) {
-        summary->setText(ShowCheckText(Ct::Cancelled));
+        summary->setText(MessageText(Msg::CheckCancelled));
         emit finished();
         return;
     }
@@ -148,8 +147,9 @@ void ShowCheckWindow::showReport(const ShowReport& report) {
     }
     table->resizeColumnsToContents();
     const int wrong = report.problemCount();
-    summary->setText(wrong == 0 ? ShowCheckText(Ct::AllGood).arg(report.cues.size())
-                                : ShowCheckText(Ct::Summary).arg(report.cues.size()).arg(wrong));
+    summary->setText(wrong == 0
+                         ? MessageText(Msg::CheckAllGood).arg(report.cues.size())
+                         : MessageText(Msg::CheckSummary).arg(report.cues.size()).arg(wrong));
     emit finished();
 }
 
@@ -165,10 +165,10 @@ void ShowCheckWindow::GoToRow(int row) {
 }
 
 ShowCheckMenu::ShowCheckMenu(Form1& form) : form_(form) {
-    mnuCheckShow = new MenuItem(ShowCheckText(Ct::MenuCheck), form_.mnuFile);
+    mnuCheckShow = new MenuItem(MessageText(Msg::CheckMenu), form_.mnuFile);
     mnuCheckShow->setObjectName(QStringLiteral("mnuCheckShow"));
     mnuCheckShow->onClick = [this] { mnuCheckShow_Click(); };
-    mnuPackShow = new MenuItem(ShowCheckText(Ct::MenuPack), form_.mnuFile);
+    mnuPackShow = new MenuItem(MessageText(Msg::PackMenu), form_.mnuFile);
     mnuPackShow->setObjectName(QStringLiteral("mnuPackShow"));
     mnuPackShow->onClick = [this] { mnuPackShow_Click(); };
     // Before the print command's separator, with the other commands on the script's file.
@@ -191,12 +191,12 @@ void ShowCheckMenu::mnuCheckShow_Click() {
 
 void ShowCheckMenu::mnuPackShow_Click() {
     if (form_.FileCorrente.isEmpty() || form_.Modificato) {
-        dialogs().MsgBox(ShowCheckText(Ct::PackSaveFirst), vbmsg::OKOnly | vbmsg::Exclamation);
+        dialogs().MsgBox(MessageText(Msg::PackSaveFirst), vbmsg::OKOnly | vbmsg::Exclamation);
         return;
     }
     FileDialogRequest request;
     request.open = false;
-    request.title = ShowCheckText(Ct::PackChoose);
+    request.title = MessageText(Msg::PackChoose);
     request.fileName = QFileInfo(form_.FileCorrente).fileName();
     request.owner = &form_;
     request.keepCurrentFolder = true;
@@ -210,7 +210,7 @@ void ShowCheckMenu::mnuPackShow_Click() {
 }
 
 void ShowCheckMenu::Retranslate() {
-    mnuCheckShow->setCaption(ShowCheckText(Ct::MenuCheck));
-    mnuPackShow->setCaption(ShowCheckText(Ct::MenuPack));
+    mnuCheckShow->setCaption(MessageText(Msg::CheckMenu));
+    mnuPackShow->setCaption(MessageText(Msg::PackMenu));
     if (window_) window_->Retranslate();
 }

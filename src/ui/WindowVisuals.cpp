@@ -177,9 +177,14 @@ void WindowVisuals::Label1_MouseMove() {
 // ---- toolbar highlight ----
 
 void WindowVisuals::Label2_MouseMove(int index) {
+    // The design keeps the current cue in the tag of hotspot 15: while there is a cue, that
+    // hotspot counts as taken and pointing at it shows no highlight.
+    constexpr int kCueHotspot = 15;
+    const bool cueTaken = !form_.core.state.CueCorrente().isEmpty();
     for (int i = 0; i < kHotspots; ++i) {
         Label& hotspot = *form_.Label2[i];
-        if (i == index && hotspot.Tag.isEmpty()) {
+        const bool taken = !hotspot.Tag.isEmpty() || (i == kCueHotspot && cueTaken);
+        if (i == index && !taken) {
             hotspot.Tag = QStringLiteral("1");
             form_.Shape5->Move(hotspot.Left(), hotspot.Top(), hotspot.Width(), hotspot.Height());
             form_.Shape5->setVisible(true);

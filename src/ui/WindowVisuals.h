@@ -34,7 +34,7 @@ public:
     void Label1_MouseMove();
     // The pointer over toolbar hotspot index: highlight it.
     void Label2_MouseMove(int index);
-    // Clears the toolbar highlight (hotspots 0 to 14; 15 carries the current cue).
+    // Clears the toolbar highlight (hotspots 0 to 14; the design leaves the tags of 15 and 16).
     virtual void SpegniEvidenza();
 
     // Start-up: fits the toolbar hotspots and letters to the toolbar picture's real height.

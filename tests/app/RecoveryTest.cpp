@@ -7,6 +7,7 @@
 #include "i18n/Messages.h"
 #include "platform/RichTextBox.h"
 #include "platform/SingleInstance.h"
+#include "platform/Timer.h"
 #include "platform/VbColor.h"
 #include "show/ShowMode.h"
 #include "support/ProgramFolder.h"
@@ -15,7 +16,6 @@
 #include "support/TempXdg.h"
 #include "support/TestHelper.h"
 #include "ui/Form1.h"
-#include "ui/Timer.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

@@ -30,7 +30,7 @@ struct VideoForm {
         Lingua[8] = QStringLiteral("Pausa");
         Lingua[124] = QStringLiteral("No second monitor");
         form.playV->set(false);
-        form.Picture3->setVisible(true);
+        form.core.state.SetVideoLoaded(true);
     }
     // Loads a video as a click on its cue does.
     void load(const QString& file) {

@@ -3,7 +3,6 @@
 #include "app/Settings.h"
 #include "app/Startup.h"
 #include "i18n/Lingua.h"
-#include "i18n/Localization.h"
 #include "i18n/Messages.h"
 #include "media/AudioPlayer.h"
 #include "media/VideoPlayer.h"
@@ -16,6 +15,7 @@
 #include "support/SavedLingua.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/Form1.h"
+#include "ui/Localization.h"
 #include "ui/WindowVisuals.h"
 
 #include <QCheckBox>

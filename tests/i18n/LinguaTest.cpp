@@ -1,11 +1,11 @@
 #include "i18n/Lingua.h"
 #include "app/Settings.h"
-#include "i18n/Localization.h"
 #include "i18n/Messages.h"
 #include "support/ProgramFolder.h"
 #include "support/SavedLingua.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/Form1.h"
+#include "ui/Localization.h"
 
 #include <QAction>
 #include <QLabel>

@@ -32,6 +32,7 @@ TEST(AudioCommands, PlayPauseForwardBackAndStopMoveTheDevice) {
     t.audio().cmdPlayA_Click();
     EXPECT_EQ(t.device.mode, QStringLiteral("playing"));
     EXPECT_EQ(t.device.position, 0);
+    EXPECT_TRUE(t.form.core.audio.Playing()) << "the show's transport, which a remote reads";
     EXPECT_EQ(t.form.cmdPlayA->Tag, Lingua[8]);
     EXPECT_EQ(t.form.mnuPlayAudio->Caption(), Lingua[8]);
     EXPECT_EQ(t.form.Timer1->Interval(), 10);
@@ -40,6 +41,7 @@ TEST(AudioCommands, PlayPauseForwardBackAndStopMoveTheDevice) {
     t.audio().cmdPlayA_Click();
     EXPECT_EQ(t.device.mode, QStringLiteral("paused"));
     EXPECT_EQ(t.device.position, 42000);
+    EXPECT_FALSE(t.form.core.audio.Playing());
     EXPECT_EQ(t.form.cmdPlayA->Tag, Lingua[7]);
     EXPECT_EQ(t.form.Timer1->Interval(), 0);
     t.audio().cmdPlayA_Click();
@@ -92,7 +94,6 @@ TEST(AudioSeek, TheStripSeeksAndKeepsThePlayState) {
     AudioForm t;
     t.form.lblContatore->setWidth(1500);
     t.audio().lblContatore_MouseMove(0, 0, 750, 0);
-    EXPECT_EQ(t.form.lblContatore->Tag, QStringLiteral(" 93500"));
     t.audio().lblContatore_Click(); // paused: pauses again at the new place
     EXPECT_EQ(t.device.position, 93500);
     EXPECT_EQ(t.device.mode, QStringLiteral("paused"));

@@ -190,8 +190,7 @@ TEST(AudioPlayerOnTheSoundServer, ACueDoubleClickedIsHeardAndPausesInPlace) {
         EXPECT_NEAR(form.audio->CurPos(), pausedAt, 5);
 
         // A seek while paused stays paused at the new place.
-        form.lblContatore->Tag = QStringLiteral(" 2000");
-        form.audio->lblContatore_Click();
+        form.audio->lblContatore_Click(QStringLiteral(" 2000"));
         EXPECT_EQ(form.cmdPlayA->Tag, Lingua[7]);
         EXPECT_NEAR(form.audio->CurPos(), 2000, 30);
 
@@ -397,8 +396,7 @@ TEST(AudioPlayerOnTheSoundServer, TheBarShowsThePlayedShareOfTheWholeTrack) {
     Form1 form;
     form.playA->set(false);
     form.routing->vai(wav);
-    form.lblContatore->Tag = QStringLiteral(" 2000");
-    form.audio->lblContatore_Click(); // paused there
+    form.audio->lblContatore_Click(QStringLiteral(" 2000")); // paused there
     form.audio->Timer1_Timer();
     EXPECT_EQ(form.lblContatore->Caption(), QStringLiteral("0:02 / 0:04"));
     const double inner = form.Shape2->Width() - 2 * (form.Shape1->Left() - form.Shape2->Left());

@@ -11,13 +11,13 @@
 #include "platform/MediaPlayerControl.h"
 #include "platform/Mixer.h"
 #include "platform/RichTextBox.h"
+#include "platform/Timer.h"
 #include "script/CueLookup.h"
 #include "script/Interprete.h"
 #include "support/FakeMixer.h"
 #include "support/MediaFiles.h"
 #include "support/SinkLatency.h"
 #include "ui/Form1.h"
-#include "ui/Timer.h"
 
 #include <QDir>
 #include <QProcess>

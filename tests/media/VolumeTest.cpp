@@ -15,6 +15,7 @@
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSignalBlocker>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -126,9 +127,11 @@ TEST(VolumeKnob, DraggingFollowsTheLeftButtonAndTheLabelStopsAt100) {
 
 TEST(VolumeKnob, TheProjectorPlayerFollowsWhileTheBoxIsTicked) {
     KnobForm t;
-    t.form.Check1->blockSignals(true); // the box alone, without switching the projector
-    t.form.Check1->setValue(1);
-    t.form.Check1->blockSignals(false);
+    {
+        // The request alone, without switching the projector (one monitor would refuse it).
+        const QSignalBlocker alone(t.form.core.state);
+        t.form.core.state.SetProjectorRequested(true);
+    }
     t.form.Image2->Tag = QString::number(65536 / 4);
     t.v().ImpostaVolume();
     EXPECT_EQ(t.form.ProjectorWindow().WMP1->settings.volume(), 25);

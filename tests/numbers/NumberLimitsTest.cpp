@@ -80,8 +80,8 @@ TEST(NumberLimits, TextsAndValuesBeyondADoubleStayFinite) {
 TEST(NumberLimits, CueNumbersReachThePlayersInRange) {
     FakeMci mci;
     Form1 form;
-    form.lblWMP1->setVisible(true);
-    form.Picture3->setVisible(true);
+    form.core.state.SetAudioLoaded(true);
+    form.core.state.SetVideoLoaded(true);
 
     EXPECT_EQ(clickCue(form, QStringLiteral("[[vol 1e400]]")), QStringLiteral("[[Vol 100]]"));
     EXPECT_DOUBLE_EQ(form.Image2->Top(), form.Image3->Top());

@@ -181,8 +181,8 @@ TEST(AddCommandWindow, OpensModallyFromTheEditMenuAndTheToolbar) {
 TEST(AddCommandWindow, TheInterpreterRunsEveryCueItInserts) {
     SpiedForm t;
     AddCommandTexts texts;
-    t.form.Picture3->setVisible(true); // a video loaded
-    t.form.lblWMP1->setVisible(true);  // and audio
+    t.form.core.state.SetVideoLoaded(true); // a video loaded
+    t.form.core.state.SetAudioLoaded(true); // and audio
     MediaPlayerControl& background = *t.form.WMP3;
     const auto effects = [&] {
         return QStringList{t.log.calls.join(u','), QString::number(t.form.imgZoom->Visible()),

@@ -254,7 +254,7 @@ TEST(CueLookupClosingBracket, LeavesOtherTextAlone) {
     // Deep in a long script, past 32,767 characters, it still works.
     const QString lead(40000, u'x');
     t.rtb().setText(lead + QStringLiteral("\r\n[[stop audio]"));
-    t.form.lblWMP1->setVisible(true);
+    t.form.core.state.SetAudioLoaded(true);
     t.rtb().setSelStart(t.rtb().TextLength());
     QTest::keyClick(t.form.RTB, Qt::Key_BracketRight);
     EXPECT_TRUE(t.rtb().Text().endsWith(QStringLiteral("\r\n[[Stop Audio]]")));

@@ -181,7 +181,7 @@ TEST(InterpreteGating, PlayerCommandsNeedTheirPanel) {
 
 TEST(InterpreteVideo, TransportSeekAndProjector) {
     SpiedForm t;
-    t.form.Picture3->setVisible(true);
+    t.form.core.state.SetVideoLoaded(true);
     EXPECT_EQ(clickCue(t, QStringLiteral("[[play video]]")), QStringLiteral("[[Play Video]]"));
     EXPECT_EQ(clickCue(t, QStringLiteral("[[play vido]]")), QStringLiteral("[[Play Video]]"));
     EXPECT_EQ(clickCue(t, QStringLiteral("[[pause video]]")), QStringLiteral("[[Pause Video]]"));
@@ -208,7 +208,7 @@ TEST(InterpreteVideo, TransportSeekAndProjector) {
 
 TEST(InterpreteAudio, TransportAndSeekInMilliseconds) {
     SpiedForm t;
-    t.form.lblWMP1->setVisible(true);
+    t.form.core.state.SetAudioLoaded(true);
     EXPECT_EQ(clickCue(t, QStringLiteral("[[Play Audio]]")), QStringLiteral("[[Play Audio]]"));
     EXPECT_EQ(clickCue(t, QStringLiteral("[[pause audio]]")), QStringLiteral("[[Pause Audio]]"));
     EXPECT_EQ(clickCue(t, QStringLiteral("[[stop audio]]")), QStringLiteral("[[Stop Audio]]"));

@@ -314,6 +314,12 @@ TEST(ShowMode, ShownInTheWindowKeptInItsOwnSettingsAndEscapeNeverEnds) {
     t.show().mnuShowMode->trigger();
     EXPECT_FALSE(t.show().Active());
     EXPECT_EQ(t.form.Caption(), QStringLiteral("Scenolux - Amleto.snx"));
+    // The mark is the mode's own: a script whose name ends in brackets keeps them.
+    t.form.AggiornaTitolo(QStringLiteral("/shows/Amleto [prova]"));
+    t.show().mnuShowMode->trigger();
+    EXPECT_EQ(t.form.Caption(), QStringLiteral("Scenolux - Amleto [prova]") + mark);
+    t.show().mnuShowMode->trigger();
+    EXPECT_EQ(t.form.Caption(), QStringLiteral("Scenolux - Amleto [prova]"));
     EXPECT_FALSE(t.show().lblShowMode->isVisible());
     EXPECT_TRUE(t.rtb().extraSelections().isEmpty());
     saved.Read(ShowSettingsPath());

@@ -12,6 +12,7 @@
 #include "platform/RichTextBox.h"
 #include "platform/VbColor.h"
 #include "script/EditCommands.h"
+#include "script/Interprete.h"
 #include "ui/Form1.h"
 #include "ui/WindowVisuals.h"
 
@@ -30,8 +31,8 @@ struct SpyAudio : AudioPlayer {
         log.add(QStringLiteral("cmdPlayA_Click(%1)").arg(form_.cmdPlayA->Tag));
     }
     void cmdStopA_Click() override { log.add(QStringLiteral("cmdStopA_Click")); }
-    void lblContatore_Click() override {
-        log.add(QStringLiteral("lblContatore_Click(%1)").arg(form_.lblContatore->Tag));
+    void lblContatore_Click(const QString& ms) override {
+        log.add(QStringLiteral("lblContatore_Click(%1)").arg(ms));
     }
     void Timer1_Timer() override { log.add(QStringLiteral("Timer1_Timer")); }
     CallLog& log;
@@ -43,8 +44,8 @@ struct SpyVideo : VideoPlayer {
         log.add(QStringLiteral("cmdPlayV_Click(%1)").arg(form_.cmdPlayV->Tag));
     }
     void cmdStopV_Click() override { log.add(QStringLiteral("cmdStopV_Click")); }
-    void lblContatoreV_Click() override {
-        log.add(QStringLiteral("lblContatoreV_Click(%1)").arg(form_.lblContatoreV->Tag));
+    void lblContatoreV_Click(double seconds) override {
+        log.add(QStringLiteral("lblContatoreV_Click(%1)").arg(DecimalText(seconds)));
     }
     CallLog& log;
 };

@@ -5,6 +5,7 @@
 #include "platform/MediaPlayerControl.h"
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
+#include "script/CueLookup.h"
 #include "ui/Form1.h"
 #include "ui/PicturesAhead.h"
 
@@ -154,19 +155,22 @@ TEST(WindowHover, TheOtherPlayerKeepsItsHoverUntilTheBackgroundIsCrossed) {
     EXPECT_FALSE(v.Hovered(WindowVisuals::ForA));
 }
 
-TEST(WindowToolbar, HighlightFollowsThePointerAndSparesTheCueTag) {
+TEST(WindowToolbar, HighlightFollowsThePointerAndSparesTheCurrentCue) {
     ShownForm t;
     WindowVisuals& v = t.visuals();
-    t.form.Label2[15]->Tag = QStringLiteral("music/intro.mp3");
-    v.Label2_MouseMove(15);
+    v.Label2_MouseMove(15); // no cue clicked yet: hotspot 15 lights up like the others
+    EXPECT_TRUE(t.form.Shape5->Visible());
+    v.SpegniEvidenza();
+    t.form.cues->setCueCorrente(QStringLiteral("music/intro.mp3"));
+    v.Label2_MouseMove(15); // with a cue it stays dark, as when the cue was its tag
     EXPECT_FALSE(t.form.Shape5->Visible());
-    EXPECT_EQ(t.form.Label2[15]->Tag, QStringLiteral("music/intro.mp3"));
+    EXPECT_EQ(t.form.cues->CueCorrente(), QStringLiteral("music/intro.mp3"));
 
     v.Label2_MouseMove(3);
     EXPECT_EQ(t.form.Label2[3]->Tag, QStringLiteral("1"));
     EXPECT_TRUE(t.form.Shape5->Visible());
     EXPECT_EQ(t.form.Shape5->geometry(), t.form.Label2[3]->geometry());
-    EXPECT_EQ(t.form.Label2[15]->Tag, QStringLiteral("music/intro.mp3"));
+    EXPECT_EQ(t.form.cues->CueCorrente(), QStringLiteral("music/intro.mp3"));
 
     v.Label2_MouseMove(4);
     EXPECT_EQ(t.form.Label2[3]->Tag, QString());
@@ -177,7 +181,7 @@ TEST(WindowToolbar, HighlightFollowsThePointerAndSparesTheCueTag) {
     EXPECT_FALSE(t.form.Shape5->Visible());
     EXPECT_EQ(t.form.Label2[4]->Tag, QString());
     EXPECT_EQ(t.form.Label2[16]->Tag, QStringLiteral("1")); // 15 and 16 are left alone
-    EXPECT_EQ(t.form.Label2[15]->Tag, QStringLiteral("music/intro.mp3"));
+    EXPECT_EQ(t.form.cues->CueCorrente(), QStringLiteral("music/intro.mp3"));
 }
 
 // Each of the toolbar's hotspots lies on the toolbar picture, in order, clear of the next,

@@ -231,9 +231,9 @@ private:
 };
 
 // The show itself: clicks, edits and saves on the main window's timer-driven pace.
-class Show {
+class ShowRun {
 public:
-    Show(Form1& form, const QStringList& cues)
+    ShowRun(Form1& form, const QStringList& cues)
         : form_(form), cues_(cues), textSize_(form.RTB->toPlainText().size()) {
         findCues();
     }
@@ -375,7 +375,7 @@ int main(int argc, char** argv) {
         form.WMP3->setURL(show + QStringLiteral("/music/intro.mp3"));
         QTest::qWait(1000);
 
-        Show run(form, cues);
+        ShowRun run(form, cues);
         Watchdog watchdog;
         const Usage start = usage();
         Usage warm;

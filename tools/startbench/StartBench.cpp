@@ -14,7 +14,6 @@
 #include "StartRun.h"
 
 #include "i18n/Lingua.h"
-#include "i18n/Localization.h"
 #include "media/AudioPlayer.h"
 #include "media/MediaRouting.h"
 #include "media/VideoPlayer.h"
@@ -24,6 +23,7 @@
 #include "support/SinkLatency.h"
 #include "support/SoundOnset.h"
 #include "ui/Form1.h"
+#include "ui/Localization.h"
 
 #include <QApplication>
 #include <QDir>

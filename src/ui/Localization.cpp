@@ -1,12 +1,11 @@
-#include "i18n/Localization.h"
+#include "ui/Localization.h"
 
 #include "app/Lifecycle.h"
-#include "app/Paths.h"
 #include "i18n/Lingua.h"
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
 #include "platform/MediaPlayerControl.h"
-#include "platform/QtTranslations.h"
+#include "platform/StoredPaths.h"
 #include "script/AddCommand.h"
 #include "script/FindReplace.h"
 #include "show/ShowMode.h"
@@ -144,8 +143,4 @@ void Localization::RetranslateOtherTexts() {
     if (form_.showMode) form_.showMode->Retranslate();
     if (form_.showCheck) form_.showCheck->Retranslate();
     UseQtTextsOfLanguage();
-}
-
-void UseQtTextsOfLanguage() {
-    UseQtTranslations(QtLanguageCode(LanguageOfFile(NomeLingua)));
 }

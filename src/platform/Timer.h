@@ -3,7 +3,7 @@
 // restarts the count. Tests drive time by calling the handler directly.
 #pragma once
 
-#include "ui/Control.h"
+#include "platform/Control.h"
 
 #include <QObject>
 #include <QTimer>

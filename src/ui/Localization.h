@@ -1,4 +1,5 @@
-// Applying the language table to the main window, and choosing another language.
+// Applying the language table to the main window (captions and tooltips), and choosing
+// another language.
 #pragma once
 
 #include <QString>
@@ -24,7 +25,3 @@ private:
 
     Form1& form_;
 };
-
-// Qt's own texts (message box buttons, file, colour and printer dialogs) in the language of
-// the active language file.
-void UseQtTextsOfLanguage();

@@ -1,4 +1,4 @@
-#include "ui/Timer.h"
+#include "platform/Timer.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

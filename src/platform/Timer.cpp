@@ -1,4 +1,4 @@
-#include "ui/Timer.h"
+#include "platform/Timer.h"
 
 Timer::Timer(int interval, bool enabled, QObject* parent)
     : QObject(parent), interval_(interval < 0 ? 0 : interval), enabled_(enabled) {
