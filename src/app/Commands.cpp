@@ -1,5 +1,7 @@
 #include "app/Commands.h"
 
+#include "app/ControlPanel.h"
+#include "app/Lifecycle.h"
 #include "app/Paths.h"
 #include "app/Recovery.h"
 #include "i18n/Lingua.h"
@@ -33,7 +35,11 @@ QString ScriptFilter() {
            QStringLiteral("File TXT") + nul + QStringLiteral("*.txt");
 }
 
-ShellCommands::ShellCommands(Form1& form) : form_(form) {}
+ShellCommands::ShellCommands(Form1& form)
+    : form_(form), notices_(form), window_(form),
+      // Exit and the control panel are built after these commands, so they are found late.
+      exitProgram_([&form] { form.lifecycle->mnuEsci_Click(); }),
+      soundSettings_([&form] { form.controlPanel->mnuImpostaAudio_Click(); }) {}
 ShellCommands::~ShellCommands() = default;
 
 QString ShellCommands::startFolder() const {

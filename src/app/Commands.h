@@ -3,10 +3,13 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 class Form1;
+class Notices;
 class QPrinter;
+class QWidget;
 
 class ShellCommands {
 public:
@@ -44,6 +47,14 @@ public:
 
 protected:
     Form1& form_;
+    // What the Help menu needs of the rest of the program, so its commands reach no window
+    // member: the notice line, the main window as a plain widget (owner of the update check,
+    // hidden by the about window), File > Exit (Yes on the update question) and the control
+    // panel's sound settings.
+    Notices& notices_;
+    QWidget& window_;
+    std::function<void()> exitProgram_;
+    std::function<void()> soundSettings_;
 
 private:
     // Asked before New and Open when the script changed; false to stop the command.

@@ -3,17 +3,16 @@
 // reached through the same commands.
 #include "app/AboutWindow.h"
 #include "app/Commands.h"
-#include "app/ControlPanel.h"
-#include "app/Lifecycle.h"
 #include "app/Paths.h"
 #include "app/UpdateCheck.h"
+#include "core/Notices.h"
 #include "i18n/Lingua.h"
 #include "i18n/Messages.h"
 #include "platform/DesktopShell.h"
-#include "ui/Form1.h"
 #include "ui/MenuImages.h"
 
 #include <QFileInfo>
+#include <QWidget>
 
 void ShellCommands::mnuGuida_Click() {
     auto helpFile = [] {
@@ -30,7 +29,7 @@ void ShellCommands::mnuVersioni_Click() {
 void ShellCommands::OpenWebPage(const QString& path) {
     const QString page = WebPageAddress(path);
     if (page.isEmpty())
-        form_.ShowNotice(MessageText(Msg::NoWebSite), Form1::kNoticeMs);
+        notices_.ShowNotice(MessageText(Msg::NoWebSite), kNoticeMs);
     else
         desktopShell().Open(page);
 }
@@ -52,9 +51,8 @@ void ShellCommands::ControllaAggiornamenti() {
     // Yes ends the program as File > Exit does, which still asks about unsaved changes.
     update_ = new UpdateCheck(
         LocalVersionCode(), QUrl(WebSiteAddress() + QStringLiteral("/ver_scenolux.txt")),
-        WebPageAddress(QStringLiteral("/scenolux.html")),
-        [this] { form_.lifecycle->mnuEsci_Click(); }, &form_);
-    QObject::connect(update_, &UpdateCheck::finished, &form_, [this] {
+        WebPageAddress(QStringLiteral("/scenolux.html")), [this] { exitProgram_(); }, &window_);
+    QObject::connect(update_, &UpdateCheck::finished, &window_, [this] {
         update_->deleteLater();
         update_ = nullptr;
     });
@@ -62,7 +60,7 @@ void ShellCommands::ControllaAggiornamenti() {
 }
 
 void ShellCommands::mnuImpostaAudio_Click() {
-    form_.controlPanel->mnuImpostaAudio_Click();
+    soundSettings_();
 }
 
 void ShellCommands::CreaImmaginiMenu() {
@@ -70,5 +68,5 @@ void ShellCommands::CreaImmaginiMenu() {
 }
 
 void ShellCommands::mnuInfo_Click() {
-    frmInfo::Open(form_);
+    frmInfo::Open(window_);
 }

@@ -27,7 +27,6 @@ still_allowed="
 app/Commands.cpp
 app/Lifecycle.cpp
 app/Startup.cpp
-app/WebLinks.cpp
 display/Projector.cpp
 display/ProjectorWindow.cpp
 media/AudioPlayer.cpp
