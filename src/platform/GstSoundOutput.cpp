@@ -1,5 +1,6 @@
 #include "platform/GstSoundOutput.h"
 
+#include <algorithm>
 #include <gst/gst.h>
 #include <mutex>
 #include <vector>
@@ -40,4 +41,9 @@ void AwaitRetiredSoundOutputs() {
     }
     for (const std::shared_future<void>& task : pending)
         task.wait();
+}
+
+bool SoundOutputsRetiring() {
+    const std::lock_guard lock(retiringLock);
+    return !std::all_of(retiring.begin(), retiring.end(), done);
 }

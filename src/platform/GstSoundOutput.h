@@ -18,3 +18,5 @@ std::shared_future<void> RetireOffThread(std::function<void()> takeDown);
 // lives: after the server went away, a new stream made before every old pipeline is down joins
 // the dead connection and fails. A player loading again after a loss waits here first.
 void AwaitRetiredSoundOutputs();
+// True while any pipeline handed to RetireOffThread is still going down.
+bool SoundOutputsRetiring();

@@ -112,8 +112,7 @@ MediaPlayerControl::MediaPlayerControl(const Design& design, QWidget* parent)
 MediaPlayerControl::~MediaPlayerControl() {
     // No streaming thread calls back after this.
     engine_.reset();
-    for (const std::shared_future<void>& retired : retiring_)
-        retired.wait();
+    AwaitRetiredSoundOutputs();
 }
 
 void MediaPlayerControl::makeEngine() {
@@ -216,27 +215,19 @@ void MediaPlayerControl::makeEngine() {
     g_object_set(engine_->playbin, "volume", amplitudeOf(volume_), nullptr);
 }
 
-namespace {
-bool finished(const std::shared_future<void>& task) {
-    return task.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
-}
-} // namespace
-
 // Taking a pipeline down to NULL joins its streaming threads and frees its decoders: some
 // 150 ms for a video, too long for the GUI thread. An old medium's pipeline goes down on a
 // thread of its own while the next one loads.
 
 void MediaPlayerControl::retireEngine() {
     if (!engine_) return;
-    std::erase_if(retiring_, finished);
-    retiring_.push_back(
-        RetireOffThread([old = std::shared_ptr<Engine>(std::move(engine_))]() mutable {
-            old.reset();
-            // The decoders' buffers were freed on many streaming threads, each with its own heap;
-            // what they freed is handed back to the system rather than kept by every heap, which
-            // otherwise grows the memory over the first rounds of a show.
-            malloc_trim(0);
-        }));
+    RetireOffThread([old = std::shared_ptr<Engine>(std::move(engine_))]() mutable {
+        old.reset();
+        // The decoders' buffers were freed on many streaming threads, each with its own heap;
+        // what they freed is handed back to the system rather than kept by every heap, which
+        // otherwise grows the memory over the first rounds of a show.
+        malloc_trim(0);
+    });
 }
 
 void MediaPlayerControl::readBus(GstMessage* message) {
@@ -314,7 +305,7 @@ void MediaPlayerControl::stateMaybeChanged() {
 }
 
 bool MediaPlayerControl::Retiring() const {
-    return !std::all_of(retiring_.begin(), retiring_.end(), finished);
+    return SoundOutputsRetiring();
 }
 
 // What the previous medium still has to say is not news, and its last picture goes.

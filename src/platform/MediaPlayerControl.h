@@ -106,8 +106,8 @@ public:
     void Retranslate();
     // True from writing URL until close: a pipeline exists (for tests and measurements).
     bool EngineMade() const { return engine_ != nullptr; }
-    // True while a pipeline of an earlier medium is still on its way down (for tests and
-    // measurements).
+    // True while a pipeline taken down, this player's or another's, is still on its way down (for
+    // tests and measurements).
     bool Retiring() const;
     // True when the last error came while the medium played (it broke off), not at its load.
     bool FailedWhilePlaying() const { return failedWhilePlaying_; }
@@ -168,7 +168,6 @@ private:
     std::atomic<int> medium_ = 0; // counts the media written and closed, for the streaming threads
     std::unique_ptr<Engine> engine_;
     // Pipelines of earlier media, on their way down on threads of their own.
-    std::vector<std::shared_future<void>> retiring_;
     // The newest video frame, handed over from the streaming thread.
     QMutex frameLock_;
     std::unique_ptr<Frame> frame_;
