@@ -23,3 +23,23 @@ void ShowState::SetVideoLoaded(bool loaded) {
     videoLoaded_ = loaded;
     emit videoLoadedChanged(loaded);
 }
+
+void ShowState::SetShowModeActive(bool on) {
+    if (on == showMode_) return;
+    showMode_ = on;
+    emit showModeChanged(on);
+}
+
+void ShowState::SetStandby(const QString& text) {
+    if (hasStandby_ && text == standby_) return;
+    hasStandby_ = true;
+    standby_ = text;
+    emit standbyChanged();
+}
+
+void ShowState::ClearStandby() {
+    if (!hasStandby_) return;
+    hasStandby_ = false;
+    standby_.clear();
+    emit standbyChanged();
+}

@@ -1,6 +1,6 @@
 // Where the show stands: the cue last clicked, the kind of the last medium loaded, whether
-// audio and video have been loaded, and whether the projector is asked for. Still to come
-// here as their code moves: show mode and its standby cue.
+// audio and video have been loaded, whether the projector is asked for, show mode and the cue
+// waiting on standby for GO.
 #pragma once
 
 #include <QObject>
@@ -30,7 +30,19 @@ public:
     bool ProjectorRequested() const { return projector_; }
     void SetProjectorRequested(bool on);
 
+    // Show mode: the script is a prompt book that cannot be edited, and GO runs the standby.
+    bool ShowModeActive() const { return showMode_; }
+    void SetShowModeActive(bool on);
+    // The cue waiting for GO in show mode, as its text trimmed as a click trims it; there is
+    // none outside show mode or with no cue after the caret.
+    bool HasStandby() const { return hasStandby_; }
+    QString Standby() const { return standby_; }
+    void SetStandby(const QString& text);
+    void ClearStandby();
+
 signals:
+    void showModeChanged(bool on);
+    void standbyChanged();
     void cueChanged(const QString& cue);
     void projectorRequestedChanged(bool on);
     void audioLoadedChanged(bool loaded);
@@ -41,4 +53,7 @@ private:
     bool projector_ = false;
     bool audioLoaded_ = false;
     bool videoLoaded_ = false;
+    bool showMode_ = false;
+    bool hasStandby_ = false;
+    QString standby_;
 };

@@ -1,5 +1,6 @@
 #include "show/ShowMode.h"
 
+#include "core/ScriptDocument.h"
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
 #include "platform/RichTextBox.h"
@@ -112,10 +113,15 @@ ShowMode::ShowMode(Form1& form) : failureTimer(0), form_(form) {
 
 ShowMode::~ShowMode() = default;
 
+bool ShowMode::Active() const {
+    return form_.core.state.ShowModeActive();
+}
+
 void ShowMode::SetActive(bool on) {
     mnuShowMode->setChecked(on);
     if (on == Active()) return;
     settings_.showMode = on;
+    form_.core.state.SetShowModeActive(on);
     lockScript(on);
     updateTitle();
     if (on) {
@@ -177,9 +183,9 @@ void ShowMode::updateTitle() {
 
 const QList<CueSpan>& ShowMode::cues() const {
     // Made again whenever the script on screen changed, whichever way it changed.
-    const quint64 version = form_.RTB->ContentVersion();
+    const quint64 version = form_.scriptDocument->Version();
     if (!cuesMade_ || cuesVersion_ != version) {
-        cues_ = FindCues(form_.RTB->Text());
+        cues_ = FindCues(form_.scriptDocument->Text());
         cuesVersion_ = version;
         cuesMade_ = true;
     }
@@ -187,7 +193,7 @@ const QList<CueSpan>& ShowMode::cues() const {
 }
 
 void ShowMode::refreshStandby() {
-    showStandby(CueAfter(cues(), form_.RTB->SelStart()));
+    showStandby(CueAfter(cues(), form_.scriptDocument->Caret()));
 }
 
 void ShowMode::showStandby(int index) {
@@ -212,6 +218,10 @@ void ShowMode::showStandby(int index) {
         }
     }
     rtb.setExtraSelections(marks);
+    if (index >= 0)
+        form_.core.state.SetStandby(StandbyText());
+    else
+        form_.core.state.ClearStandby();
     Retranslate();
 }
 
@@ -223,7 +233,7 @@ std::optional<CueSpan> ShowMode::Standby() const {
 QString ShowMode::StandbyText() const {
     const std::optional<CueSpan> cue = Standby();
     if (!cue) return QString();
-    const QString text = form_.RTB->Text();
+    const QString text = form_.scriptDocument->Text();
     return text.mid(cue->inside(), cue->close - 2 - cue->inside()).trimmed();
 }
 
@@ -233,9 +243,8 @@ void ShowMode::Go() {
     refreshStandby();
     const std::optional<CueSpan> cue = Standby();
     if (!cue) return;
-    RichTextBox& rtb = *form_.RTB;
     running_ = true;
-    rtb.setSelStart(cue->inside());
+    form_.scriptDocument->SetCaret(cue->inside());
     const QString failedBefore = failedCue_;
     failedCue_.clear();
     form_.cues->RTB_DblClick();
@@ -252,13 +261,13 @@ void ShowMode::Back() {
     int index = standby_ < 0 ? int(all.size()) - 1 : standby_ - 1;
     if (index < 0) index = 0;
     if (all.isEmpty()) return;
-    form_.RTB->setSelStart(all[index].open);
+    form_.scriptDocument->SetCaret(all[index].open);
     refreshStandby();
 }
 
 void ShowMode::First() {
     if (!Active()) return;
-    form_.RTB->setSelStart(0);
+    form_.scriptDocument->SetCaret(0);
     refreshStandby();
 }
 
@@ -296,7 +305,7 @@ void ShowMode::RunCue(const QString& text) {
 void ShowMode::RestoreSaved() {
     settings_.Read(ShowSettingsPath());
     const bool on = settings_.showMode;
-    settings_.showMode = false;
+    settings_.showMode = Active();
     SetActive(on);
     applyRemote();
 }

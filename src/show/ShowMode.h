@@ -27,7 +27,8 @@ public:
     explicit ShowMode(Form1& form);
     ~ShowMode() override;
 
-    bool Active() const { return settings_.showMode; }
+    // The show state's show mode.
+    bool Active() const;
     // Switches the mode, keeps the choice in the show-control settings.
     void SetActive(bool on);
     void mnuShowMode_Click() { SetActive(!Active()); }

@@ -28,6 +28,7 @@
 #include "script/FindReplace.h"
 #include "script/Interprete.h"
 #include "show/ShowMode.h"
+#include "ui/EditorDocument.h"
 #include "ui/Localization.h"
 #include "ui/ShowCheckWindow.h"
 #include "ui/WindowVisuals.h"
@@ -153,6 +154,7 @@ Form1::Form1(Show* show, QWidget* parent)
     playA = std::make_unique<PlayState>(core.audio, *cmdPlayA, *mnuPlayAudio);
     playV = std::make_unique<PlayState>(core.video, *cmdPlayV, *mnuPlayVideo);
 
+    scriptDocument = std::make_unique<EditorDocument>(*RTB);
     cues = std::make_unique<CueLookup>(*this);
     interprete = std::make_unique<Interprete>(*this);
     routing = std::make_unique<MediaRouting>(*this);

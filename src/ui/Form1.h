@@ -29,6 +29,7 @@ class MediaRouting;
 class Projector;
 class Recovery;
 class RichTextBox;
+class ScriptDocument;
 class ShellCommands;
 class ShowMode;
 class ShowCheckMenu;
@@ -161,6 +162,8 @@ public:
     MenuItem *mnuGuida, *mnuVersioni, *mnuAggiornamenti, *mnuInfo;
 
     // ---- subsystems ----
+    // The script as the subsystems read and rewrite it: the editor RTB's text.
+    std::unique_ptr<ScriptDocument> scriptDocument;
     std::unique_ptr<clsMonitors> Monitors;
     std::unique_ptr<CueLookup> cues;
     std::unique_ptr<Interprete> interprete;

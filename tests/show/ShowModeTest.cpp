@@ -84,27 +84,30 @@ TEST(CueList, FindsTheCuesAClickCanRun) {
 
 TEST(ShowMode, GoRunsTheStandbyCueAndStandbyMovesOn) {
     ShowForm t(kScript);
-    EXPECT_EQ(t.show().StandbyText(), QStringLiteral("FadeIn"));
+    const ShowState& state = t.form.core.state;
+    EXPECT_TRUE(state.ShowModeActive());
+    EXPECT_EQ(state.Standby(), QStringLiteral("FadeIn"));
     t.key(Qt::Key_Space);
     EXPECT_TRUE(t.form.Timer3->Enabled()); // the fade in runs
     EXPECT_EQ(t.form.volume->PassoFade, -10);
-    EXPECT_EQ(t.show().StandbyText(), QStringLiteral("Img Off"));
+    EXPECT_EQ(state.Standby(), QStringLiteral("Img Off"));
     t.key(Qt::Key_Return);
     // The interpreter wrote the cue back in its canonical form, blanks dropped.
     EXPECT_TRUE(t.rtb().Text().contains(QStringLiteral("[[Img Off]]")));
-    EXPECT_EQ(t.show().StandbyText(), QStringLiteral("FadeOut Slow"));
+    EXPECT_EQ(state.Standby(), QStringLiteral("FadeOut Slow"));
     t.key(Qt::Key_PageDown);
     EXPECT_EQ(t.form.volume->PassoFade, 1);
-    EXPECT_EQ(t.show().StandbyText(), QStringLiteral("missing.wav"));
+    EXPECT_EQ(state.Standby(), QStringLiteral("missing.wav"));
     // A held key repeats: it runs nothing more.
     QTest::sendKeyEvent(QTest::KeyAction::Press, t.form.RTB, Qt::Key_Space, ' ', Qt::NoModifier);
     QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
     QCoreApplication::sendEvent(t.form.RTB, &repeat);
     EXPECT_FALSE(t.form.Label11->isHidden()); // the missing file's notice, from the press
-    EXPECT_EQ(t.show().StandbyText(), QString());
+    EXPECT_EQ(state.Standby(), QString());
+    EXPECT_FALSE(state.HasStandby());
     EXPECT_FALSE(t.show().Standby().has_value());
     t.key(Qt::Key_Space); // after the last cue GO does nothing
-    EXPECT_EQ(t.show().StandbyText(), QString());
+    EXPECT_EQ(state.Standby(), QString());
 }
 
 // A prompt book from a word processor: the cues in the right-hand column of a table are the
@@ -311,8 +314,11 @@ TEST(ShowMode, ShownInTheWindowKeptInItsOwnSettingsAndEscapeNeverEnds) {
     EXPECT_EQ(t.form.Caption(), QStringLiteral("Scenolux - Amleto.snx") + mark);
 
     // F11's entry switches it off; the choice is kept for the next start.
+    ASSERT_TRUE(t.form.core.state.HasStandby());
     t.show().mnuShowMode->trigger();
     EXPECT_FALSE(t.show().Active());
+    EXPECT_FALSE(t.form.core.state.ShowModeActive());
+    EXPECT_FALSE(t.form.core.state.HasStandby()); // nothing waits for a GO
     EXPECT_EQ(t.form.Caption(), QStringLiteral("Scenolux - Amleto.snx"));
     // The mark is the mode's own: a script whose name ends in brackets keeps them.
     t.form.AggiornaTitolo(QStringLiteral("/shows/Amleto [prova]"));
