@@ -1,17 +1,16 @@
 #include "show/Panic.h"
 
-#include "display/ProjectorWindow.h"
+#include "core/Transport.h"
 #include "media/AudioPlayer.h"
 #include "media/BackgroundAudio.h"
 #include "media/VideoPlayer.h"
 #include "media/VolumeFades.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/Mixer.h"
-#include "ui/Form1.h"
 
 #include <cmath>
 
-Panic::Panic(Form1& form) : timer(0), form_(form) {
+Panic::Panic(const PanicPlayers& players) : timer(0), p_(players) {
     clock_.start();
     now = [this] { return clock_.elapsed(); };
     timer.onTimer = [this] { Tick(); };
@@ -23,13 +22,13 @@ void Panic::Start() {
         return;
     }
     // A fade of the knob or of the background player would fight this one.
-    form_.Timer3->setEnabled(false);
-    VolumeFades& volume = *form_.volume;
-    master_ = volume.ValoreVolume;
-    video_ = form_.WMP2->settings.volume();
-    projector_ = form_.HasProjectorWindow() ? form_.ProjectorWindow().WMP1->settings.volume() : 0;
-    background_ = form_.WMP3->settings.volume();
-    form_.background->SetVolume(background_);
+    p_.volumeFade.setEnabled(false);
+    master_ = p_.volume.ValoreVolume;
+    video_ = p_.videoOutput.settings.volume();
+    MediaPlayerControl* projector = p_.projector();
+    projector_ = projector ? projector->settings.volume() : 0;
+    background_ = p_.backgroundPlayer.settings.volume();
+    p_.background.SetVolume(background_);
     started_ = now();
     phase_ = Phase::Fading;
     timer.setInterval(kTickMs);
@@ -49,21 +48,20 @@ void Panic::Tick() {
 }
 
 void Panic::applyLevel(double fraction) {
-    VolumeFades& volume = *form_.volume;
-    if (volume.MixerConnected) mixer().SetMixerControlValue(std::lround(master_ * fraction));
-    form_.WMP2->settings.setVolume(int(std::lround(video_ * fraction)));
-    if (form_.HasProjectorWindow())
-        form_.ProjectorWindow().WMP1->settings.setVolume(int(std::lround(projector_ * fraction)));
-    form_.background->SetVolume(int(std::lround(background_ * fraction)));
+    if (p_.volume.MixerConnected) mixer().SetMixerControlValue(std::lround(master_ * fraction));
+    p_.videoOutput.settings.setVolume(int(std::lround(video_ * fraction)));
+    if (MediaPlayerControl* projector = p_.projector())
+        projector->settings.setVolume(int(std::lround(projector_ * fraction)));
+    p_.background.SetVolume(int(std::lround(background_ * fraction)));
 }
 
 void Panic::stopAll() {
     applyLevel(0);
-    if (form_.playA->playing()) form_.audio->cmdPlayA_Click(); // pauses the device
-    form_.audio->cmdStopA_Click();
-    form_.video->cmdStopV_Click();
-    if (form_.HasProjectorWindow()) form_.ProjectorWindow().WMP1->controls.stop();
-    form_.WMP3->controls.stop();
+    if (p_.audioTransport.Playing()) p_.audio.cmdPlayA_Click(); // pauses the device
+    p_.audio.cmdStopA_Click();
+    p_.video.cmdStopV_Click();
+    if (MediaPlayerControl* projector = p_.projector()) projector->controls.stop();
+    p_.backgroundPlayer.controls.stop();
     phase_ = Phase::Stopped;
     stoppedAt_ = now();
 }
@@ -72,7 +70,7 @@ void Panic::restore() {
     timer.setInterval(0);
     phase_ = Phase::Idle;
     // The knob never moved: applying it puts the mixer and the video players back.
-    form_.volume->ImpostaVolume();
-    if (form_.HasProjectorWindow()) form_.ProjectorWindow().WMP1->settings.setVolume(projector_);
-    form_.background->SetVolume(background_);
+    p_.volume.ImpostaVolume();
+    if (MediaPlayerControl* projector = p_.projector()) projector->settings.setVolume(projector_);
+    p_.background.SetVolume(background_);
 }

@@ -8,11 +8,30 @@
 #include <QElapsedTimer>
 #include <functional>
 
-class Form1;
+class AudioPlayer;
+class BackgroundAudio;
+class MediaPlayerControl;
+class Transport;
+class VideoPlayer;
+class VolumeFades;
+
+// What the panic silences and stops.
+struct PanicPlayers {
+    VolumeFades& volume;       // the master volume
+    Timer& volumeFade;         // the master volume's fade, which would fight the panic's
+    Transport& audioTransport; // whether the audio player plays
+    AudioPlayer& audio;
+    VideoPlayer& video;
+    MediaPlayerControl& videoOutput; // the video player on the main window
+    MediaPlayerControl& backgroundPlayer;
+    BackgroundAudio& background;
+    // The projector's player; null while its window has not been made.
+    std::function<MediaPlayerControl*()> projector;
+};
 
 class Panic {
 public:
-    explicit Panic(Form1& form);
+    explicit Panic(const PanicPlayers& players);
 
     // Starts the fade; while one runs, stops at once.
     void Start();
@@ -35,7 +54,7 @@ private:
     void stopAll();
     void restore();
 
-    Form1& form_;
+    PanicPlayers p_;
     Phase phase_ = Phase::Idle;
     qint64 started_ = 0;
     qint64 stoppedAt_ = 0;

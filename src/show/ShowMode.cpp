@@ -1,6 +1,7 @@
 #include "show/ShowMode.h"
 
 #include "core/ScriptDocument.h"
+#include "display/ProjectorWindow.h"
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
 #include "platform/RichTextBox.h"
@@ -61,7 +62,11 @@ bool ScriptLocked(const Form1& form) {
 ShowMode::ShowMode(Form1& form) : failureTimer(0), form_(form) {
     failureTimer.onTimer = [this] { clearFailure(); };
     form_.cues->onCueFailed = [this](const QString& cue) { CueFailed(cue); };
-    panic = std::make_unique<Panic>(form);
+    panic = std::make_unique<Panic>(
+        PanicPlayers{*form.volume, *form.Timer3, form.core.audio, *form.audio, *form.video,
+                     *form.WMP2, *form.WMP3, *form.background, [&form]() -> MediaPlayerControl* {
+                         return form.HasProjectorWindow() ? form.ProjectorWindow().WMP1 : nullptr;
+                     }});
     remote = std::make_unique<OscRemote>();
     remote->onGo = [this] { Go(); };
     remote->onBack = [this] { Back(); };

@@ -36,7 +36,6 @@ media/VolumeFades.cpp
 script/CueLookup.cpp
 script/EditCommands.cpp
 script/Interprete.cpp
-show/Panic.cpp
 show/ShowMode.cpp
 "
 including=$(grep -rlE '#[[:space:]]*include[[:space:]]*[<"]ui/Form1\.h[>"]' . | sed 's|^\./||' |
