@@ -110,6 +110,7 @@ void CueLookup::RTB_Click() {
     ComandoEseguito = false;
     QString cue = CueCorrente();
     form_.interprete->InterpretaComando(cue, start, end, true);
+    ComandoEseguito = form_.interprete->Executed();
     rtb.setSelStart(s);
     if (ComandoEseguito) return;
     loadCueFile();
@@ -122,6 +123,7 @@ void CueLookup::RunCue(const QString& text) {
     QString cue = CueCorrente();
     int start = 0, end = 0; // no place in the script: nothing there is rewritten
     form_.interprete->InterpretaComando(cue, start, end, true);
+    ComandoEseguito = form_.interprete->Executed();
     if (!ComandoEseguito) loadCueFile();
 }
 

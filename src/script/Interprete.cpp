@@ -1,17 +1,15 @@
 #include "script/Interprete.h"
 
-#include "display/Monitors.h"
-#include "display/ZoomWindow.h"
+#include "core/ScriptDocument.h"
+#include "core/ShowState.h"
+#include "core/Transport.h"
 #include "media/AudioPlayer.h"
 #include "media/BackgroundAudio.h"
 #include "media/VideoPlayer.h"
 #include "media/VolumeFades.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/Numbers.h"
-#include "platform/RichTextBox.h"
 #include "platform/VbColor.h"
-#include "script/CueLookup.h"
-#include "ui/Form1.h"
 
 #include <cmath>
 #include <functional>
@@ -100,9 +98,10 @@ std::span<const NumberCommandWord* const> NumberCommandWords() {
 
 void Interprete::InterpretaComando(QString& text, int& start, int& end, bool execute) {
     bool recognised = false;
+    executed_ = false;
     text = text.toLower();
-    const bool videoPanel = form_.core.state.VideoLoaded();
-    const bool audioPanel = form_.core.state.AudioLoaded();
+    const bool videoPanel = p_.state.VideoLoaded();
+    const bool audioPanel = p_.state.AudioLoaded();
 
     // One exact command word with its accepted spellings; acts on a click, or always.
     auto exact = [&](const CommandWord& word, const std::function<void()>& action,
@@ -126,7 +125,7 @@ void Interprete::InterpretaComando(QString& text, int& start, int& end, bool exe
     };
     const qsizetype volRest = qsizetype(qstrlen(kVol.canonical));
 
-    VolumeFades& fades = *form_.volume;
+    VolumeFades& fades = p_.fades;
     exact(kFadeInFast, [&] { fades.Image4_Click(); });
     exact(kFadeInNormal, [&] { fades.Image5_Click(); });
     exact(kFadeInSlow, [&] { fades.Image6_Click(); });
@@ -141,39 +140,24 @@ void Interprete::InterpretaComando(QString& text, int& start, int& end, bool exe
         if (n > kVol.high) text = heldAt(kVol, kVol.high);
         if (n < kVol.low) text = heldAt(kVol, kVol.low);
         n = NumericValue(text.mid(volRest));
-        setVolume(n);
+        p_.setVolume(n);
     }
 
     exact(
-        kImgOff,
-        [&] {
-            if (form_.imgZoom->Visible()) form_.imgZoom->setVisible(false);
-            PictureBox* picture = form_.ZoomWindow().Image1;
-            if (picture->Visible()) picture->setVisible(false);
-        },
-        true);
+        kImgOff, [&] { p_.showPicture(false); }, true);
     exact(
-        kImgOn,
-        [&] {
-            if (form_.Monitors->Count() > 1) {
-                PictureBox* picture = form_.ZoomWindow().Image1;
-                if (!picture->Visible()) picture->setVisible(true);
-            } else if (!form_.imgZoom->Visible()) {
-                form_.imgZoom->setVisible(true);
-            }
-        },
-        true);
+        kImgOn, [&] { p_.showPicture(true); }, true);
 
     if (videoPanel) {
-        VideoPlayer& video = *form_.video;
-        exact(kProjectorOn, [&] { form_.core.state.SetProjectorRequested(true); });
-        exact(kProjectorOff, [&] { form_.core.state.SetProjectorRequested(false); });
+        VideoPlayer& video = p_.video;
+        exact(kProjectorOn, [&] { p_.state.SetProjectorRequested(true); });
+        exact(kProjectorOff, [&] { p_.state.SetProjectorRequested(false); });
         exact(kPauseVideo, [&] {
-            form_.playV->set(true);
+            p_.videoTransport.SetPlaying(true);
             video.cmdPlayV_Click();
         });
         exact(kPlayVideo, [&] {
-            form_.playV->set(false);
+            p_.videoTransport.SetPlaying(false);
             video.cmdPlayV_Click();
         });
         exact(kStopVideo, [&] { video.cmdStopV_Click(); });
@@ -188,8 +172,8 @@ void Interprete::InterpretaComando(QString& text, int& start, int& end, bool exe
     }
 
     if (!recognised && text.startsWith(QLatin1String("bg "))) {
-        MediaPlayerControl& player = *form_.WMP3;
-        BackgroundAudio& background = *form_.background;
+        MediaPlayerControl& player = p_.backgroundPlayer;
+        BackgroundAudio& background = p_.background;
         exact(kBgPlayAudio, [&] { player.controls.play(); });
         exact(kBgStopAudio, [&] { player.controls.stop(); });
         exact(kBgPauseAudio, [&] { player.controls.pause(); });
@@ -206,13 +190,13 @@ void Interprete::InterpretaComando(QString& text, int& start, int& end, bool exe
     }
 
     if (audioPanel) {
-        AudioPlayer& audio = *form_.audio;
+        AudioPlayer& audio = p_.audio;
         exact(kPauseAudio, [&] {
-            form_.playA->set(true);
+            p_.audioTransport.SetPlaying(true);
             audio.cmdPlayA_Click();
         });
         exact(kPlayAudio, [&] {
-            form_.playA->set(false);
+            p_.audioTransport.SetPlaying(false);
             audio.cmdPlayA_Click();
         });
         exact(kStopAudio, [&] { audio.cmdStopA_Click(); });
@@ -229,28 +213,12 @@ void Interprete::InterpretaComando(QString& text, int& start, int& end, bool exe
     }
 
     if (!recognised) return;
-    if (execute) form_.cues->ComandoEseguito = true;
+    executed_ = execute;
     if (start < 1) return; // a cue from outside the script: nothing there to rewrite
     // Rewrite the cue's content, then colour it from "[[" through the closing bracket (both
     // brackets after a click, the one typed so far from the keystroke). The editor takes text
     // and a colour the cue already has as no edit: clicking through a show changes nothing in
     // the script and adds nothing to its edit history.
-    RichTextBox& rtb = *form_.RTB;
-    rtb.setSelStart(start - 1);
-    rtb.setSelLength(end - start);
-    rtb.setSelText(text);
-    rtb.setSelStart(start - 3);
-    rtb.setSelLength(int(text.size()) + (execute ? 4 : 3));
-    rtb.setSelColor(kCueBlue);
-}
-
-void Interprete::setVolume(double percent) {
-    PictureBox& knob = *form_.Image2;
-    PictureBox& track = *form_.Image3;
-    const double top = RoundInt(track.Top());
-    const double bottom = RoundInt(track.Top() + track.Height() - knob.Height());
-    knob.setTop(bottom - (bottom - top) / 100.0 * percent);
-    form_.volume->TagFromKnob();
-    form_.volume->ImpostaVolume();
-    form_.Label6->setCaption(DecimalText(percent));
+    p_.script.Replace(start - 1, end - start, text);
+    p_.script.Colour(start - 3, int(text.size()) + (execute ? 4 : 3), kCueBlue);
 }

@@ -6,9 +6,17 @@
 #include "platform/VbColor.h"
 
 #include <QString>
+#include <functional>
 #include <span>
 
-class Form1;
+class AudioPlayer;
+class BackgroundAudio;
+class MediaPlayerControl;
+class ScriptDocument;
+class ShowState;
+class Transport;
+class VideoPlayer;
+class VolumeFades;
 
 // A command word: the spellings a cue may use, lower case (the second may be absent), and the
 // form the cue is rewritten to.
@@ -34,19 +42,39 @@ std::span<const NumberCommandWord* const> NumberCommandWords();
 // Command cues stand in the script in this blue.
 inline constexpr long kCueBlue = RGB(0, 0, 255);
 
+// What the commands act on: the show state, the script they are written in, the players and
+// the master volume, and the two outputs the window keeps (the knob and the picture).
+struct InterpreteParts {
+    ShowState& state;
+    ScriptDocument& script;
+    Transport& audioTransport;
+    Transport& videoTransport;
+    VolumeFades& fades;
+    AudioPlayer& audio;
+    VideoPlayer& video;
+    MediaPlayerControl& backgroundPlayer;
+    BackgroundAudio& background;
+    // Sets the master volume to a percentage (0-100).
+    std::function<void(double percent)> setVolume;
+    // Shows or hides the picture of the last picture cue.
+    std::function<void(bool shown)> showPicture;
+};
+
 class Interprete {
 public:
-    explicit Interprete(Form1& form) : form_(form) {}
+    explicit Interprete(InterpreteParts parts) : p_(std::move(parts)) {}
 
     // text: the trimmed cue text (rewritten in place to the canonical form on a match);
     // start: 1-based position of the first character after "[["; end: 1-based position of
     // the first "]" of the closing delimiter (from a click) or of the "]" just typed;
     // execute: true from a click, false from the closing keystroke.
     void InterpretaComando(QString& text, int& start, int& end, bool execute);
+    // True when the last InterpretaComando ran a command.
+    bool Executed() const { return executed_; }
 
 private:
-    void setVolume(double percent);
-    Form1& form_;
+    InterpreteParts p_;
+    bool executed_ = false;
 };
 
 // A number as plain decimal text ("12.5", "-3", "0").

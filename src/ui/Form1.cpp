@@ -31,6 +31,7 @@
 #include "ui/EditorDocument.h"
 #include "ui/Localization.h"
 #include "ui/ShowCheckWindow.h"
+#include "ui/WindowParts.h"
 #include "ui/WindowVisuals.h"
 
 #include <QCloseEvent>
@@ -156,12 +157,12 @@ Form1::Form1(Show* show, QWidget* parent)
 
     scriptDocument = std::make_unique<EditorDocument>(*RTB);
     cues = std::make_unique<CueLookup>(*this);
-    interprete = std::make_unique<Interprete>(*this);
     routing = std::make_unique<MediaRouting>(*this);
     audio = std::make_unique<AudioPlayer>(*this);
     video = std::make_unique<VideoPlayer>(*this);
     volume = std::make_unique<VolumeFades>(*this);
     background = std::make_unique<BackgroundAudio>(*WMP3);
+    interprete = std::make_unique<Interprete>(MakeInterpreteParts(*this));
     projector = std::make_unique<Projector>(*this);
     edit = std::make_unique<EditCommands>(*this);
     findReplace = std::make_unique<FindReplace>(*RTB, this);

@@ -35,7 +35,6 @@ media/VideoPlayer.cpp
 media/VolumeFades.cpp
 script/CueLookup.cpp
 script/EditCommands.cpp
-script/Interprete.cpp
 show/ShowMode.cpp
 "
 including=$(grep -rlE '#[[:space:]]*include[[:space:]]*[<"]ui/Form1\.h[>"]' . | sed 's|^\./||' |

@@ -14,6 +14,7 @@
 #include "script/EditCommands.h"
 #include "script/Interprete.h"
 #include "ui/Form1.h"
+#include "ui/WindowParts.h"
 #include "ui/WindowVisuals.h"
 
 #include <QStringList>
@@ -145,6 +146,8 @@ struct SpiedForm {
         auto visualsSpy = std::make_unique<SpyVisuals>(form, log);
         visuals = visualsSpy.get();
         form.visuals = std::move(visualsSpy);
+        // The interpreter acts on the players it was built with: built again on the spies.
+        form.interprete = std::make_unique<Interprete>(MakeInterpreteParts(form));
         form.playA->set(false);
         form.playV->set(false);
     }

@@ -1,0 +1,9 @@
+// The parts of this window that the subsystems below it are built on: the players, the
+// script and the outputs the window keeps for them.
+#pragma once
+
+#include "script/Interprete.h"
+
+class Form1;
+
+InterpreteParts MakeInterpreteParts(Form1& form);
