@@ -12,6 +12,8 @@ public:
     virtual ~Notices() = default;
     // Shows text as the notice; it goes after ms milliseconds (0: it stays).
     virtual void ShowNotice(const QString& text, int ms) = 0;
+    // Takes the notice away now.
+    virtual void ClearNotice() = 0;
     // The notice for a media file that cannot be loaded or played, with the reason given by
     // the device or player.
     virtual void ShowMediaFailure(const QString& file, const QString& reason) = 0;

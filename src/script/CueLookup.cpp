@@ -2,18 +2,20 @@
 
 #include "app/Commands.h"
 #include "app/Paths.h"
+#include "core/Notices.h"
+#include "core/ScriptDocument.h"
+#include "core/ScriptSession.h"
+#include "core/ShowState.h"
+#include "core/Transport.h"
 #include "i18n/Lingua.h"
 #include "media/AudioPlayer.h"
 #include "media/MediaRouting.h"
 #include "media/VideoPlayer.h"
+#include "platform/Control.h"
 #include "platform/Keys.h"
-#include "platform/RichTextBox.h"
 #include "platform/StoredPaths.h"
-#include "platform/Twips.h"
 #include "script/EditCommands.h"
 #include "script/Interprete.h"
-#include "ui/Form1.h"
-#include "ui/WindowVisuals.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -57,31 +59,18 @@ QString ResolveCueFile(const QString& cue, const QString& scriptFolder) {
     return found.isEmpty() ? found : QFileInfo(found).absoluteFilePath();
 }
 
-void CueLookup::Connect() {
-    RichTextBox* rtb = form_.RTB;
-    rtb->onClick = [this] { RTB_Click(); };
-    rtb->onDblClick = [this] { RTB_DblClick(); };
-    rtb->onKeyPress = [this](int& ascii) { RTB_KeyPress(ascii); };
-    rtb->onKeyDown = [this](int& code, int& shift) { RTB_KeyDown(code, shift); };
-    rtb->onKeyUp = [this](int& code, int& shift) { RTB_KeyUp(code, shift); };
-    rtb->onMouseDown = [this](int b, int s, double x, double y) { RTB_MouseDown(b, s, x, y); };
-    rtb->onMouseMove = [this](int b, int s, double x, double y) { RTB_MouseMove(b, s, x, y); };
-    rtb->ownsShortcut = [this](int code, int shift) { return HandlesKey(code, shift); };
-}
-
 QString CueLookup::CueCorrente() const {
-    return form_.core.state.CueCorrente();
+    return p_.state.CueCorrente();
 }
 void CueLookup::setCueCorrente(const QString& cue) {
-    form_.core.state.SetCueCorrente(cue);
+    p_.state.SetCueCorrente(cue);
 }
 
 void CueLookup::RTB_Click() {
-    RichTextBox& rtb = *form_.RTB;
-    form_.edit->AggiornaFormato();
-    const QString text = rtb.Text();
+    p_.edit.AggiornaFormato();
+    const QString text = p_.script.Text();
     if (text.size() < kShortestCue) return;
-    const int s = rtb.SelStart();
+    const int s = p_.script.Caret();
     MediaDaCue = false;
 
     // Back to the opening "[[" (no limit); a "]]" first means the caret is not in a cue.
@@ -109,9 +98,9 @@ void CueLookup::RTB_Click() {
     setCueCorrente(TrimBlanks(text.mid(start - 1, end - start)));
     ComandoEseguito = false;
     QString cue = CueCorrente();
-    form_.interprete->InterpretaComando(cue, start, end, true);
-    ComandoEseguito = form_.interprete->Executed();
-    rtb.setSelStart(s);
+    p_.interprete.InterpretaComando(cue, start, end, true);
+    ComandoEseguito = p_.interprete.Executed();
+    p_.script.SetCaret(s);
     if (ComandoEseguito) return;
     loadCueFile();
 }
@@ -122,41 +111,40 @@ void CueLookup::RunCue(const QString& text) {
     ComandoEseguito = false;
     QString cue = CueCorrente();
     int start = 0, end = 0; // no place in the script: nothing there is rewritten
-    form_.interprete->InterpretaComando(cue, start, end, true);
-    ComandoEseguito = form_.interprete->Executed();
+    p_.interprete.InterpretaComando(cue, start, end, true);
+    ComandoEseguito = p_.interprete.Executed();
     if (!ComandoEseguito) loadCueFile();
 }
 
 void CueLookup::loadCueFile() {
-    RichTextBox& rtb = *form_.RTB;
-    const QString scriptFolder = form_.FileCorrente.isEmpty()
-                                     ? QString()
-                                     : QFileInfo(NativePath(form_.FileCorrente)).absolutePath();
+    const QString& path = p_.session.FileCorrente;
+    const QString scriptFolder =
+        path.isEmpty() ? QString() : QFileInfo(NativePath(path)).absolutePath();
     const QString file = ResolveCueFile(CueCorrente(), scriptFolder);
     if (file.isEmpty()) {
         const QString cue = CueCorrente();
         setCueCorrente(QString());
         if (onCueFailed) onCueFailed(cue);
-        form_.ShowNotice(Lingua[127], Form1::kNoticeMs);
+        p_.notices.ShowNotice(Lingua[127], kNoticeMs);
         return;
     }
     setCueCorrente(file);
     // An earlier notice goes now, so the load's own failure stays on screen.
-    form_.Label11->setVisible(false);
-    form_.routing->vai(file);
+    p_.notices.ClearNotice();
+    p_.routing.vai(file);
     // A picture, whatever the capitals of its ending, starts no player on a double-click.
     if (MediaRouting::Classify(file) == MediaRouting::Kind::Image) {
         MediaDaCue = false;
-        rtb.Tag = QStringLiteral("I");
+        p_.loadedKind.Tag = QStringLiteral("I");
     }
-    if (rtb.Tag == QLatin1String("A")) {
-        if (form_.playA->playing()) form_.audio->Timer1_Timer();
-        form_.playA->showMenuWord(false);
-        form_.mnuAudio->setMenuVisible(true);
+    if (p_.loadedKind.Tag == QLatin1String("A")) {
+        if (p_.audioTransport.Playing()) p_.audio.Timer1_Timer();
+        p_.audioTransport.SetMenuWordPlaying(false);
+        p_.showPlayerMenu(true);
         MediaDaCue = true;
-    } else if (rtb.Tag == QLatin1String("V")) {
-        if (form_.playV->playing()) form_.audio->Timer1_Timer();
-        form_.mnuVideo->setMenuVisible(true);
+    } else if (p_.loadedKind.Tag == QLatin1String("V")) {
+        if (p_.videoTransport.Playing()) p_.audio.Timer1_Timer();
+        p_.showPlayerMenu(false);
         MediaDaCue = true;
     }
 }
@@ -164,30 +152,28 @@ void CueLookup::loadCueFile() {
 void CueLookup::RTB_DblClick() {
     RTB_Click();
     if (!MediaDaCue) return;
-    if (form_.TipoMedia == 1) {
-        form_.playA->set(false);
-        form_.playA->showMenuWord(true);
-        form_.audio->cmdPlayA_Click();
-        form_.visuals->cmdPlayA_MouseMove(0, 0, 0, 0);
-    } else if (form_.TipoMedia == 2) {
-        form_.playV->set(false);
-        form_.video->cmdPlayV_Click();
+    if (p_.state.TipoMedia == 1) {
+        p_.audioTransport.SetPlaying(false);
+        p_.audioTransport.SetMenuWordPlaying(true);
+        p_.audio.cmdPlayA_Click();
+        p_.playButtonHover();
+    } else if (p_.state.TipoMedia == 2) {
+        p_.videoTransport.SetPlaying(false);
+        p_.video.cmdPlayV_Click();
     }
 }
 
 void CueLookup::RTB_KeyPress(int& keyAscii) {
     if (keyAscii != ']') return;
-    RichTextBox& rtb = *form_.RTB;
-    const int p = rtb.SelStart();
+    ScriptDocument& script = p_.script;
+    const int p = script.Caret();
     if (p < 1) return;
-    rtb.setSelStart(p - 1);
-    rtb.setSelLength(1);
-    if (rtb.SelText() != QLatin1String("]")) {
-        rtb.setSelStart(p);
-        return;
-    }
+    // Whatever happens, the bracket goes in at the caret, not in place of a selection.
+    script.SetCaret(p);
+    const QString text = script.Text();
+    if (QStringView(text).mid(p - 1, 1) != u"]") return;
     // The second bracket of "]]": find the cue's opening "[[".
-    const QString text = rtb.Text();
+
     int start = 0;
     for (int i = p; i >= 1; --i) {
         const QStringView w = window(text, i);
@@ -197,15 +183,12 @@ void CueLookup::RTB_KeyPress(int& keyAscii) {
             break;
         }
     }
-    if (start == 0) {
-        rtb.setSelStart(p); // not in a cue: the bracket goes in unchanged
-        return;
-    }
+    if (start == 0) return; // not in a cue: the bracket goes in unchanged
     QString cue = TrimBlanks(text.mid(start - 1, p - start));
     int end = p;
-    form_.interprete->InterpretaComando(cue, start, end, false);
-    // After the first "]", wherever the rewrite moved it, so the typed one completes "]]".
-    rtb.setSelStart(rtb.SelStart() + rtb.SelLength());
+    // A rewrite leaves the caret after the first "]", wherever it moved it, so the typed one
+    // completes "]]".
+    p_.interprete.InterpretaComando(cue, start, end, false);
 }
 
 void CueLookup::RTB_KeyDown(int& keyCode, int& shift) {
@@ -219,12 +202,12 @@ void CueLookup::RTB_KeyDown(int& keyCode, int& shift) {
             shift = 0;
         }
     }
-    form_.edit->AggiornaFormato();
+    p_.edit.AggiornaFormato();
 }
 
 std::function<void()> CueLookup::controlCommand(int keyCode) const {
-    EditCommands& edit = *form_.edit;
-    ShellCommands& shell = *form_.shell;
+    EditCommands& edit = p_.edit;
+    ShellCommands& shell = p_.shell;
     const bool italian = italianShortcuts();
     switch (keyCode) {
     case kCodeZ:
@@ -261,20 +244,19 @@ bool CueLookup::HandlesKey(int keyCode, int shift) const {
 
 void CueLookup::RTB_KeyUp(int& keyCode, int& shift) {
     (void)shift;
-    if (keyCode == vbkey::F1) form_.shell->mnuGuida_Click();
-    if (keyCode == vbkey::F9) form_.shell->mnuImpostaAudio_Click();
+    if (keyCode == vbkey::F1) p_.shell.mnuGuida_Click();
+    if (keyCode == vbkey::F9) p_.shell.mnuImpostaAudio_Click();
 }
 
 void CueLookup::RTB_MouseDown(int button, int shift, double x, double y) {
     (void)shift;
     if (button != vbkey::RightButton) return;
-    const QPoint at(TwipsToPixelsX(x), TwipsToPixelsY(y));
-    form_.mnuModifica->popup(form_.RTB->viewport()->mapToGlobal(at));
+    p_.showEditMenu(x, y);
 }
 
 void CueLookup::RTB_MouseMove(int button, int shift, double x, double y) {
     (void)button, (void)shift, (void)x, (void)y;
-    form_.visuals->SpegniEvidenza();
+    p_.clearHighlight();
 }
 
 QString TrimBlanks(const QString& s) {

@@ -5,15 +5,50 @@
 
 #include <QString>
 #include <functional>
+#include <utility>
 
-class Form1;
+class AudioPlayer;
+class EditCommands;
+class Interprete;
+class MediaRouting;
+class Notices;
+class ScriptDocument;
+class ScriptSession;
+class ShellCommands;
+class ShowState;
+class Transport;
+class VideoPlayer;
+struct Tagged;
+
+// What a click in a cue and the editor's keys reach: the show's state, the script, the
+// subsystems a cue or a key runs, and what the window shows for them.
+struct CueLookupParts {
+    ShowState& state;
+    ScriptSession& session;
+    ScriptDocument& script;
+    Notices& notices;
+    Transport& audioTransport;
+    Transport& videoTransport;
+    Interprete& interprete;
+    MediaRouting& routing;
+    AudioPlayer& audio;
+    VideoPlayer& video;
+    EditCommands& edit;
+    ShellCommands& shell;
+    // Where loading a file leaves its kind: "A" audio, "V" video or MIDI, "I" a picture.
+    Tagged& loadedKind;
+    // The window's part: the player's menu once a cue has loaded its medium, the play
+    // button's look under the pointer, the toolbar's highlight put out, and the Edit menu
+    // opened at a point of the editor (twips).
+    std::function<void(bool audio)> showPlayerMenu;
+    std::function<void()> playButtonHover;
+    std::function<void()> clearHighlight;
+    std::function<void(double x, double y)> showEditMenu;
+};
 
 class CueLookup {
 public:
-    explicit CueLookup(Form1& form) : form_(form) {}
-
-    // Wires the editor's events to the handlers below.
-    void Connect();
+    explicit CueLookup(CueLookupParts parts) : p_(std::move(parts)) {}
 
     void RTB_Click();
     void RTB_DblClick();
@@ -53,7 +88,7 @@ private:
     void loadCueFile();
     // The command Ctrl + the key runs; empty when the key has none.
     std::function<void()> controlCommand(int keyCode) const;
-    Form1& form_;
+    CueLookupParts p_;
 };
 
 // True when a normal (not hidden) file exists under the name, "\" or "/" separated.

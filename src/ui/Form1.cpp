@@ -156,7 +156,6 @@ Form1::Form1(Show* show, QWidget* parent)
     playV = std::make_unique<PlayState>(core.video, *cmdPlayV, *mnuPlayVideo);
 
     scriptDocument = std::make_unique<EditorDocument>(*RTB);
-    cues = std::make_unique<CueLookup>(*this);
     routing = std::make_unique<MediaRouting>(*this);
     audio = std::make_unique<AudioPlayer>(*this);
     video = std::make_unique<VideoPlayer>(*this);
@@ -175,9 +174,9 @@ Form1::Form1(Show* show, QWidget* parent)
     controlPanel->onOptionChosen = [this] { lifecycle->SalvaImpostazioni(); };
     recovery = std::make_unique<Recovery>(core.session, *RTB, *edit);
     connectHandlers();
+    BuildCueLookup(*this);
     showMode = std::make_unique<ShowMode>(*this);
     showCheck = std::make_unique<ShowCheckMenu>(*this);
-    cues->Connect();
     SetWindowSize(11340, 8535);
 }
 

@@ -4,7 +4,11 @@
 #include "display/ZoomWindow.h"
 #include "media/VolumeFades.h"
 #include "platform/Numbers.h"
+#include "platform/RichTextBox.h"
+#include "platform/Twips.h"
+#include "script/CueLookup.h"
 #include "ui/Form1.h"
+#include "ui/WindowVisuals.h"
 
 namespace {
 
@@ -48,4 +52,35 @@ InterpreteParts MakeInterpreteParts(Form1& form) {
             *form.background,
             [&form](double percent) { setKnob(form, percent); },
             [&form](bool shown) { showPicture(form, shown); }};
+}
+
+void BuildCueLookup(Form1& form) {
+    // A lookup built again (on a test's spies) keeps who is told of a cue that failed.
+    std::function<void(const QString&)> failed = form.cues ? form.cues->onCueFailed : nullptr;
+    form.cues = std::make_unique<CueLookup>(CueLookupParts{
+        form.core.state, form.core.session, *form.scriptDocument, form, form.core.audio,
+        form.core.video, *form.interprete, *form.routing, *form.audio, *form.video, *form.edit,
+        *form.shell, *form.RTB,
+        [&form](bool audio) { (audio ? form.mnuAudio : form.mnuVideo)->setMenuVisible(true); },
+        [&form] { form.visuals->cmdPlayA_MouseMove(0, 0, 0, 0); },
+        [&form] { form.visuals->SpegniEvidenza(); },
+        [&form](double x, double y) {
+            const QPoint at(TwipsToPixelsX(x), TwipsToPixelsY(y));
+            form.mnuModifica->popup(form.RTB->viewport()->mapToGlobal(at));
+        }});
+    CueLookup* cues = form.cues.get();
+    cues->onCueFailed = failed;
+    RichTextBox* rtb = form.RTB;
+    rtb->onClick = [cues] { cues->RTB_Click(); };
+    rtb->onDblClick = [cues] { cues->RTB_DblClick(); };
+    rtb->onKeyPress = [cues](int& ascii) { cues->RTB_KeyPress(ascii); };
+    rtb->onKeyDown = [cues](int& code, int& shift) { cues->RTB_KeyDown(code, shift); };
+    rtb->onKeyUp = [cues](int& code, int& shift) { cues->RTB_KeyUp(code, shift); };
+    rtb->onMouseDown = [cues](int b, int s, double x, double y) {
+        cues->RTB_MouseDown(b, s, x, y);
+    };
+    rtb->onMouseMove = [cues](int b, int s, double x, double y) {
+        cues->RTB_MouseMove(b, s, x, y);
+    };
+    rtb->ownsShortcut = [cues](int code, int shift) { return cues->HandlesKey(code, shift); };
 }

@@ -7,3 +7,6 @@
 class Form1;
 
 InterpreteParts MakeInterpreteParts(Form1& form);
+// Builds the window's cue lookup on its subsystems as they are now and gives it the editor's
+// events.
+void BuildCueLookup(Form1& form);

@@ -33,7 +33,6 @@ media/AudioPlayer.cpp
 media/MediaRouting.cpp
 media/VideoPlayer.cpp
 media/VolumeFades.cpp
-script/CueLookup.cpp
 script/EditCommands.cpp
 show/ShowMode.cpp
 "

@@ -146,8 +146,10 @@ struct SpiedForm {
         auto visualsSpy = std::make_unique<SpyVisuals>(form, log);
         visuals = visualsSpy.get();
         form.visuals = std::move(visualsSpy);
-        // The interpreter acts on the players it was built with: built again on the spies.
+        // The interpreter and the cue lookup act on the subsystems they were built with: built
+        // again on the spies.
         form.interprete = std::make_unique<Interprete>(MakeInterpreteParts(form));
+        BuildCueLookup(form);
         form.playA->set(false);
         form.playV->set(false);
     }
