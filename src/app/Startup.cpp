@@ -10,7 +10,6 @@
 #include "platform/SingleInstance.h"
 #include "registry/FileAssociation.h"
 #include "show/ShowMode.h"
-#include "ui/Form1.h"
 
 #include <QFileInfo>
 
@@ -71,13 +70,14 @@ bool AvvioProgramma(std::unique_ptr<SingleInstance>& instance, const QString& co
     return true;
 }
 
-void StartWindow(Form1& form, const QString& commandLine, const std::function<void()>& shown) {
-    form.lifecycle->Form_Load(commandLine);
-    form.showMode->RestoreSaved();
+void StartWindow(const WindowStart& window, const QString& commandLine,
+                 const std::function<void()>& shown) {
+    window.lifecycle.Form_Load(commandLine);
+    window.showMode.RestoreSaved();
     // The window may have chosen the language itself (an empty settings line, a portable copy).
     UseQtTextsOfLanguage();
-    form.showMaximized();
+    window.show();
     if (shown) shown();
     // A script that a crash left unsaved is offered over the window.
-    form.recovery->Begin();
+    window.recovery.Begin();
 }

@@ -6,7 +6,9 @@
 #include <functional>
 #include <memory>
 
-class Form1;
+class Lifecycle;
+class Recovery;
+class ShowMode;
 class SingleInstance;
 
 // True when the program folder holds the portable marker "Files/Portable.ini".
@@ -21,4 +23,12 @@ bool AvvioProgramma(std::unique_ptr<SingleInstance>& instance, const QString& co
 // The start of the main window once it is made, in the order the operator sees it: the script
 // of the command line, show mode as it was left, the window on screen (then shown runs), and
 // over it the copy of a script a crash left unsaved, so that a copy opened goes into show mode.
-void StartWindow(Form1& form, const QString& commandLine, const std::function<void()>& shown = {});
+// The window's parts that take part in it:
+struct WindowStart {
+    Lifecycle& lifecycle;
+    ShowMode& showMode;
+    Recovery& recovery;
+    std::function<void()> show; // puts the window on screen
+};
+void StartWindow(const WindowStart& window, const QString& commandLine,
+                 const std::function<void()>& shown = {});

@@ -38,7 +38,8 @@ int main(int argc, char** argv) {
     // The show first: the window is its view.
     Show show(ApplicationTitle());
     Form1 form(show);
-    StartWindow(form, CommandLineText(argc, argv), [&] { ReportFirstPaint(form); });
+    StartWindow({*form.lifecycle, *form.showMode, *form.recovery, [&] { form.showMaximized(); }},
+                CommandLineText(argc, argv), [&] { ReportFirstPaint(form); });
     // For timing the start-up: end as soon as the window is on screen.
     if (qEnvironmentVariableIsSet("SCENOLUX_QUIT_WHEN_SHOWN"))
         QTimer::singleShot(0, &app, &QApplication::quit);

@@ -468,7 +468,8 @@ TEST(Recovery, AtTheStartShowModeIsBackBeforeTheCopyIsOffered) {
     Form1 form;
     bool overTheShow = false;
     script.seen = [&] { overTheShow = form.isVisible() && form.showMode->Active(); };
-    StartWindow(form, QString());
+    StartWindow({*form.lifecycle, *form.showMode, *form.recovery, [&] { form.showMaximized(); }},
+                QString());
     ASSERT_EQ(script.shown.size(), 1);
     EXPECT_TRUE(overTheShow) << "offered over the window in show mode";
     EXPECT_TRUE(form.showMode->Active());

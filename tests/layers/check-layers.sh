@@ -26,7 +26,6 @@ fi
 still_allowed="
 app/Commands.cpp
 app/Lifecycle.cpp
-app/Startup.cpp
 display/Projector.cpp
 display/ProjectorWindow.cpp
 media/AudioPlayer.cpp
