@@ -30,10 +30,10 @@ void ShowState::SetShowModeActive(bool on) {
     emit showModeChanged(on);
 }
 
-void ShowState::SetStandby(const QString& text) {
-    if (hasStandby_ && text == standby_) return;
+void ShowState::SetStandby(const QString& text, int at) {
     hasStandby_ = true;
     standby_ = text;
+    standbyAt_ = at;
     emit standbyChanged();
 }
 
@@ -41,5 +41,6 @@ void ShowState::ClearStandby() {
     if (!hasStandby_) return;
     hasStandby_ = false;
     standby_.clear();
+    standbyAt_ = -1;
     emit standbyChanged();
 }

@@ -33,11 +33,14 @@ public:
     // Show mode: the script is a prompt book that cannot be edited, and GO runs the standby.
     bool ShowModeActive() const { return showMode_; }
     void SetShowModeActive(bool on);
-    // The cue waiting for GO in show mode, as its text trimmed as a click trims it; there is
-    // none outside show mode or with no cue after the caret.
+    // The cue waiting for GO in show mode, as its text trimmed as a click trims it, and where
+    // its "[[" stands in the script; there is none outside show mode or with no cue after the
+    // caret. A set is announced even when nothing changed: the mark on the cue is drawn again,
+    // as the text around it may have moved it.
     bool HasStandby() const { return hasStandby_; }
     QString Standby() const { return standby_; }
-    void SetStandby(const QString& text);
+    int StandbyAt() const { return standbyAt_; }
+    void SetStandby(const QString& text, int at);
     void ClearStandby();
 
 signals:
@@ -56,4 +59,5 @@ private:
     bool showMode_ = false;
     bool hasStandby_ = false;
     QString standby_;
+    int standbyAt_ = -1;
 };

@@ -1,30 +1,38 @@
 // Show mode: the script becomes a prompt book that cannot be edited, one cue waits on standby
-// and GO runs it. The standby cue is the first cue after the caret; it is marked with a
-// highlight that belongs to the view, never to the script. Keys: Space, Enter and Page Down
-// GO, Page Up back one cue, Home to the first cue, Escape panic. F11 switches the mode.
+// and GO runs it. The standby cue is the first cue after the caret. The mode and the standby
+// are the show state's; the window shows them (ui/ShowModeView) and turns the operator's keys
+// into GO, back, first and panic.
 #pragma once
 
 #include "platform/Timer.h"
 #include "show/CueList.h"
-#include "show/HeldKeys.h"
+#include "show/Panic.h"
 #include "show/ShowSettings.h"
 
 #include <QObject>
-#include <QPalette>
 #include <memory>
 #include <optional>
 
-class Form1;
-class QKeyEvent;
-class Label;
-class MenuItem;
+class CueLookup;
+class Notices;
 class OscRemote;
-class Panic;
+class ScriptDocument;
+class ShowState;
+
+// What show mode acts on: the show state, the script, the notice line, the cue lookup that
+// runs a cue, and the players the panic silences.
+struct ShowModeParts {
+    ShowState& state;
+    ScriptDocument& script;
+    Notices& notices;
+    CueLookup& cues;
+    PanicPlayers panicPlayers;
+};
 
 class ShowMode : public QObject {
     Q_OBJECT
 public:
-    explicit ShowMode(Form1& form);
+    explicit ShowMode(ShowModeParts parts);
     ~ShowMode() override;
 
     // The show state's show mode.
@@ -32,8 +40,6 @@ public:
     // Switches the mode, keeps the choice in the show-control settings.
     void SetActive(bool on);
     void mnuShowMode_Click() { SetActive(!Active()); }
-    // The Options entry of the remote control: its dialog, then the listener as chosen.
-    void mnuRemoteControl_Click();
 
     // Runs the standby cue as a double-click would; the next cue becomes the standby.
     void Go();
@@ -50,10 +56,13 @@ public:
     // Its text, trimmed as a click trims it; empty when there is none.
     QString StandbyText() const;
 
+    // The script was replaced (opened, new or recovered): its own standby, and no failure.
+    void ScriptReplaced();
+    // The caret moved: the standby is the first cue after it, unless a cue's run moved it.
+    void CaretMoved();
+
     // Start-up: the mode and the remote control as they were last left.
     void RestoreSaved();
-    // The entries and the mark in the active language.
-    void Retranslate();
     const ShowSettings& Settings() const { return settings_; }
     // Applies remote-control settings (from the dialog or a test) and keeps them.
     void SetRemote(bool on, int port, bool allInterfaces);
@@ -65,40 +74,29 @@ public:
     const QString& FailedCue() const { return failedCue_; }
     Timer failureTimer; // its tick takes the failure off the bar
 
-    MenuItem* mnuShowMode = nullptr;
-    MenuItem* mnuRemoteControl = nullptr;
-    Label* lblShowMode = nullptr; // the mark over the formatting toolbar
     std::unique_ptr<Panic> panic;
     std::unique_ptr<OscRemote> remote;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+signals:
+    void failedCueChanged();
 
 private:
-    // Runs a key in show mode; true when it was taken (refused keys are taken too).
-    bool showKey(QKeyEvent* key, bool fromEditor);
-    void lockScript(bool locked);
     const QList<CueSpan>& cues() const;
     void refreshStandby();
-    void showStandby(int index);
-    void updateTitle();
-    void placeMark();
+    void setStandby(int index);
     void save();
     void applyRemote();
     void clearFailure();
-    void paintBar();
 
-    Form1& form_;
+    ShowState& state_;
+    ScriptDocument& script_;
+    Notices& notices_;
+    CueLookup& cueLookup_;
     ShowSettings settings_;
     mutable QList<CueSpan> cues_;
-    mutable quint64 cuesVersion_ = 0; // the editor's content version the list was made from
+    mutable quint64 cuesVersion_ = 0; // the script's version the list was made from
     mutable bool cuesMade_ = false;
-    HeldKeys held_;
     QString failedCue_;
     int standby_ = -1;
     bool running_ = false; // a cue runs: the caret moves made by the run are not the operator's
-    QPalette editorFrame_;
 };
-
-// True while show mode keeps the script from being edited.
-bool ScriptLocked(const Form1& form);

@@ -31,6 +31,7 @@
 #include "ui/EditorDocument.h"
 #include "ui/Localization.h"
 #include "ui/ShowCheckWindow.h"
+#include "ui/ShowModeView.h"
 #include "ui/WindowParts.h"
 #include "ui/WindowVisuals.h"
 
@@ -175,7 +176,8 @@ Form1::Form1(Show* show, QWidget* parent)
     recovery = std::make_unique<Recovery>(core.session, *RTB, *edit);
     connectHandlers();
     BuildCueLookup(*this);
-    showMode = std::make_unique<ShowMode>(*this);
+    showMode = std::make_unique<ShowMode>(MakeShowModeParts(*this));
+    showModeView = std::make_unique<ShowModeView>(*this, *showMode);
     showCheck = std::make_unique<ShowCheckMenu>(*this);
     SetWindowSize(11340, 8535);
 }

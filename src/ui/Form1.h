@@ -32,6 +32,7 @@ class RichTextBox;
 class ScriptDocument;
 class ShellCommands;
 class ShowMode;
+class ShowModeView;
 class ShowCheckMenu;
 class VideoPlayer;
 class VolumeFades;
@@ -186,6 +187,7 @@ public:
     std::unique_ptr<Recovery> recovery; // the copy of a changed script kept against a crash
     // Show mode, panic and the remote control.
     std::unique_ptr<ShowMode> showMode;
+    std::unique_ptr<ShowModeView> showModeView; // its entries, bar and marks, and its keys
     // The show check and the pack (File menu).
     std::unique_ptr<ShowCheckMenu> showCheck;
 

@@ -8,9 +8,9 @@
 #include "platform/StoredPaths.h"
 #include "script/AddCommand.h"
 #include "script/FindReplace.h"
-#include "show/ShowMode.h"
 #include "ui/Form1.h"
 #include "ui/ShowCheckWindow.h"
+#include "ui/ShowModeView.h"
 
 #include <QFileInfo>
 
@@ -140,7 +140,7 @@ void Localization::RetranslateOtherTexts() {
     for (Form3* addCommand : form_.findChildren<Form3*>())
         addCommand->Retranslate();
     form_.WMP3->Retranslate();
-    if (form_.showMode) form_.showMode->Retranslate();
+    if (form_.showModeView) form_.showModeView->Retranslate();
     if (form_.showCheck) form_.showCheck->Retranslate();
     UseQtTextsOfLanguage();
 }

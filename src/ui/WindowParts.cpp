@@ -1,6 +1,7 @@
 #include "ui/WindowParts.h"
 
 #include "display/Monitors.h"
+#include "display/ProjectorWindow.h"
 #include "display/ZoomWindow.h"
 #include "media/VolumeFades.h"
 #include "platform/Numbers.h"
@@ -83,4 +84,13 @@ void BuildCueLookup(Form1& form) {
         cues->RTB_MouseMove(b, s, x, y);
     };
     rtb->ownsShortcut = [cues](int code, int shift) { return cues->HandlesKey(code, shift); };
+}
+
+ShowModeParts MakeShowModeParts(Form1& form) {
+    return {
+        form.core.state, *form.scriptDocument, form, *form.cues,
+        PanicPlayers{*form.volume, *form.Timer3, form.core.audio, *form.audio, *form.video,
+                     *form.WMP2, *form.WMP3, *form.background, [&form]() -> MediaPlayerControl* {
+                         return form.HasProjectorWindow() ? form.ProjectorWindow().WMP1 : nullptr;
+                     }}};
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "script/Interprete.h"
+#include "show/ShowMode.h"
 
 class Form1;
 
@@ -10,3 +11,4 @@ InterpreteParts MakeInterpreteParts(Form1& form);
 // Builds the window's cue lookup on its subsystems as they are now and gives it the editor's
 // events.
 void BuildCueLookup(Form1& form);
+ShowModeParts MakeShowModeParts(Form1& form);

@@ -33,7 +33,6 @@ media/MediaRouting.cpp
 media/VideoPlayer.cpp
 media/VolumeFades.cpp
 script/EditCommands.cpp
-show/ShowMode.cpp
 "
 including=$(grep -rlE '#[[:space:]]*include[[:space:]]*[<"]ui/Form1\.h[>"]' . | sed 's|^\./||' |
   grep -vE '^(ui/|app/main\.cpp$)' | sort)

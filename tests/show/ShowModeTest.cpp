@@ -22,6 +22,7 @@
 #include "support/ScriptedDialogs.h"
 #include "ui/Form1.h"
 #include "ui/PlayState.h"
+#include "ui/ShowModeView.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -52,6 +53,7 @@ struct ShowForm {
     }
     RichTextBox& rtb() { return *form.RTB; }
     ShowMode& show() { return *form.showMode; }
+    ShowModeView& view() { return *form.showModeView; }
     void key(int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
         QTest::keyClick(form.RTB, Qt::Key(key), mods);
     }
@@ -285,9 +287,9 @@ TEST(ShowMode, ShownInTheWindowKeptInItsOwnSettingsAndEscapeNeverEnds) {
     EXPECT_TRUE(t.form.Caption().endsWith(mark));
     t.form.AggiornaTitolo(QStringLiteral("/shows/Amleto.snx"));
     EXPECT_EQ(t.form.Caption(), QStringLiteral("Scenolux - Amleto.snx") + mark);
-    EXPECT_TRUE(t.show().mnuShowMode->isChecked());
-    EXPECT_TRUE(t.show().lblShowMode->isVisible());
-    EXPECT_TRUE(t.show().lblShowMode->Caption().contains(QStringLiteral("FadeIn")));
+    EXPECT_TRUE(t.view().mnuShowMode->isChecked());
+    EXPECT_TRUE(t.view().lblShowMode->isVisible());
+    EXPECT_TRUE(t.view().lblShowMode->Caption().contains(QStringLiteral("FadeIn")));
 
     ShowSettings saved;
     saved.Read(ShowSettingsPath());
@@ -305,32 +307,32 @@ TEST(ShowMode, ShownInTheWindowKeptInItsOwnSettingsAndEscapeNeverEnds) {
     {
         SavedLingua keep;
         NomeLingua = QStringLiteral("Deutsch.lng");
-        t.show().Retranslate();
-        EXPECT_EQ(t.show().mnuShowMode->Caption(), QStringLiteral("Vorstellungsmodus"));
+        t.view().Retranslate();
+        EXPECT_EQ(t.view().mnuShowMode->Caption(), QStringLiteral("Vorstellungsmodus"));
         EXPECT_EQ(t.form.Caption(), QStringLiteral("Scenolux - Amleto.snx [VORSTELLUNG]"));
-        EXPECT_TRUE(t.show().lblShowMode->Caption().contains(QStringLiteral("Bereit: FadeIn")));
+        EXPECT_TRUE(t.view().lblShowMode->Caption().contains(QStringLiteral("Bereit: FadeIn")));
     }
-    t.show().Retranslate();
+    t.view().Retranslate();
     EXPECT_EQ(t.form.Caption(), QStringLiteral("Scenolux - Amleto.snx") + mark);
 
     // F11's entry switches it off; the choice is kept for the next start.
     ASSERT_TRUE(t.form.core.state.HasStandby());
-    t.show().mnuShowMode->trigger();
+    t.view().mnuShowMode->trigger();
     EXPECT_FALSE(t.show().Active());
     EXPECT_FALSE(t.form.core.state.ShowModeActive());
     EXPECT_FALSE(t.form.core.state.HasStandby()); // nothing waits for a GO
     EXPECT_EQ(t.form.Caption(), QStringLiteral("Scenolux - Amleto.snx"));
     // The mark is the mode's own: a script whose name ends in brackets keeps them.
     t.form.AggiornaTitolo(QStringLiteral("/shows/Amleto [prova]"));
-    t.show().mnuShowMode->trigger();
+    t.view().mnuShowMode->trigger();
     EXPECT_EQ(t.form.Caption(), QStringLiteral("Scenolux - Amleto [prova]") + mark);
-    t.show().mnuShowMode->trigger();
+    t.view().mnuShowMode->trigger();
     EXPECT_EQ(t.form.Caption(), QStringLiteral("Scenolux - Amleto [prova]"));
-    EXPECT_FALSE(t.show().lblShowMode->isVisible());
+    EXPECT_FALSE(t.view().lblShowMode->isVisible());
     EXPECT_TRUE(t.rtb().extraSelections().isEmpty());
     saved.Read(ShowSettingsPath());
     EXPECT_FALSE(saved.showMode);
-    t.show().mnuShowMode->trigger();
+    t.view().mnuShowMode->trigger();
     Form1 next;
     EXPECT_FALSE(next.showMode->Active());
     next.showMode->RestoreSaved();
@@ -513,7 +515,7 @@ TEST(ShowMode, AScriptOpenedOrNewInShowModeGetsItsOwnStandby) {
     dialogs.ExpectFile(t.folder.path(QStringLiteral("Scene two.snx")));
     t.form.shell->Label2_Click(1);
     EXPECT_EQ(t.show().StandbyText(), QStringLiteral("Vol 50"));
-    EXPECT_TRUE(t.show().lblShowMode->Caption().contains(QStringLiteral("Vol 50")));
+    EXPECT_TRUE(t.view().lblShowMode->Caption().contains(QStringLiteral("Vol 50")));
     ASSERT_EQ(t.rtb().extraSelections().size(), 1);
     EXPECT_EQ(t.rtb().extraSelections()[0].cursor.selectedText(), QStringLiteral("[[Vol 50]]"));
     t.key(Qt::Key_Space);
@@ -607,16 +609,16 @@ TEST(ShowMode, ACueThatCannotRunIsNamedOnTheShowBar) {
         QStringLiteral("[[Vol 10]] [[missing.wav]] [[Vol 20]] [[fade sideways]] [[Vol 30]]"));
     t.key(Qt::Key_Space);
     EXPECT_TRUE(t.show().FailedCue().isEmpty());
-    const QColor normal = t.show().lblShowMode->palette().color(QPalette::Window);
+    const QColor normal = t.view().lblShowMode->palette().color(QPalette::Window);
     t.key(Qt::Key_Space);
     EXPECT_EQ(t.show().FailedCue(), QStringLiteral("missing.wav"));
-    EXPECT_TRUE(t.show().lblShowMode->Caption().contains(QStringLiteral("[[missing.wav]]")));
-    EXPECT_NE(t.show().lblShowMode->palette().color(QPalette::Window), normal);
+    EXPECT_TRUE(t.view().lblShowMode->Caption().contains(QStringLiteral("[[missing.wav]]")));
+    EXPECT_NE(t.view().lblShowMode->palette().color(QPalette::Window), normal);
     EXPECT_EQ(t.show().failureTimer.Interval(), Form1::kNoticeMs);
     t.key(Qt::Key_Space); // Vol 20 runs: the failure goes
     EXPECT_TRUE(t.show().FailedCue().isEmpty());
-    EXPECT_FALSE(t.show().lblShowMode->Caption().contains(QStringLiteral("missing.wav")));
-    EXPECT_EQ(t.show().lblShowMode->palette().color(QPalette::Window), normal);
+    EXPECT_FALSE(t.view().lblShowMode->Caption().contains(QStringLiteral("missing.wav")));
+    EXPECT_EQ(t.view().lblShowMode->palette().color(QPalette::Window), normal);
     ASSERT_EQ(t.show().StandbyText(), QStringLiteral("fade sideways"));
     t.key(Qt::Key_Space); // no such command
     EXPECT_EQ(t.show().FailedCue(), QStringLiteral("fade sideways"));
