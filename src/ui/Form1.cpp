@@ -648,6 +648,10 @@ void Form1::ShowNotice(const QString& text, int ms) {
     Timer5->setInterval(ms);
 }
 
+void Form1::ClearNotice() {
+    Label11->setVisible(false);
+}
+
 void Form1::ShowMediaFailure(const QString& file, const QString& reason) {
     const QString name = QFileInfo(NativePath(file)).fileName();
     const QString lead = Lingua[4].trimmed();

@@ -83,7 +83,7 @@ public:
     void PlaceVideoOutput();
     // Shows one red notice in Label11; Timer5 hides it after ms milliseconds.
     void ShowNotice(const QString& text, int ms) override;
-    void ClearNotice() override { Label11->setVisible(false); }
+    void ClearNotice() override;
     static constexpr int kNoticeMs = ::kNoticeMs;
     // The notice for a media file that cannot be loaded or played, with the reason given by
     // the device or player.
