@@ -1,10 +1,11 @@
 #include "script/EditCommands.h"
 
+#include "core/ScriptSession.h"
 #include "platform/Clipboard.h"
 #include "platform/Numbers.h"
 #include "platform/RichTextBox.h"
 #include "script/FindReplace.h"
-#include "ui/Form1.h"
+#include "ui/Controls.h"
 
 #include <QFontDatabase>
 #include <QMimeData>
@@ -18,20 +19,17 @@ constexpr int kBold = 4, kItalic = 5, kUnderline = 6, kStrikeThru = 7;
 constexpr int kAlignLeft = 8, kAlignCentre = 9, kAlignRight = 10;
 } // namespace
 
-EditCommands::EditCommands(Form1& form) : form_(form), history_(*form.RTB, form.core.session) {}
+EditCommands::EditCommands(const EditParts& parts)
+    : p_(parts), history_(parts.rtb, parts.session) {}
 
 // ---- clipboard and selection ----
 
 void EditCommands::copySelection() {
-    RichTextBox& rtb = *form_.RTB;
+    RichTextBox& rtb = p_.rtb;
     // Copying nothing must not wipe what the operator had on the clipboard.
     if (rtb.SelLength() == 0) return;
     clipboard::Put(rtb.SelectionMimeData());
-    form_.Combo2->Tag = rtb.SelText();
-}
-
-QString EditCommands::TestoCopiato() const {
-    return form_.Combo2->Tag;
+    copied_ = rtb.SelText();
 }
 
 void EditCommands::mnuCopia_Click() {
@@ -39,7 +37,7 @@ void EditCommands::mnuCopia_Click() {
 }
 
 void EditCommands::mnuTaglia_Click() {
-    RichTextBox& rtb = *form_.RTB;
+    RichTextBox& rtb = p_.rtb;
     if (rtb.SelLength() == 0) return;
     copySelection();
     rtb.setSelText(QString());
@@ -47,11 +45,11 @@ void EditCommands::mnuTaglia_Click() {
 
 void EditCommands::mnuIncolla_Click() {
     const QMimeData* data = clipboard::Contents();
-    if (data) form_.RTB->InsertMimeData(data);
+    if (data) p_.rtb.InsertMimeData(data);
 }
 
 void EditCommands::mnuSelezionaTutto_Click() {
-    RichTextBox& rtb = *form_.RTB;
+    RichTextBox& rtb = p_.rtb;
     rtb.setSelStart(0);
     rtb.setSelLength(rtb.TextLength());
     rtb.SetFocus();
@@ -65,12 +63,12 @@ void EditCommands::RTB_Change() {
 
 void EditCommands::mnuAnnulla_Click() {
     history_.Undo();
-    form_.Modificato = 1;
+    p_.session.Modificato = 1;
 }
 
 void EditCommands::mnuRipeti_Click() {
     history_.Redo();
-    form_.Modificato = 1;
+    p_.session.Modificato = 1;
 }
 
 void EditCommands::InizializzaAnnulla() {
@@ -78,14 +76,14 @@ void EditCommands::InizializzaAnnulla() {
 }
 
 void EditCommands::ChiudiTrova() {
-    if (form_.findReplace) form_.findReplace->ChiudiTrova();
+    p_.findReplace.ChiudiTrova();
 }
 
 // ---- font boxes and formatting toolbar ----
 
 void EditCommands::CaricaFont() {
-    ComboBox& names = *form_.Combo1;
-    ComboBox& sizes = *form_.Combo2;
+    ComboBox& names = p_.fontNames;
+    ComboBox& sizes = p_.fontSizes;
     const QSignalBlocker quietNames(&names);
     const QSignalBlocker quietSizes(&sizes);
     names.clear();
@@ -100,9 +98,9 @@ void EditCommands::CaricaFont() {
 }
 
 void EditCommands::AggiornaFormato() {
-    RichTextBox& rtb = *form_.RTB;
+    RichTextBox& rtb = p_.rtb;
     const auto pressed = [this](int index, bool on) {
-        form_.Label2[index]->setBorderStyle(on ? 1 : 0);
+        p_.toolbar[size_t(index)]->setBorderStyle(on ? 1 : 0);
     };
     pressed(kBold, rtb.SelBold() == true);
     pressed(kItalic, rtb.SelItalic() == true);
@@ -115,13 +113,14 @@ void EditCommands::AggiornaFormato() {
 
     // The boxes show the selection without applying it back to the selection.
     const double size = rtb.SelFontSize();
-    if (size > 0 && NumericValue(form_.Combo2->Text()) != size) {
-        const QSignalBlocker quiet(form_.Combo2);
-        form_.Combo2->setEditText(NumberText(size).trimmed());
+    ComboBox& sizes = p_.fontSizes;
+    if (size > 0 && NumericValue(sizes.Text()) != size) {
+        const QSignalBlocker quiet(&sizes);
+        sizes.setEditText(NumberText(size).trimmed());
     }
     const QString name = rtb.SelFontName();
-    if (!name.isEmpty() && form_.Combo1->Text() != name) {
-        ComboBox& names = *form_.Combo1;
+    if (!name.isEmpty() && p_.fontNames.Text() != name) {
+        ComboBox& names = p_.fontNames;
         const QSignalBlocker quiet(&names);
         names.setCurrentIndex(names.findText(name, Qt::MatchFixedString | Qt::MatchCaseSensitive));
         names.setEditText(name);
@@ -130,28 +129,28 @@ void EditCommands::AggiornaFormato() {
 
 void EditCommands::Combo1_Click() {
     Combo1_Change();
-    form_.RTB->SetFocus();
+    p_.rtb.SetFocus();
 }
 
 void EditCommands::Combo1_Change() {
     // A name typed into the box is not applied: only a family chosen from the list is.
-    const ComboBox& names = *form_.Combo1;
+    const ComboBox& names = p_.fontNames;
     const int index = names.currentIndex();
     if (index < 0 || names.itemText(index) != names.Text()) return;
-    form_.RTB->setSelFontName(names.Text());
+    p_.rtb.setSelFontName(names.Text());
 }
 
 void EditCommands::Combo2_Click() {
     Combo2_Change();
-    form_.RTB->SetFocus();
+    p_.rtb.SetFocus();
 }
 
 void EditCommands::Combo2_Change() {
-    const QString text = form_.Combo2->Text().trimmed();
+    const QString text = p_.fontSizes.Text().trimmed();
     bool isNumber = false;
     const double size = text.toDouble(&isNumber);
     // Sizes beyond what any word processor offers would only break the layout.
     constexpr double kLargestSize = 1638;
     if (!isNumber || !(size > 0) || size > kLargestSize) return;
-    form_.RTB->setSelFontSize(size);
+    p_.rtb.setSelFontSize(size);
 }

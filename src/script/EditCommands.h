@@ -5,12 +5,28 @@
 #include "script/UndoRedo.h"
 
 #include <QString>
+#include <array>
 
-class Form1;
+class ComboBox;
+class FindReplace;
+class Label;
+class RichTextBox;
+class ScriptSession;
+
+// What the Edit menu and the font boxes act on and show: the editor, the script session, the
+// find and replace window, the font boxes and the toolbar's formatting hotspots.
+struct EditParts {
+    RichTextBox& rtb;
+    ScriptSession& session;
+    FindReplace& findReplace;
+    ComboBox& fontNames;
+    ComboBox& fontSizes;
+    const std::array<Label*, 17>& toolbar;
+};
 
 class EditCommands {
 public:
-    explicit EditCommands(Form1& form);
+    explicit EditCommands(const EditParts& parts);
     virtual ~EditCommands() = default;
 
     // Copy and cut put the selection on the system clipboard as plain text and as rich
@@ -37,16 +53,17 @@ public:
     void Combo2_Click();
     void Combo2_Change();
 
-    // The plain text of the last copy or cut (kept in the size box's tag).
-    QString TestoCopiato() const;
+    // The plain text of the last copy or cut.
+    QString TestoCopiato() const { return copied_; }
 
     // Closes the find and replace window, if it is open.
     virtual void ChiudiTrova();
 
 protected:
-    Form1& form_;
+    EditParts p_;
 
 private:
     void copySelection();
     UndoRedo history_;
+    QString copied_;
 };

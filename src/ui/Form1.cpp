@@ -164,8 +164,8 @@ Form1::Form1(Show* show, QWidget* parent)
     background = std::make_unique<BackgroundAudio>(*WMP3);
     interprete = std::make_unique<Interprete>(MakeInterpreteParts(*this));
     projector = std::make_unique<Projector>(*this);
-    edit = std::make_unique<EditCommands>(*this);
     findReplace = std::make_unique<FindReplace>(*RTB, this);
+    edit = std::make_unique<EditCommands>(MakeEditParts(*this));
     shell = std::make_unique<ShellCommands>(*this);
     visuals = std::make_unique<WindowVisuals>(*this);
     lifecycle = std::make_unique<Lifecycle>(*this);

@@ -41,6 +41,11 @@ void showPicture(Form1& form, bool shown) {
 
 } // namespace
 
+EditParts MakeEditParts(Form1& form) {
+    return {*form.RTB,    form.core.session, *form.findReplace,
+            *form.Combo1, *form.Combo2,      form.Label2};
+}
+
 InterpreteParts MakeInterpreteParts(Form1& form) {
     return {form.core.state,
             *form.scriptDocument,

@@ -2,11 +2,13 @@
 // script and the outputs the window keeps for them.
 #pragma once
 
+#include "script/EditCommands.h"
 #include "script/Interprete.h"
 #include "show/ShowMode.h"
 
 class Form1;
 
+EditParts MakeEditParts(Form1& form);
 InterpreteParts MakeInterpreteParts(Form1& form);
 // Builds the window's cue lookup on its subsystems as they are now and gives it the editor's
 // events.

@@ -32,7 +32,6 @@ media/AudioPlayer.cpp
 media/MediaRouting.cpp
 media/VideoPlayer.cpp
 media/VolumeFades.cpp
-script/EditCommands.cpp
 "
 including=$(grep -rlE '#[[:space:]]*include[[:space:]]*[<"]ui/Form1\.h[>"]' . | sed 's|^\./||' |
   grep -vE '^(ui/|app/main\.cpp$)' | sort)

@@ -97,7 +97,7 @@ struct SpyProjector : Projector {
 };
 
 struct SpyEdit : EditCommands {
-    SpyEdit(Form1& f, CallLog& log) : EditCommands(f), log(log) {}
+    SpyEdit(Form1& f, CallLog& log) : EditCommands(MakeEditParts(f)), log(log) {}
     void AggiornaFormato() override { ++formatRefreshes; }
     void mnuCopia_Click() override { log.add(QStringLiteral("mnuCopia_Click")); }
     void mnuIncolla_Click() override { log.add(QStringLiteral("mnuIncolla_Click")); }
