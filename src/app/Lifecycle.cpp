@@ -4,8 +4,9 @@
 #include "app/ControlPanel.h"
 #include "app/Recovery.h"
 #include "app/Settings.h"
-#include "display/ProjectorWindow.h"
-#include "display/ZoomWindow.h"
+#include "core/ScriptDocument.h"
+#include "core/ScriptSession.h"
+#include "core/Transport.h"
 #include "i18n/Lingua.h"
 #include "i18n/Messages.h"
 #include "media/AudioPlayer.h"
@@ -15,13 +16,9 @@
 #include "platform/Mci.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/Numbers.h"
-#include "platform/RichTextBox.h"
 #include "script/EditCommands.h"
 #include "script/Interprete.h"
-#include "ui/Form1.h"
-#include "ui/Localization.h"
-#include "ui/PlayState.h"
-#include "ui/WindowVisuals.h"
+#include "ui/Controls.h"
 
 #include <cmath>
 #include <optional>
@@ -39,19 +36,18 @@ std::optional<double> savedLevel(const QString& line, double max) {
 } // namespace
 
 void Lifecycle::Form_Load(const QString& commandLine) {
-    Form1& f = form_;
-    f.volume->ApriMixer();
-    f.visuals->PosizionaManopola();
-    f.visuals->AdattaBarraStrumenti();
-    f.edit->CaricaFont();
-    f.Modificato = 0;
+    ScriptSession& session = p_.session;
+    p_.volume.ApriMixer();
+    p_.layOut();
+    p_.edit.CaricaFont();
+    session.Modificato = 0;
 
     Impostazioni settings;
     settings.Read(SettingsReadPath());
     NomeLingua = settings.line[0];
     applyKnobSettings(settings.line[1], settings.line[2]);
-    f.controlPanel->SetScreenSaverOption(NumericValue(settings.line[3]) != 0);
-    f.UltimaCartella = settings.line[6];
+    p_.controlPanel.SetScreenSaverOption(NumericValue(settings.line[3]) != 0);
+    session.UltimaCartella = settings.line[6];
 
     if (NomeLingua.trimmed().isEmpty())
         NomeLingua = LinguaDellaFinestra(UserCountryCode(), LanguageFolder());
@@ -65,26 +61,26 @@ void Lifecycle::Form_Load(const QString& commandLine) {
                              vbmsg::OKOnly | vbmsg::Information);
         NomeLingua = used;
     }
-    f.audio->InizializzaPannello();
-    f.lingua->CambiaLingua2();
-    f.NumeroCopione = 1;
-    for (PlayState* state : {f.playA.get(), f.playV.get()}) {
-        state->set(false);
-        state->showMenuWord(false);
+    p_.audio.InizializzaPannello();
+    p_.translate();
+    session.NumeroCopione = 1;
+    for (Transport* transport : {&p_.audioTransport, &p_.videoTransport}) {
+        transport->SetPlaying(false);
+        transport->SetMenuWordPlaying(false);
     }
     applyVolumeSetting(settings.line[1]);
-    f.core.session.TitleUntitled();
-    f.OpenCommandLineScript(commandLine);
-    f.edit->InizializzaAnnulla();
-    f.shell->ControllaAggiornamenti();
-    f.shell->CreaImmaginiMenu();
+    session.TitleUntitled();
+    p_.openScript(commandLine);
+    p_.edit.InizializzaAnnulla();
+    p_.shell.ControllaAggiornamenti();
+    p_.shell.CreaImmaginiMenu();
 }
 
 void Lifecycle::applyKnobSettings(const QString& level, const QString& top) {
     // A knob position off the track (a damaged line, or none) must not pull the knob to an end
     // of it: the knob goes where the saved level puts it, or stays where start-up put it.
-    PictureBox& knob = *form_.Image2;
-    const PictureBox& track = *form_.Image3;
+    PictureBox& knob = p_.knob;
+    const PictureBox& track = p_.track;
     const double highest = track.Top();
     const double lowest = track.Top() + track.Height() - knob.Height();
     const double saved = NumericValue(top);
@@ -92,44 +88,43 @@ void Lifecycle::applyKnobSettings(const QString& level, const QString& top) {
         knob.setTop(saved);
         return;
     }
-    const double max = double(form_.volume->VolumeMax);
+    const double max = double(p_.volume.VolumeMax);
     if (const std::optional<double> value = savedLevel(level, max); value && max > 0)
         knob.setTop(lowest - (lowest - highest) * *value / max);
 }
 
 void Lifecycle::applyVolumeSetting(const QString& level) {
-    if (const std::optional<double> value = savedLevel(level, double(form_.volume->VolumeMax)))
-        form_.Image2->Tag = DecimalText(*value);
+    if (const std::optional<double> value = savedLevel(level, double(p_.volume.VolumeMax)))
+        p_.knob.Tag = DecimalText(*value);
     else
-        form_.volume->TagFromKnob(); // no level saved: the level of the knob's position
-    form_.volume->ImpostaVolume();
+        p_.volume.TagFromKnob(); // no level saved: the level of the knob's position
+    p_.volume.ImpostaVolume();
 }
 
 void Lifecycle::SalvaImpostazioni() {
-    Form1& f = form_;
     Impostazioni settings;
     settings.line = {NomeLingua,
-                     f.Image2->Tag,
-                     DecimalText(f.Image2->Top()),
-                     f.controlPanel->ScreenSaverOff() ? QStringLiteral("1") : QStringLiteral("0"),
+                     p_.knob.Tag,
+                     DecimalText(p_.knob.Top()),
+                     p_.controlPanel.ScreenSaverOff() ? QStringLiteral("1") : QStringLiteral("0"),
                      QStringLiteral("0"),
                      QStringLiteral("1"),
-                     f.UltimaCartella,
-                     f.isVisible() ? QStringLiteral("0") : QStringLiteral("1")};
+                     p_.session.UltimaCartella,
+                     p_.windowVisible() ? QStringLiteral("0") : QStringLiteral("1")};
     settings.Write(SettingsPath()); // a failed write is not reported: exit goes on
 }
 
 void Lifecycle::Form_Unload(bool& cancel) {
-    Form1& f = form_;
+    ScriptSession& session = p_.session;
     SalvaImpostazioni();
-    f.edit->ChiudiTrova();
-    if (f.RTB->TextLength() > 0 && f.Modificato == 1 && !UscitaInCorso) {
+    p_.edit.ChiudiTrova();
+    if (!p_.script.Text().isEmpty() && session.Modificato == 1 && !UscitaInCorso) {
         QString name;
-        if (!f.FileCorrente.isEmpty()) {
-            f.AggiornaTitolo(f.FileCorrente);
-            name = f.NomeCopione;
+        if (!session.FileCorrente.isEmpty()) {
+            session.AggiornaTitolo(session.FileCorrente);
+            name = session.NomeCopione;
         } else {
-            name = f.BaseCopione + QString::number(f.NumeroCopione);
+            name = session.BaseCopione + QString::number(session.NumeroCopione);
         }
         const int answer = dialogs().MsgBox(Lingua[75] + u' ' + name + u'?',
                                             vbmsg::YesNoCancel | vbmsg::Exclamation);
@@ -138,12 +133,12 @@ void Lifecycle::Form_Unload(bool& cancel) {
             return;
         }
         if (answer == vbmsg::Yes) {
-            if (!f.FileCorrente.isEmpty())
-                f.shell->Label2_Click(2);
-            else if (f.shell->SalvaConNome() == QLatin1String("1"))
+            if (!session.FileCorrente.isEmpty())
+                p_.shell.Label2_Click(2);
+            else if (p_.shell.SalvaConNome() == QLatin1String("1"))
                 cancel = true;
             // A save that did not happen keeps the window: quitting would lose the changes.
-            if (f.Modificato >= 1) {
+            if (session.Modificato >= 1) {
                 cancel = true;
                 return;
             }
@@ -152,25 +147,22 @@ void Lifecycle::Form_Unload(bool& cancel) {
     }
     UscitaInCorso = true;
     // Saved, or discarded as the operator chose: nothing is left to recover.
-    f.recovery->Remove();
-    f.audio->RiavvolgiAllUscita();
+    p_.recovery.Remove();
+    p_.audio.RiavvolgiAllUscita();
 }
 
 bool Lifecycle::ShowRunning() const {
-    Form1& f = form_;
     auto going = [](const MediaPlayerControl& player) {
         const QString state = player.State();
         return state == QLatin1String("playing") || state == QLatin1String("paused");
     };
-    if (f.playA->playing() || going(*f.WMP2) || going(*f.WMP3)) return true;
+    if (p_.audioTransport.Playing() || going(p_.videoOutput) || going(p_.backgroundPlayer))
+        return true;
     QString mode;
     if (mci().mciSendString(QStringLiteral("status wav1 mode"), &mode) == 0 &&
         (mode == QLatin1String("playing") || mode == QLatin1String("paused")))
         return true;
-    if (f.HasProjectorWindow() &&
-        (f.ProjectorWindow().isVisible() || going(*f.ProjectorWindow().WMP1)))
-        return true;
-    return f.HasZoomWindow() && f.ZoomWindow().isVisible();
+    return p_.secondMonitorShowing();
 }
 
 void Lifecycle::EscapeKey() {
@@ -186,5 +178,5 @@ void Lifecycle::mnuEsci_Click() {
     UscitaInCorso = false;
     bool cancel = false;
     Form_Unload(cancel);
-    if (!cancel) form_.close();
+    if (!cancel) p_.closeWindow();
 }

@@ -3,12 +3,53 @@
 #pragma once
 
 #include <QString>
+#include <functional>
+#include <utility>
 
-class Form1;
+class AudioPlayer;
+class ControlPanel;
+class EditCommands;
+class MediaPlayerControl;
+class PictureBox;
+class Recovery;
+class ScriptDocument;
+class ScriptSession;
+class ShellCommands;
+class Transport;
+class VolumeFades;
+
+// What the window's life goes through: the script, the players and their transports, the
+// master volume with its knob and track (the settings keep the knob's place), the edit and
+// file commands, the control panel's option, the crash copy, and the window's own part.
+struct LifecycleParts {
+    ScriptSession& session;
+    ScriptDocument& script;
+    Transport& audioTransport;
+    Transport& videoTransport;
+    VolumeFades& volume;
+    PictureBox& knob;
+    const PictureBox& track;
+    AudioPlayer& audio;
+    MediaPlayerControl& videoOutput; // the video player on the main window
+    MediaPlayerControl& backgroundPlayer;
+    EditCommands& edit;
+    ShellCommands& shell;
+    ControlPanel& controlPanel;
+    Recovery& recovery;
+    // The window's part: the knob and the toolbar laid out, the captions in the language
+    // loaded, the script of the command line opened, whether the window is on screen, its
+    // closing, and whether the second monitor shows anything (the projector or a picture).
+    std::function<void()> layOut;
+    std::function<void()> translate;
+    std::function<void(const QString& commandLine)> openScript;
+    std::function<bool()> windowVisible;
+    std::function<void()> closeWindow;
+    std::function<bool()> secondMonitorShowing;
+};
 
 class Lifecycle {
 public:
-    explicit Lifecycle(Form1& form) : form_(form) {}
+    explicit Lifecycle(LifecycleParts parts) : p_(std::move(parts)) {}
 
     // Loads the main window: every subsystem in order, the settings, the language, and the
     // script named on the command line.
@@ -31,5 +72,5 @@ public:
 private:
     void applyKnobSettings(const QString& level, const QString& top);
     void applyVolumeSetting(const QString& level);
-    Form1& form_;
+    LifecycleParts p_;
 };

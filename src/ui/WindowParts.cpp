@@ -1,14 +1,19 @@
 #include "ui/WindowParts.h"
 
+#include "app/Commands.h"
+#include "app/ControlPanel.h"
+#include "app/Recovery.h"
 #include "display/Monitors.h"
 #include "display/ProjectorWindow.h"
 #include "display/ZoomWindow.h"
 #include "media/VolumeFades.h"
+#include "platform/MediaPlayerControl.h"
 #include "platform/Numbers.h"
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
 #include "script/CueLookup.h"
 #include "ui/Form1.h"
+#include "ui/Localization.h"
 #include "ui/WindowVisuals.h"
 
 namespace {
@@ -98,4 +103,39 @@ ShowModeParts MakeShowModeParts(Form1& form) {
                      *form.WMP2, *form.WMP3, *form.background, [&form]() -> MediaPlayerControl* {
                          return form.HasProjectorWindow() ? form.ProjectorWindow().WMP1 : nullptr;
                      }}};
+}
+
+LifecycleParts MakeLifecycleParts(Form1& form) {
+    return {form.core.session,
+            *form.scriptDocument,
+            form.core.audio,
+            form.core.video,
+            *form.volume,
+            *form.Image2,
+            *form.Image3,
+            *form.audio,
+            *form.WMP2,
+            *form.WMP3,
+            *form.edit,
+            *form.shell,
+            *form.controlPanel,
+            *form.recovery,
+            [&form] {
+                form.visuals->PosizionaManopola();
+                form.visuals->AdattaBarraStrumenti();
+            },
+            [&form] { form.lingua->CambiaLingua2(); },
+            [&form](const QString& commandLine) { form.OpenCommandLineScript(commandLine); },
+            [&form] { return form.isVisible(); },
+            [&form] { form.close(); },
+            [&form] {
+                const auto going = [](const MediaPlayerControl& player) {
+                    const QString state = player.State();
+                    return state == QLatin1String("playing") || state == QLatin1String("paused");
+                };
+                if (form.HasProjectorWindow() &&
+                    (form.ProjectorWindow().isVisible() || going(*form.ProjectorWindow().WMP1)))
+                    return true;
+                return form.HasZoomWindow() && form.ZoomWindow().isVisible();
+            }};
 }

@@ -2,6 +2,7 @@
 // script and the outputs the window keeps for them.
 #pragma once
 
+#include "app/Lifecycle.h"
 #include "script/EditCommands.h"
 #include "script/Interprete.h"
 #include "show/ShowMode.h"
@@ -14,3 +15,4 @@ InterpreteParts MakeInterpreteParts(Form1& form);
 // events.
 void BuildCueLookup(Form1& form);
 ShowModeParts MakeShowModeParts(Form1& form);
+LifecycleParts MakeLifecycleParts(Form1& form);
