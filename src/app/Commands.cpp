@@ -4,20 +4,23 @@
 #include "app/Lifecycle.h"
 #include "app/Paths.h"
 #include "app/Recovery.h"
+#include "core/Notices.h"
+#include "core/ScriptSession.h"
 #include "i18n/Lingua.h"
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
 #include "platform/RichTextBox.h"
 #include "platform/StoredPaths.h"
+#include "platform/Timer.h"
 #include "platform/VbColor.h"
 #include "script/AddCommand.h"
 #include "script/EditCommands.h"
-#include "ui/Form1.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
 #include <optional>
+#include <utility>
 
 namespace {
 constexpr int kSavedNoticeMs = 5000;
@@ -35,19 +38,16 @@ QString ScriptFilter() {
            QStringLiteral("File TXT") + nul + QStringLiteral("*.txt");
 }
 
-ShellCommands::ShellCommands(Form1& form)
-    : form_(form), notices_(form), window_(form),
-      // Exit and the control panel are built after these commands, so they are found late.
-      exitProgram_([&form] { form.lifecycle->mnuEsci_Click(); }),
-      soundSettings_([&form] { form.controlPanel->mnuImpostaAudio_Click(); }) {}
+ShellCommands::ShellCommands(ShellParts parts) : p_(std::move(parts)) {}
 ShellCommands::~ShellCommands() = default;
 
 QString ShellCommands::startFolder() const {
-    return form_.UltimaCartella.trimmed().isEmpty() ? QDir::currentPath() : form_.UltimaCartella;
+    const QString& last = p_.session.UltimaCartella;
+    return last.trimmed().isEmpty() ? QDir::currentPath() : last;
 }
 
 bool ShellCommands::domandaSalvataggio() {
-    if (form_.RTB->TextLength() == 0 || form_.Modificato != 1) return true;
+    if (p_.rtb.TextLength() == 0 || p_.session.Modificato != 1) return true;
     const int answer =
         dialogs().MsgBox(Lingua[123], vbmsg::YesNoCancel | vbmsg::Exclamation, Lingua[1]);
     if (answer == vbmsg::Cancel) return false;
@@ -55,20 +55,21 @@ bool ShellCommands::domandaSalvataggio() {
         Salva();
         // A save that did not happen stops the command, titled or not: the changes must not
         // be lost.
-        if (form_.Modificato == 1) return false;
+        if (p_.session.Modificato == 1) return false;
     }
     return true;
 }
 
 bool ShellCommands::Nuovo() {
     if (!domandaSalvataggio()) return false;
-    if (form_.NumeroCopione < kMaxUntitled) ++form_.NumeroCopione;
-    form_.RTB->setText(QString());
-    form_.edit->InizializzaAnnulla();
-    form_.FileCorrente.clear();
-    form_.core.session.TitleUntitled();
-    form_.Modificato = 0;
-    form_.recovery->Remove();
+    ScriptSession& session = p_.session;
+    if (session.NumeroCopione < kMaxUntitled) ++session.NumeroCopione;
+    p_.rtb.setText(QString());
+    p_.edit.InizializzaAnnulla();
+    session.FileCorrente.clear();
+    session.TitleUntitled();
+    session.Modificato = 0;
+    p_.recovery.Remove();
     return true;
 }
 
@@ -76,101 +77,104 @@ bool ShellCommands::Apri() {
     if (!domandaSalvataggio()) return false;
     FileDialogRequest request;
     request.open = true;
-    request.owner = &form_;
+    request.owner = &p_.window;
     request.initialFolder = startFolder();
     request.filter = ScriptFilter();
     request.defaultExtension = QStringLiteral("snx");
     request.title = Lingua[52];
     const QString chosen = dialogs().MostraDialogoFile(request);
     if (chosen.trimmed().isEmpty()) return false;
-    form_.UltimaCartella = QDir::currentPath();
+    ScriptSession& session = p_.session;
+    session.UltimaCartella = QDir::currentPath();
     QString error;
     // A script that cannot be read changes nothing: the next Save must not overwrite that
     // file with the script still on screen.
-    if (!form_.RTB->LoadFile(NativePath(chosen), &error)) {
+    if (!p_.rtb.LoadFile(NativePath(chosen), &error)) {
         dialogs().MsgBox(MessageText(Msg::FileNotOpened).arg(chosen, error),
                          vbmsg::OKOnly | vbmsg::Exclamation, Lingua[1]);
         return true;
     }
-    form_.edit->InizializzaAnnulla();
-    form_.FileCorrente = chosen;
-    form_.AggiornaTitolo(form_.FileCorrente);
-    form_.Modificato = 0;
-    form_.recovery->Remove();
+    p_.edit.InizializzaAnnulla();
+    session.FileCorrente = chosen;
+    session.AggiornaTitolo(session.FileCorrente);
+    session.Modificato = 0;
+    p_.recovery.Remove();
     return true;
 }
 
 void ShellCommands::showSaved() {
-    form_.ShowNotice(Lingua[148], kSavedNoticeMs);
-    form_.Timer4->setInterval(kVideoCounterMs);
+    p_.notices.ShowNotice(Lingua[148], kSavedNoticeMs);
+    p_.videoCounter.setInterval(kVideoCounterMs);
 }
 
 bool ShellCommands::Salva() {
-    if (form_.FileCorrente.isEmpty()) {
-        if (form_.Modificato == 1) SalvaConNome();
+    ScriptSession& session = p_.session;
+    if (session.FileCorrente.isEmpty()) {
+        if (session.Modificato == 1) SalvaConNome();
         return true;
     }
-    if (form_.Modificato == 1) {
+    if (session.Modificato == 1) {
         QString error;
-        if (!form_.RTB->SaveFile(NativePath(form_.FileCorrente), &error)) {
+        if (!p_.rtb.SaveFile(NativePath(session.FileCorrente), &error)) {
             // The changes stay marked, so that quitting still asks about them.
-            dialogs().MsgBox(MessageText(Msg::FileNotSaved).arg(form_.FileCorrente, error),
+            dialogs().MsgBox(MessageText(Msg::FileNotSaved).arg(session.FileCorrente, error),
                              vbmsg::OKOnly | vbmsg::Exclamation, Lingua[1]);
             return true;
         }
-        form_.Modificato = 0;
-        form_.recovery->Remove();
+        session.Modificato = 0;
+        p_.recovery.Remove();
     }
     showSaved();
     return true;
 }
 
 QString ShellCommands::SalvaConNome() {
+    ScriptSession& session = p_.session;
     FileDialogRequest request;
     request.open = false;
-    request.owner = &form_;
+    request.owner = &p_.window;
     request.initialFolder = startFolder();
     request.filter = ScriptFilter();
     request.defaultExtension = QStringLiteral("snx");
-    request.fileName = form_.BaseCopione + QString::number(form_.NumeroCopione);
+    request.fileName = session.BaseCopione + QString::number(session.NumeroCopione);
     request.title = Lingua[55];
     const QString chosen = dialogs().MostraDialogoFile(request);
     if (chosen.isEmpty()) {
-        form_.mnuSalvaConNome->Tag = QStringLiteral("1");
-        return form_.mnuSalvaConNome->Tag;
+        saveAsCancelled_ = QStringLiteral("1");
+        return saveAsCancelled_;
     }
     if (QFileInfo::exists(NativePath(chosen)) &&
         dialogs().MsgBox(Lingua[53] + QStringLiteral("\r\r") + Lingua[54],
                          vbmsg::YesNo | vbmsg::Exclamation, Lingua[1]) == vbmsg::No)
-        return form_.mnuSalvaConNome->Tag;
-    form_.UltimaCartella = QDir::currentPath();
+        return saveAsCancelled_;
+    session.UltimaCartella = QDir::currentPath();
     QString error;
-    if (!form_.RTB->SaveFile(NativePath(chosen), &error)) {
+    if (!p_.rtb.SaveFile(NativePath(chosen), &error)) {
         dialogs().MsgBox(MessageText(Msg::FileNotSaved).arg(chosen, error),
                          vbmsg::OKOnly | vbmsg::Exclamation, Lingua[1]);
-        return form_.mnuSalvaConNome->Tag;
+        return saveAsCancelled_;
     }
-    form_.FileCorrente = chosen;
-    form_.Modificato = 0;
-    form_.recovery->Remove();
-    form_.mnuSalvaConNome->Tag.clear();
-    form_.AggiornaTitolo(form_.FileCorrente);
-    return form_.mnuSalvaConNome->Tag;
+    session.FileCorrente = chosen;
+    session.Modificato = 0;
+    p_.recovery.Remove();
+    saveAsCancelled_.clear();
+    session.AggiornaTitolo(session.FileCorrente);
+    return saveAsCancelled_;
 }
 
 bool ShellCommands::Stampa() {
     // Made at the first print, not at start-up (it loads the print system), then kept so that
     // the printer and settings chosen stay for the next print.
     if (!printer_) printer_ = std::make_unique<QPrinter>();
-    if (!dialogs().ScegliStampante(&form_, printer_.get())) return true;
-    form_.RTB->SelPrint(printer_.get());
+    if (!dialogs().ScegliStampante(&p_.window, printer_.get())) return true;
+    p_.rtb.SelPrint(printer_.get());
     return true;
 }
 
 bool ShellCommands::InserisciMedia() {
     FileDialogRequest request;
     request.open = true;
-    request.owner = &form_;
+    request.owner = &p_.window;
     request.initialFolder = QDir::currentPath();
     request.filter = Lingua[41] + QChar(0) + QLatin1String(kMediaPatterns) + QChar(0) + Lingua[26] +
                      QChar(0) + QStringLiteral("*.*");
@@ -178,7 +182,7 @@ bool ShellCommands::InserisciMedia() {
     request.title = Lingua[25];
     const QString chosen = dialogs().MostraDialogoFile(request);
     if (chosen.trimmed().isEmpty()) return false;
-    RichTextBox& rtb = *form_.RTB;
+    RichTextBox& rtb = p_.rtb;
     const auto colour = rtb.SelColor();
     const auto bold = rtb.SelBold();
     const auto italic = rtb.SelItalic();
@@ -203,7 +207,7 @@ bool ShellCommands::InserisciMedia() {
 }
 
 void ShellCommands::Label2_Click(int index) {
-    RichTextBox& rtb = *form_.RTB;
+    RichTextBox& rtb = p_.rtb;
     // A mixed selection counts as not true, so the toggle sets it.
     auto toggled = [](std::optional<bool> state) { return !(state && *state); };
     bool done = true;
@@ -256,7 +260,7 @@ void ShellCommands::Label2_Click(int index) {
         break;
     case 13: {
         long chosen = 0;
-        if (dialogs().ShowColor(&form_, 0, &chosen)) rtb.setSelColor(chosen);
+        if (dialogs().ShowColor(&p_.window, 0, &chosen)) rtb.setSelColor(chosen);
         break;
     }
     case 14:
@@ -267,10 +271,10 @@ void ShellCommands::Label2_Click(int index) {
         done = InserisciMedia();
         break;
     case 16:
-        mnuAddCommand_Click(rtb, &form_);
+        mnuAddCommand_Click(rtb, &p_.window);
         break;
     default:
         break;
     }
-    if (done) form_.edit->AggiornaFormato();
+    if (done) p_.edit.AggiornaFormato();
 }

@@ -6,20 +6,43 @@
 #include <functional>
 #include <memory>
 
-class Form1;
+class EditCommands;
 class Notices;
 class QPrinter;
 class QWidget;
+class Recovery;
+class RichTextBox;
+class ScriptSession;
+class Timer;
+
+// What the toolbar and the file commands act on: the script session and its editor, the edit
+// commands, the crash copy, the notice line, the main window as a plain widget (owner of the
+// dialogs and of the update check, hidden by the about window), the video counter's timer
+// (started after a save), and what the window gives late: File > Exit (Yes on the update
+// question), the control panel's sound settings and the menus' pictures.
+struct ShellParts {
+    ScriptSession& session;
+    RichTextBox& rtb;
+    EditCommands& edit;
+    Recovery& recovery;
+    Notices& notices;
+    QWidget& window;
+    Timer& videoCounter;
+    std::function<void()> exitProgram;
+    std::function<void()> soundSettings;
+    std::function<void()> menuImages;
+};
 
 class ShellCommands {
 public:
-    explicit ShellCommands(Form1& form);
+    explicit ShellCommands(ShellParts parts);
     virtual ~ShellCommands();
 
     // Runs toolbar command index (0 to 16), then refreshes the formatting toolbar unless the
     // command was stopped by a Cancel.
     virtual void Label2_Click(int index);
-    // Save As; returns "1" when the operator cancelled it (also kept in mnuSalvaConNome's tag).
+    // Save As; returns "1" when the operator cancelled it, and that answer again from a Save As
+    // that saved nothing for another reason, until one saves.
     virtual QString SalvaConNome();
 
     // Help (F1): the help page in the operator's language, else the Italian one.
@@ -46,15 +69,7 @@ public:
     bool InserisciMedia();
 
 protected:
-    Form1& form_;
-    // What the Help menu needs of the rest of the program, so its commands reach no window
-    // member: the notice line, the main window as a plain widget (owner of the update check,
-    // hidden by the about window), File > Exit (Yes on the update question) and the control
-    // panel's sound settings.
-    Notices& notices_;
-    QWidget& window_;
-    std::function<void()> exitProgram_;
-    std::function<void()> soundSettings_;
+    ShellParts p_;
 
 private:
     // Asked before New and Open when the script changed; false to stop the command.
@@ -62,6 +77,7 @@ private:
     QString startFolder() const;
     void showSaved();
     std::unique_ptr<QPrinter> printer_;
+    QString saveAsCancelled_;             // "1" after a cancelled Save As, until one saves
     class UpdateCheck* update_ = nullptr; // the check under way, owned by the window
 };
 

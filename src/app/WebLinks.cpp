@@ -9,7 +9,6 @@
 #include "i18n/Lingua.h"
 #include "i18n/Messages.h"
 #include "platform/DesktopShell.h"
-#include "ui/MenuImages.h"
 
 #include <QFileInfo>
 #include <QWidget>
@@ -29,7 +28,7 @@ void ShellCommands::mnuVersioni_Click() {
 void ShellCommands::OpenWebPage(const QString& path) {
     const QString page = WebPageAddress(path);
     if (page.isEmpty())
-        notices_.ShowNotice(MessageText(Msg::NoWebSite), kNoticeMs);
+        p_.notices.ShowNotice(MessageText(Msg::NoWebSite), kNoticeMs);
     else
         desktopShell().Open(page);
 }
@@ -51,8 +50,8 @@ void ShellCommands::ControllaAggiornamenti() {
     // Yes ends the program as File > Exit does, which still asks about unsaved changes.
     update_ = new UpdateCheck(
         LocalVersionCode(), QUrl(WebSiteAddress() + QStringLiteral("/ver_scenolux.txt")),
-        WebPageAddress(QStringLiteral("/scenolux.html")), [this] { exitProgram_(); }, &window_);
-    QObject::connect(update_, &UpdateCheck::finished, &window_, [this] {
+        WebPageAddress(QStringLiteral("/scenolux.html")), [this] { p_.exitProgram(); }, &p_.window);
+    QObject::connect(update_, &UpdateCheck::finished, &p_.window, [this] {
         update_->deleteLater();
         update_ = nullptr;
     });
@@ -60,13 +59,13 @@ void ShellCommands::ControllaAggiornamenti() {
 }
 
 void ShellCommands::mnuImpostaAudio_Click() {
-    soundSettings_();
+    p_.soundSettings();
 }
 
 void ShellCommands::CreaImmaginiMenu() {
-    CaricaImmaginiMenu(form_);
+    p_.menuImages();
 }
 
 void ShellCommands::mnuInfo_Click() {
-    frmInfo::Open(window_);
+    frmInfo::Open(p_.window);
 }

@@ -166,13 +166,13 @@ Form1::Form1(Show* show, QWidget* parent)
     projector = std::make_unique<Projector>(*this);
     findReplace = std::make_unique<FindReplace>(*RTB, this);
     edit = std::make_unique<EditCommands>(MakeEditParts(*this));
-    shell = std::make_unique<ShellCommands>(*this);
     visuals = std::make_unique<WindowVisuals>(*this);
     lingua = std::make_unique<Localization>(*this);
     controlPanel = std::make_unique<ControlPanel>(*this, *Timer6);
     controlPanel->onOptionShown = [this](bool on) { mnuScreenSaver->setChecked(on); };
     controlPanel->onOptionChosen = [this] { lifecycle->SalvaImpostazioni(); };
     recovery = std::make_unique<Recovery>(core.session, *RTB, *edit);
+    shell = std::make_unique<ShellCommands>(MakeShellParts(*this));
     lifecycle = std::make_unique<Lifecycle>(MakeLifecycleParts(*this));
     connectHandlers();
     BuildCueLookup(*this);

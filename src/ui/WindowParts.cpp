@@ -14,6 +14,7 @@
 #include "script/CueLookup.h"
 #include "ui/Form1.h"
 #include "ui/Localization.h"
+#include "ui/MenuImages.h"
 #include "ui/WindowVisuals.h"
 
 namespace {
@@ -138,4 +139,18 @@ LifecycleParts MakeLifecycleParts(Form1& form) {
                     return true;
                 return form.HasZoomWindow() && form.ZoomWindow().isVisible();
             }};
+}
+
+ShellParts MakeShellParts(Form1& form) {
+    // Exit and the control panel are built after these commands, so they are found late.
+    return {form.core.session,
+            *form.RTB,
+            *form.edit,
+            *form.recovery,
+            form,
+            form,
+            *form.Timer4,
+            [&form] { form.lifecycle->mnuEsci_Click(); },
+            [&form] { form.controlPanel->mnuImpostaAudio_Click(); },
+            [&form] { CaricaImmaginiMenu(form); }};
 }

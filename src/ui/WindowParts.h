@@ -2,6 +2,7 @@
 // script and the outputs the window keeps for them.
 #pragma once
 
+#include "app/Commands.h"
 #include "app/Lifecycle.h"
 #include "script/EditCommands.h"
 #include "script/Interprete.h"
@@ -16,3 +17,4 @@ InterpreteParts MakeInterpreteParts(Form1& form);
 void BuildCueLookup(Form1& form);
 ShowModeParts MakeShowModeParts(Form1& form);
 LifecycleParts MakeLifecycleParts(Form1& form);
+ShellParts MakeShellParts(Form1& form);

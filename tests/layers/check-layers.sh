@@ -24,7 +24,6 @@ fi
 
 # The files below the view that still include the main window, while they move to the core.
 still_allowed="
-app/Commands.cpp
 display/Projector.cpp
 display/ProjectorWindow.cpp
 media/AudioPlayer.cpp

@@ -109,7 +109,7 @@ struct SpyEdit : EditCommands {
 };
 
 struct SpyShell : ShellCommands {
-    SpyShell(Form1& f, CallLog& log) : ShellCommands(f), log(log) {}
+    SpyShell(Form1& f, CallLog& log) : ShellCommands(MakeShellParts(f)), log(log) {}
     void Label2_Click(int index) override {
         log.add(QStringLiteral("Label2_Click(%1)").arg(index));
     }
