@@ -1,7 +1,5 @@
 #include "app/Commands.h"
 
-#include "app/ControlPanel.h"
-#include "app/Lifecycle.h"
 #include "app/Paths.h"
 #include "app/Recovery.h"
 #include "core/Notices.h"

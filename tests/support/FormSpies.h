@@ -146,10 +146,12 @@ struct SpiedForm {
         auto visualsSpy = std::make_unique<SpyVisuals>(form, log);
         visuals = visualsSpy.get();
         form.visuals = std::move(visualsSpy);
-        // The interpreter and the cue lookup act on the subsystems they were built with: built
-        // again on the spies.
+        // The interpreter, the cue lookup and the life cycle act on the subsystems they were
+        // built with: built again on the spies. (Show mode and its panic are not: these tests
+        // never switch it on.)
         form.interprete = std::make_unique<Interprete>(MakeInterpreteParts(form));
         BuildCueLookup(form);
+        form.lifecycle = std::make_unique<Lifecycle>(MakeLifecycleParts(form));
         form.playA->set(false);
         form.playV->set(false);
     }
