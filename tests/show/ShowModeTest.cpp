@@ -256,6 +256,23 @@ TEST(ShowMode, ShiftGoF3F5AndF11DoWhatTheOperatorExpects) {
     EXPECT_TRUE(t.show().Active());
 }
 
+// Shows repeat their cues: GO moves the mark on to the next one, whose text is the same.
+TEST(ShowMode, TheMarkMovesOnToARepeatedCue) {
+    ShowForm t(QStringLiteral("[[Vol 10]] and [[Vol 10]] then [[Vol 10]]"));
+    const auto marked = [&] {
+        const QList<QTextEdit::ExtraSelection> marks = t.rtb().extraSelections();
+        if (marks.size() != 1) return -1;
+        return t.rtb().FromDocumentPosition(marks[0].cursor.selectionStart());
+    };
+    EXPECT_EQ(marked(), 0);
+    t.key(Qt::Key_Space);
+    EXPECT_EQ(t.form.core.state.StandbyAt(), 15);
+    EXPECT_EQ(marked(), 15);
+    t.key(Qt::Key_Space);
+    EXPECT_EQ(marked(), 31);
+    EXPECT_EQ(t.form.core.state.Standby(), QStringLiteral("Vol 10"));
+}
+
 TEST(ShowMode, TheStandbyMarkIsNeverPartOfTheScript) {
     ShowForm t(kScript);
     TempProgramFolder files;
