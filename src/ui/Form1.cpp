@@ -28,8 +28,10 @@
 #include "script/FindReplace.h"
 #include "script/Interprete.h"
 #include "show/ShowMode.h"
+#include "ui/AudioPanel.h"
 #include "ui/Localization.h"
 #include "ui/ShowCheckWindow.h"
+#include "ui/VideoPanel.h"
 #include "ui/WindowVisuals.h"
 
 #include <QCloseEvent>
@@ -152,11 +154,13 @@ Form1::Form1(Show* show, QWidget* parent)
     buildMenus();
     playA = std::make_unique<PlayState>(core.audio, *cmdPlayA, *mnuPlayAudio);
     playV = std::make_unique<PlayState>(core.video, *cmdPlayV, *mnuPlayVideo);
+    audioPanel = std::make_unique<AudioPanel>(core.audio, *this);
+    videoPanel = std::make_unique<VideoPanel>(core.video, *this);
 
     cues = std::make_unique<CueLookup>(*this);
     interprete = std::make_unique<Interprete>(*this);
     routing = std::make_unique<MediaRouting>(*this);
-    audio = std::make_unique<AudioPlayer>(*this);
+    audio = std::make_unique<AudioPlayer>(core.audio, *Timer1, *this, core.video, *WMP2);
     video = std::make_unique<VideoPlayer>(*this);
     volume = std::make_unique<VolumeFades>(*this);
     background = std::make_unique<BackgroundAudio>(*WMP3);
@@ -440,7 +444,10 @@ void Form1::buildMenus() {
 
 void Form1::connectHandlers() {
     // Handlers reach the subsystem objects through the form, so a test may swap one.
-    Timer5->onTimer = [this] { audio->Timer5_Timer(); };
+    Timer5->onTimer = [this] { // the notice's time is up
+        Timer5->setInterval(0);
+        Label11->setVisible(false);
+    };
     Timer1->onTimer = [this] { audio->Timer1_Timer(); };
     cmdPlayA->onClick = [this] { audio->cmdPlayA_Click(); };
     cmdStopA->onClick = [this] { audio->cmdStopA_Click(); };
@@ -451,7 +458,7 @@ void Form1::connectHandlers() {
     mnuForAudio->onClick = [this] { audio->cmdForA_Click(); };
     mnuBacAudio->onClick = [this] { audio->cmdBacA_Click(); };
     lblContatore->onMouseMove = [this](int b, int s, double x, double y) {
-        audio->lblContatore_MouseMove(b, s, x, y);
+        audio->lblContatore_MouseMove(b, s, x, y, lblContatore->Width());
     };
     lblContatore->onClick = [this] { audio->lblContatore_Click(); };
     Timer4->onTimer = [this] { video->Timer4_Timer(); };
@@ -644,14 +651,14 @@ void Form1::ShowNotice(const QString& text, int ms) {
     Timer5->setInterval(ms);
 }
 
-void Form1::ShowMediaFailure(const QString& file, const QString& reason) {
+void Form1::ShowMediaFailure(const QString& file, const QString& reason, int ms) {
     const QString name = QFileInfo(NativePath(file)).fileName();
     const QString lead = Lingua[4].trimmed();
     // A language file without the entry (an older one) still names the file and the reason.
     const bool hasLead = !lead.isEmpty() && lead != QLatin1String("-");
     ShowNotice(hasLead ? lead + u' ' + name + QStringLiteral(" (") + reason + u')'
                        : name + QStringLiteral(": ") + reason,
-               kNoticeMs);
+               ms);
 }
 
 frmZoom& Form1::ZoomWindow() {

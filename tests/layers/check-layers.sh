@@ -29,7 +29,6 @@ app/Lifecycle.cpp
 app/Startup.cpp
 display/Projector.cpp
 display/ProjectorWindow.cpp
-media/AudioPlayer.cpp
 media/MediaRouting.cpp
 media/VideoPlayer.cpp
 media/VolumeFades.cpp

@@ -26,7 +26,8 @@ struct CallLog {
 };
 
 struct SpyAudio : AudioPlayer {
-    SpyAudio(Form1& f, CallLog& log) : AudioPlayer(f), log(log) {}
+    SpyAudio(Form1& f, CallLog& log)
+        : AudioPlayer(f.core.audio, *f.Timer1, f, f.core.video, *f.WMP2), form_(f), log(log) {}
     void cmdPlayA_Click() override {
         log.add(QStringLiteral("cmdPlayA_Click(%1)").arg(form_.cmdPlayA->Tag));
     }
@@ -35,6 +36,7 @@ struct SpyAudio : AudioPlayer {
         log.add(QStringLiteral("lblContatore_Click(%1)").arg(ms));
     }
     void Timer1_Timer() override { log.add(QStringLiteral("Timer1_Timer")); }
+    Form1& form_;
     CallLog& log;
 };
 

@@ -1,0 +1,29 @@
+#include "ui/AudioPanel.h"
+
+#include "app/Paths.h"
+#include "core/Transport.h"
+#include "media/AudioPlayer.h"
+#include "ui/Form1.h"
+#include "ui/WindowVisuals.h"
+
+AudioPanel::AudioPanel(Transport& transport, Form1& form) : form_(form) {
+    QObject::connect(&transport, &Transport::buttonWordSet, &connections_, [this](bool playing) {
+        form_.cmdPlayA->LoadPicture(
+            PictureFile(playing ? QStringLiteral("pause2.jpg") : QStringLiteral("play2.jpg")));
+    });
+    // The button redraws for its new state as if the pointer were on it.
+    QObject::connect(&transport, &Transport::stopped, &connections_,
+                     [this] { form_.visuals->cmdPlayA_MouseMove(0, 0, 0, 0); });
+    QObject::connect(&transport, &Transport::progressSet, &connections_,
+                     [this](double position, double length) {
+                         form_.lblContatore->setCaption(AudioPlayer::CounterText(position, length));
+                         if (length > 0)
+                             form_.Shape1->setWidth(
+                                 ProgressWidth(*form_.Shape2, *form_.Shape1, position / length));
+                         if (!form_.Shape1->Visible()) form_.Shape1->setVisible(true);
+                     });
+    QObject::connect(&transport, &Transport::progressCleared, &connections_, [this] {
+        form_.lblContatore->setCaption(AudioPlayer::CounterText(0, 0));
+        form_.Shape1->setWidth(15);
+    });
+}
