@@ -1,12 +1,17 @@
 #include "ui/AudioPanel.h"
 
 #include "app/Paths.h"
+#include "core/MasterVolume.h"
 #include "core/Transport.h"
 #include "media/AudioPlayer.h"
+#include "platform/Numbers.h"
 #include "ui/Form1.h"
 #include "ui/WindowVisuals.h"
 
-AudioPanel::AudioPanel(Transport& transport, Form1& form) : form_(form) {
+AudioPanel::AudioPanel(Transport& transport, MasterVolume& volume, Form1& form) : form_(form) {
+    QObject::connect(&volume, &MasterVolume::levelSet, &connections_, [this](long, double percent) {
+        form_.Label6->setCaption(NumberText(percent));
+    });
     QObject::connect(&transport, &Transport::buttonWordSet, &connections_, [this](bool playing) {
         form_.cmdPlayA->LoadPicture(
             PictureFile(playing ? QStringLiteral("pause2.jpg") : QStringLiteral("play2.jpg")));

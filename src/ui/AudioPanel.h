@@ -1,15 +1,17 @@
 // The audio panel as the operator sees it: the counter, the progress bar and the play
-// button's picture follow the show's audio transport.
+// button's picture follow the show's audio transport, the percentage under the knob its
+// master volume.
 #pragma once
 
 #include <QObject>
 
 class Form1;
+class MasterVolume;
 class Transport;
 
 class AudioPanel {
 public:
-    AudioPanel(Transport& transport, Form1& form);
+    AudioPanel(Transport& transport, MasterVolume& volume, Form1& form);
 
 private:
     Form1& form_;

@@ -154,7 +154,7 @@ Form1::Form1(Show* show, QWidget* parent)
     buildMenus();
     playA = std::make_unique<PlayState>(core.audio, *cmdPlayA, *mnuPlayAudio);
     playV = std::make_unique<PlayState>(core.video, *cmdPlayV, *mnuPlayVideo);
-    audioPanel = std::make_unique<AudioPanel>(core.audio, *this);
+    audioPanel = std::make_unique<AudioPanel>(core.audio, core.masterVolume, *this);
     videoPanel = std::make_unique<VideoPanel>(core.video, *this);
 
     cues = std::make_unique<CueLookup>(*this);
@@ -162,7 +162,7 @@ Form1::Form1(Show* show, QWidget* parent)
     routing = std::make_unique<MediaRouting>(*this);
     audio = std::make_unique<AudioPlayer>(core.audio, *Timer1, *this, core.video, *WMP2);
     video = std::make_unique<VideoPlayer>(*this);
-    volume = std::make_unique<VolumeFades>(*this);
+    volume = std::make_unique<VolumeFades>(*this, core.masterVolume);
     background = std::make_unique<BackgroundAudio>(*WMP3);
     projector = std::make_unique<Projector>(*this);
     edit = std::make_unique<EditCommands>(*this);
