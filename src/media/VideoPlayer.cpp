@@ -175,6 +175,11 @@ bool VideoPlayer::ShowProgress(MediaPlayerControl& p) {
     return true;
 }
 
+void VideoPlayer::Form2_Timer1_Timer() {
+    const bool barWasShown = form_.Shape7->Visible();
+    if (ShowProgress(*form_.ProjectorWindow().WMP1) && !barWasShown) RestoreDefaultPointer();
+}
+
 void VideoPlayer::Timer4_Timer() {
     if (ShowProgress(*form_.WMP2)) RestoreDefaultPointer();
 }

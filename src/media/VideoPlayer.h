@@ -22,6 +22,8 @@ public:
     virtual void lblContatoreV_Click(double seconds);
     // One refresh of the video counter and bar from WMP2.
     void Timer4_Timer();
+    // One refresh of the video counter and bar from the projector's player WMP1.
+    void Form2_Timer1_Timer();
     // Counter, bar and end of media from the player that plays (WMP2, or WMP1 on the
     // projector); false when it has nothing loaded.
     bool ShowProgress(MediaPlayerControl& player);

@@ -32,6 +32,7 @@
 #include "ui/Localization.h"
 #include "ui/ShowCheckWindow.h"
 #include "ui/VideoPanel.h"
+#include "ui/WindowVideoOutputs.h"
 #include "ui/WindowVisuals.h"
 
 #include <QCloseEvent>
@@ -164,7 +165,8 @@ Form1::Form1(Show* show, QWidget* parent)
     video = std::make_unique<VideoPlayer>(*this);
     volume = std::make_unique<VolumeFades>(*this, core.masterVolume);
     background = std::make_unique<BackgroundAudio>(*WMP3);
-    projector = std::make_unique<Projector>(*this);
+    videoOutputs = std::make_unique<WindowVideoOutputs>(*this);
+    projector = std::make_unique<Projector>(core.state, *videoOutputs, *this, *Timer4);
     edit = std::make_unique<EditCommands>(*this);
     findReplace = std::make_unique<FindReplace>(*RTB, this);
     shell = std::make_unique<ShellCommands>(*this);
@@ -630,7 +632,14 @@ void Form1::SetWindowSize(double width, double height) {
 }
 
 Form2& Form1::ProjectorWindow() {
-    if (!projector_) projector_ = new Form2(*this);
+    if (!projector_) {
+        projector_ = new Form2(this, *this);
+        projector_->onTick = [this] { video->Form2_Timer1_Timer(); };
+        // Loading: the counter spans the progress track.
+        Shape7->setWidth(1);
+        lblContatoreV->setLeft(Shape8->Left());
+        lblContatoreV->setWidth(Shape8->Width());
+    }
     return *projector_;
 }
 

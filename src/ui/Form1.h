@@ -36,6 +36,7 @@ class ShowCheckMenu;
 class VideoPanel;
 class VideoPlayer;
 class VolumeFades;
+class WindowVideoOutputs;
 class WindowVisuals;
 
 class Form1 : public QMainWindow, public Notices {
@@ -172,6 +173,9 @@ public:
     std::unique_ptr<VideoPlayer> video;
     std::unique_ptr<VolumeFades> volume;
     std::unique_ptr<BackgroundAudio> background;
+    // The panel's video output, the projector window and the picture window, as the
+    // projector switch and the players ask for them.
+    std::unique_ptr<WindowVideoOutputs> videoOutputs;
     std::unique_ptr<Projector> projector;
     std::unique_ptr<EditCommands> edit;
     std::unique_ptr<FindReplace> findReplace;

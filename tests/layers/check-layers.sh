@@ -27,8 +27,6 @@ still_allowed="
 app/Commands.cpp
 app/Lifecycle.cpp
 app/Startup.cpp
-display/Projector.cpp
-display/ProjectorWindow.cpp
 media/MediaRouting.cpp
 media/VideoPlayer.cpp
 media/VolumeFades.cpp

@@ -14,6 +14,7 @@
 #include "script/EditCommands.h"
 #include "script/Interprete.h"
 #include "ui/Form1.h"
+#include "ui/WindowVideoOutputs.h"
 #include "ui/WindowVisuals.h"
 
 #include <QStringList>
@@ -90,10 +91,12 @@ struct SpyRouting : MediaRouting {
 };
 
 struct SpyProjector : Projector {
-    SpyProjector(Form1& f, CallLog& log) : Projector(f), log(log) {}
+    SpyProjector(Form1& f, CallLog& log)
+        : Projector(f.core.state, *f.videoOutputs, f, *f.Timer4), form_(f), log(log) {}
     void Check1_Click() override {
         log.add(QStringLiteral("Check1_Click(%1)").arg(form_.Check1->Value()));
     }
+    Form1& form_;
     CallLog& log;
 };
 
