@@ -19,15 +19,27 @@ void Transport::SetMenuWordPlaying(bool playingWord) {
     emit menuWordSet(playingWord);
 }
 
-void Transport::SetButtonWordPlaying(bool playingWord) {
+void Transport::SetButtonWordPlaying(bool playingWord, bool pointerOn) {
     buttonWordPlaying_ = playingWord;
-    emit buttonWordSet(playingWord);
+    emit buttonWordSet(playingWord, pointerOn);
 }
 
 void Transport::SetProgress(double positionMs, double lengthMs) {
     position_ = positionMs;
     length_ = lengthMs;
+    hasPlace_ = true;
     emit progressSet(positionMs, lengthMs);
+}
+
+void Transport::SetCounter(double positionMs, double lengthMs) {
+    position_ = positionMs;
+    length_ = lengthMs;
+    emit counterSet(positionMs, lengthMs);
+}
+
+void Transport::SetNoPlace() {
+    hasPlace_ = false;
+    emit placeLost();
 }
 
 void Transport::ClearProgress() {

@@ -25,16 +25,22 @@ public:
     // The Play menu entry's word: the word of playing, or of idle.
     bool MenuWordPlaying() const { return menuWordPlaying_; }
     void SetMenuWordPlaying(bool playingWord);
-    // The play button's picture: offering pause (the playing one) or play.
+    // The play button's picture: offering pause (the playing one) or play, drawn as under the
+    // pointer or not.
     bool ButtonWordPlaying() const { return buttonWordPlaying_; }
-    void SetButtonWordPlaying(bool playingWord);
+    void SetButtonWordPlaying(bool playingWord, bool pointerOn = true);
 
     // Where the player stands and the length of its medium, in milliseconds, as it last
     // reported them.
     double Position() const { return position_; }
     double Length() const { return length_; }
     void SetProgress(double positionMs, double lengthMs);
-    // Nothing to report: the counter and bar go back to their empty start.
+    // The same, told by another player's tick: the counter follows, the bar stays.
+    void SetCounter(double positionMs, double lengthMs);
+    // The player has nothing loaded: there is no place to show, until it reports one again.
+    void SetNoPlace();
+    bool HasPlace() const { return hasPlace_; }
+    // Start-up: the counter and bar go back to their empty start.
     void ClearProgress();
 
     // Asks the player to go to positionMs, keeping whether it plays.
@@ -45,9 +51,11 @@ signals:
     void playingSet(bool playing);
     void stopped();
     void menuWordSet(bool playingWord);
-    void buttonWordSet(bool playingWord);
+    void buttonWordSet(bool playingWord, bool pointerOn);
     // Sent on every report: the design redraws the counter at each tick.
     void progressSet(double positionMs, double lengthMs);
+    void counterSet(double positionMs, double lengthMs);
+    void placeLost();
     void progressCleared();
     void seekRequested(double positionMs);
 
@@ -57,4 +65,5 @@ private:
     bool buttonWordPlaying_ = false;
     double position_ = 0;
     double length_ = 0;
+    bool hasPlace_ = false;
 };

@@ -23,10 +23,15 @@ public:
     // The panel's progress bar back at its start, which is how the player tells a video that
     // has not moved yet.
     virtual void ShowVideoAtStart() = 0;
+    virtual bool VideoAtStart() const = 0;
+    // The picture a picture cue put in the panel's place goes (a video takes its place).
+    virtual void HidePanelPicture() = 0;
     // The projector window full screen on the projector monitor, with the focus; or hidden,
     // its player going on.
     virtual void ShowProjectorWindow() = 0;
     virtual void HideProjectorWindow() = 0;
+    // The projector window shown again as it was placed (Escape may have hidden it).
+    virtual void RaiseProjectorWindow() = 0;
     // How often the projector's progress is shown on the panel, in milliseconds (0: not).
     virtual void SetProjectorTick(int ms) = 0;
     // The picture window full screen on the projector monitor, its picture fitted.

@@ -11,8 +11,8 @@ namespace {
 constexpr int kCounterMs = 1000;
 } // namespace
 
-bool Projector::ProjectorMode() const {
-    return state_.ProjectorRequested() && outputs_.MonitorCount() > 1;
+bool Projector::ProjectorMode(const ShowState& state, const VideoOutputs& outputs) {
+    return state.ProjectorRequested() && outputs.MonitorCount() > 1;
 }
 
 void Projector::Check1_Click() {

@@ -23,7 +23,8 @@ public:
 
     // True when video goes to the projector: the projector requested and more than one
     // monitor.
-    bool ProjectorMode() const;
+    bool ProjectorMode() const { return ProjectorMode(state_, outputs_); }
+    static bool ProjectorMode(const ShowState& state, const VideoOutputs& outputs);
     // Loads a video on the projector's player unless it holds it already.
     virtual void CaricaSulProiettore(const QString& url);
     // Shows the picture window full screen on the projector monitor, picture visible.

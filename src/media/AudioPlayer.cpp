@@ -152,8 +152,8 @@ void AudioPlayer::Timer1_Timer() {
     transport_.SetProgress(CurPos(), length);
     // Nothing loaded in the panel's video player: its counter is left as it is.
     if (!panelVideo_.controls.currentPositionString().isEmpty())
-        video_.SetProgress(panelVideo_.controls.currentPosition() * 1000,
-                           panelVideo_.currentMedia.duration() * 1000);
+        video_.SetCounter(panelVideo_.controls.currentPosition() * 1000,
+                          panelVideo_.currentMedia.duration() * 1000);
 }
 
 void AudioPlayer::Errore(long code, const QString& file) {

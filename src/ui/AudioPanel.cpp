@@ -8,14 +8,19 @@
 #include "ui/Form1.h"
 #include "ui/WindowVisuals.h"
 
+QString PlayPicture(bool playing, bool pointerOn) {
+    return PictureFile((playing ? QStringLiteral("pause") : QStringLiteral("play")) +
+                       (pointerOn ? QStringLiteral("2.jpg") : QStringLiteral(".jpg")));
+}
+
 AudioPanel::AudioPanel(Transport& transport, MasterVolume& volume, Form1& form) : form_(form) {
     QObject::connect(&volume, &MasterVolume::levelSet, &connections_, [this](long, double percent) {
         form_.Label6->setCaption(NumberText(percent));
     });
-    QObject::connect(&transport, &Transport::buttonWordSet, &connections_, [this](bool playing) {
-        form_.cmdPlayA->LoadPicture(
-            PictureFile(playing ? QStringLiteral("pause2.jpg") : QStringLiteral("play2.jpg")));
-    });
+    QObject::connect(&transport, &Transport::buttonWordSet, &connections_,
+                     [this](bool playing, bool pointerOn) {
+                         form_.cmdPlayA->LoadPicture(PlayPicture(playing, pointerOn));
+                     });
     // The button redraws for its new state as if the pointer were on it.
     QObject::connect(&transport, &Transport::stopped, &connections_,
                      [this] { form_.visuals->cmdPlayA_MouseMove(0, 0, 0, 0); });

@@ -4,6 +4,11 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
+
+// The play button's picture: offering pause while playing, play otherwise; drawn as under the
+// pointer or not.
+QString PlayPicture(bool playing, bool pointerOn);
 
 class Form1;
 class MasterVolume;

@@ -161,11 +161,11 @@ Form1::Form1(Show* show, QWidget* parent)
     cues = std::make_unique<CueLookup>(*this);
     interprete = std::make_unique<Interprete>(*this);
     routing = std::make_unique<MediaRouting>(*this);
+    videoOutputs = std::make_unique<WindowVideoOutputs>(*this);
     audio = std::make_unique<AudioPlayer>(core.audio, *Timer1, *this, core.video, *WMP2);
-    video = std::make_unique<VideoPlayer>(*this);
+    video = std::make_unique<VideoPlayer>(core.video, core.state, *videoOutputs, *Timer4);
     volume = std::make_unique<VolumeFades>(*this, core.masterVolume);
     background = std::make_unique<BackgroundAudio>(*WMP3);
-    videoOutputs = std::make_unique<WindowVideoOutputs>(*this);
     projector = std::make_unique<Projector>(core.state, *videoOutputs, *this, *Timer4);
     edit = std::make_unique<EditCommands>(*this);
     findReplace = std::make_unique<FindReplace>(*RTB, this);
@@ -486,7 +486,7 @@ void Form1::connectHandlers() {
     mnuForVideo->onClick = [this] { video->cmdForV_Click(); };
     mnuBacVideo->onClick = [this] { video->cmdBacV_Click(); };
     lblContatoreV->onMouseMove = [this](int b, int s, double x, double y) {
-        video->lblContatoreV_MouseMove(b, s, x, y);
+        video->lblContatoreV_MouseMove(b, s, x, y, lblContatoreV->Width());
     };
     lblContatoreV->onClick = [this] { video->lblContatoreV_Click(); };
     Label5->onClick = [this] { projector->Label5_Click(); };

@@ -1,4 +1,5 @@
-// The video panel as the operator sees it: the counter follows the show's video transport.
+// The video panel as the operator sees it: the counter, the progress bar and the play
+// button's picture follow the show's video transport.
 #pragma once
 
 #include <QObject>
@@ -11,6 +12,8 @@ public:
     VideoPanel(Transport& transport, Form1& form);
 
 private:
+    void showCounter(double position, double length);
+    void spanCounter();
     Form1& form_;
     QObject connections_; // ends the bindings with this view
 };

@@ -6,6 +6,10 @@
 #include "platform/MediaPlayerControl.h"
 #include "ui/Form1.h"
 
+namespace {
+constexpr double kBarAtStart = 21; // twips: below this the bar has not moved yet
+} // namespace
+
 int WindowVideoOutputs::MonitorCount() const {
     return form_.Monitors->Count();
 }
@@ -32,6 +36,18 @@ void WindowVideoOutputs::PlacePanelOutput() {
 
 void WindowVideoOutputs::ShowVideoAtStart() {
     form_.Shape7->setWidth(1);
+}
+
+bool WindowVideoOutputs::VideoAtStart() const {
+    return form_.Shape7->Width() < kBarAtStart;
+}
+
+void WindowVideoOutputs::HidePanelPicture() {
+    if (form_.imgZoom->Visible()) form_.imgZoom->setVisible(false);
+}
+
+void WindowVideoOutputs::RaiseProjectorWindow() {
+    form_.ProjectorWindow().show();
 }
 
 void WindowVideoOutputs::ShowProjectorWindow() {

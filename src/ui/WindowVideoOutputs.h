@@ -17,8 +17,11 @@ public:
     void ShowPanelOutput(bool shown) override;
     void PlacePanelOutput() override;
     void ShowVideoAtStart() override;
+    bool VideoAtStart() const override;
+    void HidePanelPicture() override;
     void ShowProjectorWindow() override;
     void HideProjectorWindow() override;
+    void RaiseProjectorWindow() override;
     void SetProjectorTick(int ms) override;
     void ShowPictureOnProjector() override;
 

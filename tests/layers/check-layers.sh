@@ -28,7 +28,6 @@ app/Commands.cpp
 app/Lifecycle.cpp
 app/Startup.cpp
 media/MediaRouting.cpp
-media/VideoPlayer.cpp
 media/VolumeFades.cpp
 script/CueLookup.cpp
 script/EditCommands.cpp

@@ -42,7 +42,8 @@ struct SpyAudio : AudioPlayer {
 };
 
 struct SpyVideo : VideoPlayer {
-    SpyVideo(Form1& f, CallLog& log) : VideoPlayer(f), log(log) {}
+    SpyVideo(Form1& f, CallLog& log)
+        : VideoPlayer(f.core.video, f.core.state, *f.videoOutputs, *f.Timer4), form_(f), log(log) {}
     void cmdPlayV_Click() override {
         log.add(QStringLiteral("cmdPlayV_Click(%1)").arg(form_.cmdPlayV->Tag));
     }
@@ -50,6 +51,7 @@ struct SpyVideo : VideoPlayer {
     void lblContatoreV_Click(double seconds) override {
         log.add(QStringLiteral("lblContatoreV_Click(%1)").arg(DecimalText(seconds)));
     }
+    Form1& form_;
     CallLog& log;
 };
 
