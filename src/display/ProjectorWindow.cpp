@@ -4,12 +4,10 @@
 #include "platform/MediaPlayerControl.h"
 #include "platform/Pointer.h"
 
-#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QWindow>
-#include <cmath>
 
 void PlaceOnProjectorMonitor(QWidget* window) {
     const QScreen* primary = QGuiApplication::primaryScreen();

@@ -1,6 +1,5 @@
 #include "media/VideoPlayer.h"
 
-#include "app/Paths.h"
 #include "core/ShowState.h"
 #include "core/Transport.h"
 #include "core/VideoOutputs.h"
