@@ -42,6 +42,11 @@ void Transport::SetNoPlace() {
     emit placeLost();
 }
 
+void Transport::SetTitle(const QString& title) {
+    title_ = title;
+    emit titleSet(title);
+}
+
 void Transport::ClearProgress() {
     position_ = 0;
     length_ = 0;

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 class Transport : public QObject {
     Q_OBJECT
@@ -43,6 +44,13 @@ public:
     // Start-up: the counter and bar go back to their empty start.
     void ClearProgress();
 
+    // A medium was given to the player: whether it has a picture (a video; MIDI and sound have
+    // none). The panel shows what that medium offers.
+    void MediumLoaded(bool pictured) { emit mediumLoaded(pictured); }
+    // The name the panel shows for the medium.
+    QString Title() const { return title_; }
+    void SetTitle(const QString& title);
+
     // Asks the player to go to positionMs, keeping whether it plays.
     void Seek(double positionMs) { emit seekRequested(positionMs); }
 
@@ -58,6 +66,8 @@ signals:
     void placeLost();
     void progressCleared();
     void seekRequested(double positionMs);
+    void mediumLoaded(bool pictured);
+    void titleSet(const QString& title);
 
 private:
     State state_ = State::Stopped;
@@ -66,4 +76,5 @@ private:
     double position_ = 0;
     double length_ = 0;
     bool hasPlace_ = false;
+    QString title_;
 };

@@ -4,6 +4,7 @@
 #pragma once
 
 class MediaPlayerControl;
+class QString;
 
 class VideoOutputs {
 public:
@@ -34,6 +35,12 @@ public:
     virtual void RaiseProjectorWindow() = 0;
     // How often the projector's progress is shown on the panel, in milliseconds (0: not).
     virtual void SetProjectorTick(int ms) = 0;
+    // A picture file into the picture window, fitted at once (one that cannot be read leaves
+    // the picture there).
+    virtual void LoadPicture(const QString& file) = 0;
+    // With one monitor: the picture window's picture in the video panel's place, fitted with
+    // its proportions, over the panel's output; false when there is no picture to show.
+    virtual bool ShowPictureInPanel() = 0;
     // The picture window full screen on the projector monitor, its picture fitted.
     virtual void ShowPictureOnProjector() = 0;
 };

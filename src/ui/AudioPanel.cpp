@@ -32,6 +32,16 @@ AudioPanel::AudioPanel(Transport& transport, MasterVolume& volume, Form1& form) 
                                  ProgressWidth(*form_.Shape2, *form_.Shape1, position / length));
                          if (!form_.Shape1->Visible()) form_.Shape1->setVisible(true);
                      });
+    // A medium loaded: the track and the buttons show (a file that did not open included).
+    QObject::connect(&transport, &Transport::mediumLoaded, &connections_, [this] {
+        form_.Label4->setVisible(true);
+        form_.Shape2->setVisible(true);
+        for (PictureBox* button : {form_.cmdPlayA, form_.cmdStopA, form_.cmdForA, form_.cmdBacA}) {
+            button->setEnabled(true);
+            button->setVisible(true);
+        }
+        form_.Shape9->setVisible(true);
+    });
     QObject::connect(&transport, &Transport::progressCleared, &connections_, [this] {
         form_.lblContatore->setCaption(AudioPlayer::CounterText(0, 0));
         form_.Shape1->setWidth(15);

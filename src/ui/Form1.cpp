@@ -160,8 +160,12 @@ Form1::Form1(Show* show, QWidget* parent)
 
     cues = std::make_unique<CueLookup>(*this);
     interprete = std::make_unique<Interprete>(*this);
-    routing = std::make_unique<MediaRouting>(*this);
     videoOutputs = std::make_unique<WindowVideoOutputs>(*this);
+    routing = std::make_unique<MediaRouting>(
+        core.state, core.audio, core.video, *videoOutputs, *RTB,
+        MediaRouting::Players{[this]() -> AudioPlayer& { return *audio; },
+                              [this]() -> VideoPlayer& { return *video; },
+                              [this]() -> Projector& { return *projector; }});
     audio = std::make_unique<AudioPlayer>(core.audio, *Timer1, *this, core.video, *WMP2);
     video = std::make_unique<VideoPlayer>(core.video, core.state, *videoOutputs, *Timer4);
     volume = std::make_unique<VolumeFades>(*this, core.masterVolume);

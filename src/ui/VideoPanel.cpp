@@ -37,6 +37,16 @@ VideoPanel::VideoPanel(Transport& transport, Form1& form) : form_(form) {
         });
     QObject::connect(&transport, &Transport::placeLost, &connections_,
                      [this] { form_.Shape7->setVisible(false); });
+    // A medium without a picture (MIDI) offers no projector, and the panel closes up under
+    // the counter.
+    QObject::connect(&transport, &Transport::mediumLoaded, &connections_, [this](bool pictured) {
+        form_.Check1->setVisible(pictured);
+        form_.Label5->setVisible(pictured);
+        form_.Shape6->setHeight(pictured ? 1425 : 1185);
+        form_.lblContatoreV->setWidth(form_.Shape8->Width());
+    });
+    QObject::connect(&transport, &Transport::titleSet, &connections_,
+                     [this](const QString& title) { form_.Label8->setCaption(title); });
     QObject::connect(&transport, &Transport::progressCleared, &connections_, [this] {
         form_.lblContatoreV->setCaption(kNoTime);
         form_.Shape7->setWidth(15);

@@ -6,6 +6,8 @@
 #include "platform/MediaPlayerControl.h"
 #include "ui/Form1.h"
 
+#include <QPixmap>
+
 namespace {
 constexpr double kBarAtStart = 21; // twips: below this the bar has not moved yet
 } // namespace
@@ -63,6 +65,35 @@ void WindowVideoOutputs::HideProjectorWindow() {
 
 void WindowVideoOutputs::SetProjectorTick(int ms) {
     form_.ProjectorWindow().Timer1.setInterval(ms);
+}
+
+void WindowVideoOutputs::LoadPicture(const QString& file) {
+    frmZoom& zoom = form_.ZoomWindow();
+    zoom.Image1->LoadPicture(file); // an unreadable picture keeps the previous one
+    zoom.Adatta();                  // a new picture is fitted at once
+}
+
+bool WindowVideoOutputs::ShowPictureInPanel() {
+    const QPixmap picture = form_.ZoomWindow().Image1->Picture();
+    const double w = picture.width(), h = picture.height();
+    if (w <= 0 || h <= 0) return false;
+    const double panel = form_.Picture3->Width();
+    double boxWidth, boxHeight;
+    if (h < w) {
+        boxWidth = panel;
+        boxHeight = panel / w * h;
+    } else {
+        boxHeight = panel / 4 * 3;
+        boxWidth = boxHeight / h * w;
+    }
+    // The video's own window would cover the picture; a video playing goes on unseen.
+    TwipsGeometry(form_.WMP2).setVisible(false);
+    form_.imgZoom->setPicture(picture);
+    form_.imgZoom->Move((panel - boxWidth) / 2 + form_.Picture3->Left(), form_.VideoOutputTop(),
+                        boxWidth, boxHeight);
+    form_.imgZoom->setVisible(true);
+    form_.imgZoom->raise();
+    return true;
 }
 
 void WindowVideoOutputs::ShowPictureOnProjector() {

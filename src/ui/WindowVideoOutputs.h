@@ -23,6 +23,8 @@ public:
     void HideProjectorWindow() override;
     void RaiseProjectorWindow() override;
     void SetProjectorTick(int ms) override;
+    void LoadPicture(const QString& file) override;
+    bool ShowPictureInPanel() override;
     void ShowPictureOnProjector() override;
 
 private:

@@ -27,7 +27,6 @@ still_allowed="
 app/Commands.cpp
 app/Lifecycle.cpp
 app/Startup.cpp
-media/MediaRouting.cpp
 media/VolumeFades.cpp
 script/CueLookup.cpp
 script/EditCommands.cpp

@@ -72,7 +72,9 @@ struct SpyVolume : VolumeFades {
 // Routing that pretends to load: the real routing's kind of the file decides, audio setting
 // "A" and type 1, video and MIDI "V" and type 2 (pictures leave both).
 struct SpyRouting : MediaRouting {
-    SpyRouting(Form1& f, CallLog& log) : MediaRouting(f), log(log) {}
+    SpyRouting(Form1& f, CallLog& log)
+        : MediaRouting(f.core.state, f.core.audio, f.core.video, *f.videoOutputs, *f.RTB, {}),
+          form_(f), log(log) {}
     void vai(const QString& file) override {
         log.add(QStringLiteral("vai(%1)").arg(file));
         switch (Classify(file)) {
@@ -89,6 +91,7 @@ struct SpyRouting : MediaRouting {
             break;
         }
     }
+    Form1& form_;
     CallLog& log;
 };
 
