@@ -1,7 +1,8 @@
 #include "media/VolumeFades.h"
 
 #include "core/MasterVolume.h"
-#include "display/ProjectorWindow.h"
+#include "core/ShowState.h"
+#include "core/VideoOutputs.h"
 #include "i18n/Lingua.h"
 #include "platform/Dialogs.h"
 #include "platform/MediaPlayerControl.h"
@@ -13,7 +14,8 @@
 #include <cmath>
 #include <limits>
 
-VolumeFades::VolumeFades(Form1& form, MasterVolume& master) : form_(form), master_(master) {
+VolumeFades::VolumeFades(Form1& form, MasterVolume& master, ShowState& state, VideoOutputs& outputs)
+    : form_(form), master_(master), state_(state), outputs_(outputs) {
     master_.SetMax(VolumeMax);
     QObject::connect(&master, &MasterVolume::levelSet, &connections_,
                      [this](long value, double percent) { apply(value, percent); });
@@ -63,9 +65,8 @@ void VolumeFades::apply(long value, double percent) {
     ValoreVolume = value;
     if (MixerConnected) mixer().SetMixerControlValue(value);
     const int volume = RoundInt(percent);
-    form_.WMP2->settings.setVolume(volume);
-    if (form_.core.state.ProjectorRequested())
-        form_.ProjectorWindow().WMP1->settings.setVolume(volume);
+    outputs_.PanelPlayer().settings.setVolume(volume);
+    if (state_.ProjectorRequested()) outputs_.ProjectorPlayer().settings.setVolume(volume);
 }
 
 void VolumeFades::Image2_MouseDown(int button, int, double, double) {

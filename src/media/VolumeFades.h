@@ -7,10 +7,13 @@
 
 class Form1;
 class MasterVolume;
+class ShowState;
+class VideoOutputs;
 
 class VolumeFades {
 public:
-    VolumeFades(Form1& form, MasterVolume& master);
+    // The knob and the fade timers are still the window's; the players are the video outputs'.
+    VolumeFades(Form1& form, MasterVolume& master, ShowState& state, VideoOutputs& outputs);
     virtual ~VolumeFades() = default;
 
     // Start-up: opens the system mixer; says so once when there is none.
@@ -54,6 +57,8 @@ public:
 protected:
     Form1& form_;
     MasterVolume& master_;
+    ShowState& state_;
+    VideoOutputs& outputs_;
 
 private:
     void startFade(qint16 step);

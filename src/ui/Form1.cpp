@@ -168,7 +168,7 @@ Form1::Form1(Show* show, QWidget* parent)
                               [this]() -> Projector& { return *projector; }});
     audio = std::make_unique<AudioPlayer>(core.audio, *Timer1, *this, core.video, *WMP2);
     video = std::make_unique<VideoPlayer>(core.video, core.state, *videoOutputs, *Timer4);
-    volume = std::make_unique<VolumeFades>(*this, core.masterVolume);
+    volume = std::make_unique<VolumeFades>(*this, core.masterVolume, core.state, *videoOutputs);
     background = std::make_unique<BackgroundAudio>(*WMP3);
     projector = std::make_unique<Projector>(core.state, *videoOutputs, *this, *Timer4);
     edit = std::make_unique<EditCommands>(*this);

@@ -56,7 +56,8 @@ struct SpyVideo : VideoPlayer {
 };
 
 struct SpyVolume : VolumeFades {
-    SpyVolume(Form1& f, CallLog& log) : VolumeFades(f, f.core.masterVolume), log(log) {}
+    SpyVolume(Form1& f, CallLog& log)
+        : VolumeFades(f, f.core.masterVolume, f.core.state, *f.videoOutputs), log(log) {}
     void Image4_Click() override { log.add(QStringLiteral("Image4_Click")); }
     void Image5_Click() override { log.add(QStringLiteral("Image5_Click")); }
     void Image6_Click() override { log.add(QStringLiteral("Image6_Click")); }
