@@ -199,6 +199,24 @@ TEST(AudioErrors, ADeviceThatRefusesToPlaySaysSo) {
     EXPECT_FALSE(t.form.Label11->Visible());
 }
 
+// A file that breaks off while it plays, and will not play on: the player shows it idle and
+// the reason stays on the notice line until the next cue.
+TEST(AudioErrors, AFileThatBreaksOffWhilePlayingIsToldUntilTheNextCue) {
+    AudioForm t;
+    t.audio().cmdPlayA_Click();
+    ASSERT_TRUE(t.form.core.audio.Playing());
+    t.device.mode = QStringLiteral("not ready");
+    t.device.playCode = mcierr::DeviceFailed;
+    t.audio().Timer1_Timer();
+    EXPECT_FALSE(t.form.core.audio.Playing());
+    EXPECT_EQ(t.form.Timer1->Interval(), 0);
+    EXPECT_TRUE(t.form.cmdPlayA->PictureSource().endsWith(QStringLiteral("/play2.jpg")));
+    EXPECT_TRUE(t.form.Label11->Visible());
+    EXPECT_TRUE(
+        t.form.Label11->Caption().contains(t.device.mciGetErrorString(mcierr::DeviceFailed)));
+    EXPECT_EQ(t.form.Timer5->Interval(), 0) << "the notice stays";
+}
+
 // Whatever the operator did, the play button offers what the player can do next.
 TEST(AudioButton, ThePlayButtonShowsItsRealStateAfterAnySequence) {
     AudioForm t;
