@@ -476,9 +476,9 @@ void Form1::connectHandlers() {
     // Every player stops when the sound server goes (each shows it stopped); the operator is
     // told once, until the server is back, when the master volume is put on it again.
     connect(&soundServer(), &SoundServer::Lost, this,
-            [this] { ShowNotice(MessageText(Msg::MciSoundServerGone), 0); });
+            [this] { ShowNotice(MessageText(PlatformText::MciSoundServerGone), 0); });
     connect(&soundServer(), &SoundServer::Back, this, [this] {
-        if (Label11->Caption() == MessageText(Msg::MciSoundServerGone)) Label11->setVisible(false);
+        if (Label11->Caption() == MessageText(PlatformText::MciSoundServerGone)) Label11->setVisible(false);
         volume->ReconnectMixer();
     });
     cmdPlayV->onClick = [this] { video->cmdPlayV_Click(); };

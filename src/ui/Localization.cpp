@@ -118,7 +118,7 @@ void Localization::mnuLingua_Click() {
         int badLine = 0;
         if (!CaricaLingua(file.absoluteFilePath(), &badLine, true)) {
             refuse(badLine == 0
-                       ? MessageText(Msg::FileNotOpened).arg(chosen, MessageText(Msg::NotReadable))
+                       ? MessageText(Msg::FileNotOpened).arg(chosen, MessageText(PlatformText::NotReadable))
                        : MessageText(Msg::LanguageNotUsable).arg(chosen, QString::number(badLine)));
             return;
         }
