@@ -19,7 +19,10 @@ void ShellCommands::mnuGuida_Click() {
         return ProgramFolder() + QStringLiteral("/Help/") + Lingua[24] + QStringLiteral(".html");
     };
     if (!QFileInfo::exists(helpFile())) Lingua[24] = QStringLiteral("Guida");
-    desktopShell().Open(helpFile());
+    // Opening a page with no browser to show it succeeds and shows nothing: say so, and where
+    // the page is, so the operator can read it another way.
+    if (!desktopShell().CanOpen(helpFile()) || !desktopShell().Open(helpFile()))
+        notices_.ShowNotice(MessageText(Msg::NoHelpViewer).arg(helpFile()), kNoticeMs);
 }
 
 void ShellCommands::mnuVersioni_Click() {

@@ -93,6 +93,16 @@ constexpr Texts kTexts[] = {
         "У этой копии Scenolux нет веб-сайта, который можно открыть.",
         "Това копие на Scenolux няма уебсайт за отваряне.",
         "Esta cópia do Scenolux não tem um site para abrir."}},
+    {Msg::NoHelpViewer, {
+        "Nessun browser è installato per mostrare la guida. La guida è il file %1",
+        "No web browser is installed to show the help. The help is the file %1",
+        "Aucun navigateur web n'est installé pour afficher l'aide. L'aide est le fichier %1",
+        "Kein Webbrowser ist installiert, um die Hilfe zu zeigen. Die Hilfe ist die Datei %1",
+        "Не установлен веб-браузер для показа справки. Справка находится в файле %1",
+        "Няма инсталиран уеб браузър за показване на помощта. Помощта е във файла %1",
+        "Nenhum navegador está instalado para mostrar a ajuda. A ajuda é o arquivo %1"}},
+    {Msg::MenuAudio, {"&Audio", "&Audio", "&Audio", "&Audio", "&Аудио", "&Аудио", "Á&udio"}},
+    {Msg::MenuVideo, {"&Video", "&Video", "&Vidéo", "&Video", "&Видео", "&Видео", "&Vídeo"}},
     {Msg::RecoveryOffer, {
         "L'ultima volta Scenolux non si è chiuso normalmente. Una copia di recupero contiene le modifiche non salvate di %1 (copia del %2).\n\nAprire la copia, conservarla per dopo o eliminarla?",
         "Scenolux did not close normally last time. A recovery copy holds the unsaved changes to %1 (copy made %2).\n\nOpen the copy, keep it for later, or discard it?",

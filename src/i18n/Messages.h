@@ -19,6 +19,9 @@ enum class Msg {
     NoSoundSettings,   // no sound settings program to open
     NoDisplaySettings, // no display settings program to open
     NoWebSite,         // this build has no web site to open
+    NoHelpViewer,      // %1 the help page: no browser to show it
+    MenuAudio,         // the titles of the players' menus
+    MenuVideo,
     RecoveryOffer,     // %1 script (a name or RecoveryUntitled), %2 time of the copy
     RecoveryUntitled,  // the script in RecoveryOffer when it never had a file
     RecoveryNewer,     // %1 file name, %2 time the file changed

@@ -250,7 +250,8 @@ void Form1::buildControls() {
     Combo1 = named(new ComboBox(client_), QStringLiteral("Combo1"));
     Combo1->Move(8010, 90, 2205, 315);
     Combo2 = named(new ComboBox(client_), QStringLiteral("Combo2"));
-    Combo2->Move(10320, 90, 645, 315);
+    // Wide enough for a fractional size ("20.5") beside the list's arrow.
+    Combo2->Move(10320, 90, 870, 315);
     for (ComboBox* box : {Combo1, Combo2}) {
         box->setStyleSheet(QStringLiteral("QComboBox { color: white; background: #404040; }"));
         // Sizes are typed as well as chosen; a typed text never joins the list.
@@ -478,7 +479,8 @@ void Form1::connectHandlers() {
     connect(&soundServer(), &SoundServer::Lost, this,
             [this] { ShowNotice(MessageText(PlatformText::MciSoundServerGone), 0); });
     connect(&soundServer(), &SoundServer::Back, this, [this] {
-        if (Label11->Caption() == MessageText(PlatformText::MciSoundServerGone)) Label11->setVisible(false);
+        if (Label11->Caption() == MessageText(PlatformText::MciSoundServerGone))
+            Label11->setVisible(false);
         volume->ReconnectMixer();
     });
     cmdPlayV->onClick = [this] { video->cmdPlayV_Click(); };
