@@ -1,6 +1,6 @@
 #!/bin/bash
 # Installs the Debian packages Scenolux needs, only those that are missing.
-# Usage: scripts/deps.sh run|test|bench|fuzz
+# Usage: scripts/deps.sh run|test|package|bench|fuzz
 set -euo pipefail
 
 common=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev
@@ -31,6 +31,8 @@ test=(libgtest-dev pandoc poppler-utils
       # bus, an X server of the test's own and its idle count
       xdg-utils shared-mime-info desktop-file-utils libfile-mimeinfo-perl dbus-daemon xvfb
       libxss-dev)
+# the Debian package: its dependencies worked out by dpkg-shlibdeps
+package=(qt6-qpa-plugins dpkg-dev file)
 # Google Benchmark is built in Release from Debian's source package (scripts/benchmark-library.sh)
 bench=(dpkg-dev)
 fuzz=(clang libclang-rt-14-dev)
@@ -38,10 +40,11 @@ fuzz=(clang libclang-rt-14-dev)
 wanted=("${common[@]}")
 case "${1:-run}" in
   run) wanted+=("${run[@]}") ;;
+  package) wanted+=("${package[@]}") ;;
   test) wanted+=("${test[@]}") ;;
   bench) wanted+=("${test[@]}" "${bench[@]}") ;;
   fuzz) wanted+=("${test[@]}" "${fuzz[@]}") ;;
-  *) echo "usage: $0 run|test|bench|fuzz" >&2; exit 2 ;;
+  *) echo "usage: $0 run|test|package|bench|fuzz" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -43,6 +43,7 @@ frmInfo* frmInfo::Open(QWidget& main) {
     QString caption = Lingua[19];
     caption.chop(3); // the menu entry's "..."
     window->setWindowTitle(withoutAmpersands(caption));
+    FitTitle(*window);
     window->lblTitle->setCaption(ApplicationTitle());
     window->lblVersion->setCaption(ReleaseText());
     window->lblDescription->setCaption(Lingua[22]);

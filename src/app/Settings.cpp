@@ -25,7 +25,8 @@ QString programFile() {
 } // namespace
 
 QString SettingsPath() {
-    if (QFileInfo(ProgramFolder()).isWritable()) return programFile();
+    // An installed copy never writes among its own files, whoever runs it.
+    if (!InstalledCopy() && QFileInfo(ProgramFolder()).isWritable()) return programFile();
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QDir().mkpath(folder);
     return folder + u'/' + QLatin1String(kFileName);

@@ -18,7 +18,10 @@ void ShellCommands::mnuGuida_Click() {
         return ProgramFolder() + QStringLiteral("/Help/") + Lingua[24] + QStringLiteral(".html");
     };
     if (!QFileInfo::exists(helpFile())) Lingua[24] = QStringLiteral("Guida");
-    desktopShell().Open(helpFile());
+    // Opening a page with no browser to show it succeeds and shows nothing: say so, and where
+    // the page is, so the operator can read it another way.
+    if (!desktopShell().CanOpen(helpFile()) || !desktopShell().Open(helpFile()))
+        p_.notices.ShowNotice(MessageText(Msg::NoHelpViewer).arg(helpFile()), kNoticeMs);
 }
 
 void ShellCommands::mnuVersioni_Click() {

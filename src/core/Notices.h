@@ -15,6 +15,7 @@ public:
     // Takes the notice away now.
     virtual void ClearNotice() = 0;
     // The notice for a media file that cannot be loaded or played, with the reason given by
-    // the device or player.
-    virtual void ShowMediaFailure(const QString& file, const QString& reason) = 0;
+    // the device or player; it goes after ms milliseconds (0: it stays).
+    virtual void ShowMediaFailure(const QString& file, const QString& reason,
+                                  int ms = kNoticeMs) = 0;
 };

@@ -3,6 +3,7 @@
 // clicks and keys, and every other way of driving the show reads and drives the same objects.
 #pragma once
 
+#include "core/MasterVolume.h"
 #include "core/ScriptSession.h"
 #include "core/ShowState.h"
 #include "core/Transport.h"
@@ -19,4 +20,5 @@ public:
     // The audio player's and the video player's transports.
     Transport audio;
     Transport video;
+    MasterVolume masterVolume;
 };

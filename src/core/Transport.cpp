@@ -1,11 +1,54 @@
 #include "core/Transport.h"
 
 void Transport::SetPlaying(bool playing) {
-    playing_ = playing;
+    if (playing)
+        state_ = State::Playing;
+    else if (state_ == State::Playing)
+        state_ = State::Paused;
     emit playingSet(playing);
+}
+
+void Transport::Stop() {
+    state_ = State::Stopped;
+    emit playingSet(false);
+    emit stopped();
 }
 
 void Transport::SetMenuWordPlaying(bool playingWord) {
     menuWordPlaying_ = playingWord;
     emit menuWordSet(playingWord);
+}
+
+void Transport::SetButtonWordPlaying(bool playingWord, bool pointerOn) {
+    buttonWordPlaying_ = playingWord;
+    emit buttonWordSet(playingWord, pointerOn);
+}
+
+void Transport::SetProgress(double positionMs, double lengthMs) {
+    position_ = positionMs;
+    length_ = lengthMs;
+    hasPlace_ = true;
+    emit progressSet(positionMs, lengthMs);
+}
+
+void Transport::SetCounter(double positionMs, double lengthMs) {
+    position_ = positionMs;
+    length_ = lengthMs;
+    emit counterSet(positionMs, lengthMs);
+}
+
+void Transport::SetNoPlace() {
+    hasPlace_ = false;
+    emit placeLost();
+}
+
+void Transport::SetTitle(const QString& title) {
+    title_ = title;
+    emit titleSet(title);
+}
+
+void Transport::ClearProgress() {
+    position_ = 0;
+    length_ = 0;
+    emit progressCleared();
 }

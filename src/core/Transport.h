@@ -1,30 +1,80 @@
-// One player's transport, as the show knows it: whether it plays, and which word its Play
-// menu entry shows (the design sets that word apart from the state in places). The window's
-// play button, its Tag and the menu entry follow the signals; a language switch rewrites
-// their words from this state, and nothing compares translated words.
-// Still to come here as the players move: stopped apart from paused, position, length and the
-// seek request.
+// One player's transport, as the show knows it: whether it is stopped, paused or playing,
+// which words its Play menu entry and its play button show (the design sets those apart from
+// the state in places), where it stands in its medium and how long that is, and the seek the
+// operator or a cue asks of it. The window's play button, its Tag, the menu entry, the counter
+// and the progress bar follow the signals; a language switch rewrites their words from this
+// state, and nothing compares translated words. The player acts on a seek request; the
+// transport only passes it on.
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 class Transport : public QObject {
     Q_OBJECT
 public:
+    enum class State { Stopped, Paused, Playing };
     using QObject::QObject;
 
-    bool Playing() const { return playing_; }
+    State state() const { return state_; }
+    bool Playing() const { return state_ == State::Playing; }
+    // Playing, or not: a player that was stopped and is told it does not play stays stopped;
+    // one that played is paused.
     void SetPlaying(bool playing);
+    // Stopped at the start of its medium.
+    void Stop();
     // The Play menu entry's word: the word of playing, or of idle.
     bool MenuWordPlaying() const { return menuWordPlaying_; }
     void SetMenuWordPlaying(bool playingWord);
+    // The play button's picture: offering pause (the playing one) or play, drawn as under the
+    // pointer or not.
+    bool ButtonWordPlaying() const { return buttonWordPlaying_; }
+    void SetButtonWordPlaying(bool playingWord, bool pointerOn = true);
+
+    // Where the player stands and the length of its medium, in milliseconds, as it last
+    // reported them.
+    double Position() const { return position_; }
+    double Length() const { return length_; }
+    void SetProgress(double positionMs, double lengthMs);
+    // The same, told by another player's tick: the counter follows, the bar stays.
+    void SetCounter(double positionMs, double lengthMs);
+    // The player has nothing loaded: there is no place to show, until it reports one again.
+    void SetNoPlace();
+    bool HasPlace() const { return hasPlace_; }
+    // Start-up: the counter and bar go back to their empty start.
+    void ClearProgress();
+
+    // A medium was given to the player: whether it has a picture (a video; MIDI and sound have
+    // none). The panel shows what that medium offers.
+    void MediumLoaded(bool pictured) { emit mediumLoaded(pictured); }
+    // The name the panel shows for the medium.
+    QString Title() const { return title_; }
+    void SetTitle(const QString& title);
+
+    // Asks the player to go to positionMs, keeping whether it plays.
+    void Seek(double positionMs) { emit seekRequested(positionMs); }
 
 signals:
     // Sent on every set, changed or not: the design writes the button's word each time.
     void playingSet(bool playing);
+    void stopped();
     void menuWordSet(bool playingWord);
+    void buttonWordSet(bool playingWord, bool pointerOn);
+    // Sent on every report: the design redraws the counter at each tick.
+    void progressSet(double positionMs, double lengthMs);
+    void counterSet(double positionMs, double lengthMs);
+    void placeLost();
+    void progressCleared();
+    void seekRequested(double positionMs);
+    void mediumLoaded(bool pictured);
+    void titleSet(const QString& title);
 
 private:
-    bool playing_ = false;
+    State state_ = State::Stopped;
     bool menuWordPlaying_ = false;
+    bool buttonWordPlaying_ = false;
+    double position_ = 0;
+    double length_ = 0;
+    bool hasPlace_ = false;
+    QString title_;
 };

@@ -1,43 +1,41 @@
 #include "display/Projector.h"
 
-#include "display/Monitors.h"
-#include "display/ProjectorWindow.h"
-#include "display/ZoomWindow.h"
+#include "core/Notices.h"
+#include "core/ShowState.h"
+#include "core/VideoOutputs.h"
 #include "i18n/Lingua.h"
 #include "platform/MediaPlayerControl.h"
-#include "ui/Form1.h"
+#include "platform/Timer.h"
 
 namespace {
 constexpr int kCounterMs = 1000;
 } // namespace
 
-bool Projector::ProjectorMode() const {
-    return form_.core.state.ProjectorRequested() && form_.Monitors->Count() > 1;
+bool Projector::ProjectorMode(const ShowState& state, const VideoOutputs& outputs) {
+    return state.ProjectorRequested() && outputs.MonitorCount() > 1;
 }
 
 void Projector::Check1_Click() {
-    Form2& projector = form_.ProjectorWindow();
-    form_.WMP2->close();
-    projector.WMP1->close();
-    form_.Shape7->setWidth(1);
+    MediaPlayerControl& projectorPlayer = outputs_.ProjectorPlayer(); // makes the window
+    outputs_.PanelPlayer().close();
+    projectorPlayer.close();
+    outputs_.ShowVideoAtStart();
     if (ProjectorMode()) {
-        TwipsGeometry(form_.WMP2).setVisible(false);
-        PlaceOnProjectorMonitor(&projector);
-        projector.activateWindow();
-        projector.setFocus();
+        outputs_.ShowPanelOutput(false);
+        outputs_.ShowProjectorWindow();
         return;
     }
-    if (form_.core.state.ProjectorRequested()) {
+    if (state_.ProjectorRequested()) {
         // One monitor: no projector; the request is withdrawn (which runs the off path) and
         // the notice says why.
-        form_.core.state.SetProjectorRequested(false);
-        form_.ShowNotice(Lingua[124], Form1::kNoticeMs);
+        state_.SetProjectorRequested(false);
+        notices_.ShowNotice(Lingua[124], kNoticeMs);
     }
-    form_.Timer4->setInterval(kCounterMs);
-    projector.Timer1.setInterval(0);
-    projector.hide();
-    form_.PlaceVideoOutput();
-    TwipsGeometry(form_.WMP2).setVisible(true);
+    panelTick_.setInterval(kCounterMs);
+    outputs_.SetProjectorTick(0);
+    outputs_.HideProjectorWindow();
+    outputs_.PlacePanelOutput();
+    outputs_.ShowPanelOutput(true);
 }
 
 void Projector::Label5_Click() {
@@ -45,13 +43,10 @@ void Projector::Label5_Click() {
 }
 
 void Projector::CaricaSulProiettore(const QString& url) {
-    MediaPlayerControl& player = *form_.ProjectorWindow().WMP1;
+    MediaPlayerControl& player = outputs_.ProjectorPlayer();
     if (player.URL() != url) player.setURL(url);
 }
 
 void Projector::MostraImmagine() {
-    frmZoom& zoom = form_.ZoomWindow();
-    PlaceOnProjectorMonitor(&zoom);
-    zoom.Image1->setVisible(true);
-    zoom.Adatta();
+    outputs_.ShowPictureOnProjector();
 }

@@ -4,11 +4,16 @@
 
 #include <QString>
 
-class Form1;
+class Notices;
+class ShowState;
+class Timer;
+class VideoOutputs;
 
 class Projector {
 public:
-    explicit Projector(Form1& form) : form_(form) {}
+    // panelTick is the refresh of the video panel from its own player.
+    Projector(ShowState& state, VideoOutputs& outputs, Notices& notices, Timer& panelTick)
+        : state_(state), outputs_(outputs), notices_(notices), panelTick_(panelTick) {}
     virtual ~Projector() = default;
 
     // Switches the projector output to the show's request (shown by Check1).
@@ -18,12 +23,16 @@ public:
 
     // True when video goes to the projector: the projector requested and more than one
     // monitor.
-    bool ProjectorMode() const;
+    bool ProjectorMode() const { return ProjectorMode(state_, outputs_); }
+    static bool ProjectorMode(const ShowState& state, const VideoOutputs& outputs);
     // Loads a video on the projector's player unless it holds it already.
     virtual void CaricaSulProiettore(const QString& url);
     // Shows the picture window full screen on the projector monitor, picture visible.
     virtual void MostraImmagine();
 
 protected:
-    Form1& form_;
+    ShowState& state_;
+    VideoOutputs& outputs_;
+    Notices& notices_;
+    Timer& panelTick_;
 };

@@ -1,17 +1,13 @@
 #include "display/ProjectorWindow.h"
 
-#include "media/VideoPlayer.h"
+#include "core/Notices.h"
 #include "platform/MediaPlayerControl.h"
-#include "ui/Form1.h"
-
 #include "platform/Pointer.h"
 
-#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QWindow>
-#include <cmath>
 
 void PlaceOnProjectorMonitor(QWidget* window) {
     const QScreen* primary = QGuiApplication::primaryScreen();
@@ -34,8 +30,8 @@ void PlaceOnProjectorMonitor(QWidget* window) {
     window->showFullScreen();
 }
 
-Form2::Form2(Form1& form)
-    : QWidget(&form, Qt::Window | Qt::FramelessWindowHint), Timer1(0), form_(form) {
+Form2::Form2(QWidget* owner, Notices& notices)
+    : QWidget(owner, Qt::Window | Qt::FramelessWindowHint), Timer1(0), notices_(notices) {
     setObjectName(QStringLiteral("Form2"));
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
@@ -50,17 +46,13 @@ Form2::Form2(Form1& form)
     WMP1 = new MediaPlayerControl(design, this);
     WMP1->setObjectName(QStringLiteral("WMP1"));
     WMP1->onError = [this](const QString& reason) {
-        form_.ShowMediaFailure(WMP1->URL(), reason);
-        if (WMP1->FailedWhilePlaying()) form_.Timer5->setInterval(0);
+        // A medium that broke off while playing is told until the next cue.
+        notices_.ShowMediaFailure(WMP1->URL(), reason, WMP1->FailedWhilePlaying() ? 0 : kNoticeMs);
     };
     WMP1->onKeyDown = [this](int& key, int&) {
         if (key == 27) Escape();
     };
     Timer1.onTimer = [this] { Timer1_Timer(); };
-    // Loading: the counter spans the progress track.
-    form_.Shape7->setWidth(1);
-    form_.lblContatoreV->setLeft(form_.Shape8->Left());
-    form_.lblContatoreV->setWidth(form_.Shape8->Width());
 }
 
 void Form2::resizeEvent(QResizeEvent* event) {
@@ -81,6 +73,5 @@ void Form2::Escape() {
 }
 
 void Form2::Timer1_Timer() {
-    const bool barWasShown = form_.Shape7->Visible();
-    if (form_.video->ShowProgress(*WMP1) && !barWasShown) RestoreDefaultPointer();
+    if (onTick) onTick();
 }

@@ -6,9 +6,10 @@
 #include "platform/Timer.h"
 
 #include <QWidget>
+#include <functional>
 
-class Form1;
 class MediaPlayerControl;
+class Notices;
 
 // Puts a window full screen on the monitor holding the point just right of the primary
 // screen (when the second monitor lies elsewhere, the first monitor that is not the primary).
@@ -17,11 +18,13 @@ void PlaceOnProjectorMonitor(QWidget* window);
 class Form2 : public QWidget {
     Q_OBJECT
 public:
-    explicit Form2(Form1& form);
+    // A window of owner's; the player's failures go to notices.
+    Form2(QWidget* owner, Notices& notices);
     MediaPlayerControl* WMP1;
     Timer Timer1; // 100 ms while projector video plays
-    // One refresh of the main window's video counter and bar from WMP1.
+    // One refresh of the main window's video counter and bar from WMP1: runs onTick.
     void Timer1_Timer();
+    std::function<void()> onTick;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -29,5 +32,5 @@ protected:
 
 private:
     void Escape();
-    Form1& form_;
+    Notices& notices_;
 };

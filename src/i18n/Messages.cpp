@@ -11,13 +11,22 @@ constexpr int kLanguages = 7;
 
 // In the order of MessageLanguage: Italiano, English, Français, Deutsch, Russian, Bulgarian,
 // Brazilian Portuguese.
-struct Texts {
-    Msg id;
+template <typename Id> struct Row {
+    Id id;
     const char* text[kLanguages];
 };
+using Texts = Row<Msg>;
+using PlatformTexts = Row<PlatformText>;
+
+// A row's place is its id: a row moved or left out would show another message's text.
+template <typename Id, size_t N> constexpr bool InIdOrder(const Row<Id> (&rows)[N]) {
+    for (size_t i = 0; i < N; ++i)
+        if (size_t(rows[i].id) != i) return false;
+    return N == size_t(Id::Count);
+}
 
 // clang-format off
-const Texts kTexts[] = {
+constexpr Texts kTexts[] = {
     {Msg::Cancel, {"Annulla", "Cancel", "Annuler", "Abbrechen", "Отмена", "Отказ", "Cancelar"}},
     {Msg::General, {"Generale", "General", "Général", "Allgemein", "Общие", "Общи", "Geral"}},
     {Msg::ScriptNotOpened, {
@@ -44,54 +53,6 @@ const Texts kTexts[] = {
         "Не удалось сохранить файл:\n%1\n\n%2",
         "Файлът не може да бъде запазен:\n%1\n\n%2",
         "Não foi possível salvar o arquivo:\n%1\n\n%2"}},
-    {Msg::IsFolder, {
-        "%1 è una cartella, non un file.",
-        "%1 is a folder, not a file.",
-        "%1 est un dossier, pas un fichier.",
-        "%1 ist ein Ordner, keine Datei.",
-        "%1 — это папка, а не файл.",
-        "%1 е папка, а не файл.",
-        "%1 é uma pasta, não um arquivo."}},
-    {Msg::NotFound, {
-        "Il file non esiste.",
-        "The file does not exist.",
-        "Le fichier n'existe pas.",
-        "Die Datei existiert nicht.",
-        "Файл не существует.",
-        "Файлът не съществува.",
-        "O arquivo não existe."}},
-    {Msg::NoReadPermission, {
-        "Non si hanno i permessi per leggerlo.",
-        "You have no permission to read it.",
-        "Vous n'avez pas le droit de le lire.",
-        "Sie haben keine Berechtigung, sie zu lesen.",
-        "Нет прав на чтение.",
-        "Нямате права за четене.",
-        "Você não tem permissão para lê-lo."}},
-    {Msg::NoWritePermission, {
-        "Non si hanno i permessi per scrivere in quel punto.",
-        "You have no permission to write there.",
-        "Vous n'avez pas le droit d'écrire à cet endroit.",
-        "Sie haben keine Berechtigung, dort zu schreiben.",
-        "Нет прав на запись в это место.",
-        "Нямате права за запис на това място.",
-        "Você não tem permissão para gravar nesse local."}},
-    {Msg::NotReadable, {
-        "Il file non può essere letto.",
-        "The file cannot be read.",
-        "Le fichier ne peut pas être lu.",
-        "Die Datei kann nicht gelesen werden.",
-        "Файл не удаётся прочитать.",
-        "Файлът не може да бъде прочетен.",
-        "O arquivo não pode ser lido."}},
-    {Msg::NotWritable, {
-        "Il file non può essere scritto (disco pieno o supporto rimosso?).",
-        "The file cannot be written (disk full or medium removed?).",
-        "Le fichier ne peut pas être écrit (disque plein ou support retiré ?).",
-        "Die Datei kann nicht geschrieben werden (Datenträger voll oder entfernt?).",
-        "Файл не удаётся записать (диск заполнен или носитель извлечён?).",
-        "Файлът не може да бъде записан (дискът е пълен или носителят е изваден?).",
-        "O arquivo não pode ser gravado (disco cheio ou mídia removida?)."}},
     {Msg::LanguageRefused, {
         "%1 non è nella cartella delle lingue del programma.\n\nCopiare il file in %2 e sceglierlo da lì. La lingua non è cambiata.",
         "%1 is not in the program's language folder.\n\nCopy the file into %2 and choose it there. The language has not changed.",
@@ -108,120 +69,6 @@ const Texts kTexts[] = {
         "%1 не является пригодным языковым файлом: строка %2 пуста или отсутствует. Язык не изменён.",
         "%1 не е използваем езиков файл: ред %2 е празен или липсва. Езикът не е променен.",
         "%1 não é um arquivo de idioma utilizável: a linha %2 está vazia ou falta. O idioma não foi alterado."}},
-    {Msg::MediumCannotPlay, {
-        "Il file non può essere riprodotto.",
-        "The medium cannot be played.",
-        "Le fichier ne peut pas être lu.",
-        "Die Datei kann nicht abgespielt werden.",
-        "Файл не удаётся воспроизвести.",
-        "Файлът не може да бъде възпроизведен.",
-        "A mídia não pode ser reproduzida."}},
-    {Msg::BackgroundOpen, {
-        "Apri l'audio di sottofondo", "Open background audio", "Ouvrir l'audio de fond",
-        "Hintergrundaudio öffnen", "Открыть фоновый звук", "Отваряне на фоновия звук",
-        "Abrir áudio de fundo"}},
-    {Msg::BackgroundPlay, {
-        "Riproduci / pausa", "Play / pause", "Lecture / pause", "Abspielen / Pause",
-        "Пуск / пауза", "Старт / пауза", "Reproduzir / pausar"}},
-    {Msg::BackgroundStop, {"Stop", "Stop", "Arrêt", "Stopp", "Стоп", "Стоп", "Parar"}},
-    {Msg::BackgroundTitle, {
-        "Audio di sottofondo", "Background audio", "Audio de fond", "Hintergrundaudio",
-        "Фоновый звук", "Фонов звук", "Áudio de fundo"}},
-    {Msg::AudioFiles, {
-        "File audio", "Audio files", "Fichiers audio", "Audiodateien", "Аудиофайлы",
-        "Аудиофайлове", "Arquivos de áudio"}},
-    {Msg::AllFiles, {
-        "Tutti i file", "All files", "Tous les fichiers", "Alle Dateien", "Все файлы",
-        "Всички файлове", "Todos os arquivos"}},
-    {Msg::MciDone, {
-        "Il comando è stato eseguito.", "The command was carried out.", "La commande a été exécutée.",
-        "Der Befehl wurde ausgeführt.", "Команда выполнена.", "Командата е изпълнена.",
-        "O comando foi executado."}},
-    {Msg::MciUnrecognized, {
-        "Il dispositivo audio non conosce questo comando.",
-        "The audio device does not know this command.",
-        "Le périphérique audio ne connaît pas cette commande.",
-        "Das Audiogerät kennt diesen Befehl nicht.",
-        "Аудиоустройство не знает этой команды.",
-        "Аудиоустройството не познава тази команда.",
-        "O dispositivo de áudio não conhece este comando."}},
-    {Msg::MciNotOpen, {
-        "Nessun file audio è aperto con quel nome.",
-        "No audio file is open under that name.",
-        "Aucun fichier audio n'est ouvert sous ce nom.",
-        "Unter diesem Namen ist keine Audiodatei geöffnet.",
-        "Под этим именем не открыт ни один аудиофайл.",
-        "Няма отворен аудиофайл с това име.",
-        "Nenhum arquivo de áudio está aberto com esse nome."}},
-    {Msg::MciMissingParameter, {
-        "Al comando audio manca un valore.",
-        "The audio command is missing a value.",
-        "Il manque une valeur à la commande audio.",
-        "Dem Audiobefehl fehlt ein Wert.",
-        "В аудиокоманде не хватает значения.",
-        "В аудиокомандата липсва стойност.",
-        "Falta um valor no comando de áudio."}},
-    {Msg::MciFileNotFound, {
-        "Il file audio non si trova.",
-        "The audio file cannot be found.",
-        "Le fichier audio est introuvable.",
-        "Die Audiodatei wurde nicht gefunden.",
-        "Аудиофайл не найден.",
-        "Аудиофайлът не е намерен.",
-        "O arquivo de áudio não foi encontrado."}},
-    {Msg::MciOutOfRange, {
-        "Quella posizione è fuori dal file audio.",
-        "That position is outside the audio file.",
-        "Cette position est en dehors du fichier audio.",
-        "Diese Position liegt außerhalb der Audiodatei.",
-        "Эта позиция за пределами аудиофайла.",
-        "Тази позиция е извън аудиофайла.",
-        "Essa posição está fora do arquivo de áudio."}},
-    {Msg::MciDuplicateAlias, {
-        "Un file audio è già aperto con quel nome.",
-        "An audio file is already open under that name.",
-        "Un fichier audio est déjà ouvert sous ce nom.",
-        "Unter diesem Namen ist bereits eine Audiodatei geöffnet.",
-        "Под этим именем уже открыт аудиофайл.",
-        "Вече има отворен аудиофайл с това име.",
-        "Já há um arquivo de áudio aberto com esse nome."}},
-    {Msg::MciCannotPlay, {
-        "Nessun decodificatore ne legge il suono.",
-        "No decoder takes its sound.",
-        "Aucun décodeur ne lit son contenu sonore.",
-        "Kein Decoder kann den Ton lesen.",
-        "Ни один декодер не может прочитать звук.",
-        "Нито един декодер не може да прочете звука.",
-        "Nenhum decodificador lê o seu som."}},
-    {Msg::MciDeviceFailed, {
-        "Il dispositivo audio non ha risposto.",
-        "The audio device did not respond.",
-        "Le périphérique audio n'a pas répondu.",
-        "Das Audiogerät hat nicht geantwortet.",
-        "Аудиоустройство не ответило.",
-        "Аудиоустройството не отговори.",
-        "O dispositivo de áudio não respondeu."}},
-    {Msg::MciSoundServerGone, {
-        "Il server audio si è fermato: i lettori sono stati fermati.",
-        "The sound server stopped: every player was stopped.",
-        "Le serveur de son s'est arrêté : les lecteurs ont été arrêtés.",
-        "Der Soundserver wurde beendet: Alle Player wurden angehalten.",
-        "Звуковой сервер остановился: все плееры остановлены.",
-        "Звуковият сървър спря: всички плейъри са спрени.",
-        "O servidor de som parou: todos os players foram parados."}},
-    {Msg::MciStreamBroken, {
-        "il file si è interrotto durante la riproduzione: è danneggiato o è stato sostituito",
-        "the file broke off while playing: it is damaged or was replaced",
-        "le fichier s'est interrompu pendant la lecture : il est endommagé ou a été remplacé",
-        "die Datei brach während der Wiedergabe ab: Sie ist beschädigt oder wurde ersetzt",
-        "файл оборвался во время воспроизведения: он повреждён или был заменён",
-        "файлът прекъсна по време на възпроизвеждане: повреден е или е бил заменен",
-        "o arquivo parou durante a reprodução: está danificado ou foi substituído"}},
-    {Msg::MciOther, {
-        "Errore del dispositivo audio %1.", "Audio device error %1.",
-        "Erreur du périphérique audio %1.", "Fehler %1 des Audiogeräts.",
-        "Ошибка аудиоустройства %1.", "Грешка на аудиоустройството %1.",
-        "Erro do dispositivo de áudio %1."}},
     {Msg::NoSoundSettings, {
         "Nessun programma per le impostazioni audio è installato (pavucontrol, GNOME, KDE o Xfce).",
         "No sound settings program is installed (pavucontrol, GNOME, KDE or Xfce settings).",
@@ -246,6 +93,16 @@ const Texts kTexts[] = {
         "У этой копии Scenolux нет веб-сайта, который можно открыть.",
         "Това копие на Scenolux няма уебсайт за отваряне.",
         "Esta cópia do Scenolux não tem um site para abrir."}},
+    {Msg::NoHelpViewer, {
+        "Nessun browser è installato per mostrare la guida. La guida è il file %1",
+        "No web browser is installed to show the help. The help is the file %1",
+        "Aucun navigateur web n'est installé pour afficher l'aide. L'aide est le fichier %1",
+        "Kein Webbrowser ist installiert, um die Hilfe zu zeigen. Die Hilfe ist die Datei %1",
+        "Не установлен веб-браузер для показа справки. Справка находится в файле %1",
+        "Няма инсталиран уеб браузър за показване на помощта. Помощта е във файла %1",
+        "Nenhum navegador está instalado para mostrar a ajuda. A ajuda é o arquivo %1"}},
+    {Msg::MenuAudio, {"&Audio", "&Audio", "&Audio", "&Audio", "&Аудио", "&Аудио", "Á&udio"}},
+    {Msg::MenuVideo, {"&Video", "&Video", "&Vidéo", "&Video", "&Видео", "&Видео", "&Vídeo"}},
     {Msg::RecoveryOffer, {
         "L'ultima volta Scenolux non si è chiuso normalmente. Una copia di recupero contiene le modifiche non salvate di %1 (copia del %2).\n\nAprire la copia, conservarla per dopo o eliminarla?",
         "Scenolux did not close normally last time. A recovery copy holds the unsaved changes to %1 (copy made %2).\n\nOpen the copy, keep it for later, or discard it?",
@@ -595,9 +452,176 @@ const Texts kTexts[] = {
         "Употреба: scenolux --check СЦЕНАРИЙ | --pack СЦЕНАРИЙ ПАПКА",
         "Uso: scenolux --check ROTEIRO | --pack ROTEIRO PASTA"}},
 };
+
+// The words of the stand-ins below this layer, in the order of PlatformText.
+constexpr PlatformTexts kPlatformTexts[] = {
+    {PlatformText::MediumCannotPlay, {
+        "Il file non può essere riprodotto.",
+        "The medium cannot be played.",
+        "Le fichier ne peut pas être lu.",
+        "Die Datei kann nicht abgespielt werden.",
+        "Файл не удаётся воспроизвести.",
+        "Файлът не може да бъде възпроизведен.",
+        "A mídia não pode ser reproduzida."}},
+    {PlatformText::BackgroundOpen, {
+        "Apri l'audio di sottofondo", "Open background audio", "Ouvrir l'audio de fond",
+        "Hintergrundaudio öffnen", "Открыть фоновый звук", "Отваряне на фоновия звук",
+        "Abrir áudio de fundo"}},
+    {PlatformText::BackgroundPlay, {
+        "Riproduci / pausa", "Play / pause", "Lecture / pause", "Abspielen / Pause",
+        "Пуск / пауза", "Старт / пауза", "Reproduzir / pausar"}},
+    {PlatformText::BackgroundStop, {"Stop", "Stop", "Arrêt", "Stopp", "Стоп", "Стоп", "Parar"}},
+    {PlatformText::BackgroundTitle, {
+        "Audio di sottofondo", "Background audio", "Audio de fond", "Hintergrundaudio",
+        "Фоновый звук", "Фонов звук", "Áudio de fundo"}},
+    {PlatformText::AudioFiles, {
+        "File audio", "Audio files", "Fichiers audio", "Audiodateien", "Аудиофайлы",
+        "Аудиофайлове", "Arquivos de áudio"}},
+    {PlatformText::AllFiles, {
+        "Tutti i file", "All files", "Tous les fichiers", "Alle Dateien", "Все файлы",
+        "Всички файлове", "Todos os arquivos"}},
+    {PlatformText::MciDone, {
+        "Il comando è stato eseguito.", "The command was carried out.", "La commande a été exécutée.",
+        "Der Befehl wurde ausgeführt.", "Команда выполнена.", "Командата е изпълнена.",
+        "O comando foi executado."}},
+    {PlatformText::MciUnrecognized, {
+        "Il dispositivo audio non conosce questo comando.",
+        "The audio device does not know this command.",
+        "Le périphérique audio ne connaît pas cette commande.",
+        "Das Audiogerät kennt diesen Befehl nicht.",
+        "Аудиоустройство не знает этой команды.",
+        "Аудиоустройството не познава тази команда.",
+        "O dispositivo de áudio não conhece este comando."}},
+    {PlatformText::MciNotOpen, {
+        "Nessun file audio è aperto con quel nome.",
+        "No audio file is open under that name.",
+        "Aucun fichier audio n'est ouvert sous ce nom.",
+        "Unter diesem Namen ist keine Audiodatei geöffnet.",
+        "Под этим именем не открыт ни один аудиофайл.",
+        "Няма отворен аудиофайл с това име.",
+        "Nenhum arquivo de áudio está aberto com esse nome."}},
+    {PlatformText::MciMissingParameter, {
+        "Al comando audio manca un valore.",
+        "The audio command is missing a value.",
+        "Il manque une valeur à la commande audio.",
+        "Dem Audiobefehl fehlt ein Wert.",
+        "В аудиокоманде не хватает значения.",
+        "В аудиокомандата липсва стойност.",
+        "Falta um valor no comando de áudio."}},
+    {PlatformText::MciFileNotFound, {
+        "Il file audio non si trova.",
+        "The audio file cannot be found.",
+        "Le fichier audio est introuvable.",
+        "Die Audiodatei wurde nicht gefunden.",
+        "Аудиофайл не найден.",
+        "Аудиофайлът не е намерен.",
+        "O arquivo de áudio não foi encontrado."}},
+    {PlatformText::MciOutOfRange, {
+        "Quella posizione è fuori dal file audio.",
+        "That position is outside the audio file.",
+        "Cette position est en dehors du fichier audio.",
+        "Diese Position liegt außerhalb der Audiodatei.",
+        "Эта позиция за пределами аудиофайла.",
+        "Тази позиция е извън аудиофайла.",
+        "Essa posição está fora do arquivo de áudio."}},
+    {PlatformText::MciDuplicateAlias, {
+        "Un file audio è già aperto con quel nome.",
+        "An audio file is already open under that name.",
+        "Un fichier audio est déjà ouvert sous ce nom.",
+        "Unter diesem Namen ist bereits eine Audiodatei geöffnet.",
+        "Под этим именем уже открыт аудиофайл.",
+        "Вече има отворен аудиофайл с това име.",
+        "Já há um arquivo de áudio aberto com esse nome."}},
+    {PlatformText::MciCannotPlay, {
+        "Nessun decodificatore ne legge il suono.",
+        "No decoder takes its sound.",
+        "Aucun décodeur ne lit son contenu sonore.",
+        "Kein Decoder kann den Ton lesen.",
+        "Ни один декодер не может прочитать звук.",
+        "Нито един декодер не може да прочете звука.",
+        "Nenhum decodificador lê o seu som."}},
+    {PlatformText::MciDeviceFailed, {
+        "Il dispositivo audio non ha risposto.",
+        "The audio device did not respond.",
+        "Le périphérique audio n'a pas répondu.",
+        "Das Audiogerät hat nicht geantwortet.",
+        "Аудиоустройство не ответило.",
+        "Аудиоустройството не отговори.",
+        "O dispositivo de áudio não respondeu."}},
+    {PlatformText::MciSoundServerGone, {
+        "Il server audio si è fermato: i lettori sono stati fermati.",
+        "The sound server stopped: every player was stopped.",
+        "Le serveur de son s'est arrêté : les lecteurs ont été arrêtés.",
+        "Der Soundserver wurde beendet: Alle Player wurden angehalten.",
+        "Звуковой сервер остановился: все плееры остановлены.",
+        "Звуковият сървър спря: всички плейъри са спрени.",
+        "O servidor de som parou: todos os players foram parados."}},
+    {PlatformText::MciStreamBroken, {
+        "il file si è interrotto durante la riproduzione: è danneggiato o è stato sostituito",
+        "the file broke off while playing: it is damaged or was replaced",
+        "le fichier s'est interrompu pendant la lecture : il est endommagé ou a été remplacé",
+        "die Datei brach während der Wiedergabe ab: Sie ist beschädigt oder wurde ersetzt",
+        "файл оборвался во время воспроизведения: он повреждён или был заменён",
+        "файлът прекъсна по време на възпроизвеждане: повреден е или е бил заменен",
+        "o arquivo parou durante a reprodução: está danificado ou foi substituído"}},
+    {PlatformText::MciOther, {
+        "Errore del dispositivo audio %1.", "Audio device error %1.",
+        "Erreur du périphérique audio %1.", "Fehler %1 des Audiogeräts.",
+        "Ошибка аудиоустройства %1.", "Грешка на аудиоустройството %1.",
+        "Erro do dispositivo de áudio %1."}},
+    {PlatformText::IsFolder, {
+        "%1 è una cartella, non un file.",
+        "%1 is a folder, not a file.",
+        "%1 est un dossier, pas un fichier.",
+        "%1 ist ein Ordner, keine Datei.",
+        "%1 — это папка, а не файл.",
+        "%1 е папка, а не файл.",
+        "%1 é uma pasta, não um arquivo."}},
+    {PlatformText::NotFound, {
+        "Il file non esiste.",
+        "The file does not exist.",
+        "Le fichier n'existe pas.",
+        "Die Datei existiert nicht.",
+        "Файл не существует.",
+        "Файлът не съществува.",
+        "O arquivo não existe."}},
+    {PlatformText::NoReadPermission, {
+        "Non si hanno i permessi per leggerlo.",
+        "You have no permission to read it.",
+        "Vous n'avez pas le droit de le lire.",
+        "Sie haben keine Berechtigung, sie zu lesen.",
+        "Нет прав на чтение.",
+        "Нямате права за четене.",
+        "Você não tem permissão para lê-lo."}},
+    {PlatformText::NoWritePermission, {
+        "Non si hanno i permessi per scrivere in quel punto.",
+        "You have no permission to write there.",
+        "Vous n'avez pas le droit d'écrire à cet endroit.",
+        "Sie haben keine Berechtigung, dort zu schreiben.",
+        "Нет прав на запись в это место.",
+        "Нямате права за запис на това място.",
+        "Você não tem permissão para gravar nesse local."}},
+    {PlatformText::NotReadable, {
+        "Il file non può essere letto.",
+        "The file cannot be read.",
+        "Le fichier ne peut pas être lu.",
+        "Die Datei kann nicht gelesen werden.",
+        "Файл не удаётся прочитать.",
+        "Файлът не може да бъде прочетен.",
+        "O arquivo não pode ser lido."}},
+    {PlatformText::NotWritable, {
+        "Il file non può essere scritto (disco pieno o supporto rimosso?).",
+        "The file cannot be written (disk full or medium removed?).",
+        "Le fichier ne peut pas être écrit (disque plein ou support retiré ?).",
+        "Die Datei kann nicht geschrieben werden (Datenträger voll oder entfernt?).",
+        "Файл не удаётся записать (диск заполнен или носитель извлечён?).",
+        "Файлът не може да бъде записан (дискът е пълен или носителят е изваден?).",
+        "O arquivo não pode ser gravado (disco cheio ou mídia removida?)."}},
+};
 // clang-format on
 
-static_assert(std::size(kTexts) == size_t(Msg::Count), "one row per message");
+static_assert(InIdOrder(kTexts), "one row per message, in the order of Msg");
+static_assert(InIdOrder(kPlatformTexts), "one row per text, in the order of PlatformText");
 } // namespace
 
 MessageLanguage LanguageOfFile(const QString& fileName) {
@@ -622,8 +646,11 @@ QString QtLanguageCode(MessageLanguage language) {
 }
 
 QString MessageText(Msg id) {
-    const Texts& row = kTexts[int(id)];
-    return QString::fromUtf8(row.text[int(LanguageOfFile(NomeLingua))]);
+    return QString::fromUtf8(kTexts[int(id)].text[int(LanguageOfFile(NomeLingua))]);
+}
+
+QString MessageText(PlatformText id) {
+    return QString::fromUtf8(kPlatformTexts[int(id)].text[int(LanguageOfFile(NomeLingua))]);
 }
 
 void UseQtTextsOfLanguage() {
@@ -631,64 +658,8 @@ void UseQtTextsOfLanguage() {
 }
 
 namespace {
-Msg messageOf(PlatformText id) {
-    switch (id) {
-    case PlatformText::MediumCannotPlay:
-        return Msg::MediumCannotPlay;
-    case PlatformText::BackgroundOpen:
-        return Msg::BackgroundOpen;
-    case PlatformText::BackgroundPlay:
-        return Msg::BackgroundPlay;
-    case PlatformText::BackgroundStop:
-        return Msg::BackgroundStop;
-    case PlatformText::BackgroundTitle:
-        return Msg::BackgroundTitle;
-    case PlatformText::AudioFiles:
-        return Msg::AudioFiles;
-    case PlatformText::AllFiles:
-        return Msg::AllFiles;
-    case PlatformText::MciDone:
-        return Msg::MciDone;
-    case PlatformText::MciUnrecognized:
-        return Msg::MciUnrecognized;
-    case PlatformText::MciNotOpen:
-        return Msg::MciNotOpen;
-    case PlatformText::MciMissingParameter:
-        return Msg::MciMissingParameter;
-    case PlatformText::MciFileNotFound:
-        return Msg::MciFileNotFound;
-    case PlatformText::MciOutOfRange:
-        return Msg::MciOutOfRange;
-    case PlatformText::MciDuplicateAlias:
-        return Msg::MciDuplicateAlias;
-    case PlatformText::MciCannotPlay:
-        return Msg::MciCannotPlay;
-    case PlatformText::MciDeviceFailed:
-        return Msg::MciDeviceFailed;
-    case PlatformText::MciSoundServerGone:
-        return Msg::MciSoundServerGone;
-    case PlatformText::MciStreamBroken:
-        return Msg::MciStreamBroken;
-    case PlatformText::MciOther:
-        return Msg::MciOther;
-    case PlatformText::IsFolder:
-        return Msg::IsFolder;
-    case PlatformText::NotFound:
-        return Msg::NotFound;
-    case PlatformText::NoReadPermission:
-        return Msg::NoReadPermission;
-    case PlatformText::NoWritePermission:
-        return Msg::NoWritePermission;
-    case PlatformText::NotReadable:
-        return Msg::NotReadable;
-    case PlatformText::NotWritable:
-        return Msg::NotWritable;
-    }
-    return Msg::NotReadable;
-}
-
 QString platformText(PlatformText id) {
-    return MessageText(messageOf(id));
+    return MessageText(id);
 }
 
 // The stand-ins below this layer say their words in the active language from the start: the

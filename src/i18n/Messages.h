@@ -4,6 +4,8 @@
 // language file; a language file of the operator's own gets the English texts.
 #pragma once
 
+#include "platform/PlatformTexts.h"
+
 #include <QString>
 
 enum class Msg {
@@ -12,36 +14,14 @@ enum class Msg {
     ScriptNotOpened,   // %1 script, %2 reason
     FileNotOpened,     // %1 file, %2 reason (Open)
     FileNotSaved,      // %1 file, %2 reason (Save)
-    IsFolder,          // %1 path
-    NotFound,          // reason: the file does not exist
-    NoReadPermission,  // reason
-    NoWritePermission, // reason
-    NotReadable,       // reason: any other failure to read
-    NotWritable,       // reason: any other failure to write
     LanguageRefused,   // %1 chosen file, %2 language folder
     LanguageNotUsable, // %1 chosen file, %2 line number
-    MediumCannotPlay,
-    BackgroundOpen, // tooltips and dialog of the background audio strip
-    BackgroundPlay,
-    BackgroundStop,
-    BackgroundTitle,
-    AudioFiles,
-    AllFiles,
-    MciDone, // the audio device's error texts
-    MciUnrecognized,
-    MciNotOpen,
-    MciMissingParameter,
-    MciFileNotFound,
-    MciOutOfRange,
-    MciDuplicateAlias,
-    MciCannotPlay,
-    MciDeviceFailed,
-    MciSoundServerGone,
-    MciStreamBroken,
-    MciOther,          // %1 code
     NoSoundSettings,   // no sound settings program to open
     NoDisplaySettings, // no display settings program to open
     NoWebSite,         // this build has no web site to open
+    NoHelpViewer,      // %1 the help page: no browser to show it
+    MenuAudio,         // the titles of the players' menus
+    MenuVideo,
     RecoveryOffer,     // %1 script (a name or RecoveryUntitled), %2 time of the copy
     RecoveryUntitled,  // the script in RecoveryOffer when it never had a file
     RecoveryNewer,     // %1 file name, %2 time the file changed
@@ -124,6 +104,9 @@ enum class Msg {
 
 // The message in the active language (NomeLingua).
 QString MessageText(Msg id);
+// A text of the stand-ins (the audio device's errors, why a file could not be read) in the
+// active language.
+QString MessageText(PlatformText id);
 
 // The languages the messages are written in, in the order of the table; Qt's own texts use
 // the same choice (QtLanguageCode).

@@ -1,12 +1,12 @@
 #include "media/AudioPlayer.h"
 
-#include "app/Paths.h"
+#include "core/Notices.h"
+#include "core/Transport.h"
 #include "platform/Mci.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/Numbers.h"
-#include "script/Interprete.h"
-#include "ui/Form1.h"
-#include "ui/WindowVisuals.h"
+#include "platform/Timer.h"
+#include "script/Interprete.h" // DecimalText
 
 #include <cmath>
 
@@ -26,6 +26,14 @@ QString minutesAndSeconds(double ms) {
 }
 } // namespace
 
+AudioPlayer::AudioPlayer(Transport& transport, Timer& tick, Notices& notices, Transport& video,
+                         MediaPlayerControl& panelVideo)
+    : transport_(transport), tick_(tick), notices_(notices), video_(video),
+      panelVideo_(panelVideo) {
+    QObject::connect(&transport, &Transport::seekRequested, &connections_,
+                     [this](double ms) { lblContatore_Click(NumberText(std::floor(ms))); });
+}
+
 QString AudioPlayer::CounterText(double position, double length) {
     return minutesAndSeconds(position) + QStringLiteral(" / ") + minutesAndSeconds(length);
 }
@@ -36,26 +44,29 @@ double AudioPlayer::CurPos() {
     return NumericValue(answer);
 }
 
-void AudioPlayer::showPlayPicture(const char* file) {
-    form_.cmdPlayA->LoadPicture(PictureFile(QLatin1String(file)));
+void AudioPlayer::showIdle() {
+    transport_.SetPlaying(false);
+    transport_.SetMenuWordPlaying(false);
+    tick_.setInterval(0);
+    transport_.SetButtonWordPlaying(false);
 }
 
 void AudioPlayer::cmdPlayA_Click() {
-    if (form_.playA->playing()) {
+    if (transport_.Playing()) {
         // Playing: pause where it is.
         const double p = CurPos();
-        form_.playA->showMenuWord(false);
-        form_.playA->set(false);
+        transport_.SetMenuWordPlaying(false);
+        transport_.SetPlaying(false);
         send(QStringLiteral("play wav1 from ") + DecimalText(p > 0 ? std::floor(p) : 0));
         send(QStringLiteral("stop wav1"));
-        form_.Timer1->setInterval(0);
-        showPlayPicture("play2.jpg");
+        tick_.setInterval(0);
+        transport_.SetButtonWordPlaying(false);
         return;
     }
-    form_.playA->set(true);
-    form_.playA->showMenuWord(true);
-    form_.Timer1->setInterval(kTickMs);
-    showPlayPicture("pause2.jpg");
+    transport_.SetPlaying(true);
+    transport_.SetMenuWordPlaying(true);
+    tick_.setInterval(kTickMs);
+    transport_.SetButtonWordPlaying(true);
     if (CurPos() == 0) {
         send(QStringLiteral("play wav1"));
         send(QStringLiteral("stop wav1"));
@@ -64,18 +75,14 @@ void AudioPlayer::cmdPlayA_Click() {
     // and the button does not claim it plays.
     const long code = send(QStringLiteral("play wav1"));
     if (code == 0) return;
-    form_.playA->set(false);
-    form_.playA->showMenuWord(false);
-    form_.Timer1->setInterval(0);
-    showPlayPicture("play2.jpg");
+    showIdle();
     if (code != mcierr::NotOpen) Errore(code);
 }
 
 void AudioPlayer::cmdStopA_Click() {
     send(QStringLiteral("seek wav1 to start"));
     Timer1_Timer();
-    form_.playA->set(false);
-    form_.visuals->cmdPlayA_MouseMove(0, 0, 0, 0);
+    transport_.Stop();
 }
 
 void AudioPlayer::cmdForA_Click() {
@@ -89,11 +96,10 @@ void AudioPlayer::cmdBacA_Click() {
     Timer1_Timer();
 }
 
-void AudioPlayer::lblContatore_MouseMove(int, int, double x, double) {
+void AudioPlayer::lblContatore_MouseMove(int, int, double x, double, double width) {
     QString answer;
     if (send(QStringLiteral("status wav1 length"), &answer) != 0) return;
     const double length = NumericValue(answer);
-    const double width = form_.lblContatore->Width();
     if (width <= 0) return;
     const QString t = NumberText(std::floor(length / width * x));
     seekTarget_ = t;
@@ -104,8 +110,8 @@ void AudioPlayer::lblContatore_Click(const QString& ms) {
     send(QStringLiteral("play wav1 from ") + ms);
     Timer1_Timer();
     // Seeking keeps the state: a paused or stopped file pauses again at once.
-    if (!form_.playA->playing()) {
-        form_.playA->set(true);
+    if (!transport_.Playing()) {
+        transport_.SetPlaying(true);
         cmdPlayA_Click();
     }
 }
@@ -114,24 +120,20 @@ void AudioPlayer::lblContatore_Click(const QString& ms) {
 // off): one more try from the same place, and when that fails too the button shows stopped,
 // never playing, and the operator reads why until the next cue.
 bool AudioPlayer::stoppedUnderUs() {
-    if (!form_.playA->playing()) return false;
+    if (!transport_.Playing()) return false;
     QString mode;
     if (send(QStringLiteral("status wav1 mode"), &mode) != 0 || mode != QLatin1String("not ready"))
         return false;
     const long code = send(QStringLiteral("play wav1"));
     if (code == 0) return false;
-    form_.playA->set(false);
-    form_.playA->showMenuWord(false);
-    form_.Timer1->setInterval(0);
-    showPlayPicture("play2.jpg");
+    showIdle();
     const QString reason = mci().mciGetErrorString(code);
     if (code == mcierr::SoundServerGone) {
-        form_.ShowNotice(reason, 0);
+        notices_.ShowNotice(reason, 0);
     } else {
         QString file;
         send(QStringLiteral("info wav1 file"), &file);
-        form_.ShowMediaFailure(file, reason);
-        form_.Timer5->setInterval(0);
+        notices_.ShowMediaFailure(file, reason, 0);
     }
     return true;
 }
@@ -145,38 +147,25 @@ void AudioPlayer::Timer1_Timer() {
         // The end of the file: back to the start, paused, with the play picture.
         send(QStringLiteral("seek wav1 to start"));
         cmdPlayA_Click();
-        showPlayPicture("play2.jpg");
+        transport_.SetButtonWordPlaying(false);
     }
-    const double position = CurPos();
-    form_.lblContatore->setCaption(CounterText(position, length));
-    if (length > 0)
-        form_.Shape1->setWidth(ProgressWidth(*form_.Shape2, *form_.Shape1, position / length));
-    if (!form_.Shape1->Visible()) form_.Shape1->setVisible(true);
-    const QString videoPosition = form_.WMP2->controls.currentPositionString();
-    if (!videoPosition.isEmpty()) {
-        form_.lblContatoreV->setCaption(videoPosition + QStringLiteral(" / ") +
-                                        form_.WMP2->currentMedia.durationString());
-        if (!form_.Shape8->Visible()) form_.Shape8->setVisible(true);
-    }
+    transport_.SetProgress(CurPos(), length);
+    // Nothing loaded in the panel's video player: its counter is left as it is.
+    if (!panelVideo_.controls.currentPositionString().isEmpty())
+        video_.SetCounter(panelVideo_.controls.currentPosition() * 1000,
+                          panelVideo_.currentMedia.duration() * 1000);
 }
 
 void AudioPlayer::Errore(long code, const QString& file) {
     if (file.isEmpty())
-        form_.ShowNotice(mci().mciGetErrorString(code), Form1::kNoticeMs);
+        notices_.ShowNotice(mci().mciGetErrorString(code), kNoticeMs);
     else
-        form_.ShowMediaFailure(file, mci().mciGetErrorString(code));
-}
-
-void AudioPlayer::Timer5_Timer() {
-    form_.Timer5->setInterval(0);
-    form_.Label11->setVisible(false);
+        notices_.ShowMediaFailure(file, mci().mciGetErrorString(code));
 }
 
 void AudioPlayer::InizializzaPannello() {
-    form_.lblContatore->setCaption(CounterText(0, 0));
-    form_.Shape1->setWidth(15);
-    form_.lblContatoreV->setCaption(QStringLiteral("00:00 / 00:00"));
-    form_.Shape7->setWidth(15);
+    transport_.ClearProgress();
+    video_.ClearProgress();
 }
 
 void AudioPlayer::RiavvolgiAllUscita() {

@@ -1,22 +1,23 @@
 #include "media/MediaRouting.h"
 
 #include "app/Paths.h"
-#include "display/Monitors.h"
+#include "core/ShowState.h"
+#include "core/Transport.h"
+#include "core/VideoOutputs.h"
 #include "display/Projector.h"
-#include "display/ProjectorWindow.h"
-#include "display/ZoomWindow.h"
 #include "media/AudioPlayer.h"
 #include "media/VideoPlayer.h"
+#include "platform/Control.h"
 #include "platform/Mci.h"
 #include "platform/MediaPlayerControl.h"
-#include "platform/RichTextBox.h"
 #include "platform/StoredPaths.h"
-#include "script/CueLookup.h"
-#include "ui/Form1.h"
-#include "ui/WindowVisuals.h"
 
 #include <QFileInfo>
-#include <QPixmap>
+
+MediaRouting::MediaRouting(ShowState& state, Transport& audio, Transport& video,
+                           VideoOutputs& outputs, Tagged& editor, Players players)
+    : state_(state), editor_(editor), audio_(audio), video_(video), outputs_(outputs),
+      players_(std::move(players)) {}
 
 MediaRouting::Kind MediaRouting::Classify(const QString& name) {
     const QString end = name.toLower().right(4);
@@ -53,90 +54,56 @@ void MediaRouting::vai(const QString& path) {
 }
 
 void MediaRouting::loadVideo(const QString& path, bool midi) {
-    Form1& f = form_;
     if (midi) {
-        f.core.state.SetProjectorRequested(false);
-        f.Check1->setVisible(false);
-        f.Label5->setVisible(false);
-        f.Shape6->setHeight(1185);
+        state_.SetProjectorRequested(false);
     } else {
-        TwipsGeometry(f.WMP2).setVisible(false);
-        f.imgZoom->setVisible(false);
-        f.Check1->setVisible(true);
-        f.Label5->setVisible(true);
-        f.Shape6->setHeight(1425);
+        outputs_.ShowPanelOutput(false);
+        outputs_.HidePanelPicture();
     }
-    f.core.state.SetVideoLoaded(true);
-    f.TipoMedia = 2;
+    // MIDI has no picture: the panel offers no projector.
+    video_.MediumLoaded(!midi);
+    state_.SetVideoLoaded(true);
+    state_.TipoMedia = 2;
     TitoloVideo(path);
-    f.RTB->Tag = QStringLiteral("V");
-    f.lblContatoreV->setWidth(f.Shape8->Width());
-    const QString url = f.cues->CueCorrente();
-    const bool projectorMode = f.core.state.ProjectorRequested() && f.Monitors->Count() > 1;
-    MediaPlayerControl& player = projectorMode ? *f.ProjectorWindow().WMP1 : *f.WMP2;
+    editor_.Tag = QStringLiteral("V");
+    const QString url = state_.CueCorrente();
+    const bool projectorMode = Projector::ProjectorMode(state_, outputs_);
+    MediaPlayerControl& player =
+        projectorMode ? outputs_.ProjectorPlayer() : outputs_.PanelPlayer();
     if (player.URL() == url) return; // the same file again keeps its position and state
     if (projectorMode)
-        f.projector->CaricaSulProiettore(url);
+        players_.projector().CaricaSulProiettore(url);
     else
-        f.WMP2->setURL(url);
-    f.video->NewFile();
+        outputs_.PanelPlayer().setURL(url);
+    players_.video().NewFile();
 }
 
 void MediaRouting::loadImage(const QString& path) {
-    Form1& f = form_;
     // A picture goes over the video output; the players are left as they are, so a picture
     // cue never stops what the operator is playing.
-    f.imgZoom->setVisible(false);
-    frmZoom& zoom = f.ZoomWindow();
-    zoom.Image1->LoadPicture(NativePath(path)); // an unreadable picture keeps the previous one
-    zoom.Adatta();                              // a new picture is fitted at once
-    if (f.Monitors->Count() > 1) {
-        f.projector->MostraImmagine();
+    outputs_.HidePanelPicture();
+    outputs_.LoadPicture(NativePath(path));
+    if (outputs_.MonitorCount() > 1) {
+        players_.projector().MostraImmagine();
         return;
     }
-    // One monitor: the picture goes in the video panel's place, fitted with its proportions.
-    const QPixmap picture = zoom.Image1->Picture();
-    const double w = picture.width(), h = picture.height();
-    if (w <= 0 || h <= 0) return;
-    const double panel = f.Picture3->Width();
-    double boxWidth, boxHeight;
-    if (h < w) {
-        boxWidth = panel;
-        boxHeight = panel / w * h;
-    } else {
-        boxHeight = panel / 4 * 3;
-        boxWidth = boxHeight / h * w;
-    }
-    // The video's own window would cover the picture; a video playing goes on unseen.
-    TwipsGeometry(f.WMP2).setVisible(false);
-    f.imgZoom->setPicture(picture);
-    f.imgZoom->Move((panel - boxWidth) / 2 + f.Picture3->Left(), f.VideoOutputTop(), boxWidth,
-                    boxHeight);
-    f.imgZoom->setVisible(true);
-    f.imgZoom->raise();
-    f.RTB->Tag = QStringLiteral("I");
+    if (outputs_.ShowPictureInPanel()) editor_.Tag = QStringLiteral("I");
 }
 
 void MediaRouting::loadAudio(const QString& name) {
-    Form1& f = form_;
-    if (f.imgZoom->Visible()) f.imgZoom->setVisible(false);
-    f.RTB->Tag = QStringLiteral("A");
-    f.TipoMedia = 1;
-    f.Label4->setVisible(true);
-    f.Shape2->setVisible(true);
+    outputs_.HidePanelPicture();
+    editor_.Tag = QStringLiteral("A");
+    state_.TipoMedia = 1;
     mci().mciSendString(QStringLiteral("close all"));
     const long code = mci().mciSendString(QStringLiteral("open ") + MciQuoted(name) +
                                           QStringLiteral(" ALIAS wav1"));
-    if (code != 0) f.audio->Errore(code, name);
-    for (PictureBox* button : {f.cmdPlayA, f.cmdStopA, f.cmdForA, f.cmdBacA}) {
-        button->setEnabled(true);
-        button->setVisible(true);
-    }
-    f.core.state.SetAudioLoaded(true);
-    f.Shape9->setVisible(true);
-    f.audio->cmdPlayA_Click();
-    f.audio->cmdStopA_Click();
-    f.visuals->cmdPlayA_MouseMove(0, 0, 0, 0);
+    AudioPlayer& audio = players_.audio();
+    if (code != 0) audio.Errore(code, name);
+    // The panel shows its track and buttons (also for a file that did not open).
+    audio_.MediumLoaded(false);
+    state_.SetAudioLoaded(true);
+    audio.cmdPlayA_Click();
+    audio.cmdStopA_Click();
 }
 
 void MediaRouting::TitoloVideo(const QString& path) {
@@ -145,6 +112,5 @@ void MediaRouting::TitoloVideo(const QString& path) {
     const QString base = path.mid(cut + 1).chopped(qMin<qsizetype>(4, path.size() - cut - 1));
     const QString end = path.right(4).toLower();
     const bool midi = end == QLatin1String(".mid") || end == QLatin1String(".kar");
-    form_.Label8->setCaption((midi ? QStringLiteral("MIDI - ") : QStringLiteral("Video - ")) +
-                             base);
+    video_.SetTitle((midi ? QStringLiteral("MIDI - ") : QStringLiteral("Video - ")) + base);
 }

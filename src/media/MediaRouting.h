@@ -2,14 +2,30 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
-class Form1;
+class AudioPlayer;
+class Projector;
+class ShowState;
+struct Tagged;
+class Transport;
+class VideoOutputs;
+class VideoPlayer;
 
 class MediaRouting {
 public:
     enum class Kind { Video, Midi, Image, Audio };
 
-    explicit MediaRouting(Form1& form) : form_(form) {}
+    // The players and the projector switch it hands files to, found at each use (a test may
+    // put others in their place).
+    struct Players {
+        std::function<AudioPlayer&()> audio;
+        std::function<VideoPlayer&()> video;
+        std::function<Projector&()> projector;
+    };
+    // editor carries the kind of the last file loaded in its tag ("A", "V" or "I").
+    MediaRouting(ShowState& state, Transport& audio, Transport& video, VideoOutputs& outputs,
+                 Tagged& editor, Players players);
     virtual ~MediaRouting() = default;
 
     // Loads a file into the audio player, the video player or the picture display.
@@ -21,9 +37,14 @@ public:
     static Kind Classify(const QString& name);
 
 protected:
-    Form1& form_;
+    ShowState& state_;
+    Tagged& editor_;
 
 private:
+    Transport& audio_;
+    Transport& video_;
+    VideoOutputs& outputs_;
+    Players players_;
     void loadVideo(const QString& path, bool midi);
     void loadImage(const QString& path);
     void loadAudio(const QString& name);

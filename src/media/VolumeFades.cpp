@@ -1,6 +1,8 @@
 #include "media/VolumeFades.h"
 
-#include "display/ProjectorWindow.h"
+#include "core/MasterVolume.h"
+#include "core/ShowState.h"
+#include "core/VideoOutputs.h"
 #include "i18n/Lingua.h"
 #include "platform/Dialogs.h"
 #include "platform/MediaPlayerControl.h"
@@ -12,6 +14,18 @@
 #include <cmath>
 #include <limits>
 
+VolumeFades::VolumeFades(Form1& form, MasterVolume& master, ShowState& state, VideoOutputs& outputs)
+    : form_(form), master_(master), state_(state), outputs_(outputs) {
+    master_.SetMax(VolumeMax);
+    QObject::connect(&master, &MasterVolume::levelSet, &connections_,
+                     [this](long value, double percent) { apply(value, percent); });
+}
+
+void VolumeFades::setRange(long max) {
+    VolumeMax = max;
+    master_.SetMax(max);
+}
+
 void VolumeFades::ApriMixer() {
     Mixer& m = mixer();
     if (!m.mixerOpen()) {
@@ -19,7 +33,7 @@ void VolumeFades::ApriMixer() {
         return;
     }
     if (m.GetMixerControl()) {
-        VolumeMax = m.VolumeMax();
+        setRange(m.VolumeMax());
         MixerConnected = true;
     }
 }
@@ -29,7 +43,7 @@ void VolumeFades::ReconnectMixer() {
     m.mixerClose();
     MixerConnected = m.mixerOpen() && m.GetMixerControl();
     if (!MixerConnected) return;
-    VolumeMax = m.VolumeMax();
+    setRange(m.VolumeMax());
     ImpostaVolume();
 }
 
@@ -44,15 +58,15 @@ void VolumeFades::TagFromKnob() {
 
 void VolumeFades::ImpostaVolume() {
     ValoreVolume = long(NumericValue(form_.Image2->Tag));
-    const double percent = VolumeMax > 0 ? std::floor(double(ValoreVolume) / VolumeMax * 100) : 0;
-    QString caption = NumberText(percent);
-    if (NumericValue(caption) > 100) caption = QStringLiteral(" 100");
-    form_.Label6->setCaption(caption);
-    if (MixerConnected) mixer().SetMixerControlValue(ValoreVolume);
-    const int volume = RoundInt(NumericValue(caption));
-    form_.WMP2->settings.setVolume(volume);
-    if (form_.core.state.ProjectorRequested())
-        form_.ProjectorWindow().WMP1->settings.setVolume(volume);
+    master_.SetValue(ValoreVolume);
+}
+
+void VolumeFades::apply(long value, double percent) {
+    ValoreVolume = value;
+    if (MixerConnected) mixer().SetMixerControlValue(value);
+    const int volume = RoundInt(percent);
+    outputs_.PanelPlayer().settings.setVolume(volume);
+    if (state_.ProjectorRequested()) outputs_.ProjectorPlayer().settings.setVolume(volume);
 }
 
 void VolumeFades::Image2_MouseDown(int button, int, double, double) {

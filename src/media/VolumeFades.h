@@ -1,18 +1,25 @@
-// The volume knob, the six fade buttons and the master volume.
+// The volume knob and the six fade buttons, which set the show's master volume, and the
+// mixer and the players, which follow it.
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 class Form1;
+class MasterVolume;
+class ShowState;
+class VideoOutputs;
 
 class VolumeFades {
 public:
-    explicit VolumeFades(Form1& form) : form_(form) {}
+    // The knob and the fade timers are still the window's; the players are the video outputs'.
+    VolumeFades(Form1& form, MasterVolume& master, ShowState& state, VideoOutputs& outputs);
     virtual ~VolumeFades() = default;
 
     // Start-up: opens the system mixer; says so once when there is none.
     virtual void ApriMixer();
-    // Applies the knob's value (its tag) to the mixer and the players.
+    // The knob's value (its tag) becomes the master volume, which the mixer and the players
+    // follow.
     virtual void ImpostaVolume();
     // The sound server is back (or came for the first time): the mixer is opened on it again
     // and the knob's level put on it, so the room is never louder than the knob says.
@@ -38,10 +45,10 @@ public:
     void TagFromKnob();
 
     // Maximum of the master volume control (the ALSA range under PulseAudio), kept when there
-    // is no mixer so that the knob still drives the players.
+    // is no mixer so that the knob still drives the players; the master volume's range.
     long VolumeMax = 65536;
     bool MixerConnected = false;
-    long ValoreVolume = 0;
+    long ValoreVolume = 0; // the master volume's value, for the code that still reads it here
     int TastoManopola = 0;
     double MetaManopola = 0;
     qint16 PosizioneFade = 0;
@@ -49,7 +56,14 @@ public:
 
 protected:
     Form1& form_;
+    MasterVolume& master_;
+    ShowState& state_;
+    VideoOutputs& outputs_;
 
 private:
     void startFade(qint16 step);
+    void setRange(long max);
+    // Puts the master volume on the mixer and the players.
+    void apply(long value, double percent);
+    QObject connections_; // ends the master volume's connection with this object
 };

@@ -13,6 +13,9 @@ public:
     // Opens a web address or a local file with the desktop's default handler and returns at
     // once; false when no handler could be asked.
     virtual bool Open(const QString& target);
+    // Whether the desktop has a program that shows the local file at path (a web browser for
+    // a page): without one, Open succeeds and nothing appears.
+    virtual bool CanOpen(const QString& path);
     // Starts program with arguments as a separate process, not waited for; false when it
     // could not be started.
     virtual bool Start(const QString& program, const QStringList& arguments);

@@ -32,6 +32,7 @@ enum class PlatformText {
     NoWritePermission, // reason
     NotReadable,       // reason: any other failure to read
     NotWritable,       // reason: any other failure to write
+    Count
 };
 
 using PlatformTextLookup = QString (*)(PlatformText);

@@ -935,5 +935,14 @@ void RichTextBox::insertFromMimeData(const QMimeData* source) {
             return;
         }
     }
-    if (source->hasText()) setSelText(source->text());
+    if (source->hasText()) {
+        setSelText(source->text());
+    } else if (source->hasHtml()) {
+        // Some web pages and word processors offer HTML alone. It goes in through RTF, so it
+        // keeps exactly what pasted rich text keeps and nothing the script cannot save.
+        QTextDocument html;
+        html.setUndoRedoEnabled(false);
+        html.setHtml(source->html());
+        setSelRTF(QString::fromLatin1(rtf::Write(&html)));
+    }
 }

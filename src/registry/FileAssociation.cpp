@@ -39,33 +39,26 @@ bool writeIfDifferent(const QString& path, const QByteArray& bytes) {
     return true;
 }
 
+// The type and the desktop entry as the package installs them (one copy of each, built into
+// the program), so a build or portable copy registers exactly what an installed one has.
 QByteArray mimePackage() {
-    return QByteArrayLiteral(
-               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-               "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-               "  <mime-type type=\"") +
-           kScriptMimeType +
-           QByteArrayLiteral("\">\n"
-                             "    <comment>Scenolux script</comment>\n"
-                             "    <comment xml:lang=\"it\">Copione di Scenolux</comment>\n"
-                             "    <glob pattern=\"*.snx\" weight=\"80\"/>\n"
-                             "  </mime-type>\n"
-                             "</mime-info>\n");
+    return readAll(QStringLiteral(":/desktop/scenolux.xml"));
 }
 
+// The installed entry starts "scenolux" from the PATH and takes the theme's icon; this copy's
+// entry starts this program file and shows the icon beside it.
 QByteArray desktopEntry(const QString& program) {
-    const QString text = QStringLiteral("[Desktop Entry]\n"
-                                        "Type=Application\n"
-                                        "Name=Scenolux\n"
-                                        "Comment=Runs the sound, video and pictures of a show\n"
-                                        "Comment[it]=Gestisce audio, video e immagini di uno "
-                                        "spettacolo\n"
-                                        "Exec=%1\n"
-                                        "Terminal=false\n"
-                                        "MimeType=%2;\n"
-                                        "Categories=AudioVideo;\n")
-                             .arg(DesktopExecLine(program), QLatin1String(kScriptMimeType));
-    return text.toUtf8();
+    QStringList lines =
+        QString::fromUtf8(readAll(QStringLiteral(":/desktop/scenolux.desktop"))).split(u'\n');
+    const QString icon = ProgramFolder() + QStringLiteral("/scenolux.svg");
+    for (QString& line : lines) {
+        if (line.startsWith(QStringLiteral("Exec=")))
+            line = QStringLiteral("Exec=") + DesktopExecLine(program);
+        else if (line.startsWith(QStringLiteral("Icon=")))
+            line = QFileInfo::exists(icon) ? QStringLiteral("Icon=") + icon : QString();
+    }
+    lines.removeAll(QString());
+    return (lines.join(u'\n') + u'\n').toUtf8();
 }
 
 // mimeapps.list with our entry as the type's default; every other line kept as it was.
@@ -129,10 +122,13 @@ QString DesktopExecLine(const QString& program) {
 }
 
 bool RegistraTipoFile() {
+    // The package registered the type for every user; an entry of the user's own would
+    // shadow it and outlive the package's removal.
+    if (InstalledCopy()) return false;
     const QString data = UserDataFolder();
     const QString mimeFolder = data + QStringLiteral("/mime");
     const QString applications = data + QStringLiteral("/applications");
-    const QString program = ProgramFolder() + QStringLiteral("/scenolux");
+    const QString program = ProgramFile();
     const QString mimeApps = UserConfigFolder() + QStringLiteral("/mimeapps.list");
 
     const bool typeWritten =

@@ -122,6 +122,7 @@ Form3::Form3(RichTextBox& editor, QWidget* owner) : QDialog(owner), editor_(edit
 
 void Form3::Retranslate() {
     setWindowTitle(QString(Lingua[147]).remove(u'&'));
+    FitTitle(*this);
     const QString seekTip = u' ' + Lingua[30] + u' ';
     Text2->setToolTip(seekTip);
     Text3->setToolTip(seekTip);

@@ -147,6 +147,7 @@ void frmFind::Retranslate() {
     chkWholeWord->setText(Lingua[63]);
     chkMatchCase->setText(Lingua[64]);
     setWindowTitle(withoutAmpersands(withEllipsis(replaceMode_ ? Lingua[59] : Lingua[56])));
+    FitTitle(*this);
 }
 
 void frmFind::showCaptions() {
@@ -223,8 +224,9 @@ void frmFind::cmdReplaceAll_Click() {
     ContaSostituzioni = 0;
     const QString text = trimBlanks(cboFind->currentText());
     const QString replacement = trimBlanks(cboReplace->currentText());
-    // From the caret to the end, with the options ticked, as one edit of the script.
-    ContaSostituzioni = editor_.ReplaceAll(text, replacement, editor_.SelStart(), options());
+    // The whole script, wherever the caret stands, with the options ticked, as one edit: an
+    // operator who replaces "all" means every match, not those after the caret.
+    ContaSostituzioni = editor_.ReplaceAll(text, replacement, 0, options());
     dialogs().MsgBox(Lingua[67] + QLatin1String(" ") + kLineBreak +
                          QString::number(ContaSostituzioni) + QLatin1String(" ") + Lingua[68],
                      vbmsg::OKOnly, ApplicationTitle());

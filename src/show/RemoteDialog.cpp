@@ -1,6 +1,7 @@
 #include "show/RemoteDialog.h"
 
 #include "i18n/Messages.h"
+#include "platform/Dialogs.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -14,6 +15,7 @@ RemoteDialog::RemoteDialog(const ShowSettings& current, QWidget* owner)
     : QDialog(owner), current_(current) {
     setObjectName(QStringLiteral("RemoteDialog"));
     setWindowTitle(MessageText(Msg::RemoteTitle));
+    FitTitle(*this);
     chkOn = new QCheckBox(MessageText(Msg::RemoteOn), this);
     chkOn->setChecked(current.remoteOn);
     txtPort = new QSpinBox(this);

@@ -1,6 +1,5 @@
 #include "show/ShowPack.h"
 
-#include "app/Paths.h"
 #include "i18n/Messages.h"
 #include "platform/PlatformTexts.h"
 #include "platform/rtf/Rtf.h"

@@ -28,11 +28,14 @@
 #include "script/FindReplace.h"
 #include "script/Interprete.h"
 #include "show/ShowMode.h"
+#include "ui/AudioPanel.h"
 #include "ui/EditorDocument.h"
 #include "ui/Localization.h"
 #include "ui/ShowCheckWindow.h"
 #include "ui/ShowModeView.h"
+#include "ui/VideoPanel.h"
 #include "ui/WindowParts.h"
+#include "ui/WindowVideoOutputs.h"
 #include "ui/WindowVisuals.h"
 
 #include <QCloseEvent>
@@ -155,15 +158,22 @@ Form1::Form1(Show* show, QWidget* parent)
     buildMenus();
     playA = std::make_unique<PlayState>(core.audio, *cmdPlayA, *mnuPlayAudio);
     playV = std::make_unique<PlayState>(core.video, *cmdPlayV, *mnuPlayVideo);
+    audioPanel = std::make_unique<AudioPanel>(core.audio, core.masterVolume, *this);
+    videoPanel = std::make_unique<VideoPanel>(core.video, *this);
 
     scriptDocument = std::make_unique<EditorDocument>(*RTB);
-    routing = std::make_unique<MediaRouting>(*this);
-    audio = std::make_unique<AudioPlayer>(*this);
-    video = std::make_unique<VideoPlayer>(*this);
-    volume = std::make_unique<VolumeFades>(*this);
+    videoOutputs = std::make_unique<WindowVideoOutputs>(*this);
+    routing = std::make_unique<MediaRouting>(
+        core.state, core.audio, core.video, *videoOutputs, *RTB,
+        MediaRouting::Players{[this]() -> AudioPlayer& { return *audio; },
+                              [this]() -> VideoPlayer& { return *video; },
+                              [this]() -> Projector& { return *projector; }});
+    audio = std::make_unique<AudioPlayer>(core.audio, *Timer1, *this, core.video, *WMP2);
+    video = std::make_unique<VideoPlayer>(core.video, core.state, *videoOutputs, *Timer4);
+    volume = std::make_unique<VolumeFades>(*this, core.masterVolume, core.state, *videoOutputs);
     background = std::make_unique<BackgroundAudio>(*WMP3);
     interprete = std::make_unique<Interprete>(MakeInterpreteParts(*this));
-    projector = std::make_unique<Projector>(*this);
+    projector = std::make_unique<Projector>(core.state, *videoOutputs, *this, *Timer4);
     findReplace = std::make_unique<FindReplace>(*RTB, this);
     edit = std::make_unique<EditCommands>(MakeEditParts(*this));
     visuals = std::make_unique<WindowVisuals>(*this);
@@ -244,7 +254,8 @@ void Form1::buildControls() {
     Combo1 = named(new ComboBox(client_), QStringLiteral("Combo1"));
     Combo1->Move(8010, 90, 2205, 315);
     Combo2 = named(new ComboBox(client_), QStringLiteral("Combo2"));
-    Combo2->Move(10320, 90, 645, 315);
+    // Wide enough for a fractional size ("20.5") beside the list's arrow.
+    Combo2->Move(10320, 90, 870, 315);
     for (ComboBox* box : {Combo1, Combo2}) {
         box->setStyleSheet(QStringLiteral("QComboBox { color: white; background: #404040; }"));
         // Sizes are typed as well as chosen; a typed text never joins the list.
@@ -444,7 +455,10 @@ void Form1::buildMenus() {
 
 void Form1::connectHandlers() {
     // Handlers reach the subsystem objects through the form, so a test may swap one.
-    Timer5->onTimer = [this] { audio->Timer5_Timer(); };
+    Timer5->onTimer = [this] { // the notice's time is up
+        Timer5->setInterval(0);
+        Label11->setVisible(false);
+    };
     Timer1->onTimer = [this] { audio->Timer1_Timer(); };
     cmdPlayA->onClick = [this] { audio->cmdPlayA_Click(); };
     cmdStopA->onClick = [this] { audio->cmdStopA_Click(); };
@@ -455,7 +469,7 @@ void Form1::connectHandlers() {
     mnuForAudio->onClick = [this] { audio->cmdForA_Click(); };
     mnuBacAudio->onClick = [this] { audio->cmdBacA_Click(); };
     lblContatore->onMouseMove = [this](int b, int s, double x, double y) {
-        audio->lblContatore_MouseMove(b, s, x, y);
+        audio->lblContatore_MouseMove(b, s, x, y, lblContatore->Width());
     };
     lblContatore->onClick = [this] { audio->lblContatore_Click(); };
     Timer4->onTimer = [this] { video->Timer4_Timer(); };
@@ -467,9 +481,10 @@ void Form1::connectHandlers() {
     // Every player stops when the sound server goes (each shows it stopped); the operator is
     // told once, until the server is back, when the master volume is put on it again.
     connect(&soundServer(), &SoundServer::Lost, this,
-            [this] { ShowNotice(MessageText(Msg::MciSoundServerGone), 0); });
+            [this] { ShowNotice(MessageText(PlatformText::MciSoundServerGone), 0); });
     connect(&soundServer(), &SoundServer::Back, this, [this] {
-        if (Label11->Caption() == MessageText(Msg::MciSoundServerGone)) Label11->setVisible(false);
+        if (Label11->Caption() == MessageText(PlatformText::MciSoundServerGone))
+            Label11->setVisible(false);
         volume->ReconnectMixer();
     });
     cmdPlayV->onClick = [this] { video->cmdPlayV_Click(); };
@@ -481,7 +496,7 @@ void Form1::connectHandlers() {
     mnuForVideo->onClick = [this] { video->cmdForV_Click(); };
     mnuBacVideo->onClick = [this] { video->cmdBacV_Click(); };
     lblContatoreV->onMouseMove = [this](int b, int s, double x, double y) {
-        video->lblContatoreV_MouseMove(b, s, x, y);
+        video->lblContatoreV_MouseMove(b, s, x, y, lblContatoreV->Width());
     };
     lblContatoreV->onClick = [this] { video->lblContatoreV_Click(); };
     Label5->onClick = [this] { projector->Label5_Click(); };
@@ -627,7 +642,14 @@ void Form1::SetWindowSize(double width, double height) {
 }
 
 Form2& Form1::ProjectorWindow() {
-    if (!projector_) projector_ = new Form2(*this);
+    if (!projector_) {
+        projector_ = new Form2(this, *this);
+        projector_->onTick = [this] { video->Form2_Timer1_Timer(); };
+        // Loading: the counter spans the progress track.
+        Shape7->setWidth(1);
+        lblContatoreV->setLeft(Shape8->Left());
+        lblContatoreV->setWidth(Shape8->Width());
+    }
     return *projector_;
 }
 
@@ -652,14 +674,14 @@ void Form1::ClearNotice() {
     Label11->setVisible(false);
 }
 
-void Form1::ShowMediaFailure(const QString& file, const QString& reason) {
+void Form1::ShowMediaFailure(const QString& file, const QString& reason, int ms) {
     const QString name = QFileInfo(NativePath(file)).fileName();
     const QString lead = Lingua[4].trimmed();
     // A language file without the entry (an older one) still names the file and the reason.
     const bool hasLead = !lead.isEmpty() && lead != QLatin1String("-");
     ShowNotice(hasLead ? lead + u' ' + name + QStringLiteral(" (") + reason + u')'
                        : name + QStringLiteral(": ") + reason,
-               kNoticeMs);
+               ms);
 }
 
 frmZoom& Form1::ZoomWindow() {

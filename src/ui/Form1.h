@@ -12,6 +12,7 @@
 #include <array>
 #include <memory>
 
+class AudioPanel;
 class AudioPlayer;
 class Lifecycle;
 class Localization;
@@ -34,8 +35,10 @@ class ShellCommands;
 class ShowMode;
 class ShowModeView;
 class ShowCheckMenu;
+class VideoPanel;
 class VideoPlayer;
 class VolumeFades;
+class WindowVideoOutputs;
 class WindowVisuals;
 
 class Form1 : public QMainWindow, public Notices {
@@ -87,7 +90,8 @@ public:
     static constexpr int kNoticeMs = ::kNoticeMs;
     // The notice for a media file that cannot be loaded or played, with the reason given by
     // the device or player.
-    void ShowMediaFailure(const QString& file, const QString& reason) override;
+    void ShowMediaFailure(const QString& file, const QString& reason,
+                          int ms = kNoticeMs) override;
 
     // The window's client area, on which the controls are placed.
     QWidget* Client() const { return client_; }
@@ -174,6 +178,9 @@ public:
     std::unique_ptr<VideoPlayer> video;
     std::unique_ptr<VolumeFades> volume;
     std::unique_ptr<BackgroundAudio> background;
+    // The panel's video output, the projector window and the picture window, as the
+    // projector switch and the players ask for them.
+    std::unique_ptr<WindowVideoOutputs> videoOutputs;
     std::unique_ptr<Projector> projector;
     std::unique_ptr<EditCommands> edit;
     std::unique_ptr<FindReplace> findReplace;
@@ -183,6 +190,9 @@ public:
     std::unique_ptr<Localization> lingua;
     // The play state of the audio and the video player (cmdPlayA, cmdPlayV and their menus).
     std::unique_ptr<PlayState> playA, playV;
+    // The audio and video panels' counters, bars and pictures, following the transports.
+    std::unique_ptr<AudioPanel> audioPanel;
+    std::unique_ptr<VideoPanel> videoPanel;
     std::unique_ptr<ControlPanel> controlPanel;
     std::unique_ptr<Recovery> recovery; // the copy of a changed script kept against a crash
     // Show mode, panic and the remote control.

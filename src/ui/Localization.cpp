@@ -47,6 +47,8 @@ void Localization::CambiaLingua2() {
     f.mnuStrumenti->setCaption(Lingua[71]);
     f.mnuOrtografia->setCaption(Lingua[72]);
     f.mnuStrumenti->setMenuVisible(false);
+    f.mnuAudio->setCaption(MessageText(Msg::MenuAudio));
+    f.mnuVideo->setCaption(MessageText(Msg::MenuVideo));
 
     f.mnuRipeti->setCaption(Lingua[82]);
     f.mnuOpzioni->setCaption(Lingua[13]);
@@ -72,7 +74,8 @@ void Localization::CambiaLingua2() {
 
     f.Label5->setCaption(Lingua[146]);
     f.Label7->setCaption(Lingua[141]);
-    f.Label8->setCaption(Lingua[143]);
+    // Once a video is loaded its caption is the file's name, which no language changes.
+    if (!f.core.state.VideoLoaded()) f.Label8->setCaption(Lingua[143]);
     f.Label9->setCaption(Lingua[135]);
     f.lblWMP1->setCaption(Lingua[142]);
 
@@ -118,7 +121,8 @@ void Localization::mnuLingua_Click() {
         int badLine = 0;
         if (!CaricaLingua(file.absoluteFilePath(), &badLine, true)) {
             refuse(badLine == 0
-                       ? MessageText(Msg::FileNotOpened).arg(chosen, MessageText(Msg::NotReadable))
+                       ? MessageText(Msg::FileNotOpened)
+                             .arg(chosen, MessageText(PlatformText::NotReadable))
                        : MessageText(Msg::LanguageNotUsable).arg(chosen, QString::number(badLine)));
             return;
         }

@@ -63,6 +63,7 @@ void ShowCheckWindow::join() {
 
 void ShowCheckWindow::Retranslate() {
     setWindowTitle(MessageText(Msg::CheckWindowTitle));
+    FitTitle(*this);
     table->setHorizontalHeaderLabels(
         {QString(), MessageText(Msg::CheckColumnLine), MessageText(Msg::CheckColumnCue),
          MessageText(Msg::CheckColumnKind), MessageText(Msg::CheckColumnFile),

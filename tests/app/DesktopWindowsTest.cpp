@@ -3,6 +3,7 @@
 #include "app/Lifecycle.h"
 #include "app/UpdateCheck.h"
 #include "i18n/Lingua.h"
+#include "i18n/Messages.h"
 #include "support/FakeShell.h"
 #include "support/ProgramFolder.h"
 #include "support/SavedLingua.h"
@@ -128,6 +129,16 @@ TEST(HelpAndLinks, HelpOpensTheLanguagesPageElseTheItalianOne) {
                                          t.folder.path(QStringLiteral("Help/Guida.html")),
                                          t.folder.path(QStringLiteral("Versioni.txt"))}));
     EXPECT_EQ(Lingua[24], QStringLiteral("Guida"));
+
+    // With no browser, the notice says so and where the page is.
+    shell.handlesFiles = false;
+    shell.opened.clear();
+    t.form.Label11->setVisible(false);
+    t.form.mnuGuida->trigger();
+    EXPECT_FALSE(t.form.Label11->isHidden());
+    EXPECT_EQ(t.form.Label11->Caption(),
+              MessageText(Msg::NoHelpViewer).arg(t.folder.path(QStringLiteral("Help/Guida.html"))));
+    EXPECT_TRUE(shell.opened.isEmpty());
 }
 
 TEST(HelpAndLinks, TheBuildsHelpPagesAndHistoryAreBesideTheProgram) {

@@ -1,6 +1,7 @@
 // The projector switch, the projector and picture windows and the video player, on one
 // screen and on simulated two-screen layouts (see tests/CMakeLists.txt).
 #include "display/Projector.h"
+#include "core/Transport.h"
 #include "display/ProjectorWindow.h"
 #include "display/ZoomWindow.h"
 #include "i18n/Lingua.h"
@@ -110,7 +111,7 @@ TEST(OneMonitorVideo, PlaysOnTheMainWindowWithItsCounterAndEnds) {
     EXPECT_EQ(t.form.WMP2->URL(), mp4);
     ASSERT_TRUE(WaitFor([&] { return t.form.WMP2->currentMedia.duration() > 0; }));
     t.form.video->cmdPlayV_Click();
-    EXPECT_EQ(t.form.cmdPlayV->Tag, Lingua[8]);
+    EXPECT_TRUE(t.form.core.video.Playing());
     EXPECT_EQ(t.form.Timer4->Interval(), 100);
     EXPECT_EQ(t.form.mnuPlayVideo->Caption(), Lingua[8]);
     ASSERT_TRUE(WaitFor([&] { return t.form.WMP2->controls.currentPosition() > 0.3; }));
@@ -121,10 +122,12 @@ TEST(OneMonitorVideo, PlaysOnTheMainWindowWithItsCounterAndEnds) {
     // At the end the button offers play again and the bar stays at its end.
     ASSERT_TRUE(WaitFor([&] { return t.form.WMP2->State() == QLatin1String("ended"); }));
     t.form.video->Timer4_Timer();
-    EXPECT_EQ(t.form.cmdPlayV->Tag, Lingua[7]);
+    EXPECT_EQ(t.form.core.video.state(), Transport::State::Paused);
+    EXPECT_NEAR(t.form.core.video.Length(), 2000, 100);
     EXPECT_EQ(t.form.lblContatoreV->Caption(), QStringLiteral("00:02 / 00:02"));
 
     t.form.video->cmdStopV_Click();
+    EXPECT_EQ(t.form.core.video.state(), Transport::State::Stopped);
     EXPECT_EQ(t.form.lblContatoreV->Caption(), QStringLiteral("00:00 / 00:00"));
     EXPECT_LE(t.form.Shape7->Width(), 15); // one twip: at most a pixel
 }
@@ -174,7 +177,7 @@ TEST(SideBySide, TransportFollowsProjectorModeBetweenClicks) {
     EXPECT_EQ(window.WMP1->URL(), mp4);
     EXPECT_TRUE(t.form.WMP2->URL().isEmpty());
     // It plays by itself, so the panel shows it playing and follows it.
-    EXPECT_EQ(t.form.cmdPlayV->Tag, Lingua[8]);
+    EXPECT_TRUE(t.form.core.video.Playing());
     EXPECT_EQ(window.Timer1.Interval(), 100);
     EXPECT_EQ(t.form.Timer4->Interval(), 0);
     ASSERT_TRUE(WaitFor([&] { return window.WMP1->controls.currentPosition() > 0.3; }));
@@ -272,26 +275,26 @@ TEST(OneMonitorVideo, TheEndIsDecidedOnExactTimes) {
     t.form.video->Timer4_Timer();
     ASSERT_EQ(t.form.WMP2->State(), QStringLiteral("playing"));
     EXPECT_EQ(t.form.lblContatoreV->Caption(), QStringLiteral("00:01 / 00:01"));
-    EXPECT_EQ(t.form.cmdPlayV->Tag, Lingua[8]) << "still playing: a click now pauses";
+    EXPECT_TRUE(t.form.core.video.Playing()) << "still playing: a click now pauses";
 
     ASSERT_TRUE(WaitFor([&] { return t.form.WMP2->State() == QLatin1String("ended"); }));
     t.form.video->Timer4_Timer();
-    EXPECT_EQ(t.form.cmdPlayV->Tag, Lingua[7]);
+    EXPECT_FALSE(t.form.core.video.Playing());
     EXPECT_TRUE(showsPicture(t.form.cmdPlayV, "play.jpg"));
 
     // Play again from the end: it plays from the start, and the button says so at once.
     t.form.video->cmdPlayV_Click();
     t.form.video->Timer4_Timer();
-    EXPECT_EQ(t.form.cmdPlayV->Tag, Lingua[8]);
+    EXPECT_TRUE(t.form.core.video.Playing());
     ASSERT_TRUE(WaitFor([&] { return t.form.WMP2->State() == QLatin1String("playing"); }));
     t.form.video->Timer4_Timer();
-    EXPECT_EQ(t.form.cmdPlayV->Tag, Lingua[8]);
+    EXPECT_TRUE(t.form.core.video.Playing());
 
     // A new file while one plays: the player holds it stopped, and the button says so.
     const QString other = t.dir.path() + QStringLiteral("/other.mp4");
     ASSERT_TRUE(MakeMp4(other, 1));
     t.load(other);
-    EXPECT_EQ(t.form.cmdPlayV->Tag, Lingua[7]);
+    EXPECT_FALSE(t.form.core.video.Playing());
     EXPECT_TRUE(showsPicture(t.form.cmdPlayV, "play.jpg"));
     EXPECT_EQ(t.form.Timer4->Interval(), 0);
 }
@@ -312,12 +315,14 @@ TEST(OneMonitorVideo, ThePictureShowsInThePanelAndTheBarUnderTheCounter) {
     }));
     EXPECT_EQ(shown.pixelColor(1, shown.height() / 2), QColor(Qt::black));
 
-    // Half-way: the bar fills half the track, and shows through the counter over it.
+    // Half-way (a seek asked of the show's transport): the bar fills half the track, and shows
+    // through the counter over it.
     t.form.video->cmdPlayV_Click(); // pause
-    t.form.WMP2->controls.setCurrentPosition(2.0);
+    t.form.core.video.Seek(2000);
     ASSERT_TRUE(
         WaitFor([&] { return std::abs(t.form.WMP2->controls.currentPosition() - 2) < 0.1; }));
     t.form.video->Timer4_Timer();
+    EXPECT_NEAR(t.form.core.video.Position(), 2000, 100);
     EXPECT_EQ(t.form.lblContatoreV->Caption(), QStringLiteral("00:02 / 00:04"));
     const double inner =
         t.form.Shape8->Width() - 2 * (t.form.Shape7->Left() - t.form.Shape8->Left());
@@ -334,7 +339,7 @@ TEST(OneMonitorVideo, ThePictureShowsInThePanelAndTheBarUnderTheCounter) {
     EXPECT_TRUE(t.form.imgZoom->Visible());
     EXPECT_FALSE(TwipsGeometry(t.form.WMP2).Visible()) << "the picture is not under the video";
     EXPECT_EQ(t.form.WMP2->State(), QStringLiteral("playing"));
-    EXPECT_EQ(t.form.cmdPlayV->Tag, Lingua[8]);
+    EXPECT_TRUE(t.form.core.video.Playing());
 
     // MIDI keeps the panel without a picture.
     const QString midi = t.dir.path() + QStringLiteral("/tune.mid");

@@ -5,11 +5,16 @@
 #include "i18n/Lingua.h"
 #include "i18n/Messages.h"
 #include "media/AudioPlayer.h"
+#include "media/MediaRouting.h"
 #include "media/VideoPlayer.h"
+#include "platform/Dialogs.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/QtTranslations.h"
 #include "platform/SingleInstance.h"
+#include "script/AddCommand.h"
 #include "script/FindReplace.h"
+#include "show/RemoteDialog.h"
+#include "show/ShowSettings.h"
 #include "support/FakeMci.h"
 #include "support/ProgramFolder.h"
 #include "support/SavedLingua.h"
@@ -22,6 +27,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFontMetrics>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -319,12 +325,45 @@ TEST(LanguageFit, EveryCaptionFitsItsControl) {
         {"lblWMP1", t.form.lblWMP1},     {"Label11", t.form.Label11},
         {"Label3(0)", t.form.Label3[0]}, {"Label3(2)", t.form.Label3[2]},
         {"Label3(3)", t.form.Label3[3]}};
+    t.form.show();
+    t.form.findReplace->mnuSostituisci_Click();
+    frmFind* find = t.form.findReplace->Dialog();
+    ASSERT_NE(find, nullptr);
     for (const QString& name : kShipped) {
         t.switchTo(name);
+        const std::string language = name.toStdString();
         for (const auto& [control, label] : labels) {
             const int needed = QFontMetrics(label->font()).horizontalAdvance(label->Caption());
-            EXPECT_LE(needed, label->width()) << name.toStdString() << " " << control << ": \""
-                                              << label->Caption().toStdString() << "\"";
+            EXPECT_LE(needed, label->width())
+                << language << " " << control << ": \"" << label->Caption().toStdString() << "\"";
+        }
+        // The players' menus are named in the language too.
+        EXPECT_EQ(t.form.mnuAudio->Caption(), MessageText(Msg::MenuAudio)) << language;
+        EXPECT_EQ(t.form.mnuVideo->Caption(), MessageText(Msg::MenuVideo)) << language;
+
+        // The size box shows a fractional size whole.
+        t.form.Combo2->setEditText(QStringLiteral("20.5"));
+        const QLineEdit* size = t.form.Combo2->lineEdit();
+        EXPECT_LE(QFontMetrics(size->font()).horizontalAdvance(size->text()) + 4, size->width())
+            << language << ": the size box";
+
+        // Every dialog's title fits its title bar.
+        RemoteDialog remote(ShowSettings{}, &t.form);
+        Form3 addCommand(*t.form.RTB, &t.form);
+        for (QWidget* dialog : {static_cast<QWidget*>(find), static_cast<QWidget*>(&remote),
+                                static_cast<QWidget*>(&addCommand)}) {
+            dialog->adjustSize();
+            EXPECT_GE(dialog->width(), TitleWidth(dialog->windowTitle()))
+                << language << ": \"" << dialog->windowTitle().toStdString() << "\"";
         }
     }
+    t.form.findReplace->ChiudiTrova();
+}
+
+TEST(LanguageSwitch, TheVideoPlayersTitleKeepsTheFilesName) {
+    LanguageWindow t;
+    t.form.core.state.SetVideoLoaded(true);
+    t.form.routing->TitoloVideo(QStringLiteral("/show/video/clip.mp4"));
+    t.switchTo(QStringLiteral("English.lng"));
+    EXPECT_EQ(t.form.Label8->Caption(), QStringLiteral("Video - clip"));
 }

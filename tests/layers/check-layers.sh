@@ -24,11 +24,6 @@ fi
 
 # The files below the view that still include the main window, while they move to the core.
 still_allowed="
-display/Projector.cpp
-display/ProjectorWindow.cpp
-media/AudioPlayer.cpp
-media/MediaRouting.cpp
-media/VideoPlayer.cpp
 media/VolumeFades.cpp
 "
 including=$(grep -rlE '#[[:space:]]*include[[:space:]]*[<"]ui/Form1\.h[>"]' . | sed 's|^\./||' |

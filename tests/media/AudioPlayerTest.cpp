@@ -1,4 +1,5 @@
 #include "media/AudioPlayer.h"
+#include "core/Transport.h"
 #include "i18n/Lingua.h"
 #include "media/MediaRouting.h"
 #include "platform/RichTextBox.h"
@@ -57,11 +58,14 @@ TEST(AudioCommands, PlayPauseForwardBackAndStopMoveTheDevice) {
     EXPECT_EQ(t.device.position, 7000);
     t.audio().cmdForA_Click();
     EXPECT_EQ(t.device.position, 12000);
+    EXPECT_EQ(t.form.core.audio.Position(), 12000);
+    EXPECT_EQ(t.form.core.audio.Length(), 187000);
     EXPECT_EQ(t.form.lblContatore->Caption(), QStringLiteral("0:12 / 3:07"));
 
     t.audio().cmdStopA_Click();
     EXPECT_NE(t.device.mode, QStringLiteral("playing"));
     EXPECT_EQ(t.device.position, 0);
+    EXPECT_EQ(t.form.core.audio.state(), Transport::State::Stopped);
     EXPECT_EQ(t.form.cmdPlayA->Tag, Lingua[7]);
 }
 
@@ -93,18 +97,27 @@ TEST(AudioCounter, TheEndOfTheFileGoesBackToTheStartPaused) {
 TEST(AudioSeek, TheStripSeeksAndKeepsThePlayState) {
     AudioForm t;
     t.form.lblContatore->setWidth(1500);
-    t.audio().lblContatore_MouseMove(0, 0, 750, 0);
-    t.audio().lblContatore_Click(); // paused: pauses again at the new place
+    t.form.lblContatore->onMouseMove(0, 0, 750, 0);
+    t.form.lblContatore->onClick(); // paused: pauses again at the new place
     EXPECT_EQ(t.device.position, 93500);
     EXPECT_EQ(t.device.mode, QStringLiteral("paused"));
-    EXPECT_EQ(t.form.cmdPlayA->Tag, Lingua[7]);
+    EXPECT_EQ(t.form.core.audio.state(), Transport::State::Paused);
 
     t.audio().cmdPlayA_Click();
-    t.audio().lblContatore_MouseMove(0, 0, 375, 0);
-    t.audio().lblContatore_Click(); // playing: plays on from the new place
+    t.form.lblContatore->onMouseMove(0, 0, 375, 0);
+    t.form.lblContatore->onClick(); // playing: plays on from the new place
     EXPECT_EQ(t.device.position, 46750);
     EXPECT_EQ(t.device.mode, QStringLiteral("playing"));
-    EXPECT_EQ(t.form.cmdPlayA->Tag, Lingua[8]);
+    EXPECT_TRUE(t.form.core.audio.Playing());
+
+    // A seek asked of the show's transport (a remote, a cue) moves the player the same way.
+    t.form.core.audio.Seek(20000.7);
+    EXPECT_EQ(t.device.position, 20000);
+    EXPECT_EQ(t.device.mode, QStringLiteral("playing"));
+    t.audio().cmdPlayA_Click();
+    t.form.core.audio.Seek(1000);
+    EXPECT_EQ(t.device.position, 1000);
+    EXPECT_EQ(t.device.mode, QStringLiteral("paused"));
 }
 
 TEST(AudioErrors, AFailedOpenShowsTheDevicesTextForSixSeconds) {
@@ -184,6 +197,24 @@ TEST(AudioErrors, ADeviceThatRefusesToPlaySaysSo) {
     t.audio().cmdPlayA_Click(); // pause
     t.audio().cmdPlayA_Click(); // play
     EXPECT_FALSE(t.form.Label11->Visible());
+}
+
+// A file that breaks off while it plays, and will not play on: the player shows it idle and
+// the reason stays on the notice line until the next cue.
+TEST(AudioErrors, AFileThatBreaksOffWhilePlayingIsToldUntilTheNextCue) {
+    AudioForm t;
+    t.audio().cmdPlayA_Click();
+    ASSERT_TRUE(t.form.core.audio.Playing());
+    t.device.mode = QStringLiteral("not ready");
+    t.device.playCode = mcierr::DeviceFailed;
+    t.audio().Timer1_Timer();
+    EXPECT_FALSE(t.form.core.audio.Playing());
+    EXPECT_EQ(t.form.Timer1->Interval(), 0);
+    EXPECT_TRUE(t.form.cmdPlayA->PictureSource().endsWith(QStringLiteral("/play2.jpg")));
+    EXPECT_TRUE(t.form.Label11->Visible());
+    EXPECT_TRUE(
+        t.form.Label11->Caption().contains(t.device.mciGetErrorString(mcierr::DeviceFailed)));
+    EXPECT_EQ(t.form.Timer5->Interval(), 0) << "the notice stays";
 }
 
 // Whatever the operator did, the play button offers what the player can do next.

@@ -134,7 +134,7 @@ TEST(SoundServerRestart, PlayersStopThenEveryKindPlaysAgainAtTheKnobsLevel) {
             << form.playA->playing() << ", video " << form.playV->playing() << ", background "
             << form.WMP3->State().toStdString();
         EXPECT_TRUE(form.Label11->Visible());
-        EXPECT_EQ(form.Label11->Caption(), MessageText(Msg::MciSoundServerGone));
+        EXPECT_EQ(form.Label11->Caption(), MessageText(PlatformText::MciSoundServerGone));
         EXPECT_NEAR(form.WMP2->controls.currentPosition(), videoAt, 1.0) << "stopped in place";
         // The fade goes on while the server is away.
         for (int i = 0; i < 20; ++i)

@@ -61,6 +61,7 @@ TEST(VolumeFades, AFadeOutEndsSilentAndAFadeInEndsFull) {
     const int ticks = t.runFade();
     EXPECT_NEAR(ticks, (t.bottom() - t.top()) / 2 / 10, 3); // from the middle, 10 twips a tick
     EXPECT_EQ(t.form.Image2->Tag, QStringLiteral("0"));
+    EXPECT_EQ(t.form.core.masterVolume.Value(), 0);
     EXPECT_EQ(t.form.Label6->Caption(), QStringLiteral(" 0"));
     EXPECT_DOUBLE_EQ(t.form.Image2->Top(), t.bottom());
     EXPECT_EQ(TestMixer().value, 0);
@@ -69,6 +70,7 @@ TEST(VolumeFades, AFadeOutEndsSilentAndAFadeInEndsFull) {
     t.v().Image6_Click(); // slow in: one twip a tick, about ten seconds for the travel
     EXPECT_NEAR(t.runFade(), t.bottom() - t.top(), 20);
     EXPECT_EQ(t.form.Image2->Tag, QString::number(t.v().VolumeMax));
+    EXPECT_EQ(t.form.core.masterVolume.Percent(), 100);
     EXPECT_EQ(t.form.Label6->Caption(), QStringLiteral(" 100"));
     EXPECT_EQ(TestMixer().value, 65536);
 }
@@ -136,6 +138,20 @@ TEST(VolumeKnob, TheProjectorPlayerFollowsWhileTheBoxIsTicked) {
     t.v().ImpostaVolume();
     EXPECT_EQ(t.form.ProjectorWindow().WMP1->settings.volume(), 25);
     EXPECT_EQ(t.form.WMP2->settings.volume(), 25);
+}
+
+// The level set on the show itself, as a remote would, reaches the mixer, the players and the
+// percentage under the knob; a percentage is whole and never above 100.
+TEST(MasterVolume, ALevelSetOnTheShowReachesTheMixerThePlayersAndTheLabel) {
+    KnobForm t;
+    t.form.core.masterVolume.SetValue(65536 * 3 / 10 - 1);
+    EXPECT_EQ(TestMixer().value, 65536 * 3 / 10 - 1);
+    EXPECT_EQ(t.form.WMP2->settings.volume(), 29);
+    EXPECT_EQ(t.form.Label6->Caption(), QStringLiteral(" 29"));
+    EXPECT_EQ(t.v().ValoreVolume, 65536 * 3 / 10 - 1) << "what the panic fade starts from";
+    t.form.core.masterVolume.SetValue(70000);
+    EXPECT_EQ(t.form.Label6->Caption(), QStringLiteral(" 100"));
+    EXPECT_EQ(t.form.WMP2->settings.volume(), 100);
 }
 
 TEST(VolumeOnTheSoundServer, StartUpShowsAndSetsTheSavedLevelOnTheMixerOpenedAhead) {

@@ -269,6 +269,34 @@ TEST(RichTextBoxRtf, SelRtfCarriesFormattingIntoAnotherPlace) {
     EXPECT_TRUE(target.Text().startsWith(QStringLiteral("plain {not rtf}A")));
 }
 
+TEST(RichTextBoxRtf, APasteOfHtmlAloneKeepsWhatRichTextKeeps) {
+    // Web pages and some word processors offer nothing but HTML.
+    RichTextBox box;
+    box.setText(QStringLiteral("<>"));
+    box.setSelStart(1);
+    QMimeData html;
+    html.setHtml(QStringLiteral("<p><b>Bold</b> <i>it</i> <span style=\"color:#ff0000\">red</span> "
+                                "<a href=\"https://x.example\">link</a></p>"));
+    int changes = 0;
+    box.onChange = [&] { ++changes; };
+    box.InsertMimeData(&html);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(box.Text(), QStringLiteral("<Bold it red link>"));
+    select(box, 1, 4);
+    EXPECT_EQ(box.SelBold(), true);
+    select(box, 6, 2);
+    EXPECT_EQ(box.SelItalic(), true);
+    EXPECT_EQ(box.SelBold(), false);
+    select(box, 9, 3);
+    EXPECT_EQ(box.SelColor(), RGB(255, 0, 0));
+
+    // Plain text, when offered too, is what goes in.
+    html.setText(QStringLiteral("plain"));
+    box.setSelStart(0);
+    box.InsertMimeData(&html);
+    EXPECT_TRUE(box.Text().startsWith(QStringLiteral("plain<Bold")));
+}
+
 TEST(RichTextBoxEvents, KeyDownCanTakeAKeyAndKeyPressComesBeforeInsertion) {
     RichTextBox box;
     box.setText(QStringLiteral("[[x]"));

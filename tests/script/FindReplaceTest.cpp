@@ -244,7 +244,7 @@ TEST(FindWindow, ReplaceHonoursEachOptionCombination) {
     }
 }
 
-TEST(FindWindow, ReplaceAllHonoursTheOptionsAndCountsFromTheCaret) {
+TEST(FindWindow, ReplaceAllHonoursTheOptionsAndReplacesTheWholeScript) {
     for (const OptionCase& c : kOptionCases) {
         FindWindow t(kOptionScript);
         frmFind& d = t.replaceWindow(QStringLiteral(" cat "), QStringLiteral(" dog "), c.options);
@@ -256,15 +256,23 @@ TEST(FindWindow, ReplaceAllHonoursTheOptionsAndCountsFromTheCaret) {
                   QStringLiteral("Sostituzioni effettuate: \r\n%1 in totale.").arg(c.count));
         EXPECT_EQ(t.dialogs.shown.last().title, ApplicationTitle());
     }
-    // From the caret: the matches before it stay.
+    // Wherever the caret stands, every match in the script: a second Replace All, with the
+    // caret left after the first one's last replacement, still finds the matches before it.
     FindWindow t(kOptionScript);
     t.rtb->setSelStart(8);
     frmFind& d = t.replaceWindow(QStringLiteral("cat"), QStringLiteral("dog"));
     t.dialogs.ExpectMsgBox(vbmsg::OK);
     d.cmdReplaceAll->click();
-    EXPECT_EQ(t.rtb->Text(), QStringLiteral("concat Cat dog.\r\ndog dogs"));
-    EXPECT_EQ(d.ContaSostituzioni, 3);
+    EXPECT_EQ(t.rtb->Text(), QStringLiteral("condog dog dog.\r\ndog dogs"));
+    EXPECT_EQ(d.ContaSostituzioni, 5);
+    d.cboFind->setEditText(QStringLiteral("dog"));
+    d.cboReplace->setEditText(QStringLiteral("cow"));
+    t.dialogs.ExpectMsgBox(vbmsg::OK);
+    d.cmdReplaceAll->click();
+    EXPECT_EQ(t.rtb->Text(), QStringLiteral("concow cow cow.\r\ncow cows"));
+    EXPECT_EQ(d.ContaSostituzioni, 5);
     // Nothing found is reported too.
+    d.cboFind->setEditText(QStringLiteral("cat"));
     t.dialogs.ExpectMsgBox(vbmsg::OK);
     d.cmdReplaceAll->click();
     EXPECT_EQ(d.ContaSostituzioni, 0);

@@ -16,6 +16,7 @@ struct FakeShell : DesktopShell {
         opened << target;
         return true;
     }
+    bool CanOpen(const QString&) override { return handlesFiles; }
     bool Start(const QString& program, const QStringList& arguments) override {
         started << (QStringList{program} + arguments);
         return true;
@@ -25,6 +26,7 @@ struct FakeShell : DesktopShell {
     }
 
     QStringList installed;
+    bool handlesFiles = true; // the desktop has a program for every file opened
     QStringList opened;
     QList<QStringList> started;
 };

@@ -15,6 +15,7 @@
 #include "script/Interprete.h"
 #include "ui/Form1.h"
 #include "ui/WindowParts.h"
+#include "ui/WindowVideoOutputs.h"
 #include "ui/WindowVisuals.h"
 
 #include <QStringList>
@@ -27,7 +28,8 @@ struct CallLog {
 };
 
 struct SpyAudio : AudioPlayer {
-    SpyAudio(Form1& f, CallLog& log) : AudioPlayer(f), log(log) {}
+    SpyAudio(Form1& f, CallLog& log)
+        : AudioPlayer(f.core.audio, *f.Timer1, f, f.core.video, *f.WMP2), form_(f), log(log) {}
     void cmdPlayA_Click() override {
         log.add(QStringLiteral("cmdPlayA_Click(%1)").arg(form_.cmdPlayA->Tag));
     }
@@ -36,11 +38,13 @@ struct SpyAudio : AudioPlayer {
         log.add(QStringLiteral("lblContatore_Click(%1)").arg(ms));
     }
     void Timer1_Timer() override { log.add(QStringLiteral("Timer1_Timer")); }
+    Form1& form_;
     CallLog& log;
 };
 
 struct SpyVideo : VideoPlayer {
-    SpyVideo(Form1& f, CallLog& log) : VideoPlayer(f), log(log) {}
+    SpyVideo(Form1& f, CallLog& log)
+        : VideoPlayer(f.core.video, f.core.state, *f.videoOutputs, *f.Timer4), form_(f), log(log) {}
     void cmdPlayV_Click() override {
         log.add(QStringLiteral("cmdPlayV_Click(%1)").arg(form_.cmdPlayV->Tag));
     }
@@ -48,11 +52,13 @@ struct SpyVideo : VideoPlayer {
     void lblContatoreV_Click(double seconds) override {
         log.add(QStringLiteral("lblContatoreV_Click(%1)").arg(DecimalText(seconds)));
     }
+    Form1& form_;
     CallLog& log;
 };
 
 struct SpyVolume : VolumeFades {
-    SpyVolume(Form1& f, CallLog& log) : VolumeFades(f), log(log) {}
+    SpyVolume(Form1& f, CallLog& log)
+        : VolumeFades(f, f.core.masterVolume, f.core.state, *f.videoOutputs), log(log) {}
     void Image4_Click() override { log.add(QStringLiteral("Image4_Click")); }
     void Image5_Click() override { log.add(QStringLiteral("Image5_Click")); }
     void Image6_Click() override { log.add(QStringLiteral("Image6_Click")); }
@@ -68,7 +74,9 @@ struct SpyVolume : VolumeFades {
 // Routing that pretends to load: the real routing's kind of the file decides, audio setting
 // "A" and type 1, video and MIDI "V" and type 2 (pictures leave both).
 struct SpyRouting : MediaRouting {
-    SpyRouting(Form1& f, CallLog& log) : MediaRouting(f), log(log) {}
+    SpyRouting(Form1& f, CallLog& log)
+        : MediaRouting(f.core.state, f.core.audio, f.core.video, *f.videoOutputs, *f.RTB, {}),
+          form_(f), log(log) {}
     void vai(const QString& file) override {
         log.add(QStringLiteral("vai(%1)").arg(file));
         switch (Classify(file)) {
@@ -85,14 +93,17 @@ struct SpyRouting : MediaRouting {
             break;
         }
     }
+    Form1& form_;
     CallLog& log;
 };
 
 struct SpyProjector : Projector {
-    SpyProjector(Form1& f, CallLog& log) : Projector(f), log(log) {}
+    SpyProjector(Form1& f, CallLog& log)
+        : Projector(f.core.state, *f.videoOutputs, f, *f.Timer4), form_(f), log(log) {}
     void Check1_Click() override {
         log.add(QStringLiteral("Check1_Click(%1)").arg(form_.Check1->Value()));
     }
+    Form1& form_;
     CallLog& log;
 };
 

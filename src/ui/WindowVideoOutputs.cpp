@@ -1,0 +1,104 @@
+#include "ui/WindowVideoOutputs.h"
+
+#include "display/Monitors.h"
+#include "display/ProjectorWindow.h"
+#include "display/ZoomWindow.h"
+#include "platform/MediaPlayerControl.h"
+#include "ui/Form1.h"
+
+#include <QPixmap>
+
+namespace {
+constexpr double kBarAtStart = 21; // twips: below this the bar has not moved yet
+} // namespace
+
+int WindowVideoOutputs::MonitorCount() const {
+    return form_.Monitors->Count();
+}
+
+MediaPlayerControl& WindowVideoOutputs::PanelPlayer() {
+    return *form_.WMP2;
+}
+
+MediaPlayerControl& WindowVideoOutputs::ProjectorPlayer() {
+    return *form_.ProjectorWindow().WMP1;
+}
+
+bool WindowVideoOutputs::HasProjectorWindow() const {
+    return form_.HasProjectorWindow();
+}
+
+void WindowVideoOutputs::ShowPanelOutput(bool shown) {
+    TwipsGeometry(form_.WMP2).setVisible(shown);
+}
+
+void WindowVideoOutputs::PlacePanelOutput() {
+    form_.PlaceVideoOutput();
+}
+
+void WindowVideoOutputs::ShowVideoAtStart() {
+    form_.Shape7->setWidth(1);
+}
+
+bool WindowVideoOutputs::VideoAtStart() const {
+    return form_.Shape7->Width() < kBarAtStart;
+}
+
+void WindowVideoOutputs::HidePanelPicture() {
+    if (form_.imgZoom->Visible()) form_.imgZoom->setVisible(false);
+}
+
+void WindowVideoOutputs::RaiseProjectorWindow() {
+    form_.ProjectorWindow().show();
+}
+
+void WindowVideoOutputs::ShowProjectorWindow() {
+    Form2& window = form_.ProjectorWindow();
+    PlaceOnProjectorMonitor(&window);
+    window.activateWindow();
+    window.setFocus();
+}
+
+void WindowVideoOutputs::HideProjectorWindow() {
+    form_.ProjectorWindow().hide();
+}
+
+void WindowVideoOutputs::SetProjectorTick(int ms) {
+    form_.ProjectorWindow().Timer1.setInterval(ms);
+}
+
+void WindowVideoOutputs::LoadPicture(const QString& file) {
+    frmZoom& zoom = form_.ZoomWindow();
+    zoom.Image1->LoadPicture(file); // an unreadable picture keeps the previous one
+    zoom.Adatta();                  // a new picture is fitted at once
+}
+
+bool WindowVideoOutputs::ShowPictureInPanel() {
+    const QPixmap picture = form_.ZoomWindow().Image1->Picture();
+    const double w = picture.width(), h = picture.height();
+    if (w <= 0 || h <= 0) return false;
+    const double panel = form_.Picture3->Width();
+    double boxWidth, boxHeight;
+    if (h < w) {
+        boxWidth = panel;
+        boxHeight = panel / w * h;
+    } else {
+        boxHeight = panel / 4 * 3;
+        boxWidth = boxHeight / h * w;
+    }
+    // The video's own window would cover the picture; a video playing goes on unseen.
+    TwipsGeometry(form_.WMP2).setVisible(false);
+    form_.imgZoom->setPicture(picture);
+    form_.imgZoom->Move((panel - boxWidth) / 2 + form_.Picture3->Left(), form_.VideoOutputTop(),
+                        boxWidth, boxHeight);
+    form_.imgZoom->setVisible(true);
+    form_.imgZoom->raise();
+    return true;
+}
+
+void WindowVideoOutputs::ShowPictureOnProjector() {
+    frmZoom& zoom = form_.ZoomWindow();
+    PlaceOnProjectorMonitor(&zoom);
+    zoom.Image1->setVisible(true);
+    zoom.Adatta();
+}
