@@ -3,19 +3,21 @@
 #include "core/MasterVolume.h"
 #include "core/ShowState.h"
 #include "core/VideoOutputs.h"
+#include "core/VolumeKnob.h"
 #include "i18n/Lingua.h"
 #include "platform/Dialogs.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/Mixer.h"
 #include "platform/Numbers.h"
+#include "platform/Timer.h"
 #include "script/Interprete.h"
-#include "ui/Form1.h"
 
 #include <cmath>
 #include <limits>
 
-VolumeFades::VolumeFades(Form1& form, MasterVolume& master, ShowState& state, VideoOutputs& outputs)
-    : form_(form), master_(master), state_(state), outputs_(outputs) {
+VolumeFades::VolumeFades(MasterVolume& master, ShowState& state, VideoOutputs& outputs,
+                         VolumeKnob& knob, Timer& drag, Timer& fade)
+    : master_(master), state_(state), outputs_(outputs), knob_(knob), drag_(drag), fade_(fade) {
     master_.SetMax(VolumeMax);
     QObject::connect(&master, &MasterVolume::levelSet, &connections_,
                      [this](long value, double percent) { apply(value, percent); });
@@ -48,16 +50,14 @@ void VolumeFades::ReconnectMixer() {
 }
 
 void VolumeFades::TagFromKnob() {
-    const PictureBox& knob = *form_.Image2;
-    const PictureBox& track = *form_.Image3;
     const double max = double(VolumeMax);
-    const double value =
-        std::fabs((knob.Top() - track.Top()) * max / (track.Height() - knob.Height()) - max);
-    form_.Image2->Tag = DecimalText(std::trunc(value));
+    const double value = std::fabs(
+        (knob_.Top() - knob_.TrackTop()) * max / (knob_.TrackHeight() - knob_.Height()) - max);
+    knob_.SetLevel(DecimalText(std::trunc(value)));
 }
 
 void VolumeFades::ImpostaVolume() {
-    ValoreVolume = long(NumericValue(form_.Image2->Tag));
+    ValoreVolume = long(NumericValue(knob_.Level()));
     master_.SetValue(ValoreVolume);
 }
 
@@ -70,87 +70,79 @@ void VolumeFades::apply(long value, double percent) {
 }
 
 void VolumeFades::Image2_MouseDown(int button, int, double, double) {
-    form_.Timer2->setEnabled(true);
-    form_.Timer3->setEnabled(false); // touching the knob stops a fade
+    drag_.setEnabled(true);
+    fade_.setEnabled(false); // touching the knob stops a fade
     TastoManopola = button;
 }
 
 void VolumeFades::Image2_MouseMove(int button, int, double, double y) {
-    PictureBox& knob = *form_.Image2;
-    const PictureBox& track = *form_.Image3;
     TastoManopola = button;
-    const double f = knob.Top() + y - 310;
-    const double a = track.Top() - knob.Height() * 1.15;
+    const double f = knob_.Top() + y - 310;
+    const double a = knob_.TrackTop() - knob_.Height() * 1.15;
     MetaManopola = std::max(a, f);
     ImpostaVolume();
-    if (knob.Top() < track.Top()) knob.setTop(track.Top());
-    if (knob.Top() + knob.Height() > track.Top() + track.Height())
-        knob.setTop(track.Top() + track.Height() - knob.Height());
+    if (knob_.Top() < knob_.TrackTop()) knob_.SetTop(knob_.TrackTop());
+    if (knob_.Top() + knob_.Height() > knob_.TrackTop() + knob_.TrackHeight())
+        knob_.SetTop(knob_.TrackTop() + knob_.TrackHeight() - knob_.Height());
 }
 
 void VolumeFades::Timer2_Timer() {
-    PictureBox& knob = *form_.Image2;
-    const PictureBox& track = *form_.Image3;
     if (TastoManopola == 1) {
-        double n = RoundInt(MetaManopola - knob.Height() / 2 + track.Top());
-        if (n + knob.Height() - track.Top() > track.Height())
-            n = RoundInt(track.Height() - knob.Height() + track.Top());
+        double n = RoundInt(MetaManopola - knob_.Height() / 2 + knob_.TrackTop());
+        if (n + knob_.Height() - knob_.TrackTop() > knob_.TrackHeight())
+            n = RoundInt(knob_.TrackHeight() - knob_.Height() + knob_.TrackTop());
         if (n < 0) n = 0;
-        if (knob.Top() != n) knob.setTop(n);
+        if (knob_.Top() != n) knob_.SetTop(n);
     }
     TagFromKnob();
 }
 
 void VolumeFades::Image2_MouseUp(int button, int, double, double) {
-    form_.Timer2->setEnabled(false);
+    drag_.setEnabled(false);
     TastoManopola = button;
     ImpostaVolume();
 }
 
 void VolumeFades::Image3_MouseUp(int button, int, double, double y) {
-    PictureBox& knob = *form_.Image2;
-    const PictureBox& track = *form_.Image3;
     TastoManopola = button;
-    knob.setTop(track.Top() + y - knob.Height() / 2);
-    if (knob.Top() < track.Top()) knob.setTop(track.Top());
-    if (knob.Top() + knob.Height() > track.Top() + track.Height())
-        knob.setTop(track.Top() + track.Height() - knob.Height());
+    knob_.SetTop(knob_.TrackTop() + y - knob_.Height() / 2);
+    if (knob_.Top() < knob_.TrackTop()) knob_.SetTop(knob_.TrackTop());
+    if (knob_.Top() + knob_.Height() > knob_.TrackTop() + knob_.TrackHeight())
+        knob_.SetTop(knob_.TrackTop() + knob_.TrackHeight() - knob_.Height());
     TagFromKnob();
     ImpostaVolume();
 }
 
 void VolumeFades::Image3_Click() {
-    form_.Timer3->setEnabled(false);
+    fade_.setEnabled(false);
 }
 
 void VolumeFades::startFade(qint16 step) {
-    form_.Timer3->setEnabled(true);
+    fade_.setEnabled(true);
     PassoFade = step;
-    PosizioneFade = qint16(qBound(double(std::numeric_limits<qint16>::min()),
-                                  double(RoundInt(form_.Image2->Top())),
-                                  double(std::numeric_limits<qint16>::max())));
+    PosizioneFade =
+        qint16(qBound(double(std::numeric_limits<qint16>::min()), double(RoundInt(knob_.Top())),
+                      double(std::numeric_limits<qint16>::max())));
 }
 
 void VolumeFades::Timer3_Timer() {
-    PictureBox& knob = *form_.Image2;
-    const PictureBox& track = *form_.Image3;
     // 16-bit arithmetic, as the position is kept: an overflowing step is skipped.
     const int next = int(PosizioneFade) + int(PassoFade);
     if (next >= std::numeric_limits<qint16>::min() && next <= std::numeric_limits<qint16>::max())
         PosizioneFade = qint16(next);
-    knob.setTop(PosizioneFade);
+    knob_.SetTop(PosizioneFade);
     TagFromKnob();
     ImpostaVolume();
-    if (knob.Top() + knob.Height() > track.Top() + track.Height()) {
-        knob.setTop(track.Top() + track.Height() - knob.Height());
-        form_.Timer3->setEnabled(false);
-        form_.Image2->Tag = QStringLiteral("0");
+    if (knob_.Top() + knob_.Height() > knob_.TrackTop() + knob_.TrackHeight()) {
+        knob_.SetTop(knob_.TrackTop() + knob_.TrackHeight() - knob_.Height());
+        fade_.setEnabled(false);
+        knob_.SetLevel(QStringLiteral("0"));
         ImpostaVolume();
     }
-    if (knob.Top() < track.Top()) {
-        knob.setTop(track.Top());
-        form_.Timer3->setEnabled(false);
-        form_.Image2->Tag = QString::number(VolumeMax);
+    if (knob_.Top() < knob_.TrackTop()) {
+        knob_.SetTop(knob_.TrackTop());
+        fade_.setEnabled(false);
+        knob_.SetLevel(QString::number(VolumeMax));
         ImpostaVolume();
     }
 }

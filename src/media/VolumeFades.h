@@ -5,15 +5,17 @@
 #include <QObject>
 #include <QString>
 
-class Form1;
 class MasterVolume;
 class ShowState;
+class Timer;
 class VideoOutputs;
+class VolumeKnob;
 
 class VolumeFades {
 public:
-    // The knob and the fade timers are still the window's; the players are the video outputs'.
-    VolumeFades(Form1& form, MasterVolume& master, ShowState& state, VideoOutputs& outputs);
+    // The drag timer follows the knob while a button holds it; the fade timer steps a fade.
+    VolumeFades(MasterVolume& master, ShowState& state, VideoOutputs& outputs, VolumeKnob& knob,
+                Timer& drag, Timer& fade);
     virtual ~VolumeFades() = default;
 
     // Start-up: opens the system mixer; says so once when there is none.
@@ -55,10 +57,12 @@ public:
     qint16 PassoFade = 0;
 
 protected:
-    Form1& form_;
     MasterVolume& master_;
     ShowState& state_;
     VideoOutputs& outputs_;
+    VolumeKnob& knob_;
+    Timer& drag_;
+    Timer& fade_;
 
 private:
     void startFade(qint16 step);

@@ -37,6 +37,7 @@
 #include "ui/WindowParts.h"
 #include "ui/WindowVideoOutputs.h"
 #include "ui/WindowVisuals.h"
+#include "ui/WindowVolumeKnob.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -170,7 +171,9 @@ Form1::Form1(Show* show, QWidget* parent)
                               [this]() -> Projector& { return *projector; }});
     audio = std::make_unique<AudioPlayer>(core.audio, *Timer1, *this, core.video, *WMP2);
     video = std::make_unique<VideoPlayer>(core.video, core.state, *videoOutputs, *Timer4);
-    volume = std::make_unique<VolumeFades>(*this, core.masterVolume, core.state, *videoOutputs);
+    volumeKnob = std::make_unique<WindowVolumeKnob>(*Image2, *Image3);
+    volume = std::make_unique<VolumeFades>(core.masterVolume, core.state, *videoOutputs,
+                                           *volumeKnob, *Timer2, *Timer3);
     background = std::make_unique<BackgroundAudio>(*WMP3);
     interprete = std::make_unique<Interprete>(MakeInterpreteParts(*this));
     projector = std::make_unique<Projector>(core.state, *videoOutputs, *this, *Timer4);

@@ -39,6 +39,7 @@ class VideoPanel;
 class VideoPlayer;
 class VolumeFades;
 class WindowVideoOutputs;
+class WindowVolumeKnob;
 class WindowVisuals;
 
 class Form1 : public QMainWindow, public Notices {
@@ -90,8 +91,7 @@ public:
     static constexpr int kNoticeMs = ::kNoticeMs;
     // The notice for a media file that cannot be loaded or played, with the reason given by
     // the device or player.
-    void ShowMediaFailure(const QString& file, const QString& reason,
-                          int ms = kNoticeMs) override;
+    void ShowMediaFailure(const QString& file, const QString& reason, int ms = kNoticeMs) override;
 
     // The window's client area, on which the controls are placed.
     QWidget* Client() const { return client_; }
@@ -181,6 +181,7 @@ public:
     // The panel's video output, the projector window and the picture window, as the
     // projector switch and the players ask for them.
     std::unique_ptr<WindowVideoOutputs> videoOutputs;
+    std::unique_ptr<WindowVolumeKnob> volumeKnob; // Image2 on Image3, for the volume's fades
     std::unique_ptr<Projector> projector;
     std::unique_ptr<EditCommands> edit;
     std::unique_ptr<FindReplace> findReplace;

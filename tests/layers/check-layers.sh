@@ -24,7 +24,6 @@ fi
 
 # The files below the view that still include the main window, while they move to the core.
 still_allowed="
-media/VolumeFades.cpp
 "
 including=$(grep -rlE '#[[:space:]]*include[[:space:]]*[<"]ui/Form1\.h[>"]' . | sed 's|^\./||' |
   grep -vE '^(ui/|app/main\.cpp$)' | sort)
