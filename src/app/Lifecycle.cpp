@@ -4,6 +4,7 @@
 #include "app/ControlPanel.h"
 #include "app/Recovery.h"
 #include "app/Settings.h"
+#include "core/MasterVolume.h"
 #include "core/ScriptDocument.h"
 #include "core/ScriptSession.h"
 #include "core/Transport.h"
@@ -79,23 +80,22 @@ void Lifecycle::Form_Load(const QString& commandLine) {
 void Lifecycle::applyKnobSettings(const QString& level, const QString& top) {
     // A knob position off the track (a damaged line, or none) must not pull the knob to an end
     // of it: the knob goes where the saved level puts it, or stays where start-up put it.
-    PictureBox& knob = p_.knob;
-    const PictureBox& track = p_.track;
-    const double highest = track.Top();
-    const double lowest = track.Top() + track.Height() - knob.Height();
+    MasterVolume& master = p_.masterVolume;
+    const double highest = master.TravelTop();
+    const double lowest = master.TravelBottom();
     const double saved = NumericValue(top);
     if (saved >= highest && saved <= lowest) {
-        knob.setTop(saved);
+        master.SetPosition(saved);
         return;
     }
     const double max = double(p_.volume.VolumeMax);
     if (const std::optional<double> value = savedLevel(level, max); value && max > 0)
-        knob.setTop(lowest - (lowest - highest) * *value / max);
+        master.SetPosition(lowest - (lowest - highest) * *value / max);
 }
 
 void Lifecycle::applyVolumeSetting(const QString& level) {
     if (const std::optional<double> value = savedLevel(level, double(p_.volume.VolumeMax)))
-        p_.knob.Tag = DecimalText(*value);
+        p_.masterVolume.SetChosenLevel(DecimalText(*value));
     else
         p_.volume.TagFromKnob(); // no level saved: the level of the knob's position
     p_.volume.ImpostaVolume();
@@ -104,8 +104,8 @@ void Lifecycle::applyVolumeSetting(const QString& level) {
 void Lifecycle::SalvaImpostazioni() {
     Impostazioni settings;
     settings.line = {NomeLingua,
-                     p_.knob.Tag,
-                     DecimalText(p_.knob.Top()),
+                     p_.masterVolume.ChosenLevel(),
+                     DecimalText(p_.masterVolume.Position()),
                      p_.controlPanel.ScreenSaverOff() ? QStringLiteral("1") : QStringLiteral("0"),
                      QStringLiteral("0"),
                      QStringLiteral("1"),

@@ -12,6 +12,7 @@ class EditCommands;
 class MediaPlayerControl;
 class PictureBox;
 class Recovery;
+class MasterVolume;
 class ScriptDocument;
 class ScriptSession;
 class ShellCommands;
@@ -19,7 +20,7 @@ class Transport;
 class VolumeFades;
 
 // What the window's life goes through: the script, the players and their transports, the
-// master volume with its knob and track (the settings keep the knob's place), the edit and
+// master volume and its fades (the settings keep its place on the knob's travel), the edit and
 // file commands, the control panel's option, the crash copy, and the window's own part.
 struct LifecycleParts {
     ScriptSession& session;
@@ -27,8 +28,7 @@ struct LifecycleParts {
     Transport& audioTransport;
     Transport& videoTransport;
     VolumeFades& volume;
-    PictureBox& knob;
-    const PictureBox& track;
+    MasterVolume& masterVolume;
     AudioPlayer& audio;
     MediaPlayerControl& videoOutput; // the video player on the main window
     MediaPlayerControl& backgroundPlayer;

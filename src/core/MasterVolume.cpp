@@ -11,3 +11,20 @@ void MasterVolume::SetValue(long value) {
     value_ = value;
     emit levelSet(value, Percent());
 }
+
+void MasterVolume::SetTravel(double top, double length,
+                             std::function<double(double)> restingPlace) {
+    top_ = top;
+    length_ = length;
+    restingPlace_ = std::move(restingPlace);
+}
+
+void MasterVolume::SetPosition(double steps) {
+    position_ = restingPlace_(steps);
+    emit positionSet(position_);
+}
+
+double MasterVolume::LevelAt(double steps) const {
+    const double max = double(max_);
+    return std::fabs((steps - top_) * max / length_ - max);
+}

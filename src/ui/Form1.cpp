@@ -34,10 +34,10 @@
 #include "ui/ShowCheckWindow.h"
 #include "ui/ShowModeView.h"
 #include "ui/VideoPanel.h"
+#include "ui/VolumeKnob.h"
 #include "ui/WindowParts.h"
 #include "ui/WindowVideoOutputs.h"
 #include "ui/WindowVisuals.h"
-#include "ui/WindowVolumeKnob.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -171,9 +171,9 @@ Form1::Form1(Show* show, QWidget* parent)
                               [this]() -> Projector& { return *projector; }});
     audio = std::make_unique<AudioPlayer>(core.audio, *Timer1, *this, core.video, *WMP2);
     video = std::make_unique<VideoPlayer>(core.video, core.state, *videoOutputs, *Timer4);
-    volumeKnob = std::make_unique<WindowVolumeKnob>(*Image2, *Image3);
-    volume = std::make_unique<VolumeFades>(core.masterVolume, core.state, *videoOutputs,
-                                           *volumeKnob, *Timer2, *Timer3);
+    volume = std::make_unique<VolumeFades>(core.masterVolume, core.state, *videoOutputs, *Timer3);
+    volumeKnob = std::make_unique<VolumeKnob>(
+        core.masterVolume, [this]() -> VolumeFades& { return *volume; }, *Image2, *Image3, *Timer2);
     background = std::make_unique<BackgroundAudio>(*WMP3);
     interprete = std::make_unique<Interprete>(MakeInterpreteParts(*this));
     projector = std::make_unique<Projector>(core.state, *videoOutputs, *this, *Timer4);
@@ -504,25 +504,25 @@ void Form1::connectHandlers() {
     lblContatoreV->onClick = [this] { video->lblContatoreV_Click(); };
     Label5->onClick = [this] { projector->Label5_Click(); };
     Image2->onMouseDown = [this](int b, int s, double x, double y) {
-        volume->Image2_MouseDown(b, s, x, y);
+        volumeKnob->Image2_MouseDown(b, s, x, y);
     };
     Image2->onMouseMove = [this](int b, int s, double x, double y) {
-        volume->Image2_MouseMove(b, s, x, y);
+        volumeKnob->Image2_MouseMove(b, s, x, y);
     };
     Image2->onMouseUp = [this](int b, int s, double x, double y) {
-        volume->Image2_MouseUp(b, s, x, y);
+        volumeKnob->Image2_MouseUp(b, s, x, y);
     };
     Image3->onMouseUp = [this](int b, int s, double x, double y) {
-        volume->Image3_MouseUp(b, s, x, y);
+        volumeKnob->Image3_MouseUp(b, s, x, y);
     };
-    Image3->onClick = [this] { volume->Image3_Click(); };
+    Image3->onClick = [this] { volumeKnob->Image3_Click(); };
     Image4->onClick = [this] { volume->Image4_Click(); };
     Image5->onClick = [this] { volume->Image5_Click(); };
     Image6->onClick = [this] { volume->Image6_Click(); };
     Image7->onClick = [this] { volume->Image7_Click(); };
     Image8->onClick = [this] { volume->Image8_Click(); };
     Image9->onClick = [this] { volume->Image9_Click(); };
-    Timer2->onTimer = [this] { volume->Timer2_Timer(); };
+    Timer2->onTimer = [this] { volumeKnob->Timer2_Timer(); };
     Timer3->onTimer = [this] { volume->Timer3_Timer(); };
     // The projector box shows the show's request and the operator's tick makes it; switching
     // the projector follows the request, after the box shows it.

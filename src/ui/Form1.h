@@ -38,8 +38,8 @@ class ShowCheckMenu;
 class VideoPanel;
 class VideoPlayer;
 class VolumeFades;
+class VolumeKnob;
 class WindowVideoOutputs;
-class WindowVolumeKnob;
 class WindowVisuals;
 
 class Form1 : public QMainWindow, public Notices {
@@ -177,11 +177,11 @@ public:
     std::unique_ptr<AudioPlayer> audio;
     std::unique_ptr<VideoPlayer> video;
     std::unique_ptr<VolumeFades> volume;
+    std::unique_ptr<VolumeKnob> volumeKnob; // Image2 on Image3, following the master volume
     std::unique_ptr<BackgroundAudio> background;
     // The panel's video output, the projector window and the picture window, as the
     // projector switch and the players ask for them.
     std::unique_ptr<WindowVideoOutputs> videoOutputs;
-    std::unique_ptr<WindowVolumeKnob> volumeKnob; // Image2 on Image3, for the volume's fades
     std::unique_ptr<Projector> projector;
     std::unique_ptr<EditCommands> edit;
     std::unique_ptr<FindReplace> findReplace;

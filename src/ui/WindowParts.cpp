@@ -3,6 +3,7 @@
 #include "app/Commands.h"
 #include "app/ControlPanel.h"
 #include "app/Recovery.h"
+#include "core/MasterVolume.h"
 #include "display/Monitors.h"
 #include "display/ProjectorWindow.h"
 #include "display/ZoomWindow.h"
@@ -21,11 +22,10 @@ namespace {
 
 // The knob placed at the percentage of its travel, and the volume taken from it.
 void setKnob(Form1& form, double percent) {
-    PictureBox& knob = *form.Image2;
-    PictureBox& track = *form.Image3;
-    const double top = RoundInt(track.Top());
-    const double bottom = RoundInt(track.Top() + track.Height() - knob.Height());
-    knob.setTop(bottom - (bottom - top) / 100.0 * percent);
+    MasterVolume& master = form.core.masterVolume;
+    const double top = RoundInt(master.TravelTop());
+    const double bottom = RoundInt(master.TravelBottom());
+    master.SetPosition(bottom - (bottom - top) / 100.0 * percent);
     form.volume->TagFromKnob();
     form.volume->ImpostaVolume();
     form.Label6->setCaption(DecimalText(percent));
@@ -112,8 +112,7 @@ LifecycleParts MakeLifecycleParts(Form1& form) {
             form.core.audio,
             form.core.video,
             *form.volume,
-            *form.Image2,
-            *form.Image3,
+            form.core.masterVolume,
             *form.audio,
             *form.WMP2,
             *form.WMP3,

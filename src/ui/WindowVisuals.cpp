@@ -1,6 +1,7 @@
 #include "ui/WindowVisuals.h"
 
 #include "app/Paths.h"
+#include "core/MasterVolume.h"
 #include "i18n/Lingua.h"
 #include "media/VolumeFades.h"
 #include "platform/MediaPlayerControl.h"
@@ -237,9 +238,10 @@ void WindowVisuals::AdattaBarraStrumenti() {
 void WindowVisuals::PosizionaManopola() {
     form_.Timer2->setEnabled(false);
     form_.Timer2->setInterval(10);
+    MasterVolume& master = form_.core.masterVolume;
+    master.SetPosition(master.TravelLength() / 2 + master.TravelTop());
     PictureBox& knob = *form_.Image2;
-    PictureBox& track = *form_.Image3;
-    knob.setTop((track.Height() - knob.Height()) / 2 + track.Top());
+    const PictureBox& track = *form_.Image3;
     knob.setLeft(track.Width() / 2 - knob.Width() / 2 + track.Left());
     form_.volume->TagFromKnob();
 }

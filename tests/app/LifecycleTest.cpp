@@ -37,7 +37,7 @@ TEST(FormLoad, StartsInTheSavedLanguageAndVolume) {
     EXPECT_EQ(t.form.Caption(), QStringLiteral("Scenolux - ") + Lingua[97] + QStringLiteral(" 1"));
     EXPECT_EQ(t.form.cmdPlayA->Tag, Lingua[7]);
     EXPECT_EQ(t.form.cmdPlayV->Tag, Lingua[7]);
-    EXPECT_EQ(t.form.Image2->Tag, QStringLiteral("40000"));
+    EXPECT_EQ(t.form.core.masterVolume.ChosenLevel(), QStringLiteral("40000"));
     EXPECT_DOUBLE_EQ(t.form.Image2->Top(), 600);
     EXPECT_TRUE(t.form.mnuScreenSaver->isChecked());
     EXPECT_EQ(t.form.Timer6->Interval(), 30000);
@@ -80,7 +80,7 @@ TEST(FormLoad, GarbageSettingsAreBroughtIntoRangeAndWrittenClean) {
         const double lowest =
             t.form.Image3->Top() + t.form.Image3->Height() - t.form.Image2->Height();
         EXPECT_DOUBLE_EQ(t.form.Image2->Top(), lowest); // onto the track's bottom
-        EXPECT_EQ(t.form.Image2->Tag, QStringLiteral("0"));
+        EXPECT_EQ(t.form.core.masterVolume.ChosenLevel(), QStringLiteral("0"));
         EXPECT_FALSE(t.form.mnuScreenSaver->isChecked());
         t.form.lifecycle->SalvaImpostazioni();
         Impostazioni clean;
@@ -92,7 +92,8 @@ TEST(FormLoad, GarbageSettingsAreBroughtIntoRangeAndWrittenClean) {
     {
         // A level beyond the mixer's range, a knob above the track, and missing lines.
         LoadedForm t("English.lng\r\n999999999\r\n-500\r\n");
-        EXPECT_EQ(t.form.Image2->Tag, QString::number(t.form.volume->VolumeMax));
+        EXPECT_EQ(t.form.core.masterVolume.ChosenLevel(),
+                  QString::number(t.form.volume->VolumeMax));
         EXPECT_DOUBLE_EQ(t.form.Image2->Top(), t.form.Image3->Top());
         EXPECT_TRUE(t.form.UltimaCartella.isEmpty());
     }
@@ -102,7 +103,9 @@ TEST(FormLoad, GarbageSettingsAreBroughtIntoRangeAndWrittenClean) {
         const double middle =
             t.form.Image3->Top() + (t.form.Image3->Height() - t.form.Image2->Height()) / 2;
         EXPECT_NEAR(t.form.Image2->Top(), middle, 15);
-        EXPECT_NEAR(t.form.Image2->Tag.toDouble() / double(t.form.volume->VolumeMax), 0.5, 0.02);
+        EXPECT_NEAR(t.form.core.masterVolume.ChosenLevel().toDouble() /
+                        double(t.form.volume->VolumeMax),
+                    0.5, 0.02);
     }
 }
 

@@ -11,12 +11,14 @@
 #include "support/MediaFiles.h"
 #include "support/ProgramFolder.h"
 #include "ui/Form1.h"
+#include "ui/VolumeKnob.h"
 #include "ui/WindowVisuals.h"
 
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QTemporaryDir>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -60,7 +62,7 @@ TEST(VolumeFades, AFadeOutEndsSilentAndAFadeInEndsFull) {
     t.v().Image7_Click(); // fast out
     const int ticks = t.runFade();
     EXPECT_NEAR(ticks, (t.bottom() - t.top()) / 2 / 10, 3); // from the middle, 10 twips a tick
-    EXPECT_EQ(t.form.Image2->Tag, QStringLiteral("0"));
+    EXPECT_EQ(t.form.core.masterVolume.ChosenLevel(), QStringLiteral("0"));
     EXPECT_EQ(t.form.core.masterVolume.Value(), 0);
     EXPECT_EQ(t.form.Label6->Caption(), QStringLiteral(" 0"));
     EXPECT_DOUBLE_EQ(t.form.Image2->Top(), t.bottom());
@@ -69,10 +71,30 @@ TEST(VolumeFades, AFadeOutEndsSilentAndAFadeInEndsFull) {
 
     t.v().Image6_Click(); // slow in: one twip a tick, about ten seconds for the travel
     EXPECT_NEAR(t.runFade(), t.bottom() - t.top(), 20);
-    EXPECT_EQ(t.form.Image2->Tag, QString::number(t.v().VolumeMax));
+    EXPECT_EQ(t.form.core.masterVolume.ChosenLevel(), QString::number(t.v().VolumeMax));
     EXPECT_EQ(t.form.core.masterVolume.Percent(), 100);
     EXPECT_EQ(t.form.Label6->Caption(), QStringLiteral(" 100"));
     EXPECT_EQ(TestMixer().value, 65536);
+}
+
+// A fade steps the master volume's place in the knob's steps, and each tick's level is the one
+// of the place the knob is drawn at (on whole pixels), as when the knob itself was the level.
+TEST(VolumeFades, EveryTicksLevelIsThatOfTheKnobAsDrawn) {
+    KnobForm t;
+    const PictureBox& knob = *t.form.Image2;
+    const PictureBox& track = *t.form.Image3;
+    const double max = double(t.v().VolumeMax);
+    t.v().Image8_Click(); // normal out: 5 twips a tick, a third of a pixel
+    while (t.form.Timer3->Enabled()) {
+        t.v().Timer3_Timer();
+        const double drawn = std::trunc(
+            std::fabs((knob.Top() - track.Top()) * max / (track.Height() - knob.Height()) - max));
+        EXPECT_DOUBLE_EQ(t.form.core.masterVolume.Position(), knob.Top());
+        if (t.form.Timer3->Enabled()) {
+            EXPECT_EQ(t.form.core.masterVolume.Value(), long(drawn)) << knob.Top();
+        }
+    }
+    EXPECT_EQ(t.form.core.masterVolume.Value(), 0);
 }
 
 TEST(VolumeFades, AFadeOutDuringAFadeInTurnsBackFromWhereTheKnobIs) {
@@ -86,21 +108,21 @@ TEST(VolumeFades, AFadeOutDuringAFadeInTurnsBackFromWhereTheKnobIs) {
     t.v().Timer3_Timer();
     EXPECT_GE(t.form.Image2->Top(), turned);
     t.runFade();
-    EXPECT_EQ(t.form.Image2->Tag, QStringLiteral("0"));
+    EXPECT_EQ(t.form.core.masterVolume.ChosenLevel(), QStringLiteral("0"));
 }
 
 TEST(VolumeFades, TouchingTheKnobOrTheTrackStopsAFade) {
     KnobForm t;
     t.v().Image9_Click();
-    t.v().Image2_MouseDown(1, 0, 0, 0);
+    t.form.volumeKnob->Image2_MouseDown(1, 0, 0, 0);
     EXPECT_FALSE(t.form.Timer3->Enabled());
     EXPECT_TRUE(t.form.Timer2->Enabled());
-    t.v().Image2_MouseUp(1, 0, 0, 0);
+    t.form.volumeKnob->Image2_MouseUp(1, 0, 0, 0);
     EXPECT_FALSE(t.form.Timer2->Enabled());
 
     t.v().Image4_Click();
-    t.v().Image3_MouseUp(1, 0, 0, 300); // a click 300 twips down the track
-    t.v().Image3_Click();
+    t.form.volumeKnob->Image3_MouseUp(1, 0, 0, 300); // a click 300 twips down the track
+    t.form.volumeKnob->Image3_Click();
     EXPECT_FALSE(t.form.Timer3->Enabled());
     EXPECT_NEAR(t.form.Image2->Top() + t.form.Image2->Height() / 2, t.top() + 300, 15);
 }
@@ -109,19 +131,19 @@ TEST(VolumeKnob, DraggingFollowsTheLeftButtonAndTheLabelStopsAt100) {
     KnobForm t;
     const double start = t.form.Image2->Top();
     // Right button: the knob stays, the value is applied all the same.
-    t.v().Image2_MouseDown(2, 0, 0, 0);
-    t.v().Image2_MouseMove(2, 0, 0, -400);
-    t.v().Timer2_Timer();
+    t.form.volumeKnob->Image2_MouseDown(2, 0, 0, 0);
+    t.form.volumeKnob->Image2_MouseMove(2, 0, 0, -400);
+    t.form.volumeKnob->Timer2_Timer();
     EXPECT_DOUBLE_EQ(t.form.Image2->Top(), start);
-    t.v().Image2_MouseUp(2, 0, 0, 0);
+    t.form.volumeKnob->Image2_MouseUp(2, 0, 0, 0);
 
     // Left button, pulled far up: the tick may lift the knob above the track.
-    t.v().Image2_MouseDown(1, 0, 0, 0);
+    t.form.volumeKnob->Image2_MouseDown(1, 0, 0, 0);
     for (int i = 0; i < 5; ++i) {
-        t.v().Image2_MouseMove(1, 0, 0, -2000);
-        t.v().Timer2_Timer();
+        t.form.volumeKnob->Image2_MouseMove(1, 0, 0, -2000);
+        t.form.volumeKnob->Timer2_Timer();
     }
-    t.v().Image2_MouseUp(1, 0, 0, 0);
+    t.form.volumeKnob->Image2_MouseUp(1, 0, 0, 0);
     EXPECT_LE(t.form.Image2->Top(), t.top());
     EXPECT_EQ(t.form.Label6->Caption(), QStringLiteral(" 100"));
     EXPECT_EQ(TestMixer().value, 65536); // clamped at the mixer
@@ -134,7 +156,7 @@ TEST(VolumeKnob, TheProjectorPlayerFollowsWhileTheBoxIsTicked) {
         const QSignalBlocker alone(t.form.core.state);
         t.form.core.state.SetProjectorRequested(true);
     }
-    t.form.Image2->Tag = QString::number(65536 / 4);
+    t.form.core.masterVolume.SetChosenLevel(QString::number(65536 / 4));
     t.v().ImpostaVolume();
     EXPECT_EQ(t.form.ProjectorWindow().WMP1->settings.volume(), 25);
     EXPECT_EQ(t.form.WMP2->settings.volume(), 25);

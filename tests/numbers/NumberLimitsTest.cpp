@@ -40,7 +40,7 @@ double knobLowest(Form1& form) {
 void expectVolumeInRange(Form1& form, const char* what) {
     EXPECT_GE(form.Image2->Top(), form.Image3->Top()) << what;
     EXPECT_LE(form.Image2->Top(), knobLowest(form)) << what;
-    const double level = NumericValue(form.Image2->Tag);
+    const double level = NumericValue(form.core.masterVolume.ChosenLevel());
     EXPECT_GE(level, 0) << what;
     EXPECT_LE(level, double(form.volume->VolumeMax)) << what;
 }

@@ -132,13 +132,13 @@ TEST(InterpreteVolume, MovesTheKnobAndClampsOnlyWhenClicked) {
 
     EXPECT_EQ(clickCue(t, QStringLiteral("[[vol 150]]")), QStringLiteral("[[Vol 100]]"));
     EXPECT_DOUBLE_EQ(t.form.Image2->Top(), trackTop);
-    EXPECT_EQ(t.form.Image2->Tag, QString::number(max));
+    EXPECT_EQ(t.form.core.masterVolume.ChosenLevel(), QString::number(max));
     EXPECT_EQ(t.form.Label6->Caption(), QStringLiteral("100"));
     EXPECT_EQ(t.log.calls, QStringList{QStringLiteral("ImpostaVolume(%1)").arg(max)});
 
     EXPECT_EQ(clickCue(t, QStringLiteral("[[VOL -20]]")), QStringLiteral("[[Vol 0]]"));
     EXPECT_DOUBLE_EQ(t.form.Image2->Top(), lowest);
-    EXPECT_EQ(t.form.Image2->Tag, QStringLiteral("0"));
+    EXPECT_EQ(t.form.core.masterVolume.ChosenLevel(), QStringLiteral("0"));
     EXPECT_EQ(t.form.Label6->Caption(), QStringLiteral("0"));
 
     // Every text starting with "vol" is a volume command; no number means 0.
@@ -147,7 +147,7 @@ TEST(InterpreteVolume, MovesTheKnobAndClampsOnlyWhenClicked) {
 
     clickCue(t, QStringLiteral("[[vol 50]]"));
     EXPECT_EQ(t.form.Label6->Caption(), QStringLiteral("50"));
-    const double half = t.form.Image2->Tag.toDouble() / double(max);
+    const double half = t.form.core.masterVolume.ChosenLevel().toDouble() / double(max);
     EXPECT_NEAR(half, 0.5, 0.02); // the knob snaps to whole pixels
     EXPECT_GT(t.form.Image2->Top(), trackTop);
     EXPECT_LT(t.form.Image2->Top(), lowest);

@@ -364,7 +364,7 @@ TEST(Panic, FadesEveryPlayerToSilenceInOneSecondThenStopsAndGivesTheVolumeBack) 
     panic.now = [&] { return clock; };
     TestMixer().value = -1;
     t.form.volume->MixerConnected = true;
-    t.form.Image2->Tag = QStringLiteral("40000");
+    t.form.core.masterVolume.SetChosenLevel(QStringLiteral("40000"));
     t.form.volume->ImpostaVolume();
     t.form.WMP3->settings.setVolume(60);
     const int video = t.form.WMP2->settings.volume();

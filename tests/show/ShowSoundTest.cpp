@@ -131,7 +131,7 @@ TEST(ShowSound, PanicEndsInSilenceWithinTheSecond) {
     SoundShow t(QStringLiteral("[[%1]]").arg(tone));
     t.form.volume->ApriMixer();
     ASSERT_TRUE(t.form.volume->MixerConnected);
-    t.form.Image2->Tag = QString::number(t.form.volume->VolumeMax);
+    t.form.core.masterVolume.SetChosenLevel(QString::number(t.form.volume->VolumeMax));
     t.form.volume->ImpostaVolume();
 
     SinkRecording recording;

@@ -17,7 +17,6 @@
 #include "ui/WindowParts.h"
 #include "ui/WindowVideoOutputs.h"
 #include "ui/WindowVisuals.h"
-#include "ui/WindowVolumeKnob.h"
 
 #include <QStringList>
 #include <functional>
@@ -59,9 +58,7 @@ struct SpyVideo : VideoPlayer {
 
 struct SpyVolume : VolumeFades {
     SpyVolume(Form1& f, CallLog& log)
-        : VolumeFades(f.core.masterVolume, f.core.state, *f.videoOutputs, *f.volumeKnob, *f.Timer2,
-                      *f.Timer3),
-          log(log) {}
+        : VolumeFades(f.core.masterVolume, f.core.state, *f.videoOutputs, *f.Timer3), log(log) {}
     void Image4_Click() override { log.add(QStringLiteral("Image4_Click")); }
     void Image5_Click() override { log.add(QStringLiteral("Image5_Click")); }
     void Image6_Click() override { log.add(QStringLiteral("Image6_Click")); }
@@ -69,7 +66,7 @@ struct SpyVolume : VolumeFades {
     void Image8_Click() override { log.add(QStringLiteral("Image8_Click")); }
     void Image9_Click() override { log.add(QStringLiteral("Image9_Click")); }
     void ImpostaVolume() override {
-        log.add(QStringLiteral("ImpostaVolume(%1)").arg(knob_.Level()));
+        log.add(QStringLiteral("ImpostaVolume(%1)").arg(master_.ChosenLevel()));
     }
     CallLog& log;
 };

@@ -214,7 +214,9 @@ TEST(WindowStart, TheKnobStartsInTheMiddleOfItsTrack) {
     const PictureBox& track = *t.form.Image3;
     EXPECT_NEAR(knob.Top() + knob.Height() / 2, track.Top() + track.Height() / 2, 15);
     EXPECT_NEAR(knob.Left() + knob.Width() / 2, track.Left() + track.Width() / 2, 15);
-    EXPECT_NEAR(t.form.Image2->Tag.toDouble() / double(t.form.volume->VolumeMax), 0.5, 0.02);
+    EXPECT_NEAR(t.form.core.masterVolume.ChosenLevel().toDouble() /
+                    double(t.form.volume->VolumeMax),
+                0.5, 0.02);
     EXPECT_FALSE(t.form.Timer2->Enabled());
 }
 
