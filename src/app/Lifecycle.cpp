@@ -97,7 +97,7 @@ void Lifecycle::applyVolumeSetting(const QString& level) {
     if (const std::optional<double> value = savedLevel(level, double(p_.volume.VolumeMax)))
         p_.masterVolume.SetChosenLevel(DecimalText(*value));
     else
-        p_.volume.TagFromKnob(); // no level saved: the level of the knob's position
+        p_.volume.ChooseLevelFromPlace(); // no level saved: the level of the knob's position
     p_.volume.ImpostaVolume();
 }
 

@@ -9,10 +9,9 @@
 class AudioPlayer;
 class ControlPanel;
 class EditCommands;
-class MediaPlayerControl;
-class PictureBox;
-class Recovery;
 class MasterVolume;
+class MediaPlayerControl;
+class Recovery;
 class ScriptDocument;
 class ScriptSession;
 class ShellCommands;

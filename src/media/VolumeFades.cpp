@@ -47,7 +47,7 @@ void VolumeFades::ReconnectMixer() {
     ImpostaVolume();
 }
 
-void VolumeFades::TagFromKnob() {
+void VolumeFades::ChooseLevelFromPlace() {
     master_.SetChosenLevel(DecimalText(std::trunc(master_.LevelAt(master_.Position()))));
 }
 
@@ -82,7 +82,7 @@ void VolumeFades::Timer3_Timer() {
     if (next >= std::numeric_limits<qint16>::min() && next <= std::numeric_limits<qint16>::max())
         PosizioneFade = qint16(next);
     master_.SetPosition(PosizioneFade);
-    TagFromKnob();
+    ChooseLevelFromPlace();
     ImpostaVolume();
     if (master_.Position() > master_.TravelBottom()) {
         master_.SetPosition(master_.TravelBottom());

@@ -38,7 +38,7 @@ public:
     void Timer3_Timer();
     // The level of the master volume's place on the travel (VolumeMax at the top, 0 at the
     // bottom) becomes the chosen level.
-    void TagFromKnob();
+    void ChooseLevelFromPlace();
 
     // Maximum of the master volume control (the ALSA range under PulseAudio), kept when there
     // is no mixer so that the knob still drives the players; the master volume's range.

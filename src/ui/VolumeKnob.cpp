@@ -44,7 +44,7 @@ void VolumeKnob::Timer2_Timer() {
         if (n < 0) n = 0;
         if (knob_.Top() != n) master_.SetPosition(n);
     }
-    fades_().TagFromKnob();
+    fades_().ChooseLevelFromPlace();
 }
 
 void VolumeKnob::Image2_MouseUp(int button, int, double, double) {
@@ -59,7 +59,7 @@ void VolumeKnob::Image3_MouseUp(int button, int, double, double y) {
     if (knob_.Top() < track_.Top()) master_.SetPosition(track_.Top());
     if (knob_.Top() + knob_.Height() > track_.Top() + track_.Height())
         master_.SetPosition(track_.Top() + track_.Height() - knob_.Height());
-    fades_().TagFromKnob();
+    fades_().ChooseLevelFromPlace();
     fades_().ImpostaVolume();
 }
 

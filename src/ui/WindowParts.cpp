@@ -26,7 +26,7 @@ void setKnob(Form1& form, double percent) {
     const double top = RoundInt(master.TravelTop());
     const double bottom = RoundInt(master.TravelBottom());
     master.SetPosition(bottom - (bottom - top) / 100.0 * percent);
-    form.volume->TagFromKnob();
+    form.volume->ChooseLevelFromPlace();
     form.volume->ImpostaVolume();
     form.Label6->setCaption(DecimalText(percent));
 }

@@ -243,5 +243,5 @@ void WindowVisuals::PosizionaManopola() {
     PictureBox& knob = *form_.Image2;
     const PictureBox& track = *form_.Image3;
     knob.setLeft(track.Width() / 2 - knob.Width() / 2 + track.Left());
-    form_.volume->TagFromKnob();
+    form_.volume->ChooseLevelFromPlace();
 }
