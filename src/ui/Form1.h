@@ -90,8 +90,7 @@ public:
     static constexpr int kNoticeMs = ::kNoticeMs;
     // The notice for a media file that cannot be loaded or played, with the reason given by
     // the device or player.
-    void ShowMediaFailure(const QString& file, const QString& reason,
-                          int ms = kNoticeMs) override;
+    void ShowMediaFailure(const QString& file, const QString& reason, int ms = kNoticeMs) override;
 
     // The window's client area, on which the controls are placed.
     QWidget* Client() const { return client_; }
@@ -207,7 +206,6 @@ public:
     // that uses them moves to the session.
     QString& FileCorrente;
     QString& NomeCopione;
-    int& Modificato;
     int& NumeroCopione;
     QString& BaseCopione;
     QString& UltimaCartella;
