@@ -1,6 +1,5 @@
 #include "app/Commands.h"
 
-#include "app/Paths.h"
 #include "app/Recovery.h"
 #include "core/Notices.h"
 #include "core/ScriptSession.h"
@@ -45,7 +44,7 @@ QString ShellCommands::startFolder() const {
 }
 
 bool ShellCommands::domandaSalvataggio() {
-    if (p_.rtb.TextLength() == 0 || p_.session.Modificato != 1) return true;
+    if (p_.rtb.TextLength() == 0 || p_.session.Modificato() != 1) return true;
     const int answer =
         dialogs().MsgBox(Lingua[123], vbmsg::YesNoCancel | vbmsg::Exclamation, Lingua[1]);
     if (answer == vbmsg::Cancel) return false;
@@ -53,7 +52,7 @@ bool ShellCommands::domandaSalvataggio() {
         Salva();
         // A save that did not happen stops the command, titled or not: the changes must not
         // be lost.
-        if (p_.session.Modificato == 1) return false;
+        if (p_.session.Modificato() == 1) return false;
     }
     return true;
 }
@@ -66,7 +65,7 @@ bool ShellCommands::Nuovo() {
     p_.edit.InizializzaAnnulla();
     session.FileCorrente.clear();
     session.TitleUntitled();
-    session.Modificato = 0;
+    session.SetModificato(0);
     p_.recovery.Remove();
     return true;
 }
@@ -95,7 +94,7 @@ bool ShellCommands::Apri() {
     p_.edit.InizializzaAnnulla();
     session.FileCorrente = chosen;
     session.AggiornaTitolo(session.FileCorrente);
-    session.Modificato = 0;
+    session.SetModificato(0);
     p_.recovery.Remove();
     return true;
 }
@@ -108,10 +107,10 @@ void ShellCommands::showSaved() {
 bool ShellCommands::Salva() {
     ScriptSession& session = p_.session;
     if (session.FileCorrente.isEmpty()) {
-        if (session.Modificato == 1) SalvaConNome();
+        if (session.Modificato() == 1) SalvaConNome();
         return true;
     }
-    if (session.Modificato == 1) {
+    if (session.Modificato() == 1) {
         QString error;
         if (!p_.rtb.SaveFile(NativePath(session.FileCorrente), &error)) {
             // The changes stay marked, so that quitting still asks about them.
@@ -119,7 +118,7 @@ bool ShellCommands::Salva() {
                              vbmsg::OKOnly | vbmsg::Exclamation, Lingua[1]);
             return true;
         }
-        session.Modificato = 0;
+        session.SetModificato(0);
         p_.recovery.Remove();
     }
     showSaved();
@@ -131,10 +130,17 @@ QString ShellCommands::SalvaConNome() {
     FileDialogRequest request;
     request.open = false;
     request.owner = &p_.window;
-    request.initialFolder = startFolder();
     request.filter = ScriptFilter();
     request.defaultExtension = QStringLiteral("snx");
-    request.fileName = session.BaseCopione + QString::number(session.NumeroCopione);
+    // A script with a file is proposed under its own name, in its own folder.
+    if (session.FileCorrente.isEmpty()) {
+        request.initialFolder = startFolder();
+        request.fileName = session.BaseCopione + QString::number(session.NumeroCopione);
+    } else {
+        const QFileInfo current(NativePath(session.FileCorrente));
+        request.initialFolder = current.absolutePath();
+        request.fileName = current.fileName();
+    }
     request.title = Lingua[55];
     const QString chosen = dialogs().MostraDialogoFile(request);
     if (chosen.isEmpty()) {
@@ -153,7 +159,7 @@ QString ShellCommands::SalvaConNome() {
         return saveAsCancelled_;
     }
     session.FileCorrente = chosen;
-    session.Modificato = 0;
+    session.SetModificato(0);
     p_.recovery.Remove();
     saveAsCancelled_.clear();
     session.AggiornaTitolo(session.FileCorrente);
@@ -169,6 +175,15 @@ bool ShellCommands::Stampa() {
     return true;
 }
 
+QString MediaCueName(const QString& file, const QString& script) {
+    const QString path = QDir::cleanPath(QFileInfo(file).absoluteFilePath());
+    if (script.isEmpty()) return path;
+    const QString folder = QFileInfo(NativePath(script)).absolutePath();
+    // Relative, with "/", so the show still plays when its folder is moved or copied.
+    if (path.startsWith(folder + u'/')) return path.mid(folder.size() + 1);
+    return path;
+}
+
 bool ShellCommands::InserisciMedia() {
     FileDialogRequest request;
     request.open = true;
@@ -180,6 +195,7 @@ bool ShellCommands::InserisciMedia() {
     request.title = Lingua[25];
     const QString chosen = dialogs().MostraDialogoFile(request);
     if (chosen.trimmed().isEmpty()) return false;
+    const QString name = MediaCueName(chosen, p_.session.FileCorrente);
     RichTextBox& rtb = p_.rtb;
     const auto colour = rtb.SelColor();
     const auto bold = rtb.SelBold();
@@ -190,9 +206,6 @@ bool ShellCommands::InserisciMedia() {
     rtb.setSelStart(rtb.SelStart() + rtb.SelLength());
     rtb.setSelColor(RGB(255, 0, 0));
     rtb.setSelFontName(QStringLiteral("Arial"));
-    QString name = chosen;
-    const QString folder = ProgramFolder();
-    if (name.toLower().startsWith(folder.toLower() + u'/')) name = name.mid(folder.size() + 1);
     rtb.setSelText(QStringLiteral("[[") + name + QStringLiteral("]]"));
     rtb.setSelColor(colour.value_or(0));
     rtb.setSelBold(bold.value_or(false));

@@ -33,6 +33,10 @@ struct ShellParts {
     std::function<void()> menuImages;
 };
 
+// The name a media cue gives file: relative to the script's folder when the file is inside it,
+// else the absolute path (always so for a script never saved).
+QString MediaCueName(const QString& file, const QString& script);
+
 class ShellCommands {
 public:
     explicit ShellCommands(ShellParts parts);

@@ -41,7 +41,7 @@ void Lifecycle::Form_Load(const QString& commandLine) {
     p_.volume.ApriMixer();
     p_.layOut();
     p_.edit.CaricaFont();
-    session.Modificato = 0;
+    session.SetModificato(0);
 
     Impostazioni settings;
     settings.Read(SettingsReadPath());
@@ -118,7 +118,7 @@ void Lifecycle::Form_Unload(bool& cancel) {
     ScriptSession& session = p_.session;
     SalvaImpostazioni();
     p_.edit.ChiudiTrova();
-    if (!p_.script.Text().isEmpty() && session.Modificato == 1 && !UscitaInCorso) {
+    if (!p_.script.Text().isEmpty() && session.Modificato() == 1 && !UscitaInCorso) {
         QString name;
         if (!session.FileCorrente.isEmpty()) {
             session.AggiornaTitolo(session.FileCorrente);
@@ -138,7 +138,7 @@ void Lifecycle::Form_Unload(bool& cancel) {
             else if (p_.shell.SalvaConNome() == QLatin1String("1"))
                 cancel = true;
             // A save that did not happen keeps the window: quitting would lose the changes.
-            if (session.Modificato >= 1) {
+            if (session.Modificato() >= 1) {
                 cancel = true;
                 return;
             }

@@ -91,7 +91,7 @@ void Recovery::offer(const QString& path) {
         return;
     }
     // One script per window: further copies wait for the next start.
-    if (offeredOpen_ || session_.Modificato == 1) return;
+    if (offeredOpen_ || session_.Modificato() == 1) return;
 
     QString prompt = MessageText(Msg::RecoveryOffer)
                          .arg(source->isEmpty() ? MessageText(Msg::RecoveryUntitled)
@@ -151,7 +151,7 @@ void Recovery::open(const QByteArray& data, const QString& source) {
         QDir::setCurrent(QFileInfo(source).absolutePath());
     }
     // Not saved yet: the operator decides whether the recovered script replaces the file.
-    session_.Modificato = 1;
+    session_.SetModificato(1);
 }
 
 bool Recovery::claim() {
@@ -174,7 +174,7 @@ bool Recovery::claim() {
 
 void Recovery::WriteCopy() {
     const RichTextBox& rtb = rtb_;
-    if (session_.Modificato != 1) return;
+    if (session_.Modificato() != 1) return;
     if (written_ && writtenVersion_ == rtb.ContentVersion()) return;
     if (!claim()) return;
     const QString source = session_.FileCorrente.isEmpty()

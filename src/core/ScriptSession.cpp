@@ -20,9 +20,17 @@ void ScriptSession::SetShowModeMark(const QString& mark) {
     emit titleChanged(Title());
 }
 
+void ScriptSession::SetModificato(int modified) {
+    const bool markChanges = (modified_ != 0) != (modified != 0);
+    modified_ = modified;
+    emit modifiedSet(modified);
+    if (markChanges && named_) emit titleChanged(Title());
+}
+
 QString ScriptSession::Title() const {
     QString title = applicationTitle_;
-    if (named_) title += QStringLiteral(" - ") + name_;
+    if (named_)
+        title += QStringLiteral(" - ") + (modified_ != 0 ? QStringLiteral("*") : QString()) + name_;
     if (!mark_.isEmpty()) title += QStringLiteral(" [") + mark_ + u']';
     return title;
 }

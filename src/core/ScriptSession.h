@@ -15,10 +15,13 @@ public:
     // The design's script state, read and written by the script files code.
     QString FileCorrente;  // path of the current script; empty when untitled
     QString NomeCopione;   // its file name, as in the title
-    int Modificato = 0;    // 1 after any change of the script since new, open or save
     int NumeroCopione = 1; // number of the untitled script
     QString BaseCopione;   // base of untitled names: language entry 97 and a blank
     QString UltimaCartella;
+
+    // 1 after any change of the script since new, open or save; the title marks it.
+    int Modificato() const { return modified_; }
+    void SetModificato(int modified);
 
     // The title names the file of path (after its last "/" or "\"), which becomes
     // NomeCopione; a path without a folder changes nothing.
@@ -29,16 +32,21 @@ public:
     // Show mode's mark, in the active language; empty when show mode is off.
     void SetShowModeMark(const QString& mark);
 
-    // "Scenolux", then " - " and the script's name once one is named, then " [mark]".
+    // "Scenolux", then " - " and the script's name once one is named (with "*" before it
+    // while it has unsaved changes), then " [mark]".
     QString Title() const;
 
 signals:
     void titleChanged(const QString& title);
+    // Sent on every set, changed or not: a set to 0 is a saved (or discarded) state that the
+    // editor's history takes as its clean point.
+    void modifiedSet(int modified);
 
 private:
     void setName(const QString& name);
     QString applicationTitle_;
     QString name_;
     bool named_ = false; // no script named yet: the title is the program's name alone
+    int modified_ = 0;
     QString mark_;
 };

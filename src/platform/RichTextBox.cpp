@@ -376,6 +376,14 @@ bool RichTextBox::CanUndo() const {
     return document()->isUndoAvailable();
 }
 
+bool RichTextBox::IsModified() const {
+    return document()->isModified();
+}
+
+void RichTextBox::SetClean() {
+    document()->setModified(false);
+}
+
 void RichTextBox::ClearHistory() {
     document()->clearUndoRedoStacks();
 }

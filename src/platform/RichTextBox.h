@@ -108,6 +108,10 @@ public:
     std::optional<ReplayedEdit> UndoEdit();
     std::optional<ReplayedEdit> RedoEdit();
     void ClearHistory();
+    // Whether the history stands away from its clean point; SetClean makes where it stands
+    // the clean point (the script as saved), so taking edits back to there is no change.
+    bool IsModified() const;
+    void SetClean();
 
     // The clipboard's forms of the selection (plain text, RTF under the names word
     // processors use), and the insertion of such data in place of the selection: RTF

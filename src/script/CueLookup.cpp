@@ -31,11 +31,11 @@ QStringView window(const QString& text, int i) {
 constexpr int kCodeC = 67, kCodeV = 86, kCodeX = 88, kCodeY = 89, kCodeZ = 90, kCodeI = 73,
               kCodeB = 66, kCodeU = 85, kCodeG = 71, kCodeS = 83;
 
-bool italianShortcuts() {
+} // namespace
+
+bool ItalianShortcuts() {
     return NomeLingua.toLower() == QLatin1String("italiano.lng");
 }
-
-} // namespace
 
 bool FileExists(const QString& name) {
     if (name.isEmpty()) return false;
@@ -208,7 +208,7 @@ void CueLookup::RTB_KeyDown(int& keyCode, int& shift) {
 std::function<void()> CueLookup::controlCommand(int keyCode) const {
     EditCommands& edit = p_.edit;
     ShellCommands& shell = p_.shell;
-    const bool italian = italianShortcuts();
+    const bool italian = ItalianShortcuts();
     switch (keyCode) {
     case kCodeZ:
         return [&edit] { edit.mnuAnnulla_Click(); };

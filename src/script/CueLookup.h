@@ -93,6 +93,9 @@ private:
 
 // True when a normal (not hidden) file exists under the name, "\" or "/" separated.
 bool FileExists(const QString& name);
+// The Italian language file's own Ctrl keys: Ctrl+G bold and Ctrl+S underline, where the
+// other languages have Ctrl+B and Ctrl+U (and Ctrl+S saves).
+bool ItalianShortcuts();
 // A cue's text with the blanks (spaces only) at both ends removed, as a click reads it.
 QString TrimBlanks(const QString& text);
 

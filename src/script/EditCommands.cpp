@@ -61,14 +61,15 @@ void EditCommands::RTB_Change() {
     history_.RTB_Change();
 }
 
+// Undo back to the script as it was saved leaves it unchanged, and its title unmarked.
 void EditCommands::mnuAnnulla_Click() {
     history_.Undo();
-    p_.session.Modificato = 1;
+    p_.session.SetModificato(p_.rtb.IsModified() ? 1 : 0);
 }
 
 void EditCommands::mnuRipeti_Click() {
     history_.Redo();
-    p_.session.Modificato = 1;
+    p_.session.SetModificato(p_.rtb.IsModified() ? 1 : 0);
 }
 
 void EditCommands::InizializzaAnnulla() {

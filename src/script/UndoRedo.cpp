@@ -4,7 +4,7 @@
 #include "platform/RichTextBox.h"
 
 void UndoRedo::RTB_Change() {
-    session_.Modificato = 1;
+    session_.SetModificato(1);
 }
 
 template <typename Step> void UndoRedo::replay(Step step) {

@@ -150,11 +150,16 @@ Form1::Form1(Show* show, QWidget* parent)
       core(show ? *show : *ownCore_), RTB(new RichTextBox(this)),
       Monitors(std::make_unique<clsMonitors>()), TipoMedia(core.state.TipoMedia),
       FileCorrente(core.session.FileCorrente), NomeCopione(core.session.NomeCopione),
-      Modificato(core.session.Modificato), NumeroCopione(core.session.NumeroCopione),
-      BaseCopione(core.session.BaseCopione), UltimaCartella(core.session.UltimaCartella) {
+      NumeroCopione(core.session.NumeroCopione), BaseCopione(core.session.BaseCopione),
+      UltimaCartella(core.session.UltimaCartella) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(core.session.Title());
     connect(&core.session, &ScriptSession::titleChanged, this, &QWidget::setWindowTitle);
+    // A saved or discarded script is the editor history's clean point: Undo back to it
+    // leaves the script unchanged.
+    connect(&core.session, &ScriptSession::modifiedSet, this, [this](int modified) {
+        if (modified == 0) RTB->SetClean();
+    });
     buildControls();
     buildMenus();
     playA = std::make_unique<PlayState>(core.audio, *cmdPlayA, *mnuPlayAudio);
@@ -396,7 +401,8 @@ void Form1::buildMenus() {
     mnuFile = menu("mnuFile", "&File");
     mnuNuovo = item(mnuFile, "mnuNuovo", "&Nuovo");
     mnuFile->addSeparator();
-    mnuApri = item(mnuFile, "mnuApri", "&Apri...");
+    // Ctrl+O and Ctrl+S are what every operator tries first; the designed keys stay.
+    mnuApri = item(mnuFile, "mnuApri", "&Apri...", Qt::CTRL | Qt::Key_O);
     mnuSalva = item(mnuFile, "mnuSalva", "Sa&lva", Qt::CTRL | Qt::Key_L);
     mnuSalvaConNome = item(mnuFile, "mnuSalvaConNome", "Salva con &nome", Qt::CTRL | Qt::Key_N);
     mnuFile->addSeparator();
@@ -438,7 +444,8 @@ void Form1::buildMenus() {
     mnuOrtografia = item(mnuStrumenti, "mnuOrtografia", "Controllo ortografico e grammaticale");
 
     mnuOpzioni = menu("mnuOpzioni", "&Opzioni");
-    mnuImpostaAudio = item(mnuOpzioni, "mnuImpostaAudio", "Proprietà &Audio...");
+    // F9 works from anywhere in the window, and the menu shows it.
+    mnuImpostaAudio = item(mnuOpzioni, "mnuImpostaAudio", "Proprietà &Audio...", Qt::Key_F9);
     mnuMonitorSettings = item(mnuOpzioni, "mnuMonitorSettings", "Proprietà &Monitor");
     mnuScreenSaver = item(mnuOpzioni, "mnuScreenSaver", "Disabilita Screen Saver");
     mnuScreenSaver->setCheckable(true);
@@ -704,7 +711,7 @@ void Form1::OpenCommandLineScript(const QString& commandLine) {
     // the file that was opened.
     FileCorrente = QFileInfo(NativePath(commandLine)).absoluteFilePath();
     AggiornaTitolo(FileCorrente);
-    Modificato = 0;
+    core.session.SetModificato(0);
     // Cues name their media relative to the script, as after choosing it in the Open dialog;
     // a file manager starts the program in a folder of its own.
     QDir::setCurrent(QFileInfo(FileCorrente).absolutePath());

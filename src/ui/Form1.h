@@ -208,7 +208,6 @@ public:
     // that uses them moves to the session.
     QString& FileCorrente;
     QString& NomeCopione;
-    int& Modificato;
     int& NumeroCopione;
     QString& BaseCopione;
     QString& UltimaCartella;

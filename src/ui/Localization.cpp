@@ -7,6 +7,7 @@
 #include "platform/MediaPlayerControl.h"
 #include "platform/StoredPaths.h"
 #include "script/AddCommand.h"
+#include "script/CueLookup.h"
 #include "script/FindReplace.h"
 #include "ui/Form1.h"
 #include "ui/ShowCheckWindow.h"
@@ -30,6 +31,10 @@ void Localization::CambiaLingua2() {
     f.mnuNuovo->setCaption(Lingua[42]);
     f.mnuApri->setCaption(Lingua[43]);
     f.mnuSalva->setCaption(Lingua[44]);
+    // Ctrl+S saves too, unless the language's own keys underline with it.
+    QList<QKeySequence> saveKeys{Qt::CTRL | Qt::Key_L};
+    if (!ItalianShortcuts()) saveKeys << (Qt::CTRL | Qt::Key_S);
+    f.mnuSalva->setShortcuts(saveKeys);
     f.mnuSalvaConNome->setCaption(Lingua[45]);
     f.mnuStampa->setCaption(Lingua[46]);
     f.mnuEsci->setCaption(Lingua[119]);

@@ -191,7 +191,7 @@ void ShowCheckMenu::mnuCheckShow_Click() {
 }
 
 void ShowCheckMenu::mnuPackShow_Click() {
-    if (form_.FileCorrente.isEmpty() || form_.Modificato) {
+    if (form_.FileCorrente.isEmpty() || form_.core.session.Modificato()) {
         dialogs().MsgBox(MessageText(Msg::PackSaveFirst), vbmsg::OKOnly | vbmsg::Exclamation);
         return;
     }

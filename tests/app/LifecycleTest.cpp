@@ -42,7 +42,7 @@ TEST(FormLoad, StartsInTheSavedLanguageAndVolume) {
     EXPECT_TRUE(t.form.mnuScreenSaver->isChecked());
     EXPECT_EQ(t.form.Timer6->Interval(), 30000);
     EXPECT_EQ(t.form.UltimaCartella, QStringLiteral("/shows"));
-    EXPECT_EQ(t.form.Modificato, 0);
+    EXPECT_EQ(t.form.core.session.Modificato(), 0);
     // Copies are on the clipboard in every form at once; nothing needs handing over later.
     EXPECT_EQ(t.form.Timer7->Interval(), 0);
 }
@@ -154,7 +154,7 @@ TEST(FormLoad, AnEmptyLanguageLineIsDetectedAndSavedOnExit) {
 TEST(FormUnload, AnEmptyScriptNeverAsks) {
     LoadedForm t(settingsFile("English.lng", "100", "600", "0"));
     t.form.show();
-    t.form.Modificato = 1;
+    t.form.core.session.SetModificato(1);
     ScriptedDialogs none; // any dialog would fail the test
     EXPECT_TRUE(t.form.close());
     EXPECT_FALSE(t.form.isVisible());
@@ -164,7 +164,7 @@ TEST(FormUnload, CancelKeepsTheWindowButTheSettingsAreWritten) {
     LoadedForm t(settingsFile("English.lng", "100", "600", "0"));
     t.form.show();
     t.form.RTB->setText(QStringLiteral("[[FadeIn]]"));
-    ASSERT_EQ(t.form.Modificato, 1);
+    ASSERT_EQ(t.form.core.session.Modificato(), 1);
     t.folder.write(QStringLiteral("Scenolux.ini"), "stale");
     ScriptedDialogs script;
     script.ExpectMsgBox(vbmsg::Cancel);
@@ -192,7 +192,7 @@ TEST(FormUnload, YesKeepsTheWindowUnlessTheScriptWasReallySaved) {
     EXPECT_FALSE(t.form.close());
     EXPECT_TRUE(script.shown[2].text.endsWith(QStringLiteral(" show.snx?")));
     EXPECT_TRUE(t.form.isVisible());
-    EXPECT_EQ(t.form.Modificato, 1);
+    EXPECT_EQ(t.form.core.session.Modificato(), 1);
     // A file that can be written: saved, and the window closes.
     t.form.FileCorrente = t.folder.path(QStringLiteral("show.snx"));
     script.ExpectMsgBox(vbmsg::Yes);

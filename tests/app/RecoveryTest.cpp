@@ -292,8 +292,8 @@ TEST(Recovery, AKilledProgramsCopyIsOfferedAndOpensWithNothingLost) {
     expected.LoadContent(onScreen);
     EXPECT_EQ(t.rtb().Text(), expected.Text());
     EXPECT_EQ(t.form->FileCorrente, QFileInfo(script).absoluteFilePath());
-    EXPECT_EQ(t.form->Caption(), QStringLiteral("Scenolux - show.snx"));
-    EXPECT_EQ(t.form->Modificato, 1);
+    EXPECT_EQ(t.form->Caption(), QStringLiteral("Scenolux - *show.snx"));
+    EXPECT_EQ(t.form->core.session.Modificato(), 1);
     EXPECT_TRUE(QFileInfo::exists(copy)); // until it is saved
     t.form->shell->Label2_Click(2);
     EXPECT_EQ(readAll(script), onScreen);
@@ -318,7 +318,7 @@ TEST(Recovery, KeptForLaterItIsAskedAgainAndDiscardedItIsGone) {
                            QStringLiteral("Verwerfen")}));
     EXPECT_TRUE(script.shown[0].text.contains(QStringLiteral("einem neuen, unbenannten Skript")));
     EXPECT_EQ(t.rtb().TextLength(), 0);
-    EXPECT_EQ(t.form->Modificato, 0);
+    EXPECT_EQ(t.form->core.session.Modificato(), 0);
     EXPECT_EQ(readAll(copy), bytes);
 
     // Kept: asked again at the next start; opened, an untitled script stays untitled.
@@ -327,8 +327,8 @@ TEST(Recovery, KeptForLaterItIsAskedAgainAndDiscardedItIsGone) {
     t.recovery().Begin();
     EXPECT_EQ(t.rtb().Text(), QStringLiteral("Prologue [[Intro.mp3]]"));
     EXPECT_TRUE(t.form->FileCorrente.isEmpty());
-    EXPECT_EQ(t.form->Caption(), QStringLiteral("Scenolux - ") + t.form->BaseCopione + u'1');
-    EXPECT_EQ(t.form->Modificato, 1);
+    EXPECT_EQ(t.form->Caption(), QStringLiteral("Scenolux - *") + t.form->BaseCopione + u'1');
+    EXPECT_EQ(t.form->core.session.Modificato(), 1);
 
     t.restart();
     script.ExpectChoice(2);
@@ -360,7 +360,7 @@ TEST(Recovery, ADamagedCopyIsReportedAndKeptAsideWhole) {
     EXPECT_TRUE(script.shown[0].text.contains(aside[0]));
     EXPECT_EQ(readAll(t.dataFolder() + u'/' + aside[0]), cut);
     EXPECT_EQ(t.rtb().TextLength(), 0);
-    EXPECT_EQ(t.form->Modificato, 0);
+    EXPECT_EQ(t.form->core.session.Modificato(), 0);
 
     // Reported once: the next start has nothing to say.
     t.restart();
@@ -431,7 +431,7 @@ TEST(Recovery, ACopyOpenedInShowModeGetsItsOwnStandby) {
     t.restart();
     t.rtb().setText(QStringLiteral("Another script [[Vol 10]] [[Vol 20]]"));
     t.rtb().setSelStart(0);
-    t.form->Modificato = 0;
+    t.form->core.session.SetModificato(0);
     t.form->showMode->SetActive(true);
     QTest::keyClick(t.form->RTB, Qt::Key_Space);
     ASSERT_EQ(t.form->showMode->StandbyText(), QStringLiteral("Vol 20"));

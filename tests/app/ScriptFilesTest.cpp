@@ -3,6 +3,7 @@
 #include "i18n/Lingua.h"
 #include "platform/RichTextBox.h"
 #include "platform/VbColor.h"
+#include "script/EditCommands.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/Form1.h"
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -44,7 +46,7 @@ TEST(ScriptFiles, SaveOnAnUntitledUnchangedScriptDoesNothing) {
 TEST(ScriptFiles, SaveAsWritesRtfWhateverTheExtensionAndTitlesTheWindow) {
     ScriptForm t;
     t.form.RTB->setText(QStringLiteral("Act one [[FadeIn]]"));
-    ASSERT_EQ(t.form.Modificato, 1);
+    ASSERT_EQ(t.form.core.session.Modificato(), 1);
     const QString path = t.folder.path(QStringLiteral("show.txt"));
     ScriptedDialogs script;
     script.ExpectFile(path);
@@ -55,7 +57,7 @@ TEST(ScriptFiles, SaveAsWritesRtfWhateverTheExtensionAndTitlesTheWindow) {
     EXPECT_TRUE(t.folder.read(QStringLiteral("show.txt")).startsWith("{\\rtf1"));
     EXPECT_EQ(t.form.FileCorrente, path);
     EXPECT_EQ(t.form.Caption(), QStringLiteral("Scenolux - show.txt"));
-    EXPECT_EQ(t.form.Modificato, 0);
+    EXPECT_EQ(t.form.core.session.Modificato(), 0);
     EXPECT_EQ(t.form.UltimaCartella, QDir(t.folder.dir.path()).canonicalPath());
 
     // Saved and unchanged: nothing written, but the notice for five seconds.
@@ -66,13 +68,15 @@ TEST(ScriptFiles, SaveAsWritesRtfWhateverTheExtensionAndTitlesTheWindow) {
     EXPECT_EQ(t.form.Label11->Caption(), QStringLiteral("Salvato"));
     EXPECT_EQ(t.form.Timer5->Interval(), 5000);
 
-    // Save As proposes the untitled name again; No to the overwrite question changes nothing.
+    // Save As proposes the script's own name and folder; No to the overwrite question
+    // changes nothing.
     t.form.RTB->setText(QStringLiteral("changed"));
     script.ExpectFile(path);
     script.ExpectMsgBox(vbmsg::No);
     EXPECT_EQ(t.shell().SalvaConNome(), QString());
-    EXPECT_EQ(script.shown[1].request.fileName, QStringLiteral("Copione 1"));
-    EXPECT_EQ(t.form.Modificato, 1);
+    EXPECT_EQ(script.shown[1].request.fileName, QStringLiteral("show.txt"));
+    EXPECT_EQ(script.shown[1].request.initialFolder, t.folder.dir.path());
+    EXPECT_EQ(t.form.core.session.Modificato(), 1);
     EXPECT_EQ(t.folder.read(QStringLiteral("show.txt")), QByteArray("untouched"));
     script.ExpectFile(QString());
     EXPECT_EQ(t.shell().SalvaConNome(), QStringLiteral("1")); // cancelled marker
@@ -85,19 +89,19 @@ TEST(ScriptFiles, NewAsksFirstAndNumbersTheUntitledScripts) {
     t.shell().Label2_Click(0);
     EXPECT_EQ(t.form.Caption(), QStringLiteral("Scenolux - Copione 3"));
     t.form.RTB->setText(QStringLiteral("weeks of work"));
-    // Yes, then Cancel in Save As: the script and its text stay.
+    // Yes, then Cancel in Save As: the script and its text stay, marked changed.
     script.ExpectMsgBox(vbmsg::Yes);
     script.ExpectFile(QString());
     t.shell().Label2_Click(0);
     EXPECT_EQ(t.form.RTB->Text(), QStringLiteral("weeks of work"));
-    EXPECT_EQ(t.form.Caption(), QStringLiteral("Scenolux - Copione 3"));
+    EXPECT_EQ(t.form.Caption(), QStringLiteral("Scenolux - *Copione 3"));
     script.ExpectMsgBox(vbmsg::Cancel);
     t.shell().Label2_Click(0);
     EXPECT_EQ(t.form.RTB->Text(), QStringLiteral("weeks of work"));
     script.ExpectMsgBox(vbmsg::No);
     t.shell().Label2_Click(0);
     EXPECT_EQ(t.form.RTB->Text(), QString());
-    EXPECT_EQ(t.form.Modificato, 0);
+    EXPECT_EQ(t.form.core.session.Modificato(), 0);
 }
 
 TEST(ScriptFiles, OpenLoadsOrTellsWhyAndLosesNothing) {
@@ -108,7 +112,7 @@ TEST(ScriptFiles, OpenLoadsOrTellsWhyAndLosesNothing) {
     t.shell().Label2_Click(1);
     EXPECT_EQ(t.form.RTB->Text(), QStringLiteral("plain [[Vol 50]]"));
     EXPECT_EQ(t.form.Caption(), QStringLiteral("Scenolux - cues.txt"));
-    EXPECT_EQ(t.form.Modificato, 0);
+    EXPECT_EQ(t.form.core.session.Modificato(), 0);
     // Saved again, the plain text file becomes RTF.
     t.form.RTB->setText(QStringLiteral("plain [[Vol 60]]"));
     t.shell().Label2_Click(2);
@@ -130,21 +134,24 @@ TEST(ScriptFiles, AFailedSaveKeepsTheScriptMarkedChanged) {
     ScriptedDialogs script;
     script.ExpectMsgBox(vbmsg::OK);
     t.shell().Label2_Click(2);
-    EXPECT_EQ(t.form.Modificato, 1);
+    EXPECT_EQ(t.form.core.session.Modificato(), 1);
     EXPECT_FALSE(t.form.Label11->Visible());
 }
 
-TEST(ScriptFiles, AMediaCueIsInsertedRedAndRelativeToTheProgramFolder) {
+TEST(ScriptFiles, AMediaCueIsInsertedRedAndRelativeToTheScriptsFolder) {
     ScriptForm t;
-    QDir(ProgramFolder()).mkpath(QStringLiteral("Audio"));
+    QTemporaryDir show;
+    QDir(show.path()).mkpath(QStringLiteral("Audio"));
+    t.form.FileCorrente = show.path() + QStringLiteral("/show.snx");
     t.form.RTB->setText(QStringLiteral("Bell: "));
     t.form.RTB->setSelStart(6);
     t.form.RTB->setSelBold(true);
     ScriptedDialogs script;
-    script.ExpectFile(ProgramFolder() + QStringLiteral("/Audio/bell.wav"));
+    script.ExpectFile(show.path() + QStringLiteral("/Audio/bell.wav"));
     script.ExpectFile(QStringLiteral("/elsewhere/thunder.wav"));
     t.shell().Label2_Click(15);
     t.shell().Label2_Click(15);
+    // Inside the script's folder: relative, so the show moves whole; else the full path.
     EXPECT_EQ(t.form.RTB->Text(),
               QStringLiteral("Bell: [[Audio/bell.wav]] [[/elsewhere/thunder.wav]] "));
     t.form.RTB->setSelStart(6);
@@ -225,4 +232,50 @@ TEST(DemoShow, EveryMediaCueNamesAFileBesideTheScript) {
         })) << ending;
     for (const QString& m : media)
         EXPECT_TRUE(QFileInfo(folder + u'/' + m).isFile()) << m.toStdString();
+}
+
+TEST(ScriptFiles, MediaCueNamesAreRelativeOnlyInsideTheScriptsFolder) {
+    EXPECT_EQ(
+        MediaCueName(QStringLiteral("/show/pictures/slide.jpg"), QStringLiteral("/show/a.snx")),
+        QStringLiteral("pictures/slide.jpg"));
+    // A folder whose name only starts like the script's is outside it.
+    EXPECT_EQ(MediaCueName(QStringLiteral("/show2/x.wav"), QStringLiteral("/show/a.snx")),
+              QStringLiteral("/show2/x.wav"));
+    EXPECT_EQ(MediaCueName(QStringLiteral("/show/x.wav"), QString()),
+              QStringLiteral("/show/x.wav"));
+    // A script written on Windows keeps its "\" path; the cue still takes "/".
+    EXPECT_EQ(MediaCueName(QStringLiteral("/show/music/a.wav"), QStringLiteral("\\show\\a.snx")),
+              QStringLiteral("music/a.wav"));
+}
+
+TEST(ScriptFiles, TheTitleMarksUnsavedChangesUntilSavedOrUndoneToTheSave) {
+    ScriptForm t;
+    ScriptedDialogs script;
+    const QString path = t.folder.path(QStringLiteral("act.snx"));
+    t.form.RTB->setText(QStringLiteral("Act one"));
+    t.form.edit->InizializzaAnnulla();
+    script.ExpectFile(path);
+    t.shell().SalvaConNome();
+    EXPECT_EQ(t.form.Caption(), QStringLiteral("Scenolux - act.snx"));
+
+    t.form.RTB->setSelStart(7);
+    t.form.RTB->setSelText(QStringLiteral(", scene two"));
+    EXPECT_EQ(t.form.Caption(), QStringLiteral("Scenolux - *act.snx"));
+    t.form.edit->mnuAnnulla_Click();
+    EXPECT_EQ(t.form.RTB->Text(), QStringLiteral("Act one"));
+    EXPECT_EQ(t.form.core.session.Modificato(), 0) << "back to the saved script";
+    EXPECT_EQ(t.form.Caption(), QStringLiteral("Scenolux - act.snx"));
+    t.form.edit->mnuRipeti_Click();
+    EXPECT_EQ(t.form.Caption(), QStringLiteral("Scenolux - *act.snx"));
+
+    t.shell().Label2_Click(2); // Save
+    EXPECT_EQ(t.form.Caption(), QStringLiteral("Scenolux - act.snx"));
+    // Undo past the save is a change again.
+    t.form.edit->mnuAnnulla_Click();
+    EXPECT_EQ(t.form.Caption(), QStringLiteral("Scenolux - *act.snx"));
+
+    // A discarded change (New, answered No) leaves no mark on the new script.
+    script.ExpectMsgBox(vbmsg::No);
+    t.shell().Label2_Click(0);
+    EXPECT_FALSE(t.form.Caption().contains(u'*'));
 }

@@ -337,6 +337,10 @@ TEST(LanguageFit, EveryCaptionFitsItsControl) {
             EXPECT_LE(needed, label->width())
                 << language << " " << control << ": \"" << label->Caption().toStdString() << "\"";
         }
+        // Ctrl+S saves as well as Ctrl+L, except in Italian, whose Ctrl+S underlines.
+        EXPECT_EQ(t.form.mnuSalva->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_S)),
+                  name != QLatin1String("Italiano.lng"))
+            << language;
         // The players' menus are named in the language too.
         EXPECT_EQ(t.form.mnuAudio->Caption(), MessageText(Msg::MenuAudio)) << language;
         EXPECT_EQ(t.form.mnuVideo->Caption(), MessageText(Msg::MenuVideo)) << language;

@@ -297,6 +297,25 @@ TEST(CueLookupKeys, ControlShortcutsRunTheProgramsCommands) {
     NomeLingua.clear();
 }
 
+TEST(CueLookupKeys, TheMenusKeysWorkWhateverHasTheFocus) {
+    SpiedForm t;
+    t.form.show();
+    t.form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&t.form));
+    // F9 from the font box, not only from the script; the menu shows it. Ctrl+O opens.
+    t.form.Combo1->setFocus();
+    QTest::keyClick(t.form.Combo1, Qt::Key_F9);
+    QTest::keyClick(t.form.Combo1, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(t.log.calls, QStringList({QStringLiteral("mnuImpostaAudio_Click"),
+                                        QStringLiteral("Label2_Click(1)")}));
+    EXPECT_EQ(t.form.mnuImpostaAudio->shortcut(), QKeySequence(Qt::Key_F9));
+    // From the script, F9 runs once: the script's own handling, not the menu's as well.
+    t.log.calls.clear();
+    t.form.RTB->setFocus();
+    QTest::keyClick(t.form.RTB, Qt::Key_F9);
+    EXPECT_EQ(t.log.calls, QStringList{QStringLiteral("mnuImpostaAudio_Click")});
+}
+
 TEST(CueLookupKeys, ControlShortcutsRunEvenWhenCtrlIsReleasedFirst) {
     SpiedForm t;
     t.rtb().setText(QStringLiteral("abc"));

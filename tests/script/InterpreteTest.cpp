@@ -104,7 +104,7 @@ TEST(InterpreteRewrite, ACueAlreadyWrittenAndBlueIsLeftUntouched) {
     const QString script = QStringLiteral("ab [[FadeIn]] cd");
     t.rtb().setText(script);
     QTextDocument& doc = *t.rtb().document();
-    t.form.Modificato = 0;
+    t.form.core.session.SetModificato(0);
     const int stepsBefore = doc.availableUndoSteps();
     t.clickAt(5); // colours the black cue: one step
     t.rtb().setSelStart(3);
@@ -113,14 +113,14 @@ TEST(InterpreteRewrite, ACueAlreadyWrittenAndBlueIsLeftUntouched) {
     const int stepsColoured = doc.availableUndoSteps();
     EXPECT_GT(stepsColoured, stepsBefore);
 
-    t.form.Modificato = 0;
+    t.form.core.session.SetModificato(0);
     for (int click = 0; click < 3; ++click) {
         t.log.calls.clear();
         t.clickAt(5);
         EXPECT_EQ(t.log.calls, QStringList{QStringLiteral("Image4_Click")}); // still runs
     }
     EXPECT_EQ(t.rtb().Text(), script);
-    EXPECT_EQ(t.form.Modificato, 0);
+    EXPECT_EQ(t.form.core.session.Modificato(), 0);
     EXPECT_EQ(doc.availableUndoSteps(), stepsColoured);
 }
 

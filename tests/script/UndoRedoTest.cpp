@@ -19,7 +19,7 @@ struct EditedScript {
     explicit EditedScript(const QString& text) {
         rtb().setText(text);
         form.edit->InizializzaAnnulla();
-        form.Modificato = 0;
+        form.core.session.SetModificato(0);
     }
     RichTextBox& rtb() { return *form.RTB; }
     void undo() { form.edit->mnuAnnulla_Click(); }
@@ -69,7 +69,7 @@ TEST(UndoRedo, EachTypedCharacterIsOneStepBackAndForth) {
     }
     s.redo();
     EXPECT_EQ(s.rtb().Text(), QStringLiteral("Act 1abc"));
-    EXPECT_EQ(s.form.Modificato, 1);
+    EXPECT_EQ(s.form.core.session.Modificato(), 1);
 }
 
 TEST(UndoRedo, DeletionsComeBackSelectedUnlessOneCharacterOrOneLineBreak) {
@@ -163,7 +163,7 @@ TEST(UndoRedo, NewAndOpenStartAFreshHistory) {
     s.type(QStringLiteral("!"));
 
     // Open: the previous script's edits are not in the new script's history.
-    s.form.Modificato = 0; // no question about the changes
+    s.form.core.session.SetModificato(0); // no question about the changes
     dialogs.ExpectFile(path);
     s.form.shell->Label2_Click(1);
     ASSERT_EQ(s.rtb().Text(), QStringLiteral("Another show"));
@@ -173,7 +173,7 @@ TEST(UndoRedo, NewAndOpenStartAFreshHistory) {
     // New: the same.
     s.rtb().setSelStart(0);
     s.type(QStringLiteral("x"));
-    s.form.Modificato = 0;
+    s.form.core.session.SetModificato(0);
     s.form.shell->Label2_Click(0);
     ASSERT_EQ(s.rtb().Text(), QString());
     s.undo();

@@ -174,7 +174,8 @@ TEST(ShowMode, EveryEditingPathIsRefusedWhileClicksStillRunCues) {
     ShowForm t(kScript);
     const QString html = t.rtb().document()->toHtml();
     const QString text = t.rtb().Text();
-    t.form.Modificato = 0; // loading the script was a change; nothing after it may be
+    t.form.core.session.SetModificato(
+        0); // loading the script was a change; nothing after it may be
     t.rtb().setSelStart(2);
 
     // Typing, deleting, the closing-bracket normalisation and the Ctrl commands.
@@ -214,7 +215,7 @@ TEST(ShowMode, EveryEditingPathIsRefusedWhileClicksStillRunCues) {
 
     EXPECT_EQ(t.rtb().Text(), text);
     EXPECT_EQ(t.rtb().document()->toHtml(), html);
-    EXPECT_EQ(t.form.Modificato, 0);
+    EXPECT_EQ(t.form.core.session.Modificato(), 0);
 
     // A click in a cue runs it and makes the cue after it the standby.
     const int inFadeOut = int(text.indexOf(QStringLiteral("FadeOut")));
@@ -300,6 +301,7 @@ TEST(ShowMode, TheStandbyMarkIsNeverPartOfTheScript) {
 TEST(ShowMode, ShownInTheWindowKeptInItsOwnSettingsAndEscapeNeverEnds) {
     ScriptedDialogs dialogs; // any dialog (an exit question) fails the test
     ShowForm t(QStringLiteral("[[FadeIn]] and [[FadeOut]]"));
+    t.form.core.session.SetModificato(0); // as opened: no change mark in the titles below
     const QString mark = QStringLiteral(" [") + MessageText(Msg::ShowModeTitle) + u']';
     EXPECT_TRUE(t.form.Caption().endsWith(mark));
     t.form.AggiornaTitolo(QStringLiteral("/shows/Amleto.snx"));
@@ -526,7 +528,7 @@ TEST(ShowMode, AScriptOpenedOrNewInShowModeGetsItsOwnStandby) {
     ShowForm t(kScript);
     t.key(Qt::Key_Space);
     ASSERT_EQ(t.show().StandbyText(), QStringLiteral("Img Off"));
-    t.form.Modificato = 0;
+    t.form.core.session.SetModificato(0);
     t.folder.write(QStringLiteral("Scene two.snx"),
                    "{\\rtf1 The whole of the show in one title [[Vol 50]] and [[Vol 70]]}");
     dialogs.ExpectFile(t.folder.path(QStringLiteral("Scene two.snx")));
@@ -540,7 +542,7 @@ TEST(ShowMode, AScriptOpenedOrNewInShowModeGetsItsOwnStandby) {
     EXPECT_EQ(t.show().StandbyText(), QStringLiteral("Vol 70"));
 
     // A new script has no cue: nothing waits and GO runs nothing of the old one.
-    t.form.Modificato = 0;
+    t.form.core.session.SetModificato(0);
     t.form.shell->Label2_Click(0);
     EXPECT_FALSE(t.show().Standby().has_value());
     EXPECT_TRUE(t.rtb().extraSelections().isEmpty());
@@ -564,7 +566,7 @@ TEST(ShowMode, MediaBesideTheScriptAreFoundWhateverTheCurrentFolder) {
     elsewhere.write(QStringLiteral("bg/bg.wav"), "RIFF");
     SetProgramFolder(elsewhere.dir.path());
 
-    t.form.Modificato = 0;
+    t.form.core.session.SetModificato(0);
     dialogs.ExpectFile(t.folder.path(QStringLiteral("show/act.snx")));
     t.form.shell->Label2_Click(1);
     // The background player's file, chosen from another folder.
@@ -599,7 +601,7 @@ TEST(ShowMode, EscapeOutsideShowModeAsksWhileTheShowRuns) {
     t.key(Qt::Key_Space);
     ASSERT_TRUE(t.form.playA->playing());
     t.show().SetActive(false);
-    t.form.Modificato = 0;
+    t.form.core.session.SetModificato(0);
     t.device.commands.clear();
 
     dialogs.ExpectMsgBox(vbmsg::No);

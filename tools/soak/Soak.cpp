@@ -485,7 +485,7 @@ int main(int argc, char** argv) {
                     met ? "targets met" : "TARGETS MISSED");
         result = met ? 0 : 1;
         form.WMP3->controls.stop();
-        form.Modificato = 0; // the show's edits were undone; nothing to ask at the end
+        form.core.session.SetModificato(0); // the show's edits were undone; nothing to ask at the end
     }
     SetDialogs(nullptr);
     return result;
