@@ -12,7 +12,7 @@ public:
 
     // How many monitors there are: the projector needs a second.
     virtual int MonitorCount() const = 0;
-    // The player under the video panel, and the projector window's.
+    // The player under the video panel, and the projector's (its window is made with it).
     virtual MediaPlayerControl& PanelPlayer() = 0;
     virtual MediaPlayerControl& ProjectorPlayer() = 0;
     virtual bool HasProjectorWindow() const = 0;
@@ -21,6 +21,8 @@ public:
     // place under the panel.
     virtual void ShowPanelOutput(bool shown) = 0;
     virtual void PlacePanelOutput() = 0;
+    // The panel's output above the panel's other controls, to show a video's picture.
+    virtual void RaisePanelOutput() = 0;
     // The panel's progress bar back at its start, which is how the player tells a video that
     // has not moved yet.
     virtual void ShowVideoAtStart() = 0;

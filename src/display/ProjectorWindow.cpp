@@ -1,8 +1,7 @@
 #include "display/ProjectorWindow.h"
 
-#include "core/Notices.h"
-#include "platform/MediaPlayerControl.h"
 #include "platform/Pointer.h"
+#include "platform/widgets/MediaPlayerView.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -30,25 +29,25 @@ void PlaceOnProjectorMonitor(QWidget* window) {
     window->showFullScreen();
 }
 
-Form2::Form2(QWidget* owner, Notices& notices)
-    : QWidget(owner, Qt::Window | Qt::FramelessWindowHint), Timer1(0), notices_(notices) {
-    setObjectName(QStringLiteral("Form2"));
-    QPalette black = palette();
-    black.setColor(QPalette::Window, Qt::black);
-    setPalette(black);
-    setAutoFillBackground(true);
+MediaPlayerControl::Design Form2::PlayerDesign() {
     MediaPlayerControl::Design design;
     design.autoStart = true;
     design.uiMode = QStringLiteral("none");
     design.stretchToFit = true;
     design.fullScreen = true;
     design.volume = 50;
-    WMP1 = new MediaPlayerControl(design, this);
+    return design;
+}
+
+Form2::Form2(QWidget* owner, MediaPlayerControl& player)
+    : QWidget(owner, Qt::Window | Qt::FramelessWindowHint), Timer1(0) {
+    setObjectName(QStringLiteral("Form2"));
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    setAutoFillBackground(true);
+    WMP1 = new MediaPlayerView(player, this);
     WMP1->setObjectName(QStringLiteral("WMP1"));
-    WMP1->onError = [this](const QString& reason) {
-        // A medium that broke off while playing is told until the next cue.
-        notices_.ShowMediaFailure(WMP1->URL(), reason, WMP1->FailedWhilePlaying() ? 0 : kNoticeMs);
-    };
     WMP1->onKeyDown = [this](int& key, int&) {
         if (key == 27) Escape();
     };

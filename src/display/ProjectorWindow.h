@@ -3,13 +3,13 @@
 // on the main window.
 #pragma once
 
+#include "platform/MediaPlayerControl.h"
 #include "platform/Timer.h"
 
 #include <QWidget>
 #include <functional>
 
-class MediaPlayerControl;
-class Notices;
+class MediaPlayerView;
 
 // Puts a window full screen on the monitor holding the point just right of the primary
 // screen (when the second monitor lies elsewhere, the first monitor that is not the primary).
@@ -18,9 +18,11 @@ void PlaceOnProjectorMonitor(QWidget* window);
 class Form2 : public QWidget {
     Q_OBJECT
 public:
-    // A window of owner's; the player's failures go to notices.
-    Form2(QWidget* owner, Notices& notices);
-    MediaPlayerControl* WMP1;
+    // A window of owner's, showing player.
+    Form2(QWidget* owner, MediaPlayerControl& player);
+    // How the projector's player is made: it starts each medium at once and fills the window.
+    static MediaPlayerControl::Design PlayerDesign();
+    MediaPlayerView* WMP1;
     Timer Timer1; // 100 ms while projector video plays
     // One refresh of the main window's video counter and bar from WMP1: runs onTick.
     void Timer1_Timer();
@@ -32,5 +34,4 @@ protected:
 
 private:
     void Escape();
-    Notices& notices_;
 };

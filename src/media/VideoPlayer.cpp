@@ -77,7 +77,7 @@ void VideoPlayer::cmdPlayV_Click() {
             // The picture shows in the panel from the first frame; MIDI has none to show.
             const bool picture = MediaRouting::Classify(panel.URL()) == MediaRouting::Kind::Video;
             outputs_.ShowPanelOutput(picture);
-            if (picture) panel.raise();
+            if (picture) outputs_.RaisePanelOutput();
             panel.controls.play();
             tick_.setInterval(kTickMs);
         }

@@ -1,27 +1,14 @@
 #include "platform/MediaPlayerControl.h"
 
-#include "platform/Dialogs.h"
 #include "platform/GstSoundOutput.h"
-#include "platform/Keys.h"
 #include "platform/PlatformTexts.h"
 #include "platform/SoundServer.h"
 #include "platform/StoredPaths.h"
 
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QFile>
 #include <QFileInfo>
-#include <QHBoxLayout>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QMimeData>
-#include <QPainter>
-#include <QSlider>
-#include <QStyle>
-#include <QTimer>
-#include <QToolButton>
+#include <QImage>
+#include <QSizeF>
 #include <QUrl>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 #include <gst/app/gstappsink.h>
@@ -89,22 +76,9 @@ struct MediaPlayerControl::Frame {
     ~Frame() { gst_sample_unref(sample); }
 };
 
-MediaPlayerControl::MediaPlayerControl(const Design& design, QWidget* parent)
-    : QWidget(parent), controls(this), currentMedia(this), settings(this), design_(design),
+MediaPlayerControl::MediaPlayerControl(const Design& design, QObject* parent)
+    : QObject(parent), controls(this), currentMedia(this), settings(this), design_(design),
       volume_(qBound(0, design.volume, 100)) {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    if (design_.uiMode == QLatin1String("mini")) {
-        buildMiniStrip();
-    } else {
-        // The picture's place is black until a picture comes, and around it after.
-        QPalette black = palette();
-        black.setColor(QPalette::Window, Qt::black);
-        setPalette(black);
-        setAutoFillBackground(true);
-    }
-    setAcceptDrops(design_.uiMode == QLatin1String("mini"));
     lastState_ = State();
     connect(&soundServer(), &SoundServer::Lost, this, [this] { soundLost(); });
 }
@@ -141,7 +115,8 @@ void MediaPlayerControl::makeEngine() {
                      "enable-last-sample", FALSE, "qos", TRUE, nullptr);
         gst_caps_unref(caps);
         GstAppSinkCallbacks callbacks{};
-        // A picture from the streaming thread: kept, and one repaint queued to the GUI thread.
+        // A picture from the streaming thread: kept, and one announcement queued to the GUI
+        // thread.
         // A pipeline on its way down may still deliver one; it is not the medium shown.
         static constexpr auto take = [](Engine* engine, GstSample* sample) {
             if (!sample) return;
@@ -161,7 +136,7 @@ void MediaPlayerControl::makeEngine() {
                         QMutexLocker again(&self->frameLock_);
                         self->repaintQueued_ = false;
                     }
-                    self->update();
+                    emit self->pictureChanged();
                 },
                 Qt::QueuedConnection);
         };
@@ -280,14 +255,14 @@ void MediaPlayerControl::readBus(GstMessage* message) {
             QMutexLocker lock(&frameLock_);
             frame_.reset();
         }
-        update();
+        emit pictureChanged();
         fail(text);
         break;
     }
     default:
         break;
     }
-    refreshStrip();
+    emit changed();
     stateMaybeChanged();
 }
 
@@ -295,12 +270,6 @@ void MediaPlayerControl::stateMaybeChanged() {
     const QString now = State();
     if (now == lastState_) return;
     lastState_ = now;
-    if (stripTimer_) {
-        if (now == QLatin1String("playing"))
-            stripTimer_->start();
-        else
-            stripTimer_->stop();
-    }
     if (onStateChange) onStateChange();
 }
 
@@ -310,9 +279,12 @@ bool MediaPlayerControl::Retiring() const {
 
 // What the previous medium still has to say is not news, and its last picture goes.
 void MediaPlayerControl::nextMedium() {
-    QMutexLocker lock(&frameLock_);
-    ++medium_;
-    frame_.reset();
+    {
+        QMutexLocker lock(&frameLock_);
+        ++medium_;
+        frame_.reset();
+    }
+    emit pictureChanged();
 }
 
 void MediaPlayerControl::setURL(const QString& url) {
@@ -346,9 +318,8 @@ void MediaPlayerControl::setURL(const QString& url) {
     // loaded: it counts as loaded at once.
     if (gst_element_set_state(engine_->playbin, GST_STATE_PAUSED) == GST_STATE_CHANGE_NO_PREROLL)
         prerolled_ = true;
-    update();
     if (design_.autoStart) controls.play();
-    refreshStrip();
+    emit changed();
     stateMaybeChanged();
 }
 
@@ -360,8 +331,7 @@ void MediaPlayerControl::close() {
     lost_ = failedWhilePlaying_ = false;
     prerolled_ = playing_ = paused_ = ended_ = false;
     durationMs_ = 0;
-    update();
-    refreshStrip();
+    emit changed();
     stateMaybeChanged();
 }
 
@@ -392,8 +362,7 @@ void MediaPlayerControl::soundLost() {
     retireEngine();
     lost_ = true;
     prerolled_ = playing_ = paused_ = ended_ = false;
-    update();
-    refreshStrip();
+    emit changed();
     stateMaybeChanged();
 }
 
@@ -455,7 +424,7 @@ void MediaPlayerControl::Controls::play() {
     MediaPlayerControl& o = *owner_;
     if (!o.loaded() || o.playing_) return;
     o.startPlaying();
-    o.refreshStrip();
+    emit o.changed();
     o.stateMaybeChanged();
 }
 
@@ -467,7 +436,7 @@ void MediaPlayerControl::Controls::pause() {
     o.playing_ = false;
     o.paused_ = true;
     o.engine_->setState(GST_STATE_PAUSED);
-    o.refreshStrip();
+    emit o.changed();
     o.stateMaybeChanged();
 }
 
@@ -477,7 +446,7 @@ void MediaPlayerControl::Controls::stop() {
     o.playing_ = o.paused_ = o.ended_ = false;
     if (o.lost_) {
         o.lostAtMs_ = 0;
-        o.refreshStrip();
+        emit o.changed();
         o.stateMaybeChanged();
         return;
     }
@@ -486,7 +455,7 @@ void MediaPlayerControl::Controls::stop() {
         o.seekTo(0);
     else
         o.pendingSeekMs_ = 0;
-    o.refreshStrip();
+    emit o.changed();
     o.stateMaybeChanged();
 }
 
@@ -516,7 +485,7 @@ void MediaPlayerControl::Controls::setCurrentPosition(double seconds) {
         o.engine_->setState(GST_STATE_PAUSED);
     }
     o.seekTo(ms);
-    o.refreshStrip();
+    emit o.changed();
     o.stateMaybeChanged();
 }
 
@@ -565,170 +534,21 @@ QString MediaPlayerControl::State() const {
     return QStringLiteral("stopped");
 }
 
-void MediaPlayerControl::paintEvent(QPaintEvent* event) {
-    QWidget::paintEvent(event);
+bool MediaPlayerControl::DrawNewestFrame(
+    const std::function<void(const QImage& picture, const QSizeF& shape)>& draw) const {
     QMutexLocker lock(&frameLock_);
-    if (!frame_) return;
+    if (!frame_) return false;
     GstCaps* caps = gst_sample_get_caps(frame_->sample);
     GstBuffer* buffer = gst_sample_get_buffer(frame_->sample);
     GstVideoInfo info;
-    if (!caps || !buffer || !gst_video_info_from_caps(&info, caps)) return;
+    if (!caps || !buffer || !gst_video_info_from_caps(&info, caps)) return false;
     GstVideoFrame frame;
-    if (!gst_video_frame_map(&frame, &info, buffer, GST_MAP_READ)) return;
+    if (!gst_video_frame_map(&frame, &info, buffer, GST_MAP_READ)) return false;
     const QImage picture(static_cast<const uchar*>(GST_VIDEO_FRAME_PLANE_DATA(&frame, 0)),
                          GST_VIDEO_FRAME_WIDTH(&frame), GST_VIDEO_FRAME_HEIGHT(&frame),
                          GST_VIDEO_FRAME_PLANE_STRIDE(&frame, 0), QImage::Format_RGB32);
-    QRect target = rect();
-    if (!design_.stretchToFit) {
-        // The picture's own shape (its pixels need not be square), as large as fits, centred.
-        const double shown = double(info.width) * info.par_n / qMax(1, info.par_d);
-        QSize size = QSize(qRound(shown), info.height).scaled(target.size(), Qt::KeepAspectRatio);
-        target = QRect(QPoint(0, 0), size);
-        target.moveCenter(rect().center());
-    }
-    QPainter painter(this);
-    painter.drawImage(target, picture);
+    const double shown = double(info.width) * info.par_n / qMax(1, info.par_d);
+    draw(picture, QSizeF(shown, info.height));
     gst_video_frame_unmap(&frame);
-    ++framesPainted_;
-}
-
-void MediaPlayerControl::keyPressEvent(QKeyEvent* event) {
-    int keyCode = KeyCodeOf(event);
-    int shift = ShiftMaskOf(event->modifiers());
-    if (onKeyDown) onKeyDown(keyCode, shift);
-    QWidget::keyPressEvent(event);
-}
-
-void MediaPlayerControl::contextMenuEvent(QContextMenuEvent* event) {
-    if (!design_.enableContextMenu)
-        event->accept();
-    else
-        QWidget::contextMenuEvent(event);
-}
-
-// ---- the mini strip of the background player ----
-
-namespace {
-
-// The strip's pictures are the ones Qt's own style draws when the desktop's icon theme has
-// none. Asking the style walks the icon themes on disk first, which took about a sixth of the
-// whole start-up; the built-in pictures are read directly, and the style is asked only if a
-// Qt build no longer carries them.
-QIcon stripIcon(const QWidget& owner, QStyle::StandardPixmap which) {
-    static constexpr std::pair<QStyle::StandardPixmap, const char*> builtIn[] = {
-        {QStyle::SP_MediaPlay, "media-play"},
-        {QStyle::SP_MediaPause, "media-pause"},
-        {QStyle::SP_MediaStop, "media-stop"},
-        {QStyle::SP_DialogOpenButton, "standardbutton-open"},
-    };
-    QIcon icon;
-    for (const auto& [pixmap, name] : builtIn) {
-        if (pixmap != which) continue;
-        for (int side : {16, 32}) {
-            const QString file =
-                QStringLiteral(":/qt-project.org/styles/commonstyle/images/%1-%2.png")
-                    .arg(QLatin1String(name))
-                    .arg(side);
-            if (QFile::exists(file)) icon.addFile(file, QSize(side, side));
-        }
-    }
-    return icon.isNull() ? owner.style()->standardIcon(which) : icon;
-}
-
-} // namespace
-
-void MediaPlayerControl::buildMiniStrip() {
-    auto* strip = new QWidget(this);
-    auto* row = new QHBoxLayout(strip);
-    row->setContentsMargins(2, 2, 2, 2);
-    row->setSpacing(2);
-    auto button = [&](QStyle::StandardPixmap icon, const QString& tip) {
-        auto* b = new QToolButton(strip);
-        b->setIcon(stripIcon(*this, icon));
-        b->setToolTip(tip);
-        b->setAutoRaise(true);
-        row->addWidget(b);
-        return b;
-    };
-    openButton_ = button(QStyle::SP_DialogOpenButton, QString());
-    playButton_ = button(QStyle::SP_MediaPlay, QString());
-    stopButton_ = button(QStyle::SP_MediaStop, QString());
-    Retranslate();
-    positionBar_ = new QSlider(Qt::Horizontal, strip);
-    positionBar_->setRange(0, 0);
-    row->addWidget(positionBar_, 1);
-    timeLabel_ = new QLabel(strip);
-    row->addWidget(timeLabel_);
-    layout()->addWidget(strip);
-
-    connect(openButton_, &QToolButton::clicked, this, [this] { openFromDialog(); });
-    connect(playButton_, &QToolButton::clicked, this, [this] {
-        if (playing_)
-            controls.pause();
-        else
-            controls.play();
-    });
-    connect(stopButton_, &QToolButton::clicked, this, [this] { controls.stop(); });
-    connect(positionBar_, &QSlider::sliderMoved, this,
-            [this](int ms) { controls.setCurrentPosition(ms / 1000.0); });
-    // The bar and the time follow the medium while it plays.
-    stripTimer_ = new QTimer(this);
-    stripTimer_->setInterval(100);
-    connect(stripTimer_, &QTimer::timeout, this, [this] { refreshStrip(); });
-    refreshStrip();
-}
-
-void MediaPlayerControl::Retranslate() {
-    if (!positionBar_) return;
-    openButton_->setToolTip(PlatformTextOf(PlatformText::BackgroundOpen));
-    playButton_->setToolTip(PlatformTextOf(PlatformText::BackgroundPlay));
-    stopButton_->setToolTip(PlatformTextOf(PlatformText::BackgroundStop));
-}
-
-void MediaPlayerControl::refreshStrip() {
-    if (!positionBar_) return;
-    const bool has = loaded();
-    playButton_->setEnabled(has);
-    stopButton_->setEnabled(has);
-    if (playButtonShowsPause_ != playing_) {
-        playButtonShowsPause_ = playing_;
-        playButton_->setIcon(
-            stripIcon(*this, playing_ ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
-    }
-    positionBar_->setEnabled(has);
-    positionBar_->setRange(0, int(durationMs_));
-    if (!positionBar_->isSliderDown()) positionBar_->setValue(int(positionMs()));
-    timeLabel_->setText(has ? controls.currentPositionString() + QStringLiteral(" / ") +
-                                  currentMedia.durationString()
-                            : QString());
-    setToolTip(url_);
-}
-
-void MediaPlayerControl::openFromDialog() {
-    FileDialogRequest request;
-    request.open = true;
-    request.owner = window();
-    request.title = PlatformTextOf(PlatformText::BackgroundTitle);
-    // The current folder is where the script's relative cues are looked for.
-    request.keepCurrentFolder = true;
-    request.filter =
-        PlatformTextOf(PlatformText::AudioFiles) + QChar(0) +
-        QStringLiteral("*.mp3;*.wav;*.ogg;*.oga;*.flac;*.m4a;*.wma;*.mka;*.mid;*.kar") + QChar(0) +
-        PlatformTextOf(PlatformText::AllFiles) + QChar(0) + QStringLiteral("*.*");
-    const QString chosen = dialogs().MostraDialogoFile(request);
-    if (!chosen.isEmpty()) setURL(chosen);
-}
-
-void MediaPlayerControl::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
-}
-
-void MediaPlayerControl::dropEvent(QDropEvent* event) {
-    for (const QUrl& url : event->mimeData()->urls()) {
-        if (url.isLocalFile()) {
-            setURL(url.toLocalFile());
-            event->acceptProposedAction();
-            return;
-        }
-    }
+    return true;
 }

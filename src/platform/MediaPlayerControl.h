@@ -1,7 +1,8 @@
 // The media player control: plays video, MIDI and background audio, with the operations the
 // program relies on (URL, close, controls.play/pause/stop, controls.currentPosition and its
 // text, currentMedia.duration and its text, settings.volume), over a GStreamer playbin of its
-// own. Pictures come to the widget as RGB frames and are painted with QPainter (no OpenGL).
+// own. It is no widget: a view (platform/widgets/MediaPlayerView) paints its pictures, which
+// it hands out as RGB frames, and draws the "mini" strip.
 //
 // Like the control it replaces it is asynchronous: writing URL starts loading, and the
 // duration is 0 until the media is known. Time texts are "mm:ss", "h:mm:ss" from an hour.
@@ -9,11 +10,9 @@
 // of its own, and the last one is taken down off the GUI thread.
 #pragma once
 
-#include "platform/Control.h"
-
 #include <QMutex>
+#include <QObject>
 #include <QString>
-#include <QWidget>
 #include <atomic>
 #include <functional>
 #include <future>
@@ -21,19 +20,17 @@
 #include <vector>
 
 typedef struct _GstMessage GstMessage;
-class QLabel;
-class QSlider;
-class QTimer;
-class QToolButton;
-class MediaPlayerControl;
+class QImage;
+class QSizeF;
 
 // Time text of a position or length in seconds: "mm:ss", or "h:mm:ss" from an hour.
 QString MediaTimeText(double seconds);
 
-class MediaPlayerControl : public QWidget, public Tagged {
+class MediaPlayerControl : public QObject {
     Q_OBJECT
 public:
-    // The design-time settings of an instance.
+    // The design-time settings of an instance; the ones of its look (uiMode, stretchToFit,
+    // fullScreen, enableContextMenu) are for its view. A "mini" player plays sound only.
     struct Design {
         bool autoStart = true;
         QString uiMode = QStringLiteral("none"); // "none" or "mini"
@@ -43,7 +40,7 @@ public:
         bool enableContextMenu = true;
     };
 
-    explicit MediaPlayerControl(const Design& design, QWidget* parent = nullptr);
+    explicit MediaPlayerControl(const Design& design, QObject* parent = nullptr);
     ~MediaPlayerControl() override;
 
     // The last URL written. Writing loads the file (a path, "\" or "/" separated, or a URL);
@@ -102,8 +99,6 @@ public:
     QString State() const;
     // The error of the last load, empty when it loaded.
     QString ErrorText() const { return error_; }
-    // The "mini" strip's texts in the language now loaded.
-    void Retranslate();
     // True from writing URL until close: a pipeline exists (for tests and measurements).
     bool EngineMade() const { return engine_ != nullptr; }
     // True while a pipeline taken down, this player's or another's, is still on its way down (for
@@ -111,29 +106,26 @@ public:
     bool Retiring() const;
     // True when the last error came while the medium played (it broke off), not at its load.
     bool FailedWhilePlaying() const { return failedWhilePlaying_; }
-    // Video frames painted so far (for tests and measurements).
-    int FramesPainted() const { return framesPainted_; }
+    // The newest picture, handed to draw while the player holds it (the streaming thread
+    // waits meanwhile), with the size it shows at (its pixels need not be square); false when
+    // there is none.
+    bool DrawNewestFrame(
+        const std::function<void(const QImage& picture, const QSizeF& shape)>& draw) const;
 
-    // Key-down event (key code, modifier mask), e.g. Escape while the video has the focus.
-    std::function<void(int& keyCode, int& shift)> onKeyDown;
     // Raised when the state changes (plays, pauses, stops, ends, loads, fails).
     std::function<void()> onStateChange;
     // Raised once when the medium cannot be loaded or played, with the reason.
     std::function<void(const QString& reason)> onError;
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
+signals:
+    // A new picture waits, or the last one went (a new medium, a close, a failure).
+    void pictureChanged();
+    // The medium, its state, length or position moved: a view's strip shows them afresh.
+    void changed();
 
 private:
     struct Engine;
     struct Frame;
-    void buildMiniStrip();
-    void refreshStrip();
-    void openFromDialog();
     void nextMedium();
     void makeEngine();
     void retireEngine();
@@ -169,16 +161,7 @@ private:
     std::unique_ptr<Engine> engine_;
     // Pipelines of earlier media, on their way down on threads of their own.
     // The newest video frame, handed over from the streaming thread.
-    QMutex frameLock_;
+    mutable QMutex frameLock_;
     std::unique_ptr<Frame> frame_;
     bool repaintQueued_ = false;
-    int framesPainted_ = 0;
-    // Mini strip (uiMode "mini").
-    QTimer* stripTimer_ = nullptr;
-    QToolButton* openButton_ = nullptr;
-    QToolButton* playButton_ = nullptr;
-    bool playButtonShowsPause_ = false;
-    QToolButton* stopButton_ = nullptr;
-    QSlider* positionBar_ = nullptr;
-    QLabel* timeLabel_ = nullptr;
 };

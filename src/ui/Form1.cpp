@@ -22,6 +22,7 @@
 #include "platform/SoundServer.h"
 #include "platform/StoredPaths.h"
 #include "platform/Twips.h"
+#include "platform/widgets/MediaPlayerView.h"
 #include "script/AddCommand.h"
 #include "script/CueLookup.h"
 #include "script/EditCommands.h"
@@ -174,12 +175,12 @@ Form1::Form1(Show* show, QWidget* parent)
         MediaRouting::Players{[this]() -> AudioPlayer& { return *audio; },
                               [this]() -> VideoPlayer& { return *video; },
                               [this]() -> Projector& { return *projector; }});
-    audio = std::make_unique<AudioPlayer>(core.audio, *Timer1, *this, core.video, *WMP2);
+    audio = std::make_unique<AudioPlayer>(core.audio, *Timer1, *this, core.video, *panelPlayer);
     video = std::make_unique<VideoPlayer>(core.video, core.state, *videoOutputs, *Timer4);
     volume = std::make_unique<VolumeFades>(core.masterVolume, core.state, *videoOutputs, *Timer3);
     volumeKnob = std::make_unique<VolumeKnob>(
         core.masterVolume, [this]() -> VolumeFades& { return *volume; }, *Image2, *Image3, *Timer2);
-    background = std::make_unique<BackgroundAudio>(*WMP3);
+    background = std::make_unique<BackgroundAudio>(*backgroundPlayer);
     interprete = std::make_unique<Interprete>(MakeInterpreteParts(*this));
     projector = std::make_unique<Projector>(core.state, *videoOutputs, *this, *Timer4);
     findReplace = std::make_unique<FindReplace>(*RTB, this);
@@ -274,11 +275,12 @@ void Form1::buildControls() {
     buildAudioPanel();
     buildVideoPanel();
 
-    WMP2 =
-        named(new MediaPlayerControl(playerDesign(false, "none"), client_), QStringLiteral("WMP2"));
+    panelPlayer = std::make_unique<MediaPlayerControl>(playerDesign(false, "none"));
+    backgroundPlayer = std::make_unique<MediaPlayerControl>(playerDesign(true, "mini"));
+    projectorPlayer = std::make_unique<MediaPlayerControl>(Form2::PlayerDesign());
+    WMP2 = named(new MediaPlayerView(*panelPlayer, client_), QStringLiteral("WMP2"));
     TwipsGeometry(WMP2).Move(7800, 5610, 3210, 2070);
-    WMP3 =
-        named(new MediaPlayerControl(playerDesign(true, "mini"), client_), QStringLiteral("WMP3"));
+    WMP3 = named(new MediaPlayerView(*backgroundPlayer, client_), QStringLiteral("WMP3"));
     TwipsGeometry(WMP3).Move(7770, 5970, 2370, 675);
     imgZoom = named(new PictureBox(client_), QStringLiteral("imgZoom"));
     imgZoom->Move(7650, 5610, 1665, 1155);
@@ -483,10 +485,15 @@ void Form1::connectHandlers() {
     };
     lblContatore->onClick = [this] { audio->lblContatore_Click(); };
     Timer4->onTimer = [this] { video->Timer4_Timer(); };
-    WMP2->onError = [this](const QString& reason) {
-        ShowMediaFailure(WMP2->URL(), reason);
+    panelPlayer->onError = [this](const QString& reason) {
+        ShowMediaFailure(panelPlayer->URL(), reason);
         // A medium that broke off while playing is told until the next cue.
-        if (WMP2->FailedWhilePlaying()) Timer5->setInterval(0);
+        if (panelPlayer->FailedWhilePlaying()) Timer5->setInterval(0);
+    };
+    projectorPlayer->onError = [this](const QString& reason) {
+        // A medium that broke off while playing is told until the next cue.
+        ShowMediaFailure(projectorPlayer->URL(), reason,
+                         projectorPlayer->FailedWhilePlaying() ? 0 : kNoticeMs);
     };
     // Every player stops when the sound server goes (each shows it stopped); the operator is
     // told once, until the server is back, when the master volume is put on it again.
@@ -653,7 +660,7 @@ void Form1::SetWindowSize(double width, double height) {
 
 Form2& Form1::ProjectorWindow() {
     if (!projector_) {
-        projector_ = new Form2(this, *this);
+        projector_ = new Form2(this, *projectorPlayer);
         projector_->onTick = [this] { video->Form2_Timer1_Timer(); };
         // Loading: the counter spans the progress track.
         Shape7->setWidth(1);

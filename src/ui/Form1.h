@@ -26,6 +26,7 @@ class frmZoom;
 class Form2;
 class Interprete;
 class MediaPlayerControl;
+class MediaPlayerView;
 class MediaRouting;
 class Projector;
 class Recovery;
@@ -144,8 +145,8 @@ public:
     Label* Label5;
 
     PictureBox* imgZoom;
-    MediaPlayerControl* WMP2; // video on the main window
-    MediaPlayerControl* WMP3; // background audio
+    MediaPlayerView* WMP2; // video on the main window: shows panelPlayer
+    MediaPlayerView* WMP3; // background audio: shows backgroundPlayer
     std::unique_ptr<Timer> Timer1, Timer2, Timer3, Timer4, Timer5, Timer6, Timer7;
 
     // ---- menus ----
@@ -168,6 +169,9 @@ public:
     MenuItem *mnuGuida, *mnuVersioni, *mnuAggiornamenti, *mnuInfo;
 
     // ---- subsystems ----
+    // The players the subsystems drive: the video panel's, the background's and the
+    // projector's (its window, made on first use, shows it).
+    std::unique_ptr<MediaPlayerControl> panelPlayer, backgroundPlayer, projectorPlayer;
     // The script as the subsystems read and rewrite it: the editor RTB's text.
     std::unique_ptr<ScriptDocument> scriptDocument;
     std::unique_ptr<clsMonitors> Monitors;

@@ -12,6 +12,7 @@
 #include "platform/Numbers.h"
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
+#include "platform/widgets/MediaPlayerView.h"
 #include "script/CueLookup.h"
 #include "ui/Form1.h"
 #include "ui/Localization.h"
@@ -60,7 +61,7 @@ InterpreteParts MakeInterpreteParts(Form1& form) {
             *form.volume,
             *form.audio,
             *form.video,
-            *form.WMP3,
+            *form.backgroundPlayer,
             *form.background,
             [&form](double percent) { setKnob(form, percent); },
             [&form](bool shown) { showPicture(form, shown); }};
@@ -98,12 +99,13 @@ void BuildCueLookup(Form1& form) {
 }
 
 ShowModeParts MakeShowModeParts(Form1& form) {
-    return {
-        form.core.state, *form.scriptDocument, form, *form.cues,
-        PanicPlayers{*form.volume, *form.Timer3, form.core.audio, *form.audio, *form.video,
-                     *form.WMP2, *form.WMP3, *form.background, [&form]() -> MediaPlayerControl* {
-                         return form.HasProjectorWindow() ? form.ProjectorWindow().WMP1 : nullptr;
-                     }}};
+    return {form.core.state, *form.scriptDocument, form, *form.cues,
+            PanicPlayers{*form.volume, *form.Timer3, form.core.audio, *form.audio, *form.video,
+                         *form.panelPlayer, *form.backgroundPlayer, *form.background,
+                         [&form]() -> MediaPlayerControl* {
+                             return form.HasProjectorWindow() ? form.projectorPlayer.get()
+                                                              : nullptr;
+                         }}};
 }
 
 LifecycleParts MakeLifecycleParts(Form1& form) {
@@ -114,8 +116,8 @@ LifecycleParts MakeLifecycleParts(Form1& form) {
             *form.volume,
             form.core.masterVolume,
             *form.audio,
-            *form.WMP2,
-            *form.WMP3,
+            *form.panelPlayer,
+            *form.backgroundPlayer,
             *form.edit,
             *form.shell,
             *form.controlPanel,
@@ -134,7 +136,7 @@ LifecycleParts MakeLifecycleParts(Form1& form) {
                     return state == QLatin1String("playing") || state == QLatin1String("paused");
                 };
                 if (form.HasProjectorWindow() &&
-                    (form.ProjectorWindow().isVisible() || going(*form.ProjectorWindow().WMP1)))
+                    (form.ProjectorWindow().isVisible() || going(*form.projectorPlayer)))
                     return true;
                 return form.HasZoomWindow() && form.ZoomWindow().isVisible();
             }};

@@ -4,6 +4,7 @@
 #include "display/ProjectorWindow.h"
 #include "display/ZoomWindow.h"
 #include "platform/MediaPlayerControl.h"
+#include "platform/widgets/MediaPlayerView.h"
 #include "ui/Form1.h"
 
 #include <QPixmap>
@@ -17,11 +18,12 @@ int WindowVideoOutputs::MonitorCount() const {
 }
 
 MediaPlayerControl& WindowVideoOutputs::PanelPlayer() {
-    return *form_.WMP2;
+    return *form_.panelPlayer;
 }
 
 MediaPlayerControl& WindowVideoOutputs::ProjectorPlayer() {
-    return *form_.ProjectorWindow().WMP1;
+    form_.ProjectorWindow();
+    return *form_.projectorPlayer;
 }
 
 bool WindowVideoOutputs::HasProjectorWindow() const {
@@ -34,6 +36,10 @@ void WindowVideoOutputs::ShowPanelOutput(bool shown) {
 
 void WindowVideoOutputs::PlacePanelOutput() {
     form_.PlaceVideoOutput();
+}
+
+void WindowVideoOutputs::RaisePanelOutput() {
+    form_.WMP2->raise();
 }
 
 void WindowVideoOutputs::ShowVideoAtStart() {

@@ -16,6 +16,7 @@ public:
     bool HasProjectorWindow() const override;
     void ShowPanelOutput(bool shown) override;
     void PlacePanelOutput() override;
+    void RaisePanelOutput() override;
     void ShowVideoAtStart() override;
     bool VideoAtStart() const override;
     void HidePanelPicture() override;

@@ -9,6 +9,7 @@
 #include "media/VideoPlayer.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/RichTextBox.h"
+#include "platform/widgets/MediaPlayerView.h"
 #include "script/CueLookup.h"
 #include "show/ShowMode.h"
 #include "support/MediaFiles.h"
@@ -44,7 +45,7 @@ struct VideoForm {
         const QString mp4 = dir.path() + QStringLiteral("/clip.mp4");
         if (!MakeMp4(mp4, seconds)) return false;
         load(mp4);
-        return WaitFor([&] { return form.WMP2->currentMedia.duration() > 0; });
+        return WaitFor([&] { return form.WMP2->player().currentMedia.duration() > 0; });
     }
     QTemporaryDir dir;
     Form1 form;
@@ -108,19 +109,19 @@ TEST(OneMonitorVideo, PlaysOnTheMainWindowWithItsCounterAndEnds) {
     const QString mp4 = t.dir.path() + QStringLiteral("/clip.mp4");
     if (!MakeMp4(mp4, 2)) GTEST_SKIP() << "ffmpeg is not installed";
     t.load(mp4);
-    EXPECT_EQ(t.form.WMP2->URL(), mp4);
-    ASSERT_TRUE(WaitFor([&] { return t.form.WMP2->currentMedia.duration() > 0; }));
+    EXPECT_EQ(t.form.WMP2->player().URL(), mp4);
+    ASSERT_TRUE(WaitFor([&] { return t.form.WMP2->player().currentMedia.duration() > 0; }));
     t.form.video->cmdPlayV_Click();
     EXPECT_TRUE(t.form.core.video.Playing());
     EXPECT_EQ(t.form.Timer4->Interval(), 100);
     EXPECT_EQ(t.form.mnuPlayVideo->Caption(), Lingua[8]);
-    ASSERT_TRUE(WaitFor([&] { return t.form.WMP2->controls.currentPosition() > 0.3; }));
+    ASSERT_TRUE(WaitFor([&] { return t.form.WMP2->player().controls.currentPosition() > 0.3; }));
     t.form.video->Timer4_Timer();
     EXPECT_TRUE(t.form.lblContatoreV->Caption().contains(
         QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d / 00:02$"))))
         << t.form.lblContatoreV->Caption().toStdString();
     // At the end the button offers play again and the bar stays at its end.
-    ASSERT_TRUE(WaitFor([&] { return t.form.WMP2->State() == QLatin1String("ended"); }));
+    ASSERT_TRUE(WaitFor([&] { return t.form.WMP2->player().State() == QLatin1String("ended"); }));
     t.form.video->Timer4_Timer();
     EXPECT_EQ(t.form.core.video.state(), Transport::State::Paused);
     EXPECT_NEAR(t.form.core.video.Length(), 2000, 100);
@@ -174,42 +175,42 @@ TEST(SideBySide, TransportFollowsProjectorModeBetweenClicks) {
     t.form.Check1->setValue(1);
     t.load(mp4); // projector mode: straight to WMP1, which starts by itself
     Form2& window = t.form.ProjectorWindow();
-    EXPECT_EQ(window.WMP1->URL(), mp4);
-    EXPECT_TRUE(t.form.WMP2->URL().isEmpty());
+    EXPECT_EQ(window.WMP1->player().URL(), mp4);
+    EXPECT_TRUE(t.form.WMP2->player().URL().isEmpty());
     // It plays by itself, so the panel shows it playing and follows it.
     EXPECT_TRUE(t.form.core.video.Playing());
     EXPECT_EQ(window.Timer1.Interval(), 100);
     EXPECT_EQ(t.form.Timer4->Interval(), 0);
-    ASSERT_TRUE(WaitFor([&] { return window.WMP1->controls.currentPosition() > 0.3; }));
+    ASSERT_TRUE(WaitFor([&] { return window.WMP1->player().controls.currentPosition() > 0.3; }));
     window.Timer1_Timer();
     EXPECT_TRUE(t.form.lblContatoreV->Caption().endsWith(QStringLiteral(" / 00:03")));
     t.form.video->cmdPlayV_Click(); // pause
-    EXPECT_EQ(window.WMP1->State(), QStringLiteral("paused"));
+    EXPECT_EQ(window.WMP1->player().State(), QStringLiteral("paused"));
 
     // The bar has moved: another cue text does not replace the file on play.
     t.form.Shape7->setWidth(300);
     t.form.cues->setCueCorrente(other);
     t.form.video->cmdPlayV_Click();
-    EXPECT_EQ(window.WMP1->URL(), mp4);
+    EXPECT_EQ(window.WMP1->player().URL(), mp4);
     t.form.video->cmdPlayV_Click();
     // Bar back at its start: the new cue's file is loaded; a command text never is.
     t.form.Shape7->setWidth(1);
     t.form.video->cmdPlayV_Click();
-    EXPECT_EQ(window.WMP1->URL(), other);
+    EXPECT_EQ(window.WMP1->player().URL(), other);
     t.form.video->cmdPlayV_Click();
     t.form.cues->setCueCorrente(QStringLiteral("Play Video"));
     t.form.video->cmdPlayV_Click();
-    EXPECT_EQ(window.WMP1->URL(), other);
+    EXPECT_EQ(window.WMP1->player().URL(), other);
     t.form.video->cmdPlayV_Click();
 
     // Projector off between clicks: the same buttons drive WMP2.
     t.form.Check1->setValue(0);
     t.load(mp4);
-    EXPECT_EQ(t.form.WMP2->URL(), mp4);
+    EXPECT_EQ(t.form.WMP2->player().URL(), mp4);
     t.form.video->cmdPlayV_Click();
     EXPECT_EQ(t.form.Timer4->Interval(), 100);
-    EXPECT_TRUE(WaitFor([&] { return t.form.WMP2->State() == QLatin1String("playing"); }));
-    EXPECT_NE(window.WMP1->State(), QStringLiteral("playing"));
+    EXPECT_TRUE(WaitFor([&] { return t.form.WMP2->player().State() == QLatin1String("playing"); }));
+    EXPECT_NE(window.WMP1->player().State(), QStringLiteral("playing"));
     EXPECT_TRUE(TwipsGeometry(t.form.WMP2).Visible());
 
     // Projector on again: the picture goes to the projector only.
@@ -250,8 +251,8 @@ TEST(SideBySide, GoOnAVideoAndOnAPictureCueReachesTheProjector) {
 
     QTest::keyClick(t.form.RTB, Qt::Key_Space);
     Form2& window = t.form.ProjectorWindow();
-    EXPECT_EQ(window.WMP1->URL(), mp4);
-    EXPECT_TRUE(WaitFor([&] { return window.WMP1->controls.currentPosition() > 0.3; }));
+    EXPECT_EQ(window.WMP1->player().URL(), mp4);
+    EXPECT_TRUE(WaitFor([&] { return window.WMP1->player().controls.currentPosition() > 0.3; }));
     EXPECT_FALSE(TwipsGeometry(t.form.WMP2).Visible());
     QTest::keyClick(t.form.RTB, Qt::Key_Space);
     frmZoom& zoom = t.form.ZoomWindow();
@@ -271,13 +272,13 @@ TEST(OneMonitorVideo, TheEndIsDecidedOnExactTimes) {
     VideoForm t;
     if (!t.loadNewClip(1.8)) GTEST_SKIP() << "ffmpeg is not installed";
     t.form.video->cmdPlayV_Click();
-    ASSERT_TRUE(WaitFor([&] { return t.form.WMP2->controls.currentPosition() > 1.1; }));
+    ASSERT_TRUE(WaitFor([&] { return t.form.WMP2->player().controls.currentPosition() > 1.1; }));
     t.form.video->Timer4_Timer();
-    ASSERT_EQ(t.form.WMP2->State(), QStringLiteral("playing"));
+    ASSERT_EQ(t.form.WMP2->player().State(), QStringLiteral("playing"));
     EXPECT_EQ(t.form.lblContatoreV->Caption(), QStringLiteral("00:01 / 00:01"));
     EXPECT_TRUE(t.form.core.video.Playing()) << "still playing: a click now pauses";
 
-    ASSERT_TRUE(WaitFor([&] { return t.form.WMP2->State() == QLatin1String("ended"); }));
+    ASSERT_TRUE(WaitFor([&] { return t.form.WMP2->player().State() == QLatin1String("ended"); }));
     t.form.video->Timer4_Timer();
     EXPECT_FALSE(t.form.core.video.Playing());
     EXPECT_TRUE(showsPicture(t.form.cmdPlayV, "play.jpg"));
@@ -286,7 +287,7 @@ TEST(OneMonitorVideo, TheEndIsDecidedOnExactTimes) {
     t.form.video->cmdPlayV_Click();
     t.form.video->Timer4_Timer();
     EXPECT_TRUE(t.form.core.video.Playing());
-    ASSERT_TRUE(WaitFor([&] { return t.form.WMP2->State() == QLatin1String("playing"); }));
+    ASSERT_TRUE(WaitFor([&] { return t.form.WMP2->player().State() == QLatin1String("playing"); }));
     t.form.video->Timer4_Timer();
     EXPECT_TRUE(t.form.core.video.Playing());
 
@@ -319,8 +320,8 @@ TEST(OneMonitorVideo, ThePictureShowsInThePanelAndTheBarUnderTheCounter) {
     // through the counter over it.
     t.form.video->cmdPlayV_Click(); // pause
     t.form.core.video.Seek(2000);
-    ASSERT_TRUE(
-        WaitFor([&] { return std::abs(t.form.WMP2->controls.currentPosition() - 2) < 0.1; }));
+    ASSERT_TRUE(WaitFor(
+        [&] { return std::abs(t.form.WMP2->player().controls.currentPosition() - 2) < 0.1; }));
     t.form.video->Timer4_Timer();
     EXPECT_NEAR(t.form.core.video.Position(), 2000, 100);
     EXPECT_EQ(t.form.lblContatoreV->Caption(), QStringLiteral("00:02 / 00:04"));
@@ -332,13 +333,13 @@ TEST(OneMonitorVideo, ThePictureShowsInThePanelAndTheBarUnderTheCounter) {
 
     // A picture cue shows the picture and leaves the video as it is.
     t.form.video->cmdPlayV_Click();
-    ASSERT_TRUE(WaitFor([&] { return t.form.WMP2->State() == QLatin1String("playing"); }));
+    ASSERT_TRUE(WaitFor([&] { return t.form.WMP2->player().State() == QLatin1String("playing"); }));
     const QString slide = t.dir.path() + QStringLiteral("/slide.JPG");
     ASSERT_TRUE(picture(200, 100).save(slide, "JPG"));
     t.load(slide);
     EXPECT_TRUE(t.form.imgZoom->Visible());
     EXPECT_FALSE(TwipsGeometry(t.form.WMP2).Visible()) << "the picture is not under the video";
-    EXPECT_EQ(t.form.WMP2->State(), QStringLiteral("playing"));
+    EXPECT_EQ(t.form.WMP2->player().State(), QStringLiteral("playing"));
     EXPECT_TRUE(t.form.core.video.Playing());
 
     // MIDI keeps the panel without a picture.
@@ -363,7 +364,7 @@ TEST(OneMonitorVideo, TheSameNameInAnotherFolderIsAnotherFile) {
         t.form.RTB->setText(QStringLiteral("[[clip.mp4]]"));
         t.form.RTB->setSelStart(4);
         t.form.cues->RTB_Click();
-        EXPECT_EQ(t.form.WMP2->URL(),
+        EXPECT_EQ(t.form.WMP2->player().URL(),
                   t.dir.path() + u'/' + QLatin1String(show) + QStringLiteral("/clip.mp4"));
     }
     QDir::setCurrent(before);

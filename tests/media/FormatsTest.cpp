@@ -6,6 +6,7 @@
 #include "media/VideoPlayer.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/RichTextBox.h"
+#include "platform/widgets/MediaPlayerView.h"
 #include "script/CueLookup.h"
 #include "support/MediaFiles.h"
 #include "support/SinkLatency.h"
@@ -65,7 +66,7 @@ struct FormatForm {
         Lingua[8] = QStringLiteral("Pausa");
         form.playA->set(false);
         form.playV->set(false);
-        form.WMP2->settings.setVolume(100);
+        form.WMP2->player().settings.setVolume(100);
     }
     void load(const QString& file) {
         form.Label11->setVisible(false);
@@ -93,8 +94,10 @@ TEST(Formats, EveryMediaEndingPlaysAndIsHeard) {
             EXPECT_TRUE(WaitFor([&] { return t.form.audio->CurPos() > 200; })) << f.name;
         } else {
             t.form.video->cmdPlayV_Click();
-            EXPECT_TRUE(WaitFor([&] { return t.form.WMP2->controls.currentPosition() > 0.2; }))
-                << f.name << ": " << t.form.WMP2->ErrorText().toStdString();
+            EXPECT_TRUE(WaitFor([&] {
+                return t.form.WMP2->player().controls.currentPosition() > 0.2;
+            })) << f.name
+                << ": " << t.form.WMP2->player().ErrorText().toStdString();
         }
         EXPECT_FALSE(t.form.Label11->Visible())
             << f.name << ": " << t.form.Label11->Caption().toStdString();
@@ -115,8 +118,8 @@ TEST(Formats, MidiAndKaraokeFilesAreHeard) {
         MakeMidi(file);
         t.load(file);
         t.form.video->cmdPlayV_Click();
-        EXPECT_TRUE(WaitFor([&] { return t.form.WMP2->controls.currentPosition() > 0.2; }))
-            << name << ": " << t.form.WMP2->ErrorText().toStdString();
+        EXPECT_TRUE(WaitFor([&] { return t.form.WMP2->player().controls.currentPosition() > 0.2; }))
+            << name << ": " << t.form.WMP2->player().ErrorText().toStdString();
         EXPECT_GT(RecordedLevel(400), 0.004) << name << " is heard";
         t.form.video->cmdStopV_Click();
     }

@@ -4,6 +4,7 @@
 #include "platform/GstMci.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/RichTextBox.h"
+#include "platform/widgets/MediaPlayerView.h"
 #include "script/CueLookup.h"
 #include "script/Interprete.h"
 #include "support/MediaFiles.h"
@@ -307,7 +308,7 @@ TEST(AudioPlayerOnTheSoundServer, LoadingACueIsSilent) {
     Form1 form;
     form.playA->set(false);
     form.playV->set(false);
-    form.WMP2->settings.setVolume(100);
+    form.WMP2->player().settings.setVolume(100);
     SinkRecording recording;
     ASSERT_TRUE(recording.started());
     // Each load completes (the device holds the file, its length known) before the next.
@@ -321,7 +322,8 @@ TEST(AudioPlayerOnTheSoundServer, LoadingACueIsSilent) {
     for (int i = 0; videos && i < 6; ++i) {
         form.cues->setCueCorrente(clips[i % 2]);
         form.routing->vai(clips[i % 2]);
-        ASSERT_TRUE(WaitFor([&] { return form.WMP2->currentMedia.duration() > 0; }, 3000)) << i;
+        ASSERT_TRUE(WaitFor([&] { return form.WMP2->player().currentMedia.duration() > 0; }, 3000))
+            << i;
     }
     recording.stop(300);
     std::cout << "[ figures  ] peak during 20 audio and 6 video loads: " << recording.peak()

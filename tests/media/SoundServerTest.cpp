@@ -12,6 +12,7 @@
 #include "platform/Mixer.h"
 #include "platform/RichTextBox.h"
 #include "platform/Timer.h"
+#include "platform/widgets/MediaPlayerView.h"
 #include "script/CueLookup.h"
 #include "script/Interprete.h"
 #include "support/FakeMixer.h"
@@ -88,8 +89,8 @@ void clickCue(Form1& form, int at) {
 
 bool anyPlays(Form1& form) {
     return form.playA->playing() || form.playV->playing() ||
-           form.WMP3->State() == QLatin1String("playing") ||
-           form.WMP2->State() == QLatin1String("playing");
+           form.WMP3->player().State() == QLatin1String("playing") ||
+           form.WMP2->player().State() == QLatin1String("playing");
 }
 
 } // namespace
@@ -113,16 +114,17 @@ TEST(SoundServerRestart, PlayersStopThenEveryKindPlaysAgainAtTheKnobsLevel) {
         runCue(form, "Vol 90");
         clickCue(form, 3);
         clickCue(form, 17);
-        form.WMP3->setURL(dir.path() + QStringLiteral("/tone.wav"));
-        form.WMP3->controls.play();
+        form.WMP3->player().setURL(dir.path() + QStringLiteral("/tone.wav"));
+        form.WMP3->player().controls.play();
         ASSERT_TRUE(WaitFor([&] {
-            return form.audio->CurPos() > 300 && form.WMP2->controls.currentPosition() > 0.3 &&
-                   form.WMP3->controls.currentPosition() > 0.3;
+            return form.audio->CurPos() > 300 &&
+                   form.WMP2->player().controls.currentPosition() > 0.3 &&
+                   form.WMP3->player().controls.currentPosition() > 0.3;
         }));
         runCue(form, "FadeOut Slow");
         for (int i = 0; i < 20; ++i)
             form.volume->Timer3_Timer();
-        const double videoAt = form.WMP2->controls.currentPosition();
+        const double videoAt = form.WMP2->player().controls.currentPosition();
 
         stopServer();
         // Every player stops where it was, and none claims to play.
@@ -132,10 +134,11 @@ TEST(SoundServerRestart, PlayersStopThenEveryKindPlaysAgainAtTheKnobsLevel) {
             return !anyPlays(form);
         })) << "audio "
             << form.playA->playing() << ", video " << form.playV->playing() << ", background "
-            << form.WMP3->State().toStdString();
+            << form.WMP3->player().State().toStdString();
         EXPECT_TRUE(form.Label11->Visible());
         EXPECT_EQ(form.Label11->Caption(), MessageText(PlatformText::MciSoundServerGone));
-        EXPECT_NEAR(form.WMP2->controls.currentPosition(), videoAt, 1.0) << "stopped in place";
+        EXPECT_NEAR(form.WMP2->player().controls.currentPosition(), videoAt, 1.0)
+            << "stopped in place";
         // The fade goes on while the server is away.
         for (int i = 0; i < 20; ++i)
             form.volume->Timer3_Timer();
@@ -161,14 +164,16 @@ TEST(SoundServerRestart, PlayersStopThenEveryKindPlaysAgainAtTheKnobsLevel) {
         EXPECT_TRUE(heard(0.05)) << "audio";
         form.audio->cmdStopA_Click();
         form.video->cmdPlayV_Click();
-        EXPECT_TRUE(WaitFor([&] { return form.WMP2->controls.currentPosition() > videoAt + 0.3; }))
-            << "the video plays on from where it stopped: " << form.WMP2->State().toStdString()
-            << ", error " << form.WMP2->ErrorText().toStdString();
+        EXPECT_TRUE(WaitFor([&] {
+            return form.WMP2->player().controls.currentPosition() > videoAt + 0.3;
+        })) << "the video plays on from where it stopped: "
+            << form.WMP2->player().State().toStdString() << ", error "
+            << form.WMP2->player().ErrorText().toStdString();
         EXPECT_TRUE(heard(0.01)) << "video"; // the clip's tone is quieter
         form.video->cmdStopV_Click();
-        form.WMP3->controls.play();
+        form.WMP3->player().controls.play();
         EXPECT_TRUE(heard(0.01)) << "background"; // at the strip's own volume
-        form.WMP3->controls.stop();
+        form.WMP3->player().controls.stop();
     }
     SetMixer(&TestMixer());
     QDir::setCurrent(before);

@@ -6,6 +6,7 @@
 #include "platform/MediaPlayerControl.h"
 #include "platform/Mixer.h"
 #include "platform/RichTextBox.h"
+#include "platform/widgets/MediaPlayerView.h"
 #include "script/CueLookup.h"
 #include "support/FakeMixer.h"
 #include "support/MediaFiles.h"
@@ -67,7 +68,7 @@ TEST(VolumeFades, AFadeOutEndsSilentAndAFadeInEndsFull) {
     EXPECT_EQ(t.form.Label6->Caption(), QStringLiteral(" 0"));
     EXPECT_DOUBLE_EQ(t.form.Image2->Top(), t.bottom());
     EXPECT_EQ(TestMixer().value, 0);
-    EXPECT_EQ(t.form.WMP2->settings.volume(), 0);
+    EXPECT_EQ(t.form.WMP2->player().settings.volume(), 0);
 
     t.v().Image6_Click(); // slow in: one twip a tick, about ten seconds for the travel
     EXPECT_NEAR(t.runFade(), t.bottom() - t.top(), 20);
@@ -158,8 +159,8 @@ TEST(VolumeKnob, TheProjectorPlayerFollowsWhileTheBoxIsTicked) {
     }
     t.form.core.masterVolume.SetChosenLevel(QString::number(65536 / 4));
     t.v().ImpostaVolume();
-    EXPECT_EQ(t.form.ProjectorWindow().WMP1->settings.volume(), 25);
-    EXPECT_EQ(t.form.WMP2->settings.volume(), 25);
+    EXPECT_EQ(t.form.ProjectorWindow().WMP1->player().settings.volume(), 25);
+    EXPECT_EQ(t.form.WMP2->player().settings.volume(), 25);
 }
 
 // The level set on the show itself, as a remote would, reaches the mixer, the players and the
@@ -168,12 +169,12 @@ TEST(MasterVolume, ALevelSetOnTheShowReachesTheMixerThePlayersAndTheLabel) {
     KnobForm t;
     t.form.core.masterVolume.SetValue(65536 * 3 / 10 - 1);
     EXPECT_EQ(TestMixer().value, 65536 * 3 / 10 - 1);
-    EXPECT_EQ(t.form.WMP2->settings.volume(), 29);
+    EXPECT_EQ(t.form.WMP2->player().settings.volume(), 29);
     EXPECT_EQ(t.form.Label6->Caption(), QStringLiteral(" 29"));
     EXPECT_EQ(t.v().ValoreVolume, 65536 * 3 / 10 - 1) << "what the panic fade starts from";
     t.form.core.masterVolume.SetValue(70000);
     EXPECT_EQ(t.form.Label6->Caption(), QStringLiteral(" 100"));
-    EXPECT_EQ(t.form.WMP2->settings.volume(), 100);
+    EXPECT_EQ(t.form.WMP2->player().settings.volume(), 100);
 }
 
 TEST(VolumeOnTheSoundServer, StartUpShowsAndSetsTheSavedLevelOnTheMixerOpenedAhead) {

@@ -8,6 +8,7 @@
 #include "platform/MediaPlayerControl.h"
 #include "platform/Numbers.h"
 #include "platform/RichTextBox.h"
+#include "platform/widgets/MediaPlayerView.h"
 #include "script/CueLookup.h"
 #include "support/FakeMci.h"
 #include "support/MediaFiles.h"
@@ -107,9 +108,9 @@ TEST(NumberLimits, CueNumbersReachThePlayersInRange) {
     }
 
     EXPECT_EQ(clickCue(form, QStringLiteral("[[bg vol 1e400]]")), QStringLiteral("[[bg Vol 100]]"));
-    EXPECT_EQ(form.WMP3->settings.volume(), 100);
+    EXPECT_EQ(form.WMP3->player().settings.volume(), 100);
     EXPECT_EQ(clickCue(form, QStringLiteral("[[bg vol -1e400]]")), QStringLiteral("[[bg Vol 0]]"));
-    EXPECT_EQ(form.WMP3->settings.volume(), 0);
+    EXPECT_EQ(form.WMP3->player().settings.volume(), 0);
 
     mci.position = 5000;
     clickCue(form, QStringLiteral("[[seek audio 1e400]]"));
@@ -124,9 +125,9 @@ TEST(NumberLimits, CueNumbersReachThePlayersInRange) {
     if (!MakeMp4(mp4, 2)) GTEST_SKIP() << "ffmpeg is not installed";
     form.cues->setCueCorrente(mp4);
     form.routing->vai(mp4);
-    ASSERT_TRUE(WaitFor([&] { return form.WMP2->currentMedia.duration() > 0; }));
+    ASSERT_TRUE(WaitFor([&] { return form.WMP2->player().currentMedia.duration() > 0; }));
     // Too large goes to the end, too small or negative to the start: each seek really moves.
-    const double end = form.WMP2->currentMedia.duration();
+    const double end = form.WMP2->player().currentMedia.duration();
     const std::pair<const char*, double> seeks[] = {{"[[seek video 1e400]]", end},
                                                     {"[[seek video -1e400]]", 0},
                                                     {"[[seek video 1e308]]", end},
@@ -134,9 +135,9 @@ TEST(NumberLimits, CueNumbersReachThePlayersInRange) {
     for (const auto& [cue, expected] : seeks) {
         clickCue(form, QLatin1String(cue));
         EXPECT_TRUE(WaitFor([&] {
-            return std::abs(form.WMP2->controls.currentPosition() - expected) < 0.3;
+            return std::abs(form.WMP2->player().controls.currentPosition() - expected) < 0.3;
         })) << cue
-            << " at " << form.WMP2->controls.currentPosition();
+            << " at " << form.WMP2->player().controls.currentPosition();
     }
     EXPECT_EQ(clickCue(form, QStringLiteral("[[seek video -1e400]]")),
               QStringLiteral("[[Seek Video 0]]"));

@@ -1,4 +1,5 @@
 #include "platform/MediaPlayerControl.h"
+#include "platform/widgets/MediaPlayerView.h"
 #include "support/MediaFiles.h"
 #include "support/ScriptedDialogs.h"
 #include "support/SinkLatency.h"
@@ -138,7 +139,8 @@ TEST(MediaPlayerControl, LoadsAVideoAndReportsAFileItCannotPlay) {
     const QString mp4 = dir.path() + QStringLiteral("/clip.mp4");
     if (!MakeMp4(mp4, 3)) GTEST_SKIP() << "ffmpeg is not installed";
     MediaPlayerControl player(waiting());
-    player.resize(160, 120);
+    MediaPlayerView view(player);
+    view.resize(160, 120);
     player.setURL(mp4);
     ASSERT_TRUE(loadedIn(player)) << player.ErrorText().toStdString();
     EXPECT_NEAR(player.currentMedia.duration(), 3.0, 0.2);
@@ -162,7 +164,8 @@ TEST(MediaPlayerControl, TheMiniStripOpensAFileThroughTheDialogs) {
     d.uiMode = QStringLiteral("mini");
     d.autoStart = false;
     MediaPlayerControl player(d);
-    const QList<QToolButton*> buttons = player.findChildren<QToolButton*>();
+    MediaPlayerView view(player);
+    const QList<QToolButton*> buttons = view.findChildren<QToolButton*>();
     ASSERT_EQ(buttons.size(), 3);
     ScriptedDialogs script;
     script.ExpectFile(wav);
@@ -181,10 +184,11 @@ TEST(MediaPlayerControl, NothingIsMadeBeforeTheFirstUrl) {
     projector.stretchToFit = true;
     projector.fullScreen = true;
     MediaPlayerControl panel(waiting()), strip(mini), full(projector);
-    panel.resize(200, 120);
+    MediaPlayerView panelView(panel), stripView(strip), fullView(full);
+    panelView.resize(200, 120);
     for (MediaPlayerControl* p : {&panel, &strip, &full})
         EXPECT_FALSE(p->EngineMade());
-    const QImage shown = panel.grab().toImage();
+    const QImage shown = panelView.grab().toImage();
     for (const QPoint at : {QPoint(0, 0), QPoint(100, 60), QPoint(199, 119)})
         EXPECT_EQ(shown.pixelColor(at), QColor(Qt::black));
     // Settings written before a medium are kept for it, still without a pipeline.
@@ -235,7 +239,8 @@ TEST(MediaPlayerControl, LoopsUntilToldOtherwise) {
     MediaPlayerControl::Design d;
     d.uiMode = QStringLiteral("mini");
     MediaPlayerControl player(d); // starts by itself, as the background strip does
-    const QList<QToolButton*> buttons = player.findChildren<QToolButton*>();
+    MediaPlayerView view(player);
+    const QList<QToolButton*> buttons = view.findChildren<QToolButton*>();
     ASSERT_EQ(buttons.size(), 3);
     const auto playPicture = [&] { return buttons[1]->icon().pixmap(16).toImage(); };
     const QImage idle = playPicture();
@@ -270,14 +275,15 @@ TEST(MediaPlayerControl, ShowsThePictureFittedOrStretched) {
         MediaPlayerControl::Design d = waiting();
         d.stretchToFit = stretch;
         MediaPlayerControl player(d);
-        player.resize(320, 120); // wider than the 4:3 picture
+        MediaPlayerView view(player);
+        view.resize(320, 120); // wider than the 4:3 picture
         player.setURL(mp4);
         // Loaded and waiting for play, it already shows its first picture.
         ASSERT_TRUE(WaitFor([&] {
-            return player.grab().toImage().pixelColor(160, 60) != QColor(Qt::black);
+            return view.grab().toImage().pixelColor(160, 60) != QColor(Qt::black);
         })) << player.ErrorText().toStdString();
-        EXPECT_GT(player.FramesPainted(), 0);
-        const QImage shown = player.grab().toImage();
+        EXPECT_GT(view.FramesPainted(), 0);
+        const QImage shown = view.grab().toImage();
         int lit = 0; // picture pixels in a column near the left edge
         for (int y = 0; y < shown.height(); ++y)
             lit += shown.pixelColor(4, y) != QColor(Qt::black);
@@ -286,8 +292,35 @@ TEST(MediaPlayerControl, ShowsThePictureFittedOrStretched) {
         else
             EXPECT_EQ(lit, 0) << "black beside the fitted picture";
         player.close();
-        EXPECT_EQ(player.grab().toImage().pixelColor(160, 60), QColor(Qt::black));
+        EXPECT_EQ(view.grab().toImage().pixelColor(160, 60), QColor(Qt::black));
     }
+}
+
+// The player is no widget: it plays on whether a view shows it or not, a view made later shows
+// what it plays, and a view left without its player is black.
+TEST(MediaPlayerControl, PlaysOnWithoutAViewAndAnyViewShowsIt) {
+    if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
+    QTemporaryDir dir;
+    const QString mp4 = dir.path() + QStringLiteral("/clip.mp4");
+    if (!MakeMp4(mp4, 3)) GTEST_SKIP() << "ffmpeg is not installed";
+    auto player = std::make_unique<MediaPlayerControl>(MediaPlayerControl::Design{});
+    auto lit = [](MediaPlayerView& view) {
+        return view.grab().toImage().pixelColor(80, 60) != QColor(Qt::black);
+    };
+    {
+        MediaPlayerView first(*player);
+        first.resize(160, 120);
+        player->setURL(mp4); // starts by itself
+        ASSERT_TRUE(WaitFor([&] { return lit(first); })) << player->ErrorText().toStdString();
+    }
+    ASSERT_TRUE(WaitFor([&] { return player->controls.currentPosition() > 0.5; }))
+        << "it plays on after its view went";
+    EXPECT_EQ(player->State(), QStringLiteral("playing"));
+    MediaPlayerView second(*player);
+    second.resize(160, 120);
+    EXPECT_TRUE(WaitFor([&] { return lit(second) && second.FramesPainted() > 0; }));
+    player.reset();
+    EXPECT_FALSE(lit(second));
 }
 
 TEST(MediaPlayerControl, AFileItCannotPlayIsReportedOnce) {
@@ -327,7 +360,8 @@ TEST(MediaPlayerControl, AVideoLoadedEarlierPlaysWhenTold) {
     const QString mp4 = dir.path() + QStringLiteral("/clip.mp4");
     if (!MakeMp4(mp4, 3)) GTEST_SKIP() << "ffmpeg is not installed";
     MediaPlayerControl player(waiting());
-    player.resize(160, 120);
+    MediaPlayerView view(player);
+    view.resize(160, 120);
     player.settings.setVolume(100);
     player.setURL(mp4);
     ASSERT_TRUE(loadedIn(player)) << player.ErrorText().toStdString();
@@ -350,8 +384,9 @@ TEST(MediaPlayerControl, ANewMediumShowsNothingOfTheLastOne) {
     d.stretchToFit = true;
     for (int round = 0; round < 3; ++round) {
         MediaPlayerControl player(d);
-        player.resize(160, 120);
-        auto shown = [&] { return player.grab().toImage().pixelColor(80, 60); };
+        MediaPlayerView view(player);
+        view.resize(160, 120);
+        auto shown = [&] { return view.grab().toImage().pixelColor(80, 60); };
         player.setURL(mp4);
         ASSERT_TRUE(WaitFor([&] { return shown() != QColor(Qt::black); }))
             << player.ErrorText().toStdString();
@@ -431,7 +466,8 @@ TEST(MediaPlayerControl, SwitchingMediaKeepsNoOldPipeline) {
     const QString wav = dir.path() + QStringLiteral("/tone.wav");
     MakeWav(wav, 1);
     MediaPlayerControl player(waiting());
-    player.resize(160, 120);
+    MediaPlayerView view(player);
+    view.resize(160, 120);
     auto cycle = [&] {
         for (const QString& medium : {mp4, wav}) {
             player.setURL(medium);
@@ -459,13 +495,14 @@ TEST(MediaPlayerControl, AMediumThatBreaksOffWhilePlayingStopsAndSaysSo) {
     const QString clip = dir.path() + QStringLiteral("/clip.mp4");
     ASSERT_TRUE(MakeMp4(clip, 20));
     MediaPlayerControl player(waiting());
+    MediaPlayerView view(player);
     QStringList errors;
     player.onError = [&](const QString& reason) { errors << reason; };
     player.setURL(clip);
     ASSERT_TRUE(loadedIn(player));
     player.controls.play();
     ASSERT_TRUE(WaitFor(
-        [&] { return player.FramesPainted() > 0 || player.controls.currentPosition() > 0.3; }));
+        [&] { return view.FramesPainted() > 0 || player.controls.currentPosition() > 0.3; }));
     // Replaced under it by bytes no decoder reads.
     QFile file(clip);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));

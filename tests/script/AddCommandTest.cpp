@@ -183,7 +183,7 @@ TEST(AddCommandWindow, TheInterpreterRunsEveryCueItInserts) {
     AddCommandTexts texts;
     t.form.core.state.SetVideoLoaded(true); // a video loaded
     t.form.core.state.SetAudioLoaded(true); // and audio
-    MediaPlayerControl& background = *t.form.WMP3;
+    MediaPlayerControl& background = *t.form.backgroundPlayer;
     const auto effects = [&] {
         return QStringList{t.log.calls.join(u','), QString::number(t.form.imgZoom->Visible()),
                            QString::number(background.settings.volume()),

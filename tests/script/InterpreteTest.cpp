@@ -240,7 +240,7 @@ TEST(InterpreteImage, ImgOnAndOffActEvenWhenOnlyTyped) {
 
 TEST(InterpreteBackground, CommandsAreRecognisedAndActOnlyOnAClick) {
     SpiedForm t;
-    MediaPlayerControl& bg = *t.form.WMP3;
+    MediaPlayerControl& bg = *t.form.backgroundPlayer;
     EXPECT_EQ(clickCue(t, QStringLiteral("[[BG PLAY AUDIO]]")),
               QStringLiteral("[[bg Play Audio]]"));
     EXPECT_TRUE(t.form.cues->ComandoEseguito);

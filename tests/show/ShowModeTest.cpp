@@ -8,6 +8,7 @@
 #include "platform/Clipboard.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/RichTextBox.h"
+#include "platform/widgets/MediaPlayerView.h"
 #include "script/AddCommand.h"
 #include "script/FindReplace.h"
 #include "script/Interprete.h"
@@ -368,8 +369,8 @@ TEST(Panic, FadesEveryPlayerToSilenceInOneSecondThenStopsAndGivesTheVolumeBack) 
     t.form.volume->MixerConnected = true;
     t.form.core.masterVolume.SetChosenLevel(QStringLiteral("40000"));
     t.form.volume->ImpostaVolume();
-    t.form.WMP3->settings.setVolume(60);
-    const int video = t.form.WMP2->settings.volume();
+    t.form.WMP3->player().settings.setVolume(60);
+    const int video = t.form.WMP2->player().settings.volume();
     ASSERT_GT(video, 0);
     t.form.Timer3->setEnabled(true); // a fade in that would fight the panic
     const auto audioPlays = [&] {
@@ -384,13 +385,13 @@ TEST(Panic, FadesEveryPlayerToSilenceInOneSecondThenStopsAndGivesTheVolumeBack) 
     clock = 500;
     panic.Tick();
     EXPECT_NEAR(TestMixer().value, 20000, 100);
-    EXPECT_NEAR(t.form.WMP3->settings.volume(), 30, 1);
-    EXPECT_NEAR(t.form.WMP2->settings.volume(), video / 2, 1);
+    EXPECT_NEAR(t.form.WMP3->player().settings.volume(), 30, 1);
+    EXPECT_NEAR(t.form.WMP2->player().settings.volume(), video / 2, 1);
     EXPECT_EQ(t.device.mode, QStringLiteral("playing"));
     clock = 1000;
     panic.Tick();
     EXPECT_EQ(TestMixer().value, 0);
-    EXPECT_EQ(t.form.WMP3->settings.volume(), 0);
+    EXPECT_EQ(t.form.WMP3->player().settings.volume(), 0);
     EXPECT_NE(t.device.mode, QStringLiteral("playing"));
     EXPECT_EQ(t.device.position, 0);
     EXPECT_TRUE(panic.Running());
@@ -398,8 +399,8 @@ TEST(Panic, FadesEveryPlayerToSilenceInOneSecondThenStopsAndGivesTheVolumeBack) 
     panic.Tick();
     EXPECT_FALSE(panic.Running());
     EXPECT_EQ(TestMixer().value, 40000);
-    EXPECT_EQ(t.form.WMP3->settings.volume(), 60);
-    EXPECT_EQ(t.form.WMP2->settings.volume(), video);
+    EXPECT_EQ(t.form.WMP3->player().settings.volume(), 60);
+    EXPECT_EQ(t.form.WMP2->player().settings.volume(), video);
 
     // A second panic within the second stops at once.
     ASSERT_TRUE(audioPlays());
@@ -426,7 +427,7 @@ TEST(Panic, StopsTheVideoProjectorAndBackgroundPlayersAsTheBackgroundCuesDo) {
     const QString wav = dir.filePath(QStringLiteral("tone.wav"));
     ASSERT_TRUE(MakeWav(wav, 20));
     ShowForm t(QStringLiteral("[[FadeIn]]"));
-    MediaPlayerControl& background = *t.form.WMP3;
+    MediaPlayerControl& background = *t.form.backgroundPlayer;
     const auto runAddedCue = [&](int option) {
         Form3 add(*t.form.RTB, &t.form);
         add.Option1[option]->click();
@@ -447,7 +448,8 @@ TEST(Panic, StopsTheVideoProjectorAndBackgroundPlayersAsTheBackgroundCuesDo) {
     runAddedCue(19); // BG Stop Audio
     EXPECT_TRUE(state(background, "stopped")) << background.State().toStdString();
 
-    MediaPlayerControl* players[] = {t.form.WMP2, t.form.ProjectorWindow().WMP1, &background};
+    MediaPlayerControl* players[] = {t.form.panelPlayer.get(),
+                                     &t.form.ProjectorWindow().WMP1->player(), &background};
     for (MediaPlayerControl* player : players) {
         player->settings.setAutoStart(true);
         player->setURL(wav);

@@ -29,7 +29,8 @@ struct CallLog {
 
 struct SpyAudio : AudioPlayer {
     SpyAudio(Form1& f, CallLog& log)
-        : AudioPlayer(f.core.audio, *f.Timer1, f, f.core.video, *f.WMP2), form_(f), log(log) {}
+        : AudioPlayer(f.core.audio, *f.Timer1, f, f.core.video, *f.panelPlayer), form_(f),
+          log(log) {}
     void cmdPlayA_Click() override {
         log.add(QStringLiteral("cmdPlayA_Click(%1)").arg(form_.cmdPlayA->Tag));
     }

@@ -16,6 +16,7 @@
 #include "media/VolumeFades.h"
 #include "platform/Mci.h"
 #include "platform/MediaPlayerControl.h"
+#include "platform/widgets/MediaPlayerView.h"
 #include "support/SinkLatency.h"
 #include "support/SoundOnset.h"
 #include "support/Wav.h"
@@ -86,7 +87,8 @@ void measurePlayers() {
                 design.uiMode = QString::fromLatin1(p.uiMode);
                 design.volume = 100;
                 MediaPlayerControl player(design);
-                player.resize(320, 240);
+                MediaPlayerView view(player);
+                view.resize(320, 240);
                 double found = -1;
                 if (c == 0 && p.autoStart) {
                     found = HeardAfter([&] { player.setURL(p.file); }, 4000, kThreshold);
@@ -161,18 +163,19 @@ int main(int argc, char** argv) {
         design.stretchToFit = true;
         design.fullScreen = true;
         MediaPlayerControl player(design);
-        player.showFullScreen();
+        MediaPlayerView view(player);
+        view.showFullScreen();
         player.setURL(QString::fromLocal8Bit(argv[2]));
         ServeEventsFor(1000);
-        const int frames0 = player.FramesPainted();
+        const int frames0 = view.FramesPainted();
         const double cpu0 = cpuSeconds();
         QElapsedTimer wall;
         wall.start();
         ServeEventsFor(5000);
         const double seconds = wall.elapsed() / 1000.0;
         std::printf("full screen %dx%d: %.1f %% of one core, %.1f pictures a second\n",
-                    player.width(), player.height(), 100.0 * (cpuSeconds() - cpu0) / seconds,
-                    (player.FramesPainted() - frames0) / seconds);
+                    view.width(), view.height(), 100.0 * (cpuSeconds() - cpu0) / seconds,
+                    (view.FramesPainted() - frames0) / seconds);
         return 0;
     }
 

@@ -20,6 +20,7 @@
 #include "platform/Dialogs.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/RichTextBox.h"
+#include "platform/widgets/MediaPlayerView.h"
 #include "script/EditCommands.h"
 #include "ui/Form1.h"
 
@@ -372,7 +373,7 @@ int main(int argc, char** argv) {
         form.lifecycle->Form_Load(script);
         form.showMaximized();
         // The background strip's file, as the operator opens it there before the show.
-        form.WMP3->setURL(show + QStringLiteral("/music/intro.mp3"));
+        form.WMP3->player().setURL(show + QStringLiteral("/music/intro.mp3"));
         QTest::qWait(1000);
 
         ShowRun run(form, cues);
@@ -396,11 +397,11 @@ int main(int argc, char** argv) {
         // Whatever the last click left loaded (a MIDI file holds its synthesizer's whole sound
         // font, up to 150 MB) is no growth: memory is compared at rest, with the video players
         // closed and their pipelines waited for.
-        std::vector<MediaPlayerControl*> video{form.WMP2};
+        std::vector<MediaPlayerControl*> video{form.panelPlayer.get()};
         auto atRest = [&] {
             if (form.HasProjectorWindow() &&
-                std::find(video.begin(), video.end(), form.ProjectorWindow().WMP1) == video.end())
-                video.push_back(form.ProjectorWindow().WMP1);
+                std::find(video.begin(), video.end(), form.projectorPlayer.get()) == video.end())
+                video.push_back(form.projectorPlayer.get());
             for (MediaPlayerControl* player : video)
                 player->close();
             for (int waited = 0; waited < 5000; waited += 50) {
@@ -484,8 +485,9 @@ int main(int argc, char** argv) {
                     growth, end.rssMb - start.rssMb, end.descriptors - base.descriptors,
                     met ? "targets met" : "TARGETS MISSED");
         result = met ? 0 : 1;
-        form.WMP3->controls.stop();
-        form.core.session.SetModificato(0); // the show's edits were undone; nothing to ask at the end
+        form.WMP3->player().controls.stop();
+        form.core.session.SetModificato(
+            0); // the show's edits were undone; nothing to ask at the end
     }
     SetDialogs(nullptr);
     return result;

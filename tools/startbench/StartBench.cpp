@@ -18,6 +18,7 @@
 #include "media/MediaRouting.h"
 #include "media/VideoPlayer.h"
 #include "platform/MediaPlayerControl.h"
+#include "platform/widgets/MediaPlayerView.h"
 #include "script/CueLookup.h"
 #include "support/MediaFiles.h"
 #include "support/SinkLatency.h"
@@ -181,12 +182,13 @@ void measurePlayers(int runs) {
         // followed by a stop, so that the first play below is the operator's.
         {"Background player",
          [&form, bg] {
-             form.WMP3->setURL(bg);
+             form.WMP3->player().setURL(bg);
              wait(300);
-             form.WMP3->controls.stop();
+             form.WMP3->player().controls.stop();
          },
-         [&form] { form.WMP3->controls.play(); }, [&form] { form.WMP3->controls.stop(); },
-         [&form] { form.WMP3->controls.pause(); }},
+         [&form] { form.WMP3->player().controls.play(); },
+         [&form] { form.WMP3->player().controls.stop(); },
+         [&form] { form.WMP3->player().controls.pause(); }},
     };
     if (!haveMp4) players.erase(players.begin() + 1);
 
