@@ -7,8 +7,6 @@
 #include "app/Recovery.h"
 #include "display/Monitors.h"
 #include "display/Projector.h"
-#include "display/ProjectorWindow.h"
-#include "display/ZoomWindow.h"
 #include "i18n/Lingua.h"
 #include "i18n/Messages.h"
 #include "media/AudioPlayer.h"
@@ -32,6 +30,7 @@
 #include "ui/AudioPanel.h"
 #include "ui/EditorDocument.h"
 #include "ui/Localization.h"
+#include "ui/ProjectorWindow.h"
 #include "ui/ShowCheckWindow.h"
 #include "ui/ShowModeView.h"
 #include "ui/VideoPanel.h"
@@ -39,6 +38,7 @@
 #include "ui/WindowParts.h"
 #include "ui/WindowVideoOutputs.h"
 #include "ui/WindowVisuals.h"
+#include "ui/ZoomWindow.h"
 
 #include <QCloseEvent>
 #include <QDir>

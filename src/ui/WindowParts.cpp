@@ -5,8 +5,6 @@
 #include "app/Recovery.h"
 #include "core/MasterVolume.h"
 #include "display/Monitors.h"
-#include "display/ProjectorWindow.h"
-#include "display/ZoomWindow.h"
 #include "media/VolumeFades.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/Numbers.h"
@@ -17,7 +15,9 @@
 #include "ui/Form1.h"
 #include "ui/Localization.h"
 #include "ui/MenuImages.h"
+#include "ui/ProjectorWindow.h"
 #include "ui/WindowVisuals.h"
+#include "ui/ZoomWindow.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "ui/WindowVideoOutputs.h"
 
 #include "display/Monitors.h"
-#include "display/ProjectorWindow.h"
-#include "display/ZoomWindow.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/widgets/MediaPlayerView.h"
 #include "ui/Form1.h"
+#include "ui/ProjectorWindow.h"
+#include "ui/ZoomWindow.h"
 
 #include <QPixmap>
 

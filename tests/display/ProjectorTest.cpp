@@ -2,8 +2,6 @@
 // screen and on simulated two-screen layouts (see tests/CMakeLists.txt).
 #include "display/Projector.h"
 #include "core/Transport.h"
-#include "display/ProjectorWindow.h"
-#include "display/ZoomWindow.h"
 #include "i18n/Lingua.h"
 #include "media/MediaRouting.h"
 #include "media/VideoPlayer.h"
@@ -16,6 +14,8 @@
 #include "support/Pixels.h"
 #include "support/ProgramFolder.h"
 #include "ui/Form1.h"
+#include "ui/ProjectorWindow.h"
+#include "ui/ZoomWindow.h"
 
 #include <QDir>
 #include <QGuiApplication>

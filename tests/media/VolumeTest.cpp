@@ -1,5 +1,4 @@
 #include "app/Lifecycle.h"
-#include "display/ProjectorWindow.h"
 #include "i18n/Lingua.h"
 #include "media/VolumeFades.h"
 #include "platform/Mci.h"
@@ -12,6 +11,7 @@
 #include "support/MediaFiles.h"
 #include "support/ProgramFolder.h"
 #include "ui/Form1.h"
+#include "ui/ProjectorWindow.h"
 #include "ui/VolumeKnob.h"
 #include "ui/WindowVisuals.h"
 

@@ -1,10 +1,10 @@
 #include "script/Interprete.h"
 #include "display/Monitors.h"
-#include "display/ZoomWindow.h"
 #include "media/BackgroundAudio.h"
 #include "platform/MediaPlayerControl.h"
 #include "script/CueLookup.h"
 #include "support/FormSpies.h"
+#include "ui/ZoomWindow.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,6 +1,5 @@
 #include "show/ShowMode.h"
 #include "app/Commands.h"
-#include "display/ProjectorWindow.h"
 #include "i18n/Lingua.h"
 #include "i18n/Messages.h"
 #include "media/AudioPlayer.h"
@@ -23,6 +22,7 @@
 #include "support/ScriptedDialogs.h"
 #include "ui/Form1.h"
 #include "ui/PlayState.h"
+#include "ui/ProjectorWindow.h"
 #include "ui/ShowModeView.h"
 
 #include <QAction>

@@ -3,13 +3,13 @@
 // a picture, it shows it as a picture cue does and draws the picture window instead.
 //
 // Usage: scenolux_screenshot OUTPUT.png WIDTH HEIGHT [SCRIPT [--video FILE | --picture FILE]]
-#include "display/ZoomWindow.h"
 #include "i18n/Lingua.h"
 #include "media/MediaRouting.h"
 #include "media/VideoPlayer.h"
 #include "script/CueLookup.h"
 #include "ui/Form1.h"
 #include "ui/WindowVisuals.h"
+#include "ui/ZoomWindow.h"
 
 #include <QApplication>
 #include <QEventLoop>

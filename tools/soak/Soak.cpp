@@ -14,7 +14,6 @@
 #include "app/Commands.h"
 #include "app/Lifecycle.h"
 #include "app/Paths.h"
-#include "display/ProjectorWindow.h"
 #include "media/BackgroundAudio.h"
 #include "platform/Allocator.h"
 #include "platform/Dialogs.h"
@@ -23,6 +22,7 @@
 #include "platform/widgets/MediaPlayerView.h"
 #include "script/EditCommands.h"
 #include "ui/Form1.h"
+#include "ui/ProjectorWindow.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "display/ProjectorWindow.h"
+#include "ui/ProjectorWindow.h"
 
 #include "platform/Pointer.h"
 #include "platform/widgets/MediaPlayerView.h"

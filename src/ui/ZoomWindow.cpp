@@ -1,4 +1,4 @@
-#include "display/ZoomWindow.h"
+#include "ui/ZoomWindow.h"
 
 #include "platform/Twips.h"
 #include "ui/Controls.h"
