@@ -5,7 +5,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QWidget>
+#include <QWindow>
 #include <cmath>
 
 using namespace monitorapi;
@@ -62,7 +62,7 @@ int clsMonitors::DesktopHeight() const {
                                           : primaryPixels(false);
 }
 
-long clsMonitors::GetMonitorFromWindow(const QWidget* window, int flags) const {
+long clsMonitors::GetMonitorFromWindow(const QWindow* window, int flags) const {
     return MonitorFromWindow(window, flags);
 }
 
@@ -97,7 +97,7 @@ void clsMonitors::Refresh() {
     }
 }
 
-void clsMonitors::CenterFormOnMonitor(QWidget* form, const QWidget* reference) const {
+void clsMonitors::CenterFormOnMonitor(QWindow* form, const QWindow* reference) const {
     if (!form) return;
     const double fx = TwipsPerPixelX(), fy = TwipsPerPixelY();
     const long width = std::lround(form->frameGeometry().width() * fx);
@@ -118,5 +118,5 @@ void clsMonitors::CenterFormOnMonitor(QWidget* form, const QWidget* reference) c
         left = (std::lround(s->size().width() * fx) - width) / 2;
         top = (std::lround(s->size().height() * fy) - height) / 2;
     }
-    form->move(int(std::lround(left / fx)), int(std::lround(top / fy)));
+    form->setFramePosition(QPoint(int(std::lround(left / fx)), int(std::lround(top / fy))));
 }

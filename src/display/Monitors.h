@@ -5,7 +5,7 @@
 #include <QString>
 #include <vector>
 
-class QWidget;
+class QWindow;
 
 // One monitor's rectangles, in pixels of the virtual desktop (right and bottom exclusive).
 struct clsMonitor {
@@ -29,13 +29,13 @@ public:
     int DesktopTop() const;
     int DesktopWidth() const;
     int DesktopHeight() const;
-    // Monitor handle of a window (0 when none).
-    long GetMonitorFromWindow(const QWidget* window, int flags) const;
+    // Monitor handle of a window (0 when none); a widget's is its windowHandle().
+    long GetMonitorFromWindow(const QWindow* window, int flags) const;
     // Monitor handle at a point of the virtual desktop (0 when none).
     long GetMonitorFromXYPoint(int x, int y, int flags) const;
     // Moves a window to the centre of a monitor's work area: the reference window's monitor,
     // or the primary one.
-    void CenterFormOnMonitor(QWidget* formToCenter, const QWidget* referenceForm = nullptr) const;
+    void CenterFormOnMonitor(QWindow* formToCenter, const QWindow* referenceForm = nullptr) const;
     // Builds the list again.
     void Refresh();
 

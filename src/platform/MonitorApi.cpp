@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 #include <QRect>
 #include <QScreen>
-#include <QWidget>
+#include <QWindow>
 #include <climits>
 
 namespace {
@@ -76,7 +76,7 @@ long MonitorFromRect(const MonitorRect& rect, int flags) {
     return best ? best : fallback(area, flags);
 }
 
-long MonitorFromWindow(const QWidget* window, int flags) {
+long MonitorFromWindow(const QWindow* window, int flags) {
     if (window && window->screen()) return handleOf(window->screen());
     return fallback(QRect(), flags);
 }

@@ -3,7 +3,7 @@
 // are in pixels of the virtual desktop, right and bottom exclusive.
 #pragma once
 
-class QWidget;
+class QWindow;
 
 namespace monitorapi {
 constexpr int SM_XVIRTUALSCREEN = 76, SM_YVIRTUALSCREEN = 77, SM_CXVIRTUALSCREEN = 78,
@@ -23,5 +23,5 @@ struct MONITORINFO {
 
 int GetSystemMetrics(int index);
 long MonitorFromRect(const MonitorRect& rect, int flags);
-long MonitorFromWindow(const QWidget* window, int flags);
+long MonitorFromWindow(const QWindow* window, int flags);
 bool GetMonitorInfo(long monitor, MONITORINFO* info);

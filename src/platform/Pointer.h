@@ -1,14 +1,15 @@
 // The screen's mouse pointer: the wait pointer while media starts, and back to the default.
 #pragma once
 
-#include <QApplication>
+#include <QCursor>
+#include <QGuiApplication>
 
 inline void ShowWaitPointer() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
 // Back to the default, however many wait pointers were shown.
 inline void RestoreDefaultPointer() {
-    while (QApplication::overrideCursor())
-        QApplication::restoreOverrideCursor();
+    while (QGuiApplication::overrideCursor())
+        QGuiApplication::restoreOverrideCursor();
 }

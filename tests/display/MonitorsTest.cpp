@@ -4,7 +4,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QWidget>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 TEST(OneMonitor, OneEntryAndThePrimaryCentresWindows) {
@@ -20,7 +20,7 @@ TEST(OneMonitor, OneEntryAndThePrimaryCentresWindows) {
     EXPECT_EQ(monitors.GetMonitorFromXYPoint(-5000, -5000, monitorapi::MONITOR_DEFAULTTOPRIMARY),
               m.Handle);
 
-    QWidget window;
+    QWindow window;
     window.resize(400, 300);
     monitors.CenterFormOnMonitor(&window);
     // Centred: as much of the work area on either side.
