@@ -1,7 +1,8 @@
 #!/bin/bash
 # The layers of src/ include only downwards: platform/ includes nothing of ours above it, core/
-# nothing but itself, Qt and the standard library (its library links Qt Core alone), and below
-# the view only the files still listed here include the main window. The list may only shrink:
+# nothing but itself, Qt and the standard library (its library links Qt Core alone), the media
+# and display subsystems no widget, and below the view only the files still listed here include
+# the main window. The list may only shrink:
 # a file that stops including the window must leave it, and a new one fails.
 set -uo pipefail
 src="$1"
@@ -22,6 +23,20 @@ if [ -n "$below" ]; then
   echo "$below"; status=1
 fi
 
+# No widget in the media and display subsystems, panic, the interpreter and the core: neither a
+# Qt Widgets header (looked up in the folder given as the second argument) nor a widget of ours
+# (the view, the widget stand-ins).
+qt_widgets="${2:-}"
+for f in $(ls media/* display/* core/* show/Panic.* script/Interprete.* 2>/dev/null); do
+  ours=$(grep -nE '#[[:space:]]*include[[:space:]]*"(ui/|platform/widgets/|platform/RichTextBox\.h|platform/QtDialogs\.h)' "$f")
+  [ -n "$ours" ] && { echo "$f includes a widget:"; echo "$ours"; status=1; }
+  [ -d "$qt_widgets" ] || continue
+  for h in $(grep -oE '#[[:space:]]*include[[:space:]]*<(QtWidgets/)?Q[A-Za-z]+>' "$f" |
+             sed -E 's/.*<(QtWidgets\/)?(Q[A-Za-z]+)>/\2/'); do
+    [ -e "$qt_widgets/$h" ] && { echo "$f includes <$h>, a Qt Widgets header"; status=1; }
+  done
+done
+
 # The files below the view that still include the main window, while they move to the core.
 still_allowed="
 "
@@ -38,6 +53,6 @@ for f in $still_allowed; do
   fi
 done
 [ $status -eq 0 ] && echo "layers: platform/ includes nothing above it;" \
-  "core/ only itself and Qt Core; $(wc -w <<<"$including") files below the view still" \
-  "include ui/Form1.h"
+  "core/ only itself and Qt Core; media/, display/, core/, panic and the interpreter no" \
+  "widget; $(wc -w <<<"$including") files below the view still include ui/Form1.h"
 exit $status
