@@ -1,9 +1,9 @@
 #include "script/FindReplace.h"
 
+#include "core/ScriptEditor.h"
 #include "i18n/Lingua.h"
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
-#include "platform/RichTextBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -74,7 +74,7 @@ void updateHistory(QComboBox* box) {
 
 } // namespace
 
-frmFind::frmFind(RichTextBox& editor, bool replaceMode, QWidget* owner)
+frmFind::frmFind(ScriptEditor& editor, bool replaceMode, QWidget* owner)
     : QDialog(owner), editor_(editor), replaceMode_(replaceMode) {
     setObjectName(QStringLiteral("frmFind"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -156,8 +156,8 @@ void frmFind::showCaptions() {
 }
 
 int frmFind::options() const {
-    return (chkWholeWord->isChecked() ? RichTextBox::rtfWholeWord : 0) +
-           (chkMatchCase->isChecked() ? RichTextBox::rtfMatchCase : 0);
+    return (chkWholeWord->isChecked() ? ScriptEditor::rtfWholeWord : 0) +
+           (chkMatchCase->isChecked() ? ScriptEditor::rtfMatchCase : 0);
 }
 
 void frmFind::afterSearch() {

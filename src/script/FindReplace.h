@@ -12,14 +12,14 @@ class QGroupBox;
 class QLabel;
 class QMimeData;
 class QPushButton;
-class RichTextBox;
+class ScriptEditor;
 
 class frmFind : public QDialog {
     Q_OBJECT
 public:
     // replaceMode: loaded by the Replace menu item (the main window's tag "1"); the window
     // keeps that mode for its life. Form_Load runs here.
-    frmFind(RichTextBox& editor, bool replaceMode, QWidget* owner);
+    frmFind(ScriptEditor& editor, bool replaceMode, QWidget* owner);
 
     bool ReplaceMode() const { return replaceMode_; }
     // The texts in the language now loaded; the search texts, options and the state of the
@@ -66,7 +66,7 @@ private:
     void showCaptions();
     void afterSearch(); // the window takes the focus back
 
-    RichTextBox& editor_;
+    ScriptEditor& editor_;
     const bool replaceMode_;
     bool findNext_ = false; // cmdFind shows "find next": the next search goes on from the match
     bool armed_ = false;    // cmdReplace replaces the match it finds
@@ -75,7 +75,7 @@ private:
 // The Edit menu's Find and Replace, and closing the window on exit.
 class FindReplace {
 public:
-    FindReplace(RichTextBox& editor, QWidget* owner) : editor_(editor), owner_(owner) {}
+    FindReplace(ScriptEditor& editor, QWidget* owner) : editor_(editor), owner_(owner) {}
 
     void mnuTrova_Click() { show(false); }
     void mnuSostituisci_Click() { show(true); }
@@ -87,7 +87,7 @@ public:
 private:
     void show(bool replaceMode);
 
-    RichTextBox& editor_;
+    ScriptEditor& editor_;
     QWidget* owner_;
     QPointer<frmFind> dialog_;
 };

@@ -30,6 +30,7 @@
 #include "show/ShowMode.h"
 #include "ui/AudioPanel.h"
 #include "ui/EditorDocument.h"
+#include "ui/FormatToolbar.h"
 #include "ui/Localization.h"
 #include "ui/ShowCheckWindow.h"
 #include "ui/ShowModeView.h"
@@ -182,14 +183,15 @@ Form1::Form1(Show* show, QWidget* parent)
     background = std::make_unique<BackgroundAudio>(*WMP3);
     interprete = std::make_unique<Interprete>(MakeInterpreteParts(*this));
     projector = std::make_unique<Projector>(core.state, *videoOutputs, *this, *Timer4);
-    findReplace = std::make_unique<FindReplace>(*RTB, this);
+    findReplace = std::make_unique<FindReplace>(*scriptDocument, this);
+    formatBar = std::make_unique<FormatToolbar>(*Combo1, *Combo2, Label2);
     edit = std::make_unique<EditCommands>(MakeEditParts(*this));
     visuals = std::make_unique<WindowVisuals>(*this);
     lingua = std::make_unique<Localization>(*this);
     controlPanel = std::make_unique<ControlPanel>(*this, *Timer6);
     controlPanel->onOptionShown = [this](bool on) { mnuScreenSaver->setChecked(on); };
     controlPanel->onOptionChosen = [this] { lifecycle->SalvaImpostazioni(); };
-    recovery = std::make_unique<Recovery>(core.session, *RTB, *edit);
+    recovery = std::make_unique<Recovery>(core.session, *scriptDocument, *edit);
     shell = std::make_unique<ShellCommands>(MakeShellParts(*this));
     lifecycle = std::make_unique<Lifecycle>(MakeLifecycleParts(*this));
     connectHandlers();
@@ -561,7 +563,7 @@ void Form1::connectHandlers() {
     connect(Combo2, &QComboBox::editTextChanged, this, [this] { edit->Combo2_Change(); });
     mnuTrova->onClick = [this] { findReplace->mnuTrova_Click(); };
     mnuSostituisci->onClick = [this] { findReplace->mnuSostituisci_Click(); };
-    mnuAddCommand->onClick = [this] { mnuAddCommand_Click(*RTB, this); };
+    mnuAddCommand->onClick = [this] { mnuAddCommand_Click(*scriptDocument, this); };
     mnuGuida->onClick = [this] { shell->mnuGuida_Click(); };
     mnuImpostaAudio->onClick = [this] { shell->mnuImpostaAudio_Click(); };
     mnuMonitorSettings->onClick = [this] { controlPanel->mnuMonitorSettings_Click(); };

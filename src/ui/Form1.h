@@ -30,7 +30,8 @@ class MediaRouting;
 class Projector;
 class Recovery;
 class RichTextBox;
-class ScriptDocument;
+class ScriptEditor;
+class FormatBar;
 class ShellCommands;
 class ShowMode;
 class ShowModeView;
@@ -168,8 +169,11 @@ public:
     MenuItem *mnuGuida, *mnuVersioni, *mnuAggiornamenti, *mnuInfo;
 
     // ---- subsystems ----
-    // The script as the subsystems read and rewrite it: the editor RTB's text.
-    std::unique_ptr<ScriptDocument> scriptDocument;
+    // The script as the subsystems read, rewrite and edit it: the editor RTB.
+    std::unique_ptr<ScriptEditor> scriptDocument;
+    // The font boxes and the formatting hotspots of the toolbar, as the Edit commands show the
+    // selection's formatting on them.
+    std::unique_ptr<FormatBar> formatBar;
     std::unique_ptr<clsMonitors> Monitors;
     std::unique_ptr<CueLookup> cues;
     std::unique_ptr<Interprete> interprete;

@@ -353,7 +353,7 @@ TEST(LanguageFit, EveryCaptionFitsItsControl) {
 
         // Every dialog's title fits its title bar.
         RemoteDialog remote(ShowSettings{}, &t.form);
-        Form3 addCommand(*t.form.RTB, &t.form);
+        Form3 addCommand(*t.form.scriptDocument, &t.form);
         for (QWidget* dialog : {static_cast<QWidget*>(find), static_cast<QWidget*>(&remote),
                                 static_cast<QWidget*>(&addCommand)}) {
             dialog->adjustSize();

@@ -4,6 +4,7 @@
 #include "platform/RichTextBox.h"
 #include "support/SavedLingua.h"
 #include "support/ScriptedDialogs.h"
+#include "ui/EditorDocument.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -63,7 +64,8 @@ struct FindWindow {
     ScriptedDialogs dialogs;
     QWidget owner;
     RichTextBox* rtb = new RichTextBox(&owner);
-    FindReplace find{*rtb, &owner};
+    EditorDocument editor{*rtb};
+    FindReplace find{editor, &owner};
 };
 
 // Drops text with a move proposed (as the editor's own drag of a selection does; Shift makes

@@ -428,7 +428,7 @@ TEST(Panic, StopsTheVideoProjectorAndBackgroundPlayersAsTheBackgroundCuesDo) {
     ShowForm t(QStringLiteral("[[FadeIn]]"));
     MediaPlayerControl& background = *t.form.WMP3;
     const auto runAddedCue = [&](int option) {
-        Form3 add(*t.form.RTB, &t.form);
+        Form3 add(*t.form.scriptDocument, &t.form);
         add.Option1[option]->click();
         QString text = add.CommandText().mid(2).chopped(2);
         int start = 0, end = 0;
