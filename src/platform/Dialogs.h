@@ -78,9 +78,3 @@ void SetDialogs(Dialogs* replacement);
 
 // The application title, shown by message boxes that have none of their own.
 QString ApplicationTitle();
-
-// The width a window needs for the window manager to show its whole title beside the icon and
-// the buttons of its title bar (the title in a bold face of the program's font).
-int TitleWidth(const QString& title);
-// Widens window's minimum width to TitleWidth of its title, if it is narrower.
-void FitTitle(QWidget& window);

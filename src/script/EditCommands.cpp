@@ -4,6 +4,7 @@
 #include "core/ScriptSession.h"
 #include "platform/Clipboard.h"
 #include "platform/Numbers.h"
+#include "script/Interprete.h"
 
 #include <QFontDatabase>
 #include <QMimeData>
@@ -142,4 +143,27 @@ void EditCommands::Combo2_Change() {
     constexpr double kLargestSize = 1638;
     if (!isNumber || !(size > 0) || size > kLargestSize) return;
     p_.rtb.setSelFontSize(size);
+}
+
+void InsertCommandCue(ScriptEditor& editor, const QString& cue) {
+    // After the selection, which stays as it is; the surrounding format is the one there.
+    editor.setSelStart(editor.SelStart() + editor.SelLength());
+    const std::optional<long> colour = editor.SelColor();
+    const std::optional<bool> bold = editor.SelBold();
+    const std::optional<bool> italic = editor.SelItalic();
+    const std::optional<bool> underline = editor.SelUnderline();
+    const QString fontName = editor.SelFontName();
+    const double fontSize = editor.SelFontSize();
+
+    editor.setSelColor(kCueBlue);
+    editor.setSelFontName(QStringLiteral("Arial"));
+    editor.setSelText(cue);
+
+    editor.setSelColor(colour.value_or(0));
+    editor.setSelBold(bold.value_or(false));
+    editor.setSelItalic(italic.value_or(false));
+    editor.setSelUnderline(underline.value_or(false));
+    editor.setSelFontName(fontName);
+    editor.setSelFontSize(fontSize);
+    editor.setSelText(QStringLiteral(" "));
 }

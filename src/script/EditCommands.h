@@ -86,3 +86,7 @@ private:
     UndoRedo history_;
     QString copied_;
 };
+
+// Inserts cue into the script after the current selection, which stays as it is: the cue in
+// blue Arial, then one blank in the format of the text around it.
+void InsertCommandCue(ScriptEditor& editor, const QString& cue);

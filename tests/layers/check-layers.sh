@@ -3,8 +3,12 @@
 # nothing but itself, Qt and the standard library (its library links Qt Core alone), and below
 # the view only the files still listed here include the main window. The list may only shrink:
 # a file that stops including the window must leave it, and a new one fails.
+#
+# Usage: check-layers.sh SRC [QT_HEADER_DIR...]: the Qt Widgets (and print support) header
+# folders, whose headers no subsystem may include.
 set -uo pipefail
 src="$1"
+shift
 cd "$src" || exit 2
 status=0
 
@@ -20,6 +24,28 @@ below=$(grep -rnE '#[[:space:]]*include[[:space:]]*[<"]' core 2>/dev/null |
 if [ -n "$below" ]; then
   echo "core/ includes something other than core/, Qt and the standard library:"
   echo "$below"; status=1
+fi
+
+# The subsystems work on the core and its interfaces; widgets, and the stand-ins that are
+# widgets, are the view's. (main.cpp and the first-paint hook hold the window itself.)
+subsystems="script show i18n registry core app"
+widget_standins="platform/RichTextBox.h platform/QtDialogs.h"
+widget_headers=""
+for dir in "$@"; do
+  for h in "$dir"/Q*; do
+    [ -f "$h" ] && [[ "$h" != *.h ]] && widget_headers+="|${h##*/}"
+  done
+done
+pattern="ui/.*"
+for h in $widget_standins; do pattern+="|${h//./\\.}"; done
+pattern="#[[:space:]]*include[[:space:]]*[<\"](${pattern}${widget_headers})[>\"]"
+widgets=$(for d in $subsystems; do grep -rnE "$pattern" "$d"; done |
+  grep -vE '^app/(main\.cpp|FirstPaint\.(h|cpp)):')
+if [ -n "$widgets" ]; then
+  echo "a subsystem includes a widget, a widget stand-in or the view:"; echo "$widgets"; status=1
+fi
+if [ -z "$widget_headers" ]; then
+  echo "no Qt Widgets headers given: only the view and the stand-ins were looked for"
 fi
 
 # The files below the view that still include the main window, while they move to the core.
@@ -38,6 +64,6 @@ for f in $still_allowed; do
   fi
 done
 [ $status -eq 0 ] && echo "layers: platform/ includes nothing above it;" \
-  "core/ only itself and Qt Core; $(wc -w <<<"$including") files below the view still" \
-  "include ui/Form1.h"
+  "core/ only itself and Qt Core; $subsystems: no widget;" \
+  "$(wc -w <<<"$including") files below the view still include ui/Form1.h"
 exit $status

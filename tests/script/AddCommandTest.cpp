@@ -1,4 +1,4 @@
-#include "script/AddCommand.h"
+#include "ui/AddCommand.h"
 #include "app/Commands.h"
 #include "i18n/Lingua.h"
 #include "media/BackgroundAudio.h"

@@ -1,4 +1,4 @@
-#include "script/FindReplace.h"
+#include "ui/FindReplace.h"
 #include "i18n/Lingua.h"
 #include "platform/Dialogs.h"
 #include "platform/RichTextBox.h"

@@ -1,12 +1,13 @@
-#include "script/AddCommand.h"
+#include "ui/AddCommand.h"
 
 #include "core/ScriptEditor.h"
 #include "i18n/Lingua.h"
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
+#include "platform/QtDialogs.h"
 #include "platform/VbColor.h"
-#include "script/Interprete.h"
+#include "script/EditCommands.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -181,29 +182,6 @@ void Form3::Text1_LostFocus() {
 bool Form3::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Text1 && event->type() == QEvent::FocusOut) Text1_LostFocus();
     return QDialog::eventFilter(watched, event);
-}
-
-void InsertCommandCue(ScriptEditor& editor, const QString& cue) {
-    // After the selection, which stays as it is; the surrounding format is the one there.
-    editor.setSelStart(editor.SelStart() + editor.SelLength());
-    const std::optional<long> colour = editor.SelColor();
-    const std::optional<bool> bold = editor.SelBold();
-    const std::optional<bool> italic = editor.SelItalic();
-    const std::optional<bool> underline = editor.SelUnderline();
-    const QString fontName = editor.SelFontName();
-    const double fontSize = editor.SelFontSize();
-
-    editor.setSelColor(kCueBlue);
-    editor.setSelFontName(QStringLiteral("Arial"));
-    editor.setSelText(cue);
-
-    editor.setSelColor(colour.value_or(0));
-    editor.setSelBold(bold.value_or(false));
-    editor.setSelItalic(italic.value_or(false));
-    editor.setSelUnderline(underline.value_or(false));
-    editor.setSelFontName(fontName);
-    editor.setSelFontSize(fontSize);
-    editor.setSelText(QStringLiteral(" "));
 }
 
 void mnuAddCommand_Click(ScriptEditor& editor, QWidget* owner) {

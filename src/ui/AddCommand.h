@@ -47,9 +47,5 @@ private:
     ScriptEditor& editor_;
 };
 
-// Inserts cue into the editor after the current selection, which stays as it is: the cue in
-// blue Arial, then one blank in the format of the text around it.
-void InsertCommandCue(ScriptEditor& editor, const QString& cue);
-
 // The Edit menu's Add command (and the toolbar's button): the window, shown modally.
 void mnuAddCommand_Click(ScriptEditor& editor, QWidget* owner);

@@ -1,9 +1,10 @@
-#include "script/FindReplace.h"
+#include "ui/FindReplace.h"
 
 #include "core/ScriptEditor.h"
 #include "i18n/Lingua.h"
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
+#include "platform/QtDialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
