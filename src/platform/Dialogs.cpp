@@ -1,9 +1,8 @@
 #include "platform/Dialogs.h"
 
-#include "platform/QtDialogs.h"
-
 #include <QDir>
 #include <QFileInfo>
+#include <utility>
 
 Dialogs::~Dialogs() = default;
 
@@ -16,16 +15,22 @@ QString Dialogs::MostraDialogoFile(const FileDialogRequest& request) {
 
 namespace {
 Dialogs* installed = nullptr;
-}
+Dialogs* standard = nullptr;
+} // namespace
 
 Dialogs& dialogs() {
     if (installed) return *installed;
-    static QtDialogs qtDialogs;
-    return qtDialogs;
+    // A program that can ask the operator anything has a view that sets these.
+    if (!standard) qFatal("No dialogs: the view sets its standard dialogs before any is shown");
+    return *standard;
 }
 
-void SetDialogs(Dialogs* replacement) {
-    installed = replacement;
+Dialogs* SetDialogs(Dialogs* replacement) {
+    return std::exchange(installed, replacement);
+}
+
+void SetStandardDialogs(Dialogs* replacement) {
+    standard = replacement;
 }
 
 QString ApplicationTitle() {

@@ -6,7 +6,7 @@
 #include "i18n/Messages.h"
 #include "platform/DesktopShell.h"
 #include "platform/Dialogs.h"
-#include "platform/QtDialogs.h"
+#include "ui/QtDialogs.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

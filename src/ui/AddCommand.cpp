@@ -5,7 +5,7 @@
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
-#include "platform/QtDialogs.h"
+#include "ui/QtDialogs.h"
 #include "platform/VbColor.h"
 #include "script/EditCommands.h"
 

@@ -4,7 +4,7 @@
 #include "i18n/Lingua.h"
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
-#include "platform/QtDialogs.h"
+#include "ui/QtDialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>

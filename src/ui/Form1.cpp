@@ -32,6 +32,7 @@
 #include "ui/FindReplace.h"
 #include "ui/FormatToolbar.h"
 #include "ui/Localization.h"
+#include "ui/QtDialogs.h"
 #include "ui/ShowCheckWindow.h"
 #include "ui/ShowModeView.h"
 #include "ui/VideoPanel.h"
@@ -154,6 +155,8 @@ Form1::Form1(Show* show, QWidget* parent)
       NumeroCopione(core.session.NumeroCopione), BaseCopione(core.session.BaseCopione),
       UltimaCartella(core.session.UltimaCartella) {
     setObjectName(QStringLiteral("Form1"));
+    // The window's questions are Qt's dialogs, unless others are installed (tests).
+    InstallQtDialogs();
     setWindowTitle(core.session.Title());
     connect(&core.session, &ScriptSession::titleChanged, this, &QWidget::setWindowTitle);
     // A saved or discarded script is the editor history's clean point: Undo back to it

@@ -2,7 +2,7 @@
 
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
-#include "platform/QtDialogs.h"
+#include "ui/QtDialogs.h"
 #include "platform/RichTextBox.h"
 #include "show/ShowPack.h"
 #include "ui/Controls.h"

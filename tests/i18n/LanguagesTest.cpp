@@ -9,7 +9,7 @@
 #include "media/VideoPlayer.h"
 #include "platform/Dialogs.h"
 #include "platform/MediaPlayerControl.h"
-#include "platform/QtDialogs.h"
+#include "ui/QtDialogs.h"
 #include "platform/QtTranslations.h"
 #include "platform/SingleInstance.h"
 #include "show/ShowSettings.h"

@@ -29,7 +29,7 @@ fi
 # The subsystems work on the core and its interfaces; widgets, and the stand-ins that are
 # widgets, are the view's. (main.cpp and the first-paint hook hold the window itself.)
 subsystems="script show i18n registry core app"
-widget_standins="platform/RichTextBox.h platform/QtDialogs.h"
+widget_standins="platform/RichTextBox.h"
 widget_headers=""
 for dir in "$@"; do
   for h in "$dir"/Q*; do

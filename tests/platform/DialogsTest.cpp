@@ -1,4 +1,4 @@
-#include "platform/QtDialogs.h"
+#include "ui/QtDialogs.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QAbstractButton>

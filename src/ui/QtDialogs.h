@@ -7,6 +7,9 @@
 
 class QWidget;
 
+// Makes Qt's dialogs the standard ones (SetStandardDialogs), for the life of the program.
+void InstallQtDialogs();
+
 class QtDialogs : public Dialogs {
 public:
     int MsgBox(const QString& prompt, int buttons = vbmsg::OKOnly,

@@ -1,4 +1,4 @@
-#include "platform/QtDialogs.h"
+#include "ui/QtDialogs.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -13,6 +13,11 @@
 #include <QWidget>
 
 #include "platform/VbColor.h"
+
+void InstallQtDialogs() {
+    static QtDialogs qtDialogs;
+    SetStandardDialogs(&qtDialogs);
+}
 
 namespace {
 // A box over the active window with the title (the application's when empty), the text and
