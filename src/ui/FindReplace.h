@@ -1,7 +1,10 @@
 // The find and replace window frmFind over the script editor, and the menu commands that open
 // and close it. One modeless window, in find or replace mode, created on the first menu call
-// and dropped when closed, with its histories and button states.
+// and dropped when closed, with its histories and button states. The search itself is
+// script/ScriptSearch.
 #pragma once
+
+#include "script/ScriptSearch.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -49,8 +52,8 @@ public:
     QCheckBox* chkWholeWord;
     QCheckBox* chkMatchCase;
 
-    bool MultiRiga = false;    // the search text was cut at a line break
-    int ContaSostituzioni = 0; // replacements made by the last Replace All
+    // The search, with the state it keeps between presses (MultiRiga, ContaSostituzioni).
+    ScriptSearch search;
 
 signals:
     // The window is being closed: it is no longer the one the menu commands bring up.
@@ -68,8 +71,6 @@ private:
 
     ScriptEditor& editor_;
     const bool replaceMode_;
-    bool findNext_ = false; // cmdFind shows "find next": the next search goes on from the match
-    bool armed_ = false;    // cmdReplace replaces the match it finds
 };
 
 // The Edit menu's Find and Replace, and closing the window on exit.
