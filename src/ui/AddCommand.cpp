@@ -5,9 +5,9 @@
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
-#include "ui/QtDialogs.h"
 #include "platform/VbColor.h"
 #include "script/EditCommands.h"
+#include "ui/QtDialogs.h"
 
 #include <QEvent>
 #include <QGridLayout>

@@ -2,11 +2,11 @@
 
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
-#include "ui/QtDialogs.h"
 #include "platform/RichTextBox.h"
 #include "show/ShowPack.h"
 #include "ui/Controls.h"
 #include "ui/Form1.h"
+#include "ui/QtDialogs.h"
 
 #include <QDir>
 #include <QFileInfo>

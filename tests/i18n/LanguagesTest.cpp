@@ -9,7 +9,6 @@
 #include "media/VideoPlayer.h"
 #include "platform/Dialogs.h"
 #include "platform/MediaPlayerControl.h"
-#include "ui/QtDialogs.h"
 #include "platform/QtTranslations.h"
 #include "platform/SingleInstance.h"
 #include "show/ShowSettings.h"
@@ -21,6 +20,7 @@
 #include "ui/FindReplace.h"
 #include "ui/Form1.h"
 #include "ui/Localization.h"
+#include "ui/QtDialogs.h"
 #include "ui/RemoteDialog.h"
 #include "ui/WindowVisuals.h"
 
