@@ -1,21 +1,20 @@
 #include "app/Commands.h"
 
 #include "app/Recovery.h"
+#include "app/UpdateCheck.h"
 #include "core/Notices.h"
+#include "core/ScriptEditor.h"
 #include "core/ScriptSession.h"
 #include "i18n/Lingua.h"
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
-#include "platform/RichTextBox.h"
 #include "platform/StoredPaths.h"
 #include "platform/Timer.h"
 #include "platform/VbColor.h"
-#include "script/AddCommand.h"
 #include "script/EditCommands.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QPrinter>
 #include <optional>
 #include <utility>
 
@@ -36,7 +35,14 @@ QString ScriptFilter() {
 }
 
 ShellCommands::ShellCommands(ShellParts parts) : p_(std::move(parts)) {}
-ShellCommands::~ShellCommands() = default;
+
+ShellCommands::~ShellCommands() {
+    // A check still under way ends with these commands; it must not report back to them.
+    if (update_) {
+        update_->disconnect();
+        delete update_;
+    }
+}
 
 QString ShellCommands::startFolder() const {
     const QString& last = p_.session.UltimaCartella;
@@ -167,11 +173,8 @@ QString ShellCommands::SalvaConNome() {
 }
 
 bool ShellCommands::Stampa() {
-    // Made at the first print, not at start-up (it loads the print system), then kept so that
-    // the printer and settings chosen stay for the next print.
-    if (!printer_) printer_ = std::make_unique<QPrinter>();
-    if (!dialogs().ScegliStampante(&p_.window, printer_.get())) return true;
-    p_.rtb.SelPrint(printer_.get());
+    // A print cancelled in the printer dialog still refreshes the toolbar.
+    p_.print();
     return true;
 }
 
@@ -196,7 +199,7 @@ bool ShellCommands::InserisciMedia() {
     const QString chosen = dialogs().MostraDialogoFile(request);
     if (chosen.trimmed().isEmpty()) return false;
     const QString name = MediaCueName(chosen, p_.session.FileCorrente);
-    RichTextBox& rtb = p_.rtb;
+    ScriptEditor& rtb = p_.rtb;
     const auto colour = rtb.SelColor();
     const auto bold = rtb.SelBold();
     const auto italic = rtb.SelItalic();
@@ -218,7 +221,7 @@ bool ShellCommands::InserisciMedia() {
 }
 
 void ShellCommands::Label2_Click(int index) {
-    RichTextBox& rtb = p_.rtb;
+    ScriptEditor& rtb = p_.rtb;
     // A mixed selection counts as not true, so the toggle sets it.
     auto toggled = [](std::optional<bool> state) { return !(state && *state); };
     bool done = true;
@@ -282,7 +285,7 @@ void ShellCommands::Label2_Click(int index) {
         done = InserisciMedia();
         break;
     case 16:
-        mnuAddCommand_Click(rtb, &p_.window);
+        p_.addCommand();
         break;
     default:
         break;

@@ -4,25 +4,24 @@
 
 #include <QString>
 #include <functional>
-#include <memory>
 
 class EditCommands;
 class Notices;
-class QPrinter;
 class QWidget;
 class Recovery;
-class RichTextBox;
+class ScriptEditor;
 class ScriptSession;
 class Timer;
 
-// What the toolbar and the file commands act on: the script session and its editor, the edit
-// commands, the crash copy, the notice line, the main window as a plain widget (owner of the
-// dialogs and of the update check, hidden by the about window), the video counter's timer
-// (started after a save), and what the window gives late: File > Exit (Yes on the update
-// question), the control panel's sound settings and the menus' pictures.
+// What the toolbar and the file commands act on: the script session and the script in the
+// editor, the edit commands, the crash copy, the notice line, the main window (only passed on
+// as the owner of the dialogs), the video counter's timer (started after a save), and what the
+// window gives late: File > Exit (Yes on the update question), the control panel's sound
+// settings and the menus' pictures. The windows the commands open are the view's: the printer
+// dialog and the printing, the add-command window and the about window.
 struct ShellParts {
     ScriptSession& session;
-    RichTextBox& rtb;
+    ScriptEditor& rtb;
     EditCommands& edit;
     Recovery& recovery;
     Notices& notices;
@@ -31,6 +30,11 @@ struct ShellParts {
     std::function<void()> exitProgram;
     std::function<void()> soundSettings;
     std::function<void()> menuImages;
+    // Asks for the printer (the choice stays for the next print) and prints the selection, or
+    // the whole script when nothing is selected.
+    std::function<void()> print;
+    std::function<void()> addCommand;
+    std::function<void()> about;
 };
 
 // The name a media cue gives file: relative to the script's folder when the file is inside it,
@@ -80,9 +84,8 @@ private:
     bool domandaSalvataggio();
     QString startFolder() const;
     void showSaved();
-    std::unique_ptr<QPrinter> printer_;
     QString saveAsCancelled_;             // "1" after a cancelled Save As, until one saves
-    class UpdateCheck* update_ = nullptr; // the check under way, owned by the window
+    class UpdateCheck* update_ = nullptr; // the check under way
 };
 
 // The three script types for the Open and Save As dialogs.

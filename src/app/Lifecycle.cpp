@@ -19,7 +19,6 @@
 #include "platform/Numbers.h"
 #include "script/EditCommands.h"
 #include "script/Interprete.h"
-#include "ui/Controls.h"
 
 #include <cmath>
 #include <optional>

@@ -1,12 +1,12 @@
 #include "app/Recovery.h"
 
 #include "app/RecoveryFile.h"
+#include "core/ScriptEditor.h"
 #include "core/ScriptSession.h"
 #include "i18n/Lingua.h"
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
 #include "platform/PlatformTexts.h"
-#include "platform/RichTextBox.h"
 #include "platform/StoredPaths.h"
 #include "platform/Timer.h"
 #include "script/EditCommands.h"
@@ -43,7 +43,7 @@ QString timeText(const QDateTime& time) {
 }
 } // namespace
 
-Recovery::Recovery(ScriptSession& session, RichTextBox& rtb, EditCommands& edit)
+Recovery::Recovery(ScriptSession& session, ScriptEditor& rtb, EditCommands& edit)
     : copyTimer(std::make_unique<Timer>()), session_(session), rtb_(rtb), edit_(edit) {
     copyTimer->onTimer = [this] { WriteCopy(); };
 }
@@ -123,7 +123,7 @@ void Recovery::offer(const QString& path) {
             path_ = path;
             lock_ = std::move(lock);
             written_ = true;
-            writtenVersion_ = rtb_.ContentVersion();
+            writtenVersion_ = rtb_.Version();
         }
     } else if (choice == kDiscard) {
         if (!QFile::remove(path)) qCWarning(lcRecovery) << "cannot remove" << path;
@@ -173,9 +173,9 @@ bool Recovery::claim() {
 }
 
 void Recovery::WriteCopy() {
-    const RichTextBox& rtb = rtb_;
+    const ScriptEditor& rtb = rtb_;
     if (session_.Modificato() != 1) return;
-    if (written_ && writtenVersion_ == rtb.ContentVersion()) return;
+    if (written_ && writtenVersion_ == rtb.Version()) return;
     if (!claim()) return;
     const QString source = session_.FileCorrente.isEmpty()
                                ? QString()
@@ -187,7 +187,7 @@ void Recovery::WriteCopy() {
         return;
     }
     written_ = true;
-    writtenVersion_ = rtb.ContentVersion();
+    writtenVersion_ = rtb.Version();
 }
 
 void Recovery::Remove() {

@@ -14,7 +14,7 @@
 
 class EditCommands;
 class QLockFile;
-class RichTextBox;
+class ScriptEditor;
 class ScriptSession;
 class Timer;
 
@@ -23,7 +23,7 @@ class Recovery : public QObject {
 public:
     // The copy is of the script in rtb; session says whether it changed and where it lives;
     // a copy opened starts a fresh edit history through edit.
-    Recovery(ScriptSession& session, RichTextBox& rtb, EditCommands& edit);
+    Recovery(ScriptSession& session, ScriptEditor& rtb, EditCommands& edit);
     ~Recovery() override;
 
     // Offers the copies that programs which did not end cleanly left behind, then keeps this
@@ -50,7 +50,7 @@ private:
     bool claim();
 
     ScriptSession& session_;
-    RichTextBox& rtb_;
+    ScriptEditor& rtb_;
     EditCommands& edit_;
     QString path_;
     std::unique_ptr<QLockFile> lock_;

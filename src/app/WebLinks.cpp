@@ -1,7 +1,6 @@
 // The Help menu and the Donations menu: help pages, the version history, the web site's
 // pages, the update check and the about window; and the sound settings and menu pictures
 // reached through the same commands.
-#include "app/AboutWindow.h"
 #include "app/Commands.h"
 #include "app/Paths.h"
 #include "app/UpdateCheck.h"
@@ -11,7 +10,6 @@
 #include "platform/DesktopShell.h"
 
 #include <QFileInfo>
-#include <QWidget>
 
 void ShellCommands::mnuGuida_Click() {
     auto helpFile = [] {
@@ -53,8 +51,8 @@ void ShellCommands::ControllaAggiornamenti() {
     // Yes ends the program as File > Exit does, which still asks about unsaved changes.
     update_ = new UpdateCheck(
         LocalVersionCode(), QUrl(WebSiteAddress() + QStringLiteral("/ver_scenolux.txt")),
-        WebPageAddress(QStringLiteral("/scenolux.html")), [this] { p_.exitProgram(); }, &p_.window);
-    QObject::connect(update_, &UpdateCheck::finished, &p_.window, [this] {
+        WebPageAddress(QStringLiteral("/scenolux.html")), [this] { p_.exitProgram(); });
+    QObject::connect(update_, &UpdateCheck::finished, update_, [this] {
         update_->deleteLater();
         update_ = nullptr;
     });
@@ -70,5 +68,5 @@ void ShellCommands::CreaImmaginiMenu() {
 }
 
 void ShellCommands::mnuInfo_Click() {
-    frmInfo::Open(p_.window);
+    p_.about();
 }

@@ -16,6 +16,7 @@
 #include "show/ShowMode.h"
 #include "ui/Form1.h"
 #include "ui/PicturesAhead.h"
+#include "ui/QtDialogs.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -28,6 +29,8 @@ int main(int argc, char** argv) {
     OpenMixerAhead();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Scenolux"));
+    // The start-up checks below may already have something to say.
+    InstallQtDialogs();
     DecodePicturesAhead(ProgramPictureFiles());
 
     std::unique_ptr<SingleInstance> instance;

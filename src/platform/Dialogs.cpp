@@ -1,12 +1,8 @@
 #include "platform/Dialogs.h"
 
-#include "platform/QtDialogs.h"
-
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QFontMetrics>
-#include <QWidget>
+#include <utility>
 
 Dialogs::~Dialogs() = default;
 
@@ -19,35 +15,24 @@ QString Dialogs::MostraDialogoFile(const FileDialogRequest& request) {
 
 namespace {
 Dialogs* installed = nullptr;
-}
+Dialogs* standard = nullptr;
+} // namespace
 
 Dialogs& dialogs() {
     if (installed) return *installed;
-    static QtDialogs qtDialogs;
-    return qtDialogs;
+    // A program that can ask the operator anything has a view that sets these.
+    if (!standard) qFatal("No dialogs: the view sets its standard dialogs before any is shown");
+    return *standard;
 }
 
-void SetDialogs(Dialogs* replacement) {
-    installed = replacement;
+Dialogs* SetDialogs(Dialogs* replacement) {
+    return std::exchange(installed, replacement);
+}
+
+void SetStandardDialogs(Dialogs* replacement) {
+    standard = replacement;
 }
 
 QString ApplicationTitle() {
     return QStringLiteral("Scenolux");
-}
-
-int TitleWidth(const QString& title) {
-    QFont font = QApplication::font();
-    font.setBold(true);
-    // The icon and the minimise, maximise and close buttons of a usual title bar, and its
-    // margins.
-    constexpr int kTitleBarExtras = 140;
-    return QFontMetrics(font).horizontalAdvance(title) + kTitleBarExtras;
-}
-
-void FitTitle(QWidget& window) {
-    const int needed = TitleWidth(window.windowTitle());
-    if (window.minimumWidth() >= needed) return;
-    // A window of a fixed size grows as far as its title needs, and stays fixed.
-    if (window.maximumWidth() < needed) window.setMaximumWidth(needed);
-    window.setMinimumWidth(needed);
 }

@@ -1,5 +1,5 @@
 // The one seam through which the program shows modal dialogs: message boxes, file, colour and
-// printer dialogs, and its own modal windows. The real implementation shows
+// printer dialogs, and its own modal windows. The real implementation, the view's, shows
 // Qt dialogs; tests install a scripted one that answers from a script and fails on any dialog
 // it was not told to expect, so that no test can hang on a dialog.
 #pragma once
@@ -69,18 +69,14 @@ protected:
     virtual QString ChooseFile(const FileDialogRequest& request) = 0;
 };
 
-// The dialogs the program uses. Until something is installed this is the Qt implementation.
+// The dialogs the program uses: the ones installed, else the standard ones of the view.
 Dialogs& dialogs();
 
-// Installs another implementation (tests); nullptr restores the Qt one. The caller keeps
-// ownership.
-void SetDialogs(Dialogs* replacement);
+// Installs another implementation (tests); nullptr restores the standard one. The caller keeps
+// ownership. Returns the one installed before (nullptr: none), for the caller to put back.
+Dialogs* SetDialogs(Dialogs* replacement);
+// Sets the standard implementation: the view's, which shows real dialogs (ui/QtDialogs).
+void SetStandardDialogs(Dialogs* standard);
 
 // The application title, shown by message boxes that have none of their own.
 QString ApplicationTitle();
-
-// The width a window needs for the window manager to show its whole title beside the icon and
-// the buttons of its title bar (the title in a bold face of the program's font).
-int TitleWidth(const QString& title);
-// Widens window's minimum width to TitleWidth of its title, if it is narrower.
-void FitTitle(QWidget& window);

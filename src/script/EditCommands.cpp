@@ -1,15 +1,14 @@
 #include "script/EditCommands.h"
 
+#include "core/ScriptEditor.h"
 #include "core/ScriptSession.h"
 #include "platform/Clipboard.h"
 #include "platform/Numbers.h"
-#include "platform/RichTextBox.h"
-#include "script/FindReplace.h"
-#include "ui/Controls.h"
+#include "script/Interprete.h"
 
 #include <QFontDatabase>
 #include <QMimeData>
-#include <QSignalBlocker>
+#include <utility>
 
 namespace {
 // The sizes offered in the size box.
@@ -19,13 +18,12 @@ constexpr int kBold = 4, kItalic = 5, kUnderline = 6, kStrikeThru = 7;
 constexpr int kAlignLeft = 8, kAlignCentre = 9, kAlignRight = 10;
 } // namespace
 
-EditCommands::EditCommands(const EditParts& parts)
-    : p_(parts), history_(parts.rtb, parts.session) {}
+EditCommands::EditCommands(EditParts parts) : p_(std::move(parts)), history_(p_.rtb, p_.session) {}
 
 // ---- clipboard and selection ----
 
 void EditCommands::copySelection() {
-    RichTextBox& rtb = p_.rtb;
+    ScriptEditor& rtb = p_.rtb;
     // Copying nothing must not wipe what the operator had on the clipboard.
     if (rtb.SelLength() == 0) return;
     clipboard::Put(rtb.SelectionMimeData());
@@ -37,7 +35,7 @@ void EditCommands::mnuCopia_Click() {
 }
 
 void EditCommands::mnuTaglia_Click() {
-    RichTextBox& rtb = p_.rtb;
+    ScriptEditor& rtb = p_.rtb;
     if (rtb.SelLength() == 0) return;
     copySelection();
     rtb.setSelText(QString());
@@ -49,7 +47,7 @@ void EditCommands::mnuIncolla_Click() {
 }
 
 void EditCommands::mnuSelezionaTutto_Click() {
-    RichTextBox& rtb = p_.rtb;
+    ScriptEditor& rtb = p_.rtb;
     rtb.setSelStart(0);
     rtb.setSelLength(rtb.TextLength());
     rtb.SetFocus();
@@ -77,54 +75,44 @@ void EditCommands::InizializzaAnnulla() {
 }
 
 void EditCommands::ChiudiTrova() {
-    p_.findReplace.ChiudiTrova();
+    if (p_.closeFind) p_.closeFind();
 }
 
 // ---- font boxes and formatting toolbar ----
 
 void EditCommands::CaricaFont() {
-    ComboBox& names = p_.fontNames;
-    ComboBox& sizes = p_.fontSizes;
-    const QSignalBlocker quietNames(&names);
-    const QSignalBlocker quietSizes(&sizes);
-    names.clear();
-    names.addItems(QFontDatabase::families());
-    names.setCurrentIndex(-1);
-    names.setEditText(QStringLiteral("Arial"));
-    sizes.clear();
+    FormatBar& bar = p_.toolbar;
+    bar.SetEntries(FormatBar::FontNames, QFontDatabase::families());
+    bar.ChooseEntry(FormatBar::FontNames, -1);
+    bar.SetBoxText(FormatBar::FontNames, QStringLiteral("Arial"));
+    QStringList sizes;
     for (double size : kFontSizes)
-        sizes.addItem(NumberText(size).trimmed());
-    sizes.setCurrentIndex(-1);
-    sizes.setEditText(QStringLiteral("12"));
+        sizes << NumberText(size).trimmed();
+    bar.SetEntries(FormatBar::FontSizes, sizes);
+    bar.ChooseEntry(FormatBar::FontSizes, -1);
+    bar.SetBoxText(FormatBar::FontSizes, QStringLiteral("12"));
 }
 
 void EditCommands::AggiornaFormato() {
-    RichTextBox& rtb = p_.rtb;
-    const auto pressed = [this](int index, bool on) {
-        p_.toolbar[size_t(index)]->setBorderStyle(on ? 1 : 0);
-    };
-    pressed(kBold, rtb.SelBold() == true);
-    pressed(kItalic, rtb.SelItalic() == true);
-    pressed(kUnderline, rtb.SelUnderline() == true);
-    pressed(kStrikeThru, rtb.SelStrikeThru() == true);
+    ScriptEditor& rtb = p_.rtb;
+    FormatBar& bar = p_.toolbar;
+    bar.ShowPressed(kBold, rtb.SelBold() == true);
+    bar.ShowPressed(kItalic, rtb.SelItalic() == true);
+    bar.ShowPressed(kUnderline, rtb.SelUnderline() == true);
+    bar.ShowPressed(kStrikeThru, rtb.SelStrikeThru() == true);
     const std::optional<int> alignment = rtb.SelAlignment();
-    pressed(kAlignLeft, alignment == 0);
-    pressed(kAlignRight, alignment == 1);
-    pressed(kAlignCentre, alignment == 2);
+    bar.ShowPressed(kAlignLeft, alignment == 0);
+    bar.ShowPressed(kAlignRight, alignment == 1);
+    bar.ShowPressed(kAlignCentre, alignment == 2);
 
     // The boxes show the selection without applying it back to the selection.
     const double size = rtb.SelFontSize();
-    ComboBox& sizes = p_.fontSizes;
-    if (size > 0 && NumericValue(sizes.Text()) != size) {
-        const QSignalBlocker quiet(&sizes);
-        sizes.setEditText(NumberText(size).trimmed());
-    }
+    if (size > 0 && NumericValue(bar.BoxText(FormatBar::FontSizes)) != size)
+        bar.SetBoxText(FormatBar::FontSizes, NumberText(size).trimmed());
     const QString name = rtb.SelFontName();
-    if (!name.isEmpty() && p_.fontNames.Text() != name) {
-        ComboBox& names = p_.fontNames;
-        const QSignalBlocker quiet(&names);
-        names.setCurrentIndex(names.findText(name, Qt::MatchFixedString | Qt::MatchCaseSensitive));
-        names.setEditText(name);
+    if (!name.isEmpty() && bar.BoxText(FormatBar::FontNames) != name) {
+        bar.ChooseEntry(FormatBar::FontNames, bar.FindEntry(FormatBar::FontNames, name));
+        bar.SetBoxText(FormatBar::FontNames, name);
     }
 }
 
@@ -135,10 +123,11 @@ void EditCommands::Combo1_Click() {
 
 void EditCommands::Combo1_Change() {
     // A name typed into the box is not applied: only a family chosen from the list is.
-    const ComboBox& names = p_.fontNames;
-    const int index = names.currentIndex();
-    if (index < 0 || names.itemText(index) != names.Text()) return;
-    p_.rtb.setSelFontName(names.Text());
+    const FormatBar& bar = p_.toolbar;
+    const int index = bar.ChosenEntry(FormatBar::FontNames);
+    const QString name = bar.BoxText(FormatBar::FontNames);
+    if (index < 0 || bar.Entry(FormatBar::FontNames, index) != name) return;
+    p_.rtb.setSelFontName(name);
 }
 
 void EditCommands::Combo2_Click() {
@@ -147,11 +136,34 @@ void EditCommands::Combo2_Click() {
 }
 
 void EditCommands::Combo2_Change() {
-    const QString text = p_.fontSizes.Text().trimmed();
+    const QString text = p_.toolbar.BoxText(FormatBar::FontSizes).trimmed();
     bool isNumber = false;
     const double size = text.toDouble(&isNumber);
     // Sizes beyond what any word processor offers would only break the layout.
     constexpr double kLargestSize = 1638;
     if (!isNumber || !(size > 0) || size > kLargestSize) return;
     p_.rtb.setSelFontSize(size);
+}
+
+void InsertCommandCue(ScriptEditor& editor, const QString& cue) {
+    // After the selection, which stays as it is; the surrounding format is the one there.
+    editor.setSelStart(editor.SelStart() + editor.SelLength());
+    const std::optional<long> colour = editor.SelColor();
+    const std::optional<bool> bold = editor.SelBold();
+    const std::optional<bool> italic = editor.SelItalic();
+    const std::optional<bool> underline = editor.SelUnderline();
+    const QString fontName = editor.SelFontName();
+    const double fontSize = editor.SelFontSize();
+
+    editor.setSelColor(kCueBlue);
+    editor.setSelFontName(QStringLiteral("Arial"));
+    editor.setSelText(cue);
+
+    editor.setSelColor(colour.value_or(0));
+    editor.setSelBold(bold.value_or(false));
+    editor.setSelItalic(italic.value_or(false));
+    editor.setSelUnderline(underline.value_or(false));
+    editor.setSelFontName(fontName);
+    editor.setSelFontSize(fontSize);
+    editor.setSelText(QStringLiteral(" "));
 }

@@ -5,28 +5,47 @@
 #include "script/UndoRedo.h"
 
 #include <QString>
-#include <array>
+#include <QStringList>
+#include <functional>
 
-class ComboBox;
-class FindReplace;
-class Label;
-class RichTextBox;
+class ScriptEditor;
 class ScriptSession;
 
-// What the Edit menu and the font boxes act on and show: the editor, the script session, the
-// find and replace window, the font boxes and the toolbar's formatting hotspots.
+// The formatting toolbar as the Edit commands see it: the font name and size boxes, each a
+// list to choose from with a text that may also be typed, and the buttons that show the
+// selection's formatting pressed. What is shown here is only shown: the boxes' own handlers
+// do not run for it.
+class FormatBar {
+public:
+    virtual ~FormatBar() = default;
+    enum Box { FontNames, FontSizes };
+    // The text the box shows, chosen or typed.
+    virtual QString BoxText(Box box) const = 0;
+    // The entry chosen from the list (-1: none), and an entry's text.
+    virtual int ChosenEntry(Box box) const = 0;
+    virtual QString Entry(Box box, int index) const = 0;
+    // The entry whose text is exactly text, case included (-1: none).
+    virtual int FindEntry(Box box, const QString& text) const = 0;
+    // Replaces the box's list.
+    virtual void SetEntries(Box box, const QStringList& entries) = 0;
+    virtual void ChooseEntry(Box box, int index) = 0;
+    virtual void SetBoxText(Box box, const QString& text) = 0;
+    // Draws toolbar button index (as in ShellCommands::Label2_Click) pressed or raised.
+    virtual void ShowPressed(int index, bool pressed) = 0;
+};
+
+// What the Edit menu and the font boxes act on and show: the script in the editor, the script
+// session, the formatting toolbar, and the closing of the find and replace window.
 struct EditParts {
-    RichTextBox& rtb;
+    ScriptEditor& rtb;
     ScriptSession& session;
-    FindReplace& findReplace;
-    ComboBox& fontNames;
-    ComboBox& fontSizes;
-    const std::array<Label*, 17>& toolbar;
+    FormatBar& toolbar;
+    std::function<void()> closeFind;
 };
 
 class EditCommands {
 public:
-    explicit EditCommands(const EditParts& parts);
+    explicit EditCommands(EditParts parts);
     virtual ~EditCommands() = default;
 
     // Copy and cut put the selection on the system clipboard as plain text and as rich
@@ -67,3 +86,7 @@ private:
     UndoRedo history_;
     QString copied_;
 };
+
+// Inserts cue into the script after the current selection, which stays as it is: the cue in
+// blue Arial, then one blank in the format of the text around it.
+void InsertCommandCue(ScriptEditor& editor, const QString& cue);

@@ -1,14 +1,14 @@
 #include "script/UndoRedo.h"
 
+#include "core/ScriptEditor.h"
 #include "core/ScriptSession.h"
-#include "platform/RichTextBox.h"
 
 void UndoRedo::RTB_Change() {
     session_.SetModificato(1);
 }
 
 template <typename Step> void UndoRedo::replay(Step step) {
-    RichTextBox& rtb = rtb_;
+    ScriptEditor& rtb = rtb_;
     if (RecordEdits) {
         RecordEdits = false;
         if (const auto edit = step(rtb)) {
@@ -24,11 +24,11 @@ template <typename Step> void UndoRedo::replay(Step step) {
 }
 
 void UndoRedo::Undo() {
-    replay([](RichTextBox& rtb) { return rtb.UndoEdit(); });
+    replay([](ScriptEditor& rtb) { return rtb.UndoEdit(); });
 }
 
 void UndoRedo::Redo() {
-    replay([](RichTextBox& rtb) { return rtb.RedoEdit(); });
+    replay([](ScriptEditor& rtb) { return rtb.RedoEdit(); });
 }
 
 void UndoRedo::InizializzaAnnulla() {

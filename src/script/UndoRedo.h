@@ -7,12 +7,12 @@
 // step and the guard against recording the replay itself.
 #pragma once
 
-class RichTextBox;
+class ScriptEditor;
 class ScriptSession;
 
 class UndoRedo {
 public:
-    UndoRedo(RichTextBox& rtb, ScriptSession& session) : rtb_(rtb), session_(session) {}
+    UndoRedo(ScriptEditor& rtb, ScriptSession& session) : rtb_(rtb), session_(session) {}
 
     // False while a step is replayed, and until start-up has loaded the first script.
     bool RecordEdits = false;
@@ -31,6 +31,6 @@ public:
 
 private:
     template <typename Step> void replay(Step step);
-    RichTextBox& rtb_;
+    ScriptEditor& rtb_;
     ScriptSession& session_;
 };

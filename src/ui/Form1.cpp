@@ -21,16 +21,18 @@
 #include "platform/StoredPaths.h"
 #include "platform/Twips.h"
 #include "platform/widgets/MediaPlayerView.h"
-#include "script/AddCommand.h"
 #include "script/CueLookup.h"
 #include "script/EditCommands.h"
-#include "script/FindReplace.h"
 #include "script/Interprete.h"
 #include "show/ShowMode.h"
+#include "ui/AddCommand.h"
 #include "ui/AudioPanel.h"
 #include "ui/EditorDocument.h"
+#include "ui/FindReplace.h"
+#include "ui/FormatToolbar.h"
 #include "ui/Localization.h"
 #include "ui/ProjectorWindow.h"
+#include "ui/QtDialogs.h"
 #include "ui/ShowCheckWindow.h"
 #include "ui/ShowModeView.h"
 #include "ui/VideoPanel.h"
@@ -154,6 +156,8 @@ Form1::Form1(Show* show, QWidget* parent)
       NumeroCopione(core.session.NumeroCopione), BaseCopione(core.session.BaseCopione),
       UltimaCartella(core.session.UltimaCartella) {
     setObjectName(QStringLiteral("Form1"));
+    // The window's questions are Qt's dialogs, unless others are installed (tests).
+    InstallQtDialogs();
     setWindowTitle(core.session.Title());
     connect(&core.session, &ScriptSession::titleChanged, this, &QWidget::setWindowTitle);
     // A saved or discarded script is the editor history's clean point: Undo back to it
@@ -183,14 +187,15 @@ Form1::Form1(Show* show, QWidget* parent)
     background = std::make_unique<BackgroundAudio>(*backgroundPlayer);
     interprete = std::make_unique<Interprete>(MakeInterpreteParts(*this));
     projector = std::make_unique<Projector>(core.state, *videoOutputs, *this, *Timer4);
-    findReplace = std::make_unique<FindReplace>(*RTB, this);
+    findReplace = std::make_unique<FindReplace>(*scriptDocument, this);
+    formatBar = std::make_unique<FormatToolbar>(*Combo1, *Combo2, Label2);
     edit = std::make_unique<EditCommands>(MakeEditParts(*this));
     visuals = std::make_unique<WindowVisuals>(*this);
     lingua = std::make_unique<Localization>(*this);
     controlPanel = std::make_unique<ControlPanel>(*this, *Timer6);
     controlPanel->onOptionShown = [this](bool on) { mnuScreenSaver->setChecked(on); };
     controlPanel->onOptionChosen = [this] { lifecycle->SalvaImpostazioni(); };
-    recovery = std::make_unique<Recovery>(core.session, *RTB, *edit);
+    recovery = std::make_unique<Recovery>(core.session, *scriptDocument, *edit);
     shell = std::make_unique<ShellCommands>(MakeShellParts(*this));
     lifecycle = std::make_unique<Lifecycle>(MakeLifecycleParts(*this));
     connectHandlers();
@@ -568,7 +573,7 @@ void Form1::connectHandlers() {
     connect(Combo2, &QComboBox::editTextChanged, this, [this] { edit->Combo2_Change(); });
     mnuTrova->onClick = [this] { findReplace->mnuTrova_Click(); };
     mnuSostituisci->onClick = [this] { findReplace->mnuSostituisci_Click(); };
-    mnuAddCommand->onClick = [this] { mnuAddCommand_Click(*RTB, this); };
+    mnuAddCommand->onClick = [this] { mnuAddCommand_Click(*scriptDocument, this); };
     mnuGuida->onClick = [this] { shell->mnuGuida_Click(); };
     mnuImpostaAudio->onClick = [this] { shell->mnuImpostaAudio_Click(); };
     mnuMonitorSettings->onClick = [this] { controlPanel->mnuMonitorSettings_Click(); };

@@ -31,7 +31,8 @@ class MediaRouting;
 class Projector;
 class Recovery;
 class RichTextBox;
-class ScriptDocument;
+class ScriptEditor;
+class FormatBar;
 class ShellCommands;
 class ShowMode;
 class ShowModeView;
@@ -172,8 +173,11 @@ public:
     // The players the subsystems drive: the video panel's, the background's and the
     // projector's (its window, made on first use, shows it).
     std::unique_ptr<MediaPlayerControl> panelPlayer, backgroundPlayer, projectorPlayer;
-    // The script as the subsystems read and rewrite it: the editor RTB's text.
-    std::unique_ptr<ScriptDocument> scriptDocument;
+    // The script as the subsystems read, rewrite and edit it: the editor RTB.
+    std::unique_ptr<ScriptEditor> scriptDocument;
+    // The font boxes and the formatting hotspots of the toolbar, as the Edit commands show the
+    // selection's formatting on them.
+    std::unique_ptr<FormatBar> formatBar;
     std::unique_ptr<clsMonitors> Monitors;
     std::unique_ptr<CueLookup> cues;
     std::unique_ptr<Interprete> interprete;

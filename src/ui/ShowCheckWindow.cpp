@@ -6,6 +6,7 @@
 #include "show/ShowPack.h"
 #include "ui/Controls.h"
 #include "ui/Form1.h"
+#include "ui/QtDialogs.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,10 +3,10 @@
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
 #include "platform/RichTextBox.h"
-#include "script/FindReplace.h"
-#include "show/RemoteDialog.h"
 #include "show/ShowMode.h"
+#include "ui/FindReplace.h"
 #include "ui/Form1.h"
+#include "ui/RemoteDialog.h"
 
 #include <QDialog>
 #include <QKeyEvent>

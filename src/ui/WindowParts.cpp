@@ -4,20 +4,28 @@
 #include "app/ControlPanel.h"
 #include "app/Recovery.h"
 #include "core/MasterVolume.h"
+#include "core/ScriptEditor.h"
 #include "display/Monitors.h"
 #include "media/VolumeFades.h"
+#include "platform/Dialogs.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/Numbers.h"
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
 #include "platform/widgets/MediaPlayerView.h"
 #include "script/CueLookup.h"
+#include "ui/AboutWindow.h"
+#include "ui/AddCommand.h"
+#include "ui/FindReplace.h"
 #include "ui/Form1.h"
 #include "ui/Localization.h"
 #include "ui/MenuImages.h"
 #include "ui/ProjectorWindow.h"
 #include "ui/WindowVisuals.h"
 #include "ui/ZoomWindow.h"
+
+#include <QPrinter>
+#include <memory>
 
 namespace {
 
@@ -49,8 +57,8 @@ void showPicture(Form1& form, bool shown) {
 } // namespace
 
 EditParts MakeEditParts(Form1& form) {
-    return {*form.RTB,    form.core.session, *form.findReplace,
-            *form.Combo1, *form.Combo2,      form.Label2};
+    return {*form.scriptDocument, form.core.session, *form.formatBar,
+            [&form] { form.findReplace->ChiudiTrova(); }};
 }
 
 InterpreteParts MakeInterpreteParts(Form1& form) {
@@ -144,8 +152,11 @@ LifecycleParts MakeLifecycleParts(Form1& form) {
 
 ShellParts MakeShellParts(Form1& form) {
     // Exit and the control panel are built after these commands, so they are found late.
+    // The printer is made at the first print, not at start-up (it loads the print system), then
+    // kept so that the printer and settings chosen stay for the next print.
+    auto printer = std::make_shared<std::unique_ptr<QPrinter>>();
     return {form.core.session,
-            *form.RTB,
+            *form.scriptDocument,
             *form.edit,
             *form.recovery,
             form,
@@ -153,5 +164,12 @@ ShellParts MakeShellParts(Form1& form) {
             *form.Timer4,
             [&form] { form.lifecycle->mnuEsci_Click(); },
             [&form] { form.controlPanel->mnuImpostaAudio_Click(); },
-            [&form] { CaricaImmaginiMenu(form); }};
+            [&form] { CaricaImmaginiMenu(form); },
+            [&form, printer] {
+                if (!*printer) *printer = std::make_unique<QPrinter>();
+                if (dialogs().ScegliStampante(&form, printer->get()))
+                    form.RTB->SelPrint(printer->get());
+            },
+            [&form] { mnuAddCommand_Click(*form.scriptDocument, &form); },
+            [&form] { frmInfo::Open(form); }};
 }

@@ -1,4 +1,3 @@
-#include "app/AboutWindow.h"
 #include "app/Commands.h"
 #include "app/Lifecycle.h"
 #include "app/UpdateCheck.h"
@@ -8,6 +7,7 @@
 #include "support/ProgramFolder.h"
 #include "support/SavedLingua.h"
 #include "support/ScriptedDialogs.h"
+#include "ui/AboutWindow.h"
 #include "ui/Form1.h"
 #include "ui/MenuImages.h"
 

@@ -11,16 +11,17 @@
 #include "platform/MediaPlayerControl.h"
 #include "platform/QtTranslations.h"
 #include "platform/SingleInstance.h"
-#include "script/AddCommand.h"
-#include "script/FindReplace.h"
-#include "show/RemoteDialog.h"
 #include "show/ShowSettings.h"
 #include "support/FakeMci.h"
 #include "support/ProgramFolder.h"
 #include "support/SavedLingua.h"
 #include "support/ScriptedDialogs.h"
+#include "ui/AddCommand.h"
+#include "ui/FindReplace.h"
 #include "ui/Form1.h"
 #include "ui/Localization.h"
+#include "ui/QtDialogs.h"
+#include "ui/RemoteDialog.h"
 #include "ui/WindowVisuals.h"
 
 #include <QCheckBox>
@@ -353,7 +354,7 @@ TEST(LanguageFit, EveryCaptionFitsItsControl) {
 
         // Every dialog's title fits its title bar.
         RemoteDialog remote(ShowSettings{}, &t.form);
-        Form3 addCommand(*t.form.RTB, &t.form);
+        Form3 addCommand(*t.form.scriptDocument, &t.form);
         for (QWidget* dialog : {static_cast<QWidget*>(find), static_cast<QWidget*>(&remote),
                                 static_cast<QWidget*>(&addCommand)}) {
             dialog->adjustSize();

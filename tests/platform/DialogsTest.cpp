@@ -1,5 +1,5 @@
-#include "platform/QtDialogs.h"
 #include "support/ScriptedDialogs.h"
+#include "ui/QtDialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>

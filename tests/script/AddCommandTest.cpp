@@ -1,4 +1,4 @@
-#include "script/AddCommand.h"
+#include "ui/AddCommand.h"
 #include "app/Commands.h"
 #include "i18n/Lingua.h"
 #include "media/BackgroundAudio.h"
@@ -9,6 +9,7 @@
 #include "support/FormSpies.h"
 #include "support/SavedLingua.h"
 #include "support/ScriptedDialogs.h"
+#include "ui/EditorDocument.h"
 #include "ui/Form1.h"
 
 #include <QApplication>
@@ -39,7 +40,8 @@ struct AddWindow {
     AddCommandTexts texts;
     QWidget owner;
     RichTextBox* rtb = new RichTextBox(&owner);
-    Form3 dialog{*rtb, &owner};
+    EditorDocument editor{*rtb};
+    Form3 dialog{editor, &owner};
 };
 
 // The format of the character at position (0-based, two-character line breaks).
@@ -190,7 +192,7 @@ TEST(AddCommandWindow, TheInterpreterRunsEveryCueItInserts) {
                            QString::number(background.settings.loop()),
                            QString::number(t.form.background->Fading())};
     };
-    Form3 dialog(t.rtb(), &t.form);
+    Form3 dialog(*t.form.scriptDocument, &t.form);
     for (int i = 0; i < Form3::kOptions; ++i) {
         dialog.Option1[i]->click();
         const QString cue = dialog.CommandText();
@@ -203,7 +205,7 @@ TEST(AddCommandWindow, TheInterpreterRunsEveryCueItInserts) {
         t.form.Label11->setVisible(false);
         t.log.calls.clear();
         const QStringList before = effects();
-        InsertCommandCue(t.rtb(), cue);
+        InsertCommandCue(*t.form.scriptDocument, cue);
         t.clickAt(3);
         EXPECT_NE(effects(), before) << cue.toStdString();
         EXPECT_FALSE(t.form.Label11->Visible()) << t.form.Label11->text().toStdString();

@@ -1,9 +1,10 @@
-#include "script/FindReplace.h"
+#include "ui/FindReplace.h"
 #include "i18n/Lingua.h"
 #include "platform/Dialogs.h"
 #include "platform/RichTextBox.h"
 #include "support/SavedLingua.h"
 #include "support/ScriptedDialogs.h"
+#include "ui/EditorDocument.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -63,7 +64,8 @@ struct FindWindow {
     ScriptedDialogs dialogs;
     QWidget owner;
     RichTextBox* rtb = new RichTextBox(&owner);
-    FindReplace find{*rtb, &owner};
+    EditorDocument editor{*rtb};
+    FindReplace find{editor, &owner};
 };
 
 // Drops text with a move proposed (as the editor's own drag of a selection does; Shift makes
@@ -107,7 +109,7 @@ TEST(FindWindow, LoadsWithTheFirstLineOfTheSelectionAndTheCaptionsOfTheLanguage)
     t.rtb->setSelLength(20);
     frmFind& d = t.open(false);
     EXPECT_EQ(d.cboFind->currentText(), QStringLiteral("two words"));
-    EXPECT_TRUE(d.MultiRiga);
+    EXPECT_TRUE(d.search.MultiRiga);
     EXPECT_EQ(t.items(d.cboFind), QStringList{QStringLiteral("two words")});
     EXPECT_EQ(d.windowTitle(), QStringLiteral("Trova..."));
     EXPECT_EQ(d.cmdFind->text(), QStringLiteral("&Tro&va"));
@@ -122,7 +124,7 @@ TEST(FindWindow, LoadsWithTheFirstLineOfTheSelectionAndTheCaptionsOfTheLanguage)
     frmFind& rd = r.open(true);
     EXPECT_EQ(rd.windowTitle(), QStringLiteral("Sostituisci..."));
     EXPECT_TRUE(rd.cboReplace->isEnabled());
-    EXPECT_FALSE(rd.MultiRiga);
+    EXPECT_FALSE(rd.search.MultiRiga);
     EXPECT_EQ(rd.cboFind->count(), 0) << "no selection, no history item";
 }
 
@@ -251,7 +253,7 @@ TEST(FindWindow, ReplaceAllHonoursTheOptionsAndReplacesTheWholeScript) {
         t.dialogs.ExpectMsgBox(vbmsg::OK);
         d.cmdReplaceAll->click();
         EXPECT_EQ(t.rtb->Text(), QString::fromLatin1(c.replacedAll)) << "options " << c.options;
-        EXPECT_EQ(d.ContaSostituzioni, c.count) << "options " << c.options;
+        EXPECT_EQ(d.search.ContaSostituzioni, c.count) << "options " << c.options;
         EXPECT_EQ(t.dialogs.shown.last().text,
                   QStringLiteral("Sostituzioni effettuate: \r\n%1 in totale.").arg(c.count));
         EXPECT_EQ(t.dialogs.shown.last().title, ApplicationTitle());
@@ -264,18 +266,18 @@ TEST(FindWindow, ReplaceAllHonoursTheOptionsAndReplacesTheWholeScript) {
     t.dialogs.ExpectMsgBox(vbmsg::OK);
     d.cmdReplaceAll->click();
     EXPECT_EQ(t.rtb->Text(), QStringLiteral("condog dog dog.\r\ndog dogs"));
-    EXPECT_EQ(d.ContaSostituzioni, 5);
+    EXPECT_EQ(d.search.ContaSostituzioni, 5);
     d.cboFind->setEditText(QStringLiteral("dog"));
     d.cboReplace->setEditText(QStringLiteral("cow"));
     t.dialogs.ExpectMsgBox(vbmsg::OK);
     d.cmdReplaceAll->click();
     EXPECT_EQ(t.rtb->Text(), QStringLiteral("concow cow cow.\r\ncow cows"));
-    EXPECT_EQ(d.ContaSostituzioni, 5);
+    EXPECT_EQ(d.search.ContaSostituzioni, 5);
     // Nothing found is reported too.
     d.cboFind->setEditText(QStringLiteral("cat"));
     t.dialogs.ExpectMsgBox(vbmsg::OK);
     d.cmdReplaceAll->click();
-    EXPECT_EQ(d.ContaSostituzioni, 0);
+    EXPECT_EQ(d.search.ContaSostituzioni, 0);
     EXPECT_EQ(t.dialogs.shown.last().text,
               QStringLiteral("Sostituzioni effettuate: \r\n0 in totale."));
 }
@@ -305,7 +307,7 @@ TEST(FindWindow, DroppedTextKeepsItsFirstLineAndIsReplacedWithItsBreak) {
     frmFind& d = t.open(true);
     dropText(d.cboFind, QStringLiteral("  Act one \r\nAct two"));
     EXPECT_EQ(d.cboFind->currentText(), QStringLiteral("Act one"));
-    EXPECT_TRUE(d.MultiRiga);
+    EXPECT_TRUE(d.search.MultiRiga);
     dropText(d.cboReplace, QStringLiteral("Scene 1\nScene 2"));
     EXPECT_EQ(d.cboReplace->currentText(), QStringLiteral("Scene 1"));
     EXPECT_EQ(t.items(d.cboFind), QStringList{QStringLiteral("Act one")});
@@ -315,7 +317,7 @@ TEST(FindWindow, DroppedTextKeepsItsFirstLineAndIsReplacedWithItsBreak) {
     d.cmdReplace->click();
     d.cmdReplace->click();
     EXPECT_EQ(t.rtb->Text(), QStringLiteral("Scene 1\r\n\r\nAct two"));
-    EXPECT_FALSE(d.MultiRiga);
+    EXPECT_FALSE(d.search.MultiRiga);
 }
 
 TEST(FindWindow, ReplaceAllIsOneEditThatKeepsEachMatchsFormat) {

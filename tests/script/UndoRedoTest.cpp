@@ -2,9 +2,9 @@
 #include "platform/RichTextBox.h"
 #include "platform/VbColor.h"
 #include "script/EditCommands.h"
-#include "script/FindReplace.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/Controls.h"
+#include "ui/FindReplace.h"
 #include "ui/Form1.h"
 
 #include <QFile>

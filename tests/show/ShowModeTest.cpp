@@ -8,8 +8,6 @@
 #include "platform/MediaPlayerControl.h"
 #include "platform/RichTextBox.h"
 #include "platform/widgets/MediaPlayerView.h"
-#include "script/AddCommand.h"
-#include "script/FindReplace.h"
 #include "script/Interprete.h"
 #include "show/CueList.h"
 #include "show/Panic.h"
@@ -20,6 +18,8 @@
 #include "support/ProgramFolder.h"
 #include "support/SavedLingua.h"
 #include "support/ScriptedDialogs.h"
+#include "ui/AddCommand.h"
+#include "ui/FindReplace.h"
 #include "ui/Form1.h"
 #include "ui/PlayState.h"
 #include "ui/ProjectorWindow.h"
@@ -429,7 +429,7 @@ TEST(Panic, StopsTheVideoProjectorAndBackgroundPlayersAsTheBackgroundCuesDo) {
     ShowForm t(QStringLiteral("[[FadeIn]]"));
     MediaPlayerControl& background = *t.form.backgroundPlayer;
     const auto runAddedCue = [&](int option) {
-        Form3 add(*t.form.RTB, &t.form);
+        Form3 add(*t.form.scriptDocument, &t.form);
         add.Option1[option]->click();
         QString text = add.CommandText().mid(2).chopped(2);
         int start = 0, end = 0;

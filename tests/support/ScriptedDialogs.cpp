@@ -4,9 +4,7 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
-ScriptedDialogs::ScriptedDialogs() : folder_(QDir::currentPath()), previous_(&dialogs()) {
-    SetDialogs(this);
-}
+ScriptedDialogs::ScriptedDialogs() : folder_(QDir::currentPath()), previous_(SetDialogs(this)) {}
 
 ScriptedDialogs::~ScriptedDialogs() {
     SetDialogs(previous_);

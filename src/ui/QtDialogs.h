@@ -5,6 +5,11 @@
 
 #include <QStringList>
 
+class QWidget;
+
+// Makes Qt's dialogs the standard ones (SetStandardDialogs), for the life of the program.
+void InstallQtDialogs();
+
 class QtDialogs : public Dialogs {
 public:
     int MsgBox(const QString& prompt, int buttons = vbmsg::OKOnly,
@@ -22,3 +27,9 @@ public:
 protected:
     QString ChooseFile(const FileDialogRequest& request) override;
 };
+
+// The width a window needs for the window manager to show its whole title beside the icon and
+// the buttons of its title bar (the title in a bold face of the program's font).
+int TitleWidth(const QString& title);
+// Widens window's minimum width to TitleWidth of its title, if it is narrower.
+void FitTitle(QWidget& window);

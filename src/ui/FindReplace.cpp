@@ -1,9 +1,9 @@
-#include "script/FindReplace.h"
+#include "ui/FindReplace.h"
 
+#include "core/ScriptEditor.h"
 #include "i18n/Lingua.h"
 #include "i18n/Messages.h"
-#include "platform/Dialogs.h"
-#include "platform/RichTextBox.h"
+#include "ui/QtDialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,29 +18,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-const QLatin1String kLineBreak("\r\n");
-
-// Removes blanks at both ends (tabs and line breaks stay), as the program trims its texts.
-QString trimBlanks(const QString& text) {
-    qsizetype from = 0;
-    qsizetype to = text.size();
-    while (from < to && text[from] == u' ')
-        ++from;
-    while (to > from && text[to - 1] == u' ')
-        --to;
-    return text.mid(from, to - from);
-}
-
-// The part before the first line break (of any kind: dropped text may come from anywhere); cut
-// says whether there was one.
-QString firstLine(const QString& text, bool* cut) {
-    qsizetype at = 0;
-    while (at < text.size() && text[at] != u'\r' && text[at] != u'\n')
-        ++at;
-    *cut = at < text.size();
-    return text.left(at);
-}
 
 QString withoutAmpersands(QString text) {
     return text.remove(u'&');
@@ -74,8 +51,8 @@ void updateHistory(QComboBox* box) {
 
 } // namespace
 
-frmFind::frmFind(RichTextBox& editor, bool replaceMode, QWidget* owner)
-    : QDialog(owner), editor_(editor), replaceMode_(replaceMode) {
+frmFind::frmFind(ScriptEditor& editor, bool replaceMode, QWidget* owner)
+    : QDialog(owner), search(editor), editor_(editor), replaceMode_(replaceMode) {
     setObjectName(QStringLiteral("frmFind"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
@@ -128,7 +105,7 @@ frmFind::frmFind(RichTextBox& editor, bool replaceMode, QWidget* owner)
 }
 
 void frmFind::Form_Load() {
-    cboFind->setEditText(trimBlanks(firstLine(editor_.SelText(), &MultiRiga)));
+    cboFind->setEditText(ScriptSearch::SearchText(editor_.SelText(), &search.MultiRiga));
     Retranslate();
     if (!cboFind->currentText().isEmpty()) cboFind->addItem(cboFind->currentText());
     for (QWidget* w : {static_cast<QWidget*>(cmdReplace), static_cast<QWidget*>(cmdReplaceAll),
@@ -151,13 +128,13 @@ void frmFind::Retranslate() {
 }
 
 void frmFind::showCaptions() {
-    cmdFind->setText(findNext_ ? Lingua[57] : QLatin1String("&") + Lingua[56]);
-    cmdReplace->setText(armed_ ? Lingua[59] : withEllipsis(Lingua[59]));
+    cmdFind->setText(search.FindingNext() ? Lingua[57] : QLatin1String("&") + Lingua[56]);
+    cmdReplace->setText(search.Armed() ? Lingua[59] : withEllipsis(Lingua[59]));
 }
 
 int frmFind::options() const {
-    return (chkWholeWord->isChecked() ? RichTextBox::rtfWholeWord : 0) +
-           (chkMatchCase->isChecked() ? RichTextBox::rtfMatchCase : 0);
+    return (chkWholeWord->isChecked() ? ScriptEditor::rtfWholeWord : 0) +
+           (chkMatchCase->isChecked() ? ScriptEditor::rtfMatchCase : 0);
 }
 
 void frmFind::afterSearch() {
@@ -176,18 +153,7 @@ void frmFind::AggiornaStoriaSostituisci() {
 void frmFind::cmdFind_Click() {
     AggiornaStoriaTrova();
     AggiornaStoriaSostituisci();
-    const QString text = cboFind->currentText();
-    if (!findNext_) {
-        if (editor_.Find(text, 0, -1, options()) < 0) {
-            dialogs().MsgBox(Lingua[65], vbmsg::OKOnly, ApplicationTitle());
-        } else {
-            editor_.SetFocus();
-            findNext_ = true;
-        }
-    } else if (editor_.Find(text, editor_.SelStart() + editor_.SelLength(), -1, options()) < 0) {
-        dialogs().MsgBox(Lingua[66], vbmsg::OKOnly, ApplicationTitle());
-        findNext_ = false; // the next search starts again at the top
-    }
+    search.Find(cboFind->currentText(), options());
     showCaptions();
     afterSearch();
 }
@@ -195,41 +161,21 @@ void frmFind::cmdFind_Click() {
 void frmFind::cmdReplace_Click() {
     AggiornaStoriaTrova();
     AggiornaStoriaSostituisci();
-    const QString text = cboFind->currentText();
-    // The search starts at the selection, so a selection that is a match is found itself;
-    // whatever is replaced below is always a match just found with the current options.
-    if (editor_.Find(text, editor_.SelStart(), -1, options()) < 0) {
-        dialogs().MsgBox(Lingua[65], vbmsg::OKOnly, ApplicationTitle());
+    switch (search.Replace(cboFind->currentText(), cboReplace->currentText(), options())) {
+    case ScriptSearch::Replaced::NotFound:
         return;
-    }
-    if (!armed_) {
-        // First press: the match stays selected, so the operator sees what will be replaced.
-        armed_ = true;
+    case ScriptSearch::Replaced::Shown:
         showCaptions();
         return;
+    case ScriptSearch::Replaced::Done:
+        showCaptions();
+        afterSearch();
+        return;
     }
-    QString replacement = cboReplace->currentText();
-    if (MultiRiga) {
-        replacement += kLineBreak;
-        MultiRiga = false;
-    }
-    editor_.setSelText(replacement);
-    if (editor_.Find(text, editor_.SelStart() + editor_.SelLength(), -1, options()) < 0)
-        findNext_ = false;
-    showCaptions();
-    afterSearch();
 }
 
 void frmFind::cmdReplaceAll_Click() {
-    ContaSostituzioni = 0;
-    const QString text = trimBlanks(cboFind->currentText());
-    const QString replacement = trimBlanks(cboReplace->currentText());
-    // The whole script, wherever the caret stands, with the options ticked, as one edit: an
-    // operator who replaces "all" means every match, not those after the caret.
-    ContaSostituzioni = editor_.ReplaceAll(text, replacement, 0, options());
-    dialogs().MsgBox(Lingua[67] + QLatin1String(" ") + kLineBreak +
-                         QString::number(ContaSostituzioni) + QLatin1String(" ") + Lingua[68],
-                     vbmsg::OKOnly, ApplicationTitle());
+    search.ReplaceAll(cboFind->currentText(), cboReplace->currentText(), options());
 }
 
 void frmFind::cmdCancel_Click() {
@@ -237,20 +183,20 @@ void frmFind::cmdCancel_Click() {
 }
 
 void frmFind::cboFind_Click() {
-    editor_.setSelStart(0);
+    search.StartAtTop();
 }
 
 void frmFind::cboFind_OLEDragDrop(const QMimeData& data) {
     bool cut = false;
-    cboFind->setEditText(trimBlanks(firstLine(data.text(), &cut)));
-    if (cut) MultiRiga = true;
+    cboFind->setEditText(ScriptSearch::SearchText(data.text(), &cut));
+    if (cut) search.MultiRiga = true;
     AggiornaStoriaTrova();
     AggiornaStoriaSostituisci();
 }
 
 void frmFind::cboReplace_OLEDragDrop(const QMimeData& data) {
     bool cut = false;
-    cboReplace->setEditText(trimBlanks(firstLine(data.text(), &cut)));
+    cboReplace->setEditText(ScriptSearch::SearchText(data.text(), &cut));
     AggiornaStoriaTrova();
     AggiornaStoriaSostituisci();
 }

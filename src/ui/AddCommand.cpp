@@ -1,12 +1,13 @@
-#include "script/AddCommand.h"
+#include "ui/AddCommand.h"
 
+#include "core/ScriptEditor.h"
 #include "i18n/Lingua.h"
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
-#include "platform/RichTextBox.h"
 #include "platform/VbColor.h"
-#include "script/Interprete.h"
+#include "script/EditCommands.h"
+#include "ui/QtDialogs.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -53,7 +54,7 @@ constexpr int kColumnStarts[] = {0, 9, 19, Form3::kOptions};
 
 } // namespace
 
-Form3::Form3(RichTextBox& editor, QWidget* owner) : QDialog(owner), editor_(editor) {
+Form3::Form3(ScriptEditor& editor, QWidget* owner) : QDialog(owner), editor_(editor) {
     setObjectName(QStringLiteral("Form3"));
     if (owner) setWindowIcon(owner->windowIcon());
     Text1 = new QLineEdit(QStringLiteral("100"), this);
@@ -183,30 +184,7 @@ bool Form3::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void InsertCommandCue(RichTextBox& editor, const QString& cue) {
-    // After the selection, which stays as it is; the surrounding format is the one there.
-    editor.setSelStart(editor.SelStart() + editor.SelLength());
-    const std::optional<long> colour = editor.SelColor();
-    const std::optional<bool> bold = editor.SelBold();
-    const std::optional<bool> italic = editor.SelItalic();
-    const std::optional<bool> underline = editor.SelUnderline();
-    const QString fontName = editor.SelFontName();
-    const double fontSize = editor.SelFontSize();
-
-    editor.setSelColor(kCueBlue);
-    editor.setSelFontName(QStringLiteral("Arial"));
-    editor.setSelText(cue);
-
-    editor.setSelColor(colour.value_or(0));
-    editor.setSelBold(bold.value_or(false));
-    editor.setSelItalic(italic.value_or(false));
-    editor.setSelUnderline(underline.value_or(false));
-    editor.setSelFontName(fontName);
-    editor.setSelFontSize(fontSize);
-    editor.setSelText(QStringLiteral(" "));
-}
-
-void mnuAddCommand_Click(RichTextBox& editor, QWidget* owner) {
+void mnuAddCommand_Click(ScriptEditor& editor, QWidget* owner) {
     Form3 dialog(editor, owner);
     dialogs().ShowModal(dialog);
 }

@@ -9,12 +9,12 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class RichTextBox;
+class ScriptEditor;
 
 class Form3 : public QDialog {
     Q_OBJECT
 public:
-    Form3(RichTextBox& editor, QWidget* owner);
+    Form3(ScriptEditor& editor, QWidget* owner);
 
     static constexpr int kOptions = 26;
 
@@ -44,12 +44,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    RichTextBox& editor_;
+    ScriptEditor& editor_;
 };
 
-// Inserts cue into the editor after the current selection, which stays as it is: the cue in
-// blue Arial, then one blank in the format of the text around it.
-void InsertCommandCue(RichTextBox& editor, const QString& cue);
-
 // The Edit menu's Add command (and the toolbar's button): the window, shown modally.
-void mnuAddCommand_Click(RichTextBox& editor, QWidget* owner);
+void mnuAddCommand_Click(ScriptEditor& editor, QWidget* owner);

@@ -1,7 +1,10 @@
 // The find and replace window frmFind over the script editor, and the menu commands that open
 // and close it. One modeless window, in find or replace mode, created on the first menu call
-// and dropped when closed, with its histories and button states.
+// and dropped when closed, with its histories and button states. The search itself is
+// script/ScriptSearch.
 #pragma once
+
+#include "script/ScriptSearch.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -12,14 +15,14 @@ class QGroupBox;
 class QLabel;
 class QMimeData;
 class QPushButton;
-class RichTextBox;
+class ScriptEditor;
 
 class frmFind : public QDialog {
     Q_OBJECT
 public:
     // replaceMode: loaded by the Replace menu item (the main window's tag "1"); the window
     // keeps that mode for its life. Form_Load runs here.
-    frmFind(RichTextBox& editor, bool replaceMode, QWidget* owner);
+    frmFind(ScriptEditor& editor, bool replaceMode, QWidget* owner);
 
     bool ReplaceMode() const { return replaceMode_; }
     // The texts in the language now loaded; the search texts, options and the state of the
@@ -49,8 +52,8 @@ public:
     QCheckBox* chkWholeWord;
     QCheckBox* chkMatchCase;
 
-    bool MultiRiga = false;    // the search text was cut at a line break
-    int ContaSostituzioni = 0; // replacements made by the last Replace All
+    // The search, with the state it keeps between presses (MultiRiga, ContaSostituzioni).
+    ScriptSearch search;
 
 signals:
     // The window is being closed: it is no longer the one the menu commands bring up.
@@ -66,16 +69,14 @@ private:
     void showCaptions();
     void afterSearch(); // the window takes the focus back
 
-    RichTextBox& editor_;
+    ScriptEditor& editor_;
     const bool replaceMode_;
-    bool findNext_ = false; // cmdFind shows "find next": the next search goes on from the match
-    bool armed_ = false;    // cmdReplace replaces the match it finds
 };
 
 // The Edit menu's Find and Replace, and closing the window on exit.
 class FindReplace {
 public:
-    FindReplace(RichTextBox& editor, QWidget* owner) : editor_(editor), owner_(owner) {}
+    FindReplace(ScriptEditor& editor, QWidget* owner) : editor_(editor), owner_(owner) {}
 
     void mnuTrova_Click() { show(false); }
     void mnuSostituisci_Click() { show(true); }
@@ -87,7 +88,7 @@ public:
 private:
     void show(bool replaceMode);
 
-    RichTextBox& editor_;
+    ScriptEditor& editor_;
     QWidget* owner_;
     QPointer<frmFind> dialog_;
 };

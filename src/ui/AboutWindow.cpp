@@ -1,4 +1,4 @@
-#include "app/AboutWindow.h"
+#include "ui/AboutWindow.h"
 
 #include "app/Paths.h"
 #include "app/UpdateCheck.h"
@@ -6,6 +6,7 @@
 #include "i18n/Messages.h"
 #include "platform/DesktopShell.h"
 #include "platform/Dialogs.h"
+#include "ui/QtDialogs.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

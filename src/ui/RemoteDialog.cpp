@@ -1,7 +1,8 @@
-#include "show/RemoteDialog.h"
+#include "ui/RemoteDialog.h"
 
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
+#include "ui/QtDialogs.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -1,16 +1,23 @@
-#include "platform/QtDialogs.h"
+#include "ui/QtDialogs.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QWidget>
 
 #include "platform/VbColor.h"
+
+void InstallQtDialogs() {
+    static QtDialogs qtDialogs;
+    SetStandardDialogs(&qtDialogs);
+}
 
 namespace {
 // A box over the active window with the title (the application's when empty), the text and
@@ -149,4 +156,21 @@ bool QtDialogs::ScegliStampante(QWidget* owner, QPrinter* printer) {
 
 int QtDialogs::ShowModal(QDialog& dialog) {
     return dialog.exec();
+}
+
+int TitleWidth(const QString& title) {
+    QFont font = QApplication::font();
+    font.setBold(true);
+    // The icon and the minimise, maximise and close buttons of a usual title bar, and its
+    // margins.
+    constexpr int kTitleBarExtras = 140;
+    return QFontMetrics(font).horizontalAdvance(title) + kTitleBarExtras;
+}
+
+void FitTitle(QWidget& window) {
+    const int needed = TitleWidth(window.windowTitle());
+    if (window.minimumWidth() >= needed) return;
+    // A window of a fixed size grows as far as its title needs, and stays fixed.
+    if (window.maximumWidth() < needed) window.setMaximumWidth(needed);
+    window.setMinimumWidth(needed);
 }
