@@ -1,6 +1,6 @@
 // Time from a click in a cue to the interpreter's decision, in a 1 MB script: the click
 // handler scans to the cue's brackets, interprets it and rewrites it in blue.
-#include "platform/RichTextBox.h"
+#include "platform/widgets/RichTextBox.h"
 #include "script/CueLookup.h"
 #include "ui/Form1.h"
 

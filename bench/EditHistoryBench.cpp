@@ -1,6 +1,6 @@
 // Cost of the edit history on a 2 MB script: one key press recorded, one Undo, and the
 // memory that 10,000 typed characters add. Run: scripts/bench.sh --benchmark_filter=History.
-#include "platform/RichTextBox.h"
+#include "platform/widgets/RichTextBox.h"
 #include "script/EditCommands.h"
 #include "ui/Form1.h"
 

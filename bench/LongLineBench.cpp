@@ -1,6 +1,6 @@
 // A script that is one unbroken word of 2 MB: how long it takes to load and to click in.
 // Run: scripts/bench.sh --benchmark_filter=LongLine.
-#include "platform/RichTextBox.h"
+#include "platform/widgets/RichTextBox.h"
 #include "script/CueLookup.h"
 #include "ui/Form1.h"
 

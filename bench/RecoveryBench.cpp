@@ -2,7 +2,7 @@
 // the window does not answer while a copy is made.
 #include "BigScript.h"
 #include "app/Recovery.h"
-#include "platform/RichTextBox.h"
+#include "platform/widgets/RichTextBox.h"
 #include "ui/Form1.h"
 
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // Replace All in a large script: 40,000 formatted lines, about 2 MB of text, 10,000 matches.
 // Run: scripts/bench.sh --benchmark_filter=ReplaceAll.
 #include "BigScript.h"
-#include "platform/RichTextBox.h"
+#include "platform/widgets/RichTextBox.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 // Speed of the script editor on a large script: 40,000 formatted lines, about 2 MB of RTF.
 // Run: scripts/bench.sh.
 #include "BigScript.h"
-#include "platform/RichTextBox.h"
+#include "platform/widgets/RichTextBox.h"
 
 #include <QApplication>
 #include <QFileInfo>

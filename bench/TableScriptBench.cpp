@@ -2,7 +2,7 @@
 // tables (the play's text on the left, cues on the right), about 2 MB of RTF, either a table per
 // scene or the whole play in one table.
 // Run: scripts/bench.sh --benchmark_filter=TableScript.
-#include "platform/RichTextBox.h"
+#include "platform/widgets/RichTextBox.h"
 
 #include <QApplication>
 #include <QFile>

@@ -4,8 +4,8 @@
 // characters and any length must leave the program working and within defined behaviour.
 #include "FuzzSupport.h"
 
-#include "platform/RichTextBox.h"
 #include "platform/Timer.h"
+#include "platform/widgets/RichTextBox.h"
 #include "script/CueLookup.h"
 #include "script/Interprete.h"
 #include "ui/Controls.h"

@@ -17,6 +17,12 @@ public:
 
     int TipoMedia = 0; // 1 audio, 2 video or MIDI: the last medium loaded
 
+    // What the last cue loaded into the window's panel: a double-click on its cue starts an
+    // audio or video medium, never a picture.
+    enum class Loaded { Nothing, Audio, Video, Picture };
+    Loaded LastLoaded() const { return lastLoaded_; }
+    void SetLastLoaded(Loaded kind) { lastLoaded_ = kind; }
+
     // An audio file, and a video or MIDI file, has been loaded since the start: the player's
     // panel shows, and its command cues act.
     bool AudioLoaded() const { return audioLoaded_; }
@@ -53,6 +59,7 @@ signals:
 
 private:
     QString cue_;
+    Loaded lastLoaded_ = Loaded::Nothing;
     bool projector_ = false;
     bool audioLoaded_ = false;
     bool videoLoaded_ = false;

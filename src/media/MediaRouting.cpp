@@ -7,7 +7,6 @@
 #include "display/Projector.h"
 #include "media/AudioPlayer.h"
 #include "media/VideoPlayer.h"
-#include "platform/Control.h"
 #include "platform/Mci.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/StoredPaths.h"
@@ -15,9 +14,9 @@
 #include <QFileInfo>
 
 MediaRouting::MediaRouting(ShowState& state, Transport& audio, Transport& video,
-                           VideoOutputs& outputs, Tagged& editor, Players players)
-    : state_(state), editor_(editor), audio_(audio), video_(video), outputs_(outputs),
-      players_(std::move(players)) {}
+                           VideoOutputs& outputs, Players players)
+    : state_(state), audio_(audio), video_(video), outputs_(outputs), players_(std::move(players)) {
+}
 
 MediaRouting::Kind MediaRouting::Classify(const QString& name) {
     const QString end = name.toLower().right(4);
@@ -65,7 +64,7 @@ void MediaRouting::loadVideo(const QString& path, bool midi) {
     state_.SetVideoLoaded(true);
     state_.TipoMedia = 2;
     TitoloVideo(path);
-    editor_.Tag = QStringLiteral("V");
+    state_.SetLastLoaded(ShowState::Loaded::Video);
     const QString url = state_.CueCorrente();
     const bool projectorMode = Projector::ProjectorMode(state_, outputs_);
     MediaPlayerControl& player =
@@ -87,12 +86,12 @@ void MediaRouting::loadImage(const QString& path) {
         players_.projector().MostraImmagine();
         return;
     }
-    if (outputs_.ShowPictureInPanel()) editor_.Tag = QStringLiteral("I");
+    if (outputs_.ShowPictureInPanel()) state_.SetLastLoaded(ShowState::Loaded::Picture);
 }
 
 void MediaRouting::loadAudio(const QString& name) {
     outputs_.HidePanelPicture();
-    editor_.Tag = QStringLiteral("A");
+    state_.SetLastLoaded(ShowState::Loaded::Audio);
     state_.TipoMedia = 1;
     mci().mciSendString(QStringLiteral("close all"));
     const long code = mci().mciSendString(QStringLiteral("open ") + MciQuoted(name) +

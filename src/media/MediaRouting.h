@@ -7,7 +7,6 @@
 class AudioPlayer;
 class Projector;
 class ShowState;
-struct Tagged;
 class Transport;
 class VideoOutputs;
 class VideoPlayer;
@@ -23,9 +22,9 @@ public:
         std::function<VideoPlayer&()> video;
         std::function<Projector&()> projector;
     };
-    // editor carries the kind of the last file loaded in its tag ("A", "V" or "I").
+    // The kind of the last file loaded is left in the show state (LastLoaded).
     MediaRouting(ShowState& state, Transport& audio, Transport& video, VideoOutputs& outputs,
-                 Tagged& editor, Players players);
+                 Players players);
     virtual ~MediaRouting() = default;
 
     // Loads a file into the audio player, the video player or the picture display.
@@ -38,7 +37,6 @@ public:
 
 protected:
     ShowState& state_;
-    Tagged& editor_;
 
 private:
     Transport& audio_;

@@ -11,7 +11,6 @@
 #include "media/AudioPlayer.h"
 #include "media/MediaRouting.h"
 #include "media/VideoPlayer.h"
-#include "platform/Control.h"
 #include "platform/Keys.h"
 #include "platform/StoredPaths.h"
 #include "script/EditCommands.h"
@@ -135,14 +134,14 @@ void CueLookup::loadCueFile() {
     // A picture, whatever the capitals of its ending, starts no player on a double-click.
     if (MediaRouting::Classify(file) == MediaRouting::Kind::Image) {
         MediaDaCue = false;
-        p_.loadedKind.Tag = QStringLiteral("I");
+        p_.state.SetLastLoaded(ShowState::Loaded::Picture);
     }
-    if (p_.loadedKind.Tag == QLatin1String("A")) {
+    if (p_.state.LastLoaded() == ShowState::Loaded::Audio) {
         if (p_.audioTransport.Playing()) p_.audio.Timer1_Timer();
         p_.audioTransport.SetMenuWordPlaying(false);
         p_.showPlayerMenu(true);
         MediaDaCue = true;
-    } else if (p_.loadedKind.Tag == QLatin1String("V")) {
+    } else if (p_.state.LastLoaded() == ShowState::Loaded::Video) {
         if (p_.videoTransport.Playing()) p_.audio.Timer1_Timer();
         p_.showPlayerMenu(false);
         MediaDaCue = true;

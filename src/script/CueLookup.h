@@ -18,7 +18,6 @@ class ShellCommands;
 class ShowState;
 class Transport;
 class VideoPlayer;
-struct Tagged;
 
 // What a click in a cue and the editor's keys reach: the show's state, the script, the
 // subsystems a cue or a key runs, and what the window shows for them.
@@ -35,8 +34,6 @@ struct CueLookupParts {
     VideoPlayer& video;
     EditCommands& edit;
     ShellCommands& shell;
-    // Where loading a file leaves its kind: "A" audio, "V" video or MIDI, "I" a picture.
-    Tagged& loadedKind;
     // The window's part: the player's menu once a cue has loaded its medium, the play
     // button's look under the pointer, the toolbar's highlight put out, and the Edit menu
     // opened at a point of the editor (twips).

@@ -1,6 +1,6 @@
 #include "ui/EditorDocument.h"
 
-#include "platform/RichTextBox.h"
+#include "platform/widgets/RichTextBox.h"
 
 QString EditorDocument::Text() const {
     return rtb_.Text();

@@ -16,11 +16,11 @@
 #include "media/VolumeFades.h"
 #include "platform/Dialogs.h"
 #include "platform/MediaPlayerControl.h"
-#include "platform/RichTextBox.h"
 #include "platform/SoundServer.h"
 #include "platform/StoredPaths.h"
 #include "platform/Twips.h"
 #include "platform/widgets/MediaPlayerView.h"
+#include "platform/widgets/RichTextBox.h"
 #include "script/CueLookup.h"
 #include "script/EditCommands.h"
 #include "script/Interprete.h"
@@ -175,7 +175,7 @@ Form1::Form1(Show* show, QWidget* parent)
     scriptDocument = std::make_unique<EditorDocument>(*RTB);
     videoOutputs = std::make_unique<WindowVideoOutputs>(*this);
     routing = std::make_unique<MediaRouting>(
-        core.state, core.audio, core.video, *videoOutputs, *RTB,
+        core.state, core.audio, core.video, *videoOutputs,
         MediaRouting::Players{[this]() -> AudioPlayer& { return *audio; },
                               [this]() -> VideoPlayer& { return *video; },
                               [this]() -> Projector& { return *projector; }});

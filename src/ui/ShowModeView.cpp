@@ -2,7 +2,7 @@
 
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
-#include "platform/RichTextBox.h"
+#include "platform/widgets/RichTextBox.h"
 #include "show/ShowMode.h"
 #include "ui/FindReplace.h"
 #include "ui/Form1.h"

@@ -10,9 +10,9 @@
 #include "platform/Dialogs.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/Numbers.h"
-#include "platform/RichTextBox.h"
 #include "platform/Twips.h"
 #include "platform/widgets/MediaPlayerView.h"
+#include "platform/widgets/RichTextBox.h"
 #include "script/CueLookup.h"
 #include "ui/AboutWindow.h"
 #include "ui/AddCommand.h"
@@ -81,7 +81,7 @@ void BuildCueLookup(Form1& form) {
     form.cues = std::make_unique<CueLookup>(CueLookupParts{
         form.core.state, form.core.session, *form.scriptDocument, form, form.core.audio,
         form.core.video, *form.interprete, *form.routing, *form.audio, *form.video, *form.edit,
-        *form.shell, *form.RTB,
+        *form.shell,
         [&form](bool audio) { (audio ? form.mnuAudio : form.mnuVideo)->setMenuVisible(true); },
         [&form] { form.visuals->cmdPlayA_MouseMove(0, 0, 0, 0); },
         [&form] { form.visuals->SpegniEvidenza(); },

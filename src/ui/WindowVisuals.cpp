@@ -4,8 +4,8 @@
 #include "core/MasterVolume.h"
 #include "i18n/Lingua.h"
 #include "media/VolumeFades.h"
-#include "platform/RichTextBox.h"
 #include "platform/widgets/MediaPlayerView.h"
+#include "platform/widgets/RichTextBox.h"
 #include "script/Interprete.h"
 #include "ui/Form1.h"
 

@@ -2,7 +2,7 @@
 #include "app/Settings.h"
 #include "i18n/Lingua.h"
 #include "media/VolumeFades.h"
-#include "platform/RichTextBox.h"
+#include "platform/widgets/RichTextBox.h"
 #include "support/FakeMixer.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"

@@ -1,9 +1,10 @@
 #!/bin/bash
 # The layers of src/ include only downwards: platform/ includes nothing of ours above it, core/
-# nothing but itself, Qt and the standard library (its library links Qt Core alone), the media
-# and display subsystems no widget, and below the view only the files still listed here include
-# the main window. The list may only shrink:
-# a file that stops including the window must leave it, and a new one fails.
+# nothing but itself, Qt and the standard library (its library links Qt Core alone), no
+# subsystem a widget, and below the view only the files still listed here include the main
+# window. The list may only shrink: a file that stops including the window must leave it, and a
+# new one fails. (The engine's library links no Qt Widgets, so the build rejects most widget
+# includes below the view too; this also catches those spelt <QtWidgets/...>.)
 #
 # Usage: check-layers.sh SRC [QT_HEADER_DIR...]: the Qt Widgets (and print support) header
 # folders, whose headers no subsystem may include.
@@ -30,7 +31,7 @@ fi
 # The subsystems work on the core and its interfaces; widgets, and the stand-ins that are
 # widgets, are the view's. (main.cpp and the first-paint hook hold the window itself.)
 subsystems="script show media display i18n registry core app"
-widget_standins="platform/RichTextBox.h"
+widget_standins="platform/widgets/RichTextBox.h"
 widget_headers=""
 for dir in "$@"; do
   for h in "$dir"/Q*; do

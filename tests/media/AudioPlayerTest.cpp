@@ -1,8 +1,9 @@
 #include "media/AudioPlayer.h"
+#include "core/ShowState.h"
 #include "core/Transport.h"
 #include "i18n/Lingua.h"
 #include "media/MediaRouting.h"
-#include "platform/RichTextBox.h"
+#include "platform/widgets/RichTextBox.h"
 #include "support/FakeMci.h"
 #include "ui/Form1.h"
 
@@ -137,7 +138,7 @@ TEST(AudioErrors, AFailedOpenShowsTheDevicesTextForSixSeconds) {
                                              t.device.mciGetErrorString(mcierr::CannotPlay) + u')');
     EXPECT_EQ(t.form.Timer5->Interval(), 6000);
     EXPECT_TRUE(t.form.lblWMP1->Visible()); // the panel is shown all the same
-    EXPECT_EQ(t.form.RTB->Tag, QStringLiteral("A"));
+    EXPECT_EQ(t.form.core.state.LastLoaded(), ShowState::Loaded::Audio);
     EXPECT_EQ(t.form.TipoMedia, 1);
     t.audio().Errore(mcierr::FileNotFound); // a second error replaces the first
     EXPECT_EQ(t.form.Label11->Caption(), t.device.mciGetErrorString(mcierr::FileNotFound));
@@ -164,7 +165,7 @@ TEST(Routing, VideoAndPicturePanels) {
     EXPECT_TRUE(t.form.Picture3->Visible());
     EXPECT_EQ(t.form.Label8->Caption(), QStringLiteral("Video - Act One"));
     EXPECT_EQ(t.form.TipoMedia, 2);
-    EXPECT_EQ(t.form.RTB->Tag, QStringLiteral("V"));
+    EXPECT_EQ(t.form.core.state.LastLoaded(), ShowState::Loaded::Video);
     EXPECT_TRUE(t.form.Check1->Visible());
     t.form.routing->TitoloVideo(QStringLiteral("C:\\midi\\Song.KAR"));
     EXPECT_EQ(t.form.Label8->Caption(), QStringLiteral("MIDI - Song"));
@@ -180,7 +181,7 @@ TEST(Routing, VideoAndPicturePanels) {
     EXPECT_TRUE(t.form.imgZoom->Visible());
     EXPECT_NEAR(t.form.imgZoom->Width(), t.form.Picture3->Width(), 15);
     EXPECT_NEAR(t.form.imgZoom->Height(), t.form.Picture3->Width() / 2, 15);
-    EXPECT_EQ(t.form.RTB->Tag, QStringLiteral("I"));
+    EXPECT_EQ(t.form.core.state.LastLoaded(), ShowState::Loaded::Picture);
 }
 
 TEST(AudioErrors, ADeviceThatRefusesToPlaySaysSo) {

@@ -1,5 +1,5 @@
-#include "platform/RichTextBox.h"
 #include "platform/VbColor.h"
+#include "platform/widgets/RichTextBox.h"
 #include "support/TestHelper.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "platform/RichTextBox.h"
+#include "platform/widgets/RichTextBox.h"
 #include "platform/VbColor.h"
 
 #include <QMimeData>

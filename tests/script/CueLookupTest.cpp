@@ -176,7 +176,7 @@ TEST(CueLookupClick, PicturesInAnyCaseStartNoPlayer) {
     touch(folder.path(QStringLiteral("c.Bmp")));
     for (const char* script : {"[[b.JPG]]", "[[a.jpg]]", "[[c.Bmp]]"}) {
         // Audio was loaded before the picture.
-        t.rtb().Tag = QStringLiteral("A");
+        t.form.core.state.SetLastLoaded(ShowState::Loaded::Audio);
         t.form.TipoMedia = 1;
         t.rtb().setText(QLatin1String(script));
         t.rtb().setSelStart(4);
@@ -184,7 +184,7 @@ TEST(CueLookupClick, PicturesInAnyCaseStartNoPlayer) {
         t.form.cues->RTB_DblClick();
         EXPECT_EQ(t.log.calls.size(), 1) << script << ": " << t.log.calls.join(u',').toStdString();
         EXPECT_TRUE(t.log.calls.value(0).startsWith(QLatin1String("vai("))) << script;
-        EXPECT_EQ(t.rtb().Tag, QStringLiteral("I")) << script;
+        EXPECT_EQ(t.form.core.state.LastLoaded(), ShowState::Loaded::Picture) << script;
         EXPECT_FALSE(t.form.cues->MediaDaCue) << script;
     }
 }

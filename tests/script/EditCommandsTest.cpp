@@ -1,6 +1,6 @@
 #include "script/EditCommands.h"
-#include "platform/RichTextBox.h"
 #include "platform/VbColor.h"
+#include "platform/widgets/RichTextBox.h"
 #include "ui/Form1.h"
 
 #include <QApplication>

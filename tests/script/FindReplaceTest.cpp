@@ -1,7 +1,7 @@
 #include "ui/FindReplace.h"
 #include "i18n/Lingua.h"
 #include "platform/Dialogs.h"
-#include "platform/RichTextBox.h"
+#include "platform/widgets/RichTextBox.h"
 #include "support/SavedLingua.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/EditorDocument.h"

@@ -1,6 +1,6 @@
 #include "app/Commands.h"
-#include "platform/RichTextBox.h"
 #include "platform/VbColor.h"
+#include "platform/widgets/RichTextBox.h"
 #include "script/EditCommands.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/Controls.h"

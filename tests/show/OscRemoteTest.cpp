@@ -1,7 +1,7 @@
 #include "show/OscRemote.h"
 #include "i18n/Lingua.h"
 #include "media/VolumeFades.h"
-#include "platform/RichTextBox.h"
+#include "platform/widgets/RichTextBox.h"
 #include "show/Panic.h"
 #include "show/ShowMode.h"
 #include "support/FakeMci.h"

@@ -2,7 +2,7 @@
 #include "media/AudioPlayer.h"
 #include "media/VolumeFades.h"
 #include "platform/Mixer.h"
-#include "platform/RichTextBox.h"
+#include "platform/widgets/RichTextBox.h"
 #include "show/ShowMode.h"
 #include "support/FakeMixer.h"
 #include "support/MediaFiles.h"

@@ -9,8 +9,8 @@
 #include "media/MediaRouting.h"
 #include "media/VideoPlayer.h"
 #include "media/VolumeFades.h"
-#include "platform/RichTextBox.h"
 #include "platform/VbColor.h"
+#include "platform/widgets/RichTextBox.h"
 #include "script/EditCommands.h"
 #include "script/Interprete.h"
 #include "ui/Form1.h"
@@ -76,18 +76,18 @@ struct SpyVolume : VolumeFades {
 // "A" and type 1, video and MIDI "V" and type 2 (pictures leave both).
 struct SpyRouting : MediaRouting {
     SpyRouting(Form1& f, CallLog& log)
-        : MediaRouting(f.core.state, f.core.audio, f.core.video, *f.videoOutputs, *f.RTB, {}),
-          form_(f), log(log) {}
+        : MediaRouting(f.core.state, f.core.audio, f.core.video, *f.videoOutputs, {}), form_(f),
+          log(log) {}
     void vai(const QString& file) override {
         log.add(QStringLiteral("vai(%1)").arg(file));
         switch (Classify(file)) {
         case Kind::Audio:
-            form_.RTB->Tag = QStringLiteral("A");
+            form_.core.state.SetLastLoaded(ShowState::Loaded::Audio);
             form_.TipoMedia = 1;
             break;
         case Kind::Video:
         case Kind::Midi:
-            form_.RTB->Tag = QStringLiteral("V");
+            form_.core.state.SetLastLoaded(ShowState::Loaded::Video);
             form_.TipoMedia = 2;
             break;
         case Kind::Image:

@@ -1,5 +1,5 @@
 #include "ui/Form1.h"
-#include "platform/RichTextBox.h"
+#include "platform/widgets/RichTextBox.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QDir>

@@ -9,7 +9,7 @@
 #include "i18n/Lingua.h"
 #include "media/AudioPlayer.h"
 #include "platform/MediaPlayerControl.h"
-#include "platform/RichTextBox.h"
+#include "platform/widgets/RichTextBox.h"
 #include "show/OscRemote.h"
 #include "show/ShowMode.h"
 #include "support/SinkLatency.h"
