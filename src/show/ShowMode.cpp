@@ -18,7 +18,8 @@ ShowMode::ShowMode(ShowModeParts parts)
     cueLookup_.onCueFailed = [this](const QString& cue) { CueFailed(cue); };
     panic = std::make_unique<Panic>(parts.panicPlayers);
     remote = std::make_unique<OscRemote>();
-    remote->onGo = [this] { Go(); };
+    remote->onGo = [this] { Go(remote->ArrivedMs()); };
+    remote->clock = [this] { return goGuard.Now(); };
     remote->onBack = [this] { Back(); };
     remote->onPanic = [this] { StartPanic(); };
     remote->onShowMode = [this](bool on) { SetActive(on); };
@@ -87,8 +88,13 @@ QString ShowMode::StandbyText() const {
     return text.mid(cue->inside(), cue->close - 2 - cue->inside()).trimmed();
 }
 
-void ShowMode::Go() {
+void ShowMode::Go(qint64 arrivedMs) {
     if (!Active()) return;
+    if (!goGuard.Admit(arrivedMs < 0 ? goGuard.Now() : arrivedMs)) {
+        qCDebug(lcShow) << "GO refused: too soon after the last one";
+        emit goRefused();
+        return;
+    }
     // The standby may have moved with an edit made before (a rewritten cue).
     refreshStandby();
     const std::optional<CueSpan> cue = Standby();
@@ -149,6 +155,7 @@ void ShowMode::RestoreSaved() {
     const bool on = settings_.showMode;
     settings_.showMode = Active();
     SetActive(on);
+    goGuard.SetMinimumMs(settings_.goProtectionMs);
     applyRemote();
 }
 
@@ -163,6 +170,12 @@ void ShowMode::SetRemote(bool on, int port, bool allInterfaces) {
     settings_.allInterfaces = allInterfaces;
     save();
     applyRemote();
+}
+
+void ShowMode::SetGoProtection(int ms) {
+    settings_.goProtectionMs = qBound(0, ms, ShowSettings::kMaxGoProtectionMs);
+    goGuard.SetMinimumMs(settings_.goProtectionMs);
+    save();
 }
 
 void ShowMode::applyRemote() {

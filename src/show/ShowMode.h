@@ -6,6 +6,7 @@
 
 #include "platform/Timer.h"
 #include "show/CueList.h"
+#include "show/GoGuard.h"
 #include "show/Panic.h"
 #include "show/ShowSettings.h"
 
@@ -41,8 +42,10 @@ public:
     void SetActive(bool on);
     void mnuShowMode_Click() { SetActive(!Active()); }
 
-    // Runs the standby cue as a double-click would; the next cue becomes the standby.
-    void Go();
+    // Runs the standby cue as a double-click would; the next cue becomes the standby. A GO
+    // sooner than the protection allows after the last one is refused (goRefused); `arrivedMs`
+    // is when it arrived on the guard's clock, -1 for now.
+    void Go(qint64 arrivedMs = -1);
     // The cue before the standby becomes the standby; nothing runs.
     void Back();
     // The first cue of the script becomes the standby.
@@ -66,6 +69,8 @@ public:
     const ShowSettings& Settings() const { return settings_; }
     // Applies remote-control settings (from the dialog or a test) and keeps them.
     void SetRemote(bool on, int port, bool allInterfaces);
+    // The least time between two GOs, in ms (0: off), applied and kept.
+    void SetGoProtection(int ms);
 
     // A cue that could not run (no such file, no such command): named on the show bar until
     // the next GO that runs or the notice time has passed.
@@ -76,9 +81,12 @@ public:
 
     std::unique_ptr<Panic> panic;
     std::unique_ptr<OscRemote> remote;
+    GoGuard goGuard;
 
 signals:
     void failedCueChanged();
+    // A GO came too soon after the last one and was dropped.
+    void goRefused();
 
 private:
     const QList<CueSpan>& cues() const;

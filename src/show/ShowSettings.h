@@ -9,8 +9,10 @@ struct ShowSettings {
     bool remoteOn = false;
     int port = 53100;
     bool allInterfaces = false; // false: only this machine
+    int goProtectionMs = 250;   // the least time between two GOs; 0: off
 
     static constexpr int kDefaultPort = 53100;
+    static constexpr int kMaxGoProtectionMs = 5000;
 
     // Missing or unreadable values keep their defaults.
     void Read(const QString& path);

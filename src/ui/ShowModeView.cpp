@@ -7,6 +7,7 @@
 #include "show/RemoteDialog.h"
 #include "show/ShowMode.h"
 #include "ui/Form1.h"
+#include "ui/GoProtectionDialog.h"
 
 #include <QDialog>
 #include <QKeyEvent>
@@ -19,6 +20,7 @@ namespace {
 const QColor kStandbyBackground(0xFF, 0xD8, 0x40);
 const QColor kShowOrange(0xFF, 0x80, 0x00);
 const QColor kFailureRed(0xC0, 0x00, 0x00);
+const QColor kRefusedFlash(Qt::white);
 
 // The toolbar hotspots that change the script: formatting, add media, add command.
 constexpr int kFirstEditingHotspot = 4;
@@ -64,6 +66,10 @@ ShowModeView::ShowModeView(Form1& form, ShowMode& showMode) : form_(form), showM
     form_.mnuOpzioni->addSeparator();
     form_.mnuOpzioni->addAction(mnuShowMode);
     form_.mnuOpzioni->addAction(mnuRemoteControl);
+    mnuGoProtection = new MenuItem(MessageText(Msg::GoProtectionMenu), form_.mnuOpzioni);
+    mnuGoProtection->setObjectName(QStringLiteral("mnuGoProtection"));
+    mnuGoProtection->onClick = [this] { mnuGoProtection_Click(); };
+    form_.mnuOpzioni->addAction(mnuGoProtection);
 
     lblShowMode = new Label(form_.Client());
     lblShowMode->setObjectName(QStringLiteral("lblShowMode"));
@@ -92,6 +98,13 @@ ShowModeView::ShowModeView(Form1& form, ShowMode& showMode) : form_(form), showM
     connect(&state, &ShowState::showModeChanged, this, &ShowModeView::showModeChanged);
     connect(&state, &ShowState::standbyChanged, this, &ShowModeView::showStandby);
     connect(&showMode_, &ShowMode::failedCueChanged, this, &ShowModeView::paintBar);
+    refusedFlash.setSingleShot(true);
+    refusedFlash.setInterval(kRefusedFlashMs);
+    connect(&refusedFlash, &QTimer::timeout, this, &ShowModeView::paintBar);
+    connect(&showMode_, &ShowMode::goRefused, this, [this] {
+        refusedFlash.start();
+        paintBar();
+    });
 }
 
 void ShowModeView::showModeChanged(bool on) {
@@ -178,6 +191,7 @@ void ShowModeView::paintBar() {
     QPalette pal = lblShowMode->palette();
     pal.setColor(QPalette::Window, failed ? kFailureRed : kShowOrange);
     pal.setColor(QPalette::WindowText, failed ? Qt::white : Qt::black);
+    if (refusedFlash.isActive()) pal.setColor(QPalette::Window, kRefusedFlash);
     lblShowMode->setPalette(pal);
     Retranslate();
 }
@@ -189,9 +203,16 @@ void ShowModeView::mnuRemoteControl_Click() {
     showMode_.SetRemote(chosen.remoteOn, chosen.port, chosen.allInterfaces);
 }
 
+void ShowModeView::mnuGoProtection_Click() {
+    GoProtectionDialog dialog(showMode_.Settings().goProtectionMs, &form_);
+    if (dialogs().ShowModal(dialog) != QDialog::Accepted) return;
+    showMode_.SetGoProtection(dialog.ChosenMs());
+}
+
 void ShowModeView::Retranslate() {
     mnuShowMode->setCaption(MessageText(Msg::ShowModeMenu));
     mnuRemoteControl->setCaption(MessageText(Msg::RemoteMenu));
+    mnuGoProtection->setCaption(MessageText(Msg::GoProtectionMenu));
     const ShowState& state = form_.core.state;
     QString line = state.HasStandby() ? MessageText(Msg::ShowStandby).arg(state.Standby())
                                       : MessageText(Msg::ShowNoStandby);
