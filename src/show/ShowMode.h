@@ -11,10 +11,12 @@
 #include "show/ShowSettings.h"
 
 #include <QObject>
+#include <functional>
 #include <memory>
 #include <optional>
 
 class CueLookup;
+class MidiControl;
 class Notices;
 class OscRemote;
 class ScriptDocument;
@@ -28,6 +30,8 @@ struct ShowModeParts {
     Notices& notices;
     CueLookup& cues;
     PanicPlayers panicPlayers;
+    // Plays on what is paused (MIDI Show Control's RESUME).
+    std::function<void()> resume = {};
 };
 
 class ShowMode : public QObject {
@@ -53,6 +57,9 @@ public:
     void StartPanic();
     // Runs a text as a click in a cue with that text would, leaving the script as it is.
     void RunCue(const QString& text);
+    // Runs the script's cue number n (1: the first) as RunCue runs a text; nothing when there
+    // is no such cue.
+    void RunCueNumber(int n);
 
     // The standby cue, when there is one.
     std::optional<CueSpan> Standby() const;
@@ -71,6 +78,8 @@ public:
     void SetRemote(bool on, int port, bool allInterfaces);
     // The least time between two GOs, in ms (0: off), applied and kept.
     void SetGoProtection(int ms);
+    // Applies MIDI control's settings and keeps them.
+    void SetMidi(const MidiSettings& midiSettings);
 
     // A cue that could not run (no such file, no such command): named on the show bar until
     // the next GO that runs or the notice time has passed.
@@ -82,6 +91,7 @@ public:
     std::unique_ptr<Panic> panic;
     std::unique_ptr<OscRemote> remote;
     GoGuard goGuard;
+    std::unique_ptr<MidiControl> midi;
 
 signals:
     void failedCueChanged();
@@ -95,11 +105,13 @@ private:
     void save();
     void applyRemote();
     void clearFailure();
+    QString cueText(const CueSpan& cue) const;
 
     ShowState& state_;
     ScriptDocument& script_;
     Notices& notices_;
     CueLookup& cueLookup_;
+    std::function<void()> resume_;
     ShowSettings settings_;
     mutable QList<CueSpan> cues_;
     mutable quint64 cuesVersion_ = 0; // the script's version the list was made from

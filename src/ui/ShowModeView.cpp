@@ -4,10 +4,12 @@
 #include "platform/Dialogs.h"
 #include "platform/RichTextBox.h"
 #include "script/FindReplace.h"
+#include "show/MidiControl.h"
 #include "show/RemoteDialog.h"
 #include "show/ShowMode.h"
 #include "ui/Form1.h"
 #include "ui/GoProtectionDialog.h"
+#include "ui/MidiDialog.h"
 
 #include <QDialog>
 #include <QKeyEvent>
@@ -70,6 +72,10 @@ ShowModeView::ShowModeView(Form1& form, ShowMode& showMode) : form_(form), showM
     mnuGoProtection->setObjectName(QStringLiteral("mnuGoProtection"));
     mnuGoProtection->onClick = [this] { mnuGoProtection_Click(); };
     form_.mnuOpzioni->addAction(mnuGoProtection);
+    mnuMidiControl = new MenuItem(MessageText(Msg::MidiMenu), form_.mnuOpzioni);
+    mnuMidiControl->setObjectName(QStringLiteral("mnuMidiControl"));
+    mnuMidiControl->onClick = [this] { mnuMidiControl_Click(); };
+    form_.mnuOpzioni->addAction(mnuMidiControl);
 
     lblShowMode = new Label(form_.Client());
     lblShowMode->setObjectName(QStringLiteral("lblShowMode"));
@@ -101,6 +107,7 @@ ShowModeView::ShowModeView(Form1& form, ShowMode& showMode) : form_(form), showM
     refusedFlash.setSingleShot(true);
     refusedFlash.setInterval(kRefusedFlashMs);
     connect(&refusedFlash, &QTimer::timeout, this, &ShowModeView::paintBar);
+    connect(showMode_.midi.get(), &MidiControl::connectedChanged, this, &ShowModeView::Retranslate);
     connect(&showMode_, &ShowMode::goRefused, this, [this] {
         refusedFlash.start();
         paintBar();
@@ -209,16 +216,30 @@ void ShowModeView::mnuGoProtection_Click() {
     showMode_.SetGoProtection(dialog.ChosenMs());
 }
 
+void ShowModeView::mnuMidiControl_Click() {
+    MidiDialog dialog(*showMode_.midi, &form_);
+    if (dialogs().ShowModal(dialog) != QDialog::Accepted) return;
+    showMode_.SetMidi(dialog.Chosen());
+    Retranslate();
+}
+
 void ShowModeView::Retranslate() {
     mnuShowMode->setCaption(MessageText(Msg::ShowModeMenu));
     mnuRemoteControl->setCaption(MessageText(Msg::RemoteMenu));
     mnuGoProtection->setCaption(MessageText(Msg::GoProtectionMenu));
+    mnuMidiControl->setCaption(MessageText(Msg::MidiMenu));
     const ShowState& state = form_.core.state;
     QString line = state.HasStandby() ? MessageText(Msg::ShowStandby).arg(state.Standby())
                                       : MessageText(Msg::ShowNoStandby);
     if (!showMode_.FailedCue().isEmpty())
         line = MessageText(Msg::ShowCueFailed).arg(showMode_.FailedCue()) +
                QStringLiteral("  —  ") + line;
+    // With MIDI control on, whether a port is open: the operator learns of an unplugged
+    // controller before the GO that would not come.
+    if (showMode_.Settings().midi.on)
+        line +=
+            QStringLiteral("  —  ") +
+            MessageText(showMode_.midi->Connected() ? Msg::MidiConnected : Msg::MidiDisconnected);
     lblShowMode->setCaption(u' ' + MessageText(Msg::ShowModeTitle) + QStringLiteral("  —  ") +
                             line);
     lblShowMode->setToolTip(MessageText(Msg::ShowKeys));

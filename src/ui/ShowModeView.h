@@ -26,12 +26,15 @@ public:
     void mnuRemoteControl_Click();
     // The Options entry of the protection from a double GO: its window, then the time chosen.
     void mnuGoProtection_Click();
+    // The Options entry of MIDI control: its window, then MIDI control as chosen.
+    void mnuMidiControl_Click();
     // The entries, the bar and the title's mark in the active language.
     void Retranslate();
 
     MenuItem* mnuShowMode = nullptr;
     MenuItem* mnuRemoteControl = nullptr;
     MenuItem* mnuGoProtection = nullptr;
+    MenuItem* mnuMidiControl = nullptr;
     Label* lblShowMode = nullptr; // the bar over the formatting toolbar
     // A refused GO: the bar flashes while this runs.
     QTimer refusedFlash;

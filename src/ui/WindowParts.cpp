@@ -7,6 +7,8 @@
 #include "display/Monitors.h"
 #include "display/ProjectorWindow.h"
 #include "display/ZoomWindow.h"
+#include "media/AudioPlayer.h"
+#include "media/VideoPlayer.h"
 #include "media/VolumeFades.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/Numbers.h"
@@ -98,12 +100,17 @@ void BuildCueLookup(Form1& form) {
 }
 
 ShowModeParts MakeShowModeParts(Form1& form) {
-    return {
+    ShowModeParts parts{
         form.core.state, *form.scriptDocument, form, *form.cues,
         PanicPlayers{*form.volume, *form.Timer3, form.core.audio, *form.audio, *form.video,
                      *form.WMP2, *form.WMP3, *form.background, [&form]() -> MediaPlayerControl* {
                          return form.HasProjectorWindow() ? form.ProjectorWindow().WMP1 : nullptr;
                      }}};
+    parts.resume = [&form] {
+        if (form.core.audio.state() == Transport::State::Paused) form.audio->cmdPlayA_Click();
+        if (form.core.video.state() == Transport::State::Paused) form.video->cmdPlayV_Click();
+    };
+    return parts;
 }
 
 LifecycleParts MakeLifecycleParts(Form1& form) {
