@@ -14,13 +14,16 @@
 #include "script/AddCommand.h"
 #include "script/FindReplace.h"
 #include "show/RemoteDialog.h"
+#include "show/ShowMode.h"
 #include "show/ShowSettings.h"
 #include "support/FakeMci.h"
 #include "support/ProgramFolder.h"
 #include "support/SavedLingua.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/Form1.h"
+#include "ui/GoProtectionDialog.h"
 #include "ui/Localization.h"
+#include "ui/MidiDialog.h"
 #include "ui/WindowVisuals.h"
 
 #include <QCheckBox>
@@ -354,8 +357,11 @@ TEST(LanguageFit, EveryCaptionFitsItsControl) {
         // Every dialog's title fits its title bar.
         RemoteDialog remote(ShowSettings{}, &t.form);
         Form3 addCommand(*t.form.RTB, &t.form);
+        GoProtectionDialog protection(250, &t.form);
+        MidiDialog midi(*t.form.showMode->midi, &t.form);
         for (QWidget* dialog : {static_cast<QWidget*>(find), static_cast<QWidget*>(&remote),
-                                static_cast<QWidget*>(&addCommand)}) {
+                                static_cast<QWidget*>(&addCommand),
+                                static_cast<QWidget*>(&protection), static_cast<QWidget*>(&midi)}) {
             dialog->adjustSize();
             EXPECT_GE(dialog->width(), TitleWidth(dialog->windowTitle()))
                 << language << ": \"" << dialog->windowTitle().toStdString() << "\"";

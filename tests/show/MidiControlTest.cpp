@@ -7,11 +7,18 @@
 #include "support/FakeMci.h"
 #include "support/MediaFiles.h"
 #include "support/ProgramFolder.h"
+#include "support/ScriptedDialogs.h"
 #include "ui/Form1.h"
+#include "ui/MidiDialog.h"
 #include "ui/ShowModeView.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QProcess>
+#include <QPushButton>
 #include <QRandomGenerator>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <RtMidi.h>
 #include <atomic>
@@ -297,6 +304,39 @@ TEST_F(MidiPort, LearnedMessagesDriveTheShowOncePerPress) {
 
     send({{0xC1, 5}});
     EXPECT_TRUE(show().panic->Running());
+}
+
+// The Options window as the operator works it: the device's port, a channel, the device ID,
+// and GO learned with its button; OK applies and keeps it all.
+TEST_F(MidiPort, TheWindowLearnsAndKeepsWhatWasChosen) {
+    ScriptedDialogs dialogs;
+    dialogs.ExpectModal([&](QDialog& window) {
+        auto& d = static_cast<MidiDialog&>(window);
+        ASSERT_GE(d.cboPort->findData(Device::Port()), 0);
+        d.cboPort->setCurrentIndex(d.cboPort->findData(Device::Port()));
+        d.cboChannel->setCurrentIndex(2);
+        d.txtDeviceId->setValue(9);
+        d.chkOn->setChecked(true);
+        d.cmdLearn[size_t(MidiAction::Go)]->click();
+        EXPECT_EQ(d.cmdLearn[size_t(MidiAction::Go)]->text(), MessageText(Msg::MidiLearnWaiting));
+        ASSERT_TRUE(live());
+        // Another channel's note is not learned.
+        send({{0x90, 61, 100}, {0x91, 62, 100}});
+        EXPECT_EQ(d.lblLearned[size_t(MidiAction::Go)]->text(), QStringLiteral("note 62"));
+        EXPECT_EQ(d.cmdLearn[size_t(MidiAction::Go)]->text(), MessageText(Msg::MidiLearn));
+        d.accept();
+    });
+    form.showModeView->mnuMidiControl_Click();
+    ShowSettings kept;
+    kept.Read(ShowSettingsPath());
+    EXPECT_TRUE(kept.midi.on);
+    EXPECT_EQ(kept.midi.port, Device::Port());
+    EXPECT_EQ(kept.midi.channel, 2);
+    EXPECT_EQ(kept.midi.deviceId, 9);
+    EXPECT_EQ(kept.midi.trigger(MidiAction::Go).ToText(), QStringLiteral("note 62"));
+    EXPECT_TRUE(midi().Connected());
+    send({{0x91, 62, 100}, msc(9, 0x10, 1)});
+    EXPECT_EQ(standby(), 3);
 }
 
 // MIDI Show Control from a lighting desk: our device ID or all-call, in the sound or
