@@ -6,6 +6,8 @@ set -euo pipefail
 common=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev
         # remote control over OSC
         liblo-dev
+        # MIDI control in, on the ALSA sequencer and on JACK
+        librtmidi-dev libjack-jackd2-dev
         libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev libasound2-dev libasound2-plugins libfontconfig-dev
         # noticing the sound server go away and come back
         libpulse-dev
@@ -26,6 +28,8 @@ test=(libgtest-dev pandoc poppler-utils
       libreoffice-writer-nogui pulseaudio pulseaudio-utils gstreamer1.0-pulseaudio
       # oscsend and oscdump drive the remote control
       liblo-tools
+      # a JACK server with a dummy driver carries the MIDI of the MIDI control tests
+      jackd2
       ffmpeg sox
       # desktop integration: the file association as the desktop reads it, a private session
       # bus, an X server of the test's own and its idle count

@@ -99,6 +99,29 @@ enum class Msg {
     PackMissing,  // %1 the cues, one a line
     PackDamaged,  // %1 script, %2 the reason
     CheckUsage,
+    // The protection from a double GO and MIDI control.
+    GoProtectionMenu,  // the Options entry
+    GoProtectionTitle, // its window
+    GoProtectionLabel,
+    GoProtectionOff,   // the spin box at 0
+    MidiMenu,          // the Options entry of MIDI control
+    MidiTitle,         // its window
+    MidiOn,
+    MidiPort,
+    MidiAllPorts,
+    MidiChannel,
+    MidiAnyChannel,
+    MidiDeviceId,
+    MidiLearn,
+    MidiLearnWaiting,  // on a learn button while it waits for the device
+    MidiNotSet,
+    MidiActionGo,
+    MidiActionBack,
+    MidiActionPanic,
+    MidiActionShowMode,
+    MidiActionCue,     // run cue N: the learned message is the first cue, the next numbers the next
+    MidiConnected,     // the mark on the show bar
+    MidiDisconnected,
     Count
 };
 

@@ -83,6 +83,7 @@ OscRemote::OscRemote() {
 }
 
 void OscRemote::Receive(Message message) {
+    if (clock && message.arrivedMs < 0) message.arrivedMs = clock();
     ++received_;
     std::lock_guard lock(mutex_);
     if (isPanic(message)) {
@@ -140,7 +141,9 @@ void OscRemote::takeNext() {
             << dropped << "remote messages dropped: they came faster than the show can take them";
     QElapsedTimer run;
     run.start();
+    arrivedMs_ = m.arrivedMs;
     Dispatch(m);
+    arrivedMs_ = -1;
     lastRunMs_ = run.elapsed();
     lastTaken_.start();
     // The window gets at least as long as the message took before the next one runs.

@@ -45,6 +45,10 @@ public:
     std::function<void(bool on)> onShowMode;
     std::function<void(const QString& cue)> onCue;
     std::function<QString()> standbyText;
+    // Stamps each message as it arrives (any thread); unset, messages carry no time.
+    std::function<qint64()> clock;
+    // When the message being run arrived on the clock; -1 when it was not stamped.
+    qint64 ArrivedMs() const { return arrivedMs_; }
 
     // One received message, as the receiving thread copies it.
     struct Message {
@@ -52,6 +56,7 @@ public:
         QString types;
         QList<QVariant> args;
         QString host, port; // the sender
+        qint64 arrivedMs = -1;
     };
     // Runs one message (on the user-interface thread).
     void Dispatch(const Message& message);
@@ -78,6 +83,7 @@ private:
     QTimer pace_; // the pause before the next message is taken
     QElapsedTimer lastTaken_;
     qint64 lastRunMs_ = 0;
+    qint64 arrivedMs_ = -1;
 
     void* thread_ = nullptr; // lo_server_thread
     bool localOnly_ = true;

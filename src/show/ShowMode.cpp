@@ -5,6 +5,7 @@
 #include "core/ShowState.h"
 #include "i18n/Messages.h"
 #include "script/CueLookup.h"
+#include "show/MidiControl.h"
 #include "show/OscRemote.h"
 
 #include <QLoggingCategory>
@@ -13,17 +14,33 @@ Q_LOGGING_CATEGORY(lcShow, "scenolux.show")
 
 ShowMode::ShowMode(ShowModeParts parts)
     : failureTimer(0), state_(parts.state), script_(parts.script), notices_(parts.notices),
-      cueLookup_(parts.cues) {
+      cueLookup_(parts.cues), resume_(std::move(parts.resume)) {
     failureTimer.onTimer = [this] { clearFailure(); };
     cueLookup_.onCueFailed = [this](const QString& cue) { CueFailed(cue); };
     panic = std::make_unique<Panic>(parts.panicPlayers);
     remote = std::make_unique<OscRemote>();
-    remote->onGo = [this] { Go(); };
+    remote->onGo = [this] { Go(remote->ArrivedMs()); };
+    remote->clock = [this] { return goGuard.Now(); };
     remote->onBack = [this] { Back(); };
     remote->onPanic = [this] { StartPanic(); };
     remote->onShowMode = [this](bool on) { SetActive(on); };
     remote->onCue = [this](const QString& cue) { RunCue(cue); };
     remote->standbyText = [this] { return StandbyText(); };
+    midi = std::make_unique<MidiControl>();
+    midi->onGo = [this](qint64 arrivedMs) { Go(arrivedMs); };
+    midi->onBack = [this] { Back(); };
+    midi->onPanic = [this] { StartPanic(); };
+    midi->onShowMode = [this] { SetActive(!Active()); };
+    midi->onResume = [this] {
+        if (resume_) resume_();
+    };
+    midi->onCue = [this](int n) { RunCueNumber(n); };
+    midi->clock = [this] { return goGuard.Now(); };
+    // A learned message is kept at once.
+    connect(midi.get(), &MidiControl::learned, this, [this] {
+        settings_.midi.triggers = midi->Settings().triggers;
+        save();
+    });
 }
 
 ShowMode::~ShowMode() = default;
@@ -83,12 +100,20 @@ std::optional<CueSpan> ShowMode::Standby() const {
 QString ShowMode::StandbyText() const {
     const std::optional<CueSpan> cue = Standby();
     if (!cue) return QString();
-    const QString text = script_.Text();
-    return text.mid(cue->inside(), cue->close - 2 - cue->inside()).trimmed();
+    return cueText(*cue);
 }
 
-void ShowMode::Go() {
+QString ShowMode::cueText(const CueSpan& cue) const {
+    return script_.Text().mid(cue.inside(), cue.close - 2 - cue.inside()).trimmed();
+}
+
+void ShowMode::Go(qint64 arrivedMs) {
     if (!Active()) return;
+    if (!goGuard.Admit(arrivedMs < 0 ? goGuard.Now() : arrivedMs)) {
+        qCDebug(lcShow) << "GO refused: too soon after the last one";
+        emit goRefused();
+        return;
+    }
     // The standby may have moved with an edit made before (a rewritten cue).
     refreshStandby();
     const std::optional<CueSpan> cue = Standby();
@@ -144,12 +169,20 @@ void ShowMode::RunCue(const QString& text) {
     running_ = false;
 }
 
+void ShowMode::RunCueNumber(int n) {
+    const QList<CueSpan>& all = cues();
+    if (n < 1 || n > all.size()) return;
+    RunCue(cueText(all[n - 1]));
+}
+
 void ShowMode::RestoreSaved() {
     settings_.Read(ShowSettingsPath());
     const bool on = settings_.showMode;
     settings_.showMode = Active();
     SetActive(on);
+    goGuard.SetMinimumMs(settings_.goProtectionMs);
     applyRemote();
+    midi->Apply(settings_.midi);
 }
 
 void ShowMode::save() {
@@ -163,6 +196,18 @@ void ShowMode::SetRemote(bool on, int port, bool allInterfaces) {
     settings_.allInterfaces = allInterfaces;
     save();
     applyRemote();
+}
+
+void ShowMode::SetGoProtection(int ms) {
+    settings_.goProtectionMs = qBound(0, ms, ShowSettings::kMaxGoProtectionMs);
+    goGuard.SetMinimumMs(settings_.goProtectionMs);
+    save();
+}
+
+void ShowMode::SetMidi(const MidiSettings& midiSettings) {
+    settings_.midi = midiSettings;
+    save();
+    midi->Apply(midiSettings);
 }
 
 void ShowMode::applyRemote() {

@@ -6,14 +6,17 @@
 
 #include "platform/Timer.h"
 #include "show/CueList.h"
+#include "show/GoGuard.h"
 #include "show/Panic.h"
 #include "show/ShowSettings.h"
 
 #include <QObject>
+#include <functional>
 #include <memory>
 #include <optional>
 
 class CueLookup;
+class MidiControl;
 class Notices;
 class OscRemote;
 class ScriptDocument;
@@ -27,6 +30,8 @@ struct ShowModeParts {
     Notices& notices;
     CueLookup& cues;
     PanicPlayers panicPlayers;
+    // Plays on what is paused (MIDI Show Control's RESUME).
+    std::function<void()> resume = {};
 };
 
 class ShowMode : public QObject {
@@ -41,8 +46,10 @@ public:
     void SetActive(bool on);
     void mnuShowMode_Click() { SetActive(!Active()); }
 
-    // Runs the standby cue as a double-click would; the next cue becomes the standby.
-    void Go();
+    // Runs the standby cue as a double-click would; the next cue becomes the standby. A GO
+    // sooner than the protection allows after the last one is refused (goRefused); `arrivedMs`
+    // is when it arrived on the guard's clock, -1 for now.
+    void Go(qint64 arrivedMs = -1);
     // The cue before the standby becomes the standby; nothing runs.
     void Back();
     // The first cue of the script becomes the standby.
@@ -50,6 +57,9 @@ public:
     void StartPanic();
     // Runs a text as a click in a cue with that text would, leaving the script as it is.
     void RunCue(const QString& text);
+    // Runs the script's cue number n (1: the first) as RunCue runs a text; nothing when there
+    // is no such cue.
+    void RunCueNumber(int n);
 
     // The standby cue, when there is one.
     std::optional<CueSpan> Standby() const;
@@ -66,6 +76,10 @@ public:
     const ShowSettings& Settings() const { return settings_; }
     // Applies remote-control settings (from the dialog or a test) and keeps them.
     void SetRemote(bool on, int port, bool allInterfaces);
+    // The least time between two GOs, in ms (0: off), applied and kept.
+    void SetGoProtection(int ms);
+    // Applies MIDI control's settings and keeps them.
+    void SetMidi(const MidiSettings& midiSettings);
 
     // A cue that could not run (no such file, no such command): named on the show bar until
     // the next GO that runs or the notice time has passed.
@@ -76,9 +90,13 @@ public:
 
     std::unique_ptr<Panic> panic;
     std::unique_ptr<OscRemote> remote;
+    GoGuard goGuard;
+    std::unique_ptr<MidiControl> midi;
 
 signals:
     void failedCueChanged();
+    // A GO came too soon after the last one and was dropped.
+    void goRefused();
 
 private:
     const QList<CueSpan>& cues() const;
@@ -87,11 +105,13 @@ private:
     void save();
     void applyRemote();
     void clearFailure();
+    QString cueText(const CueSpan& cue) const;
 
     ShowState& state_;
     ScriptDocument& script_;
     Notices& notices_;
     CueLookup& cueLookup_;
+    std::function<void()> resume_;
     ShowSettings settings_;
     mutable QList<CueSpan> cues_;
     mutable quint64 cuesVersion_ = 0; // the script's version the list was made from

@@ -10,6 +10,13 @@ const char* const kShowMode = "show/mode";
 const char* const kRemoteOn = "remote/on";
 const char* const kPort = "remote/port";
 const char* const kAllInterfaces = "remote/allInterfaces";
+const char* const kGoProtection = "show/goProtectionMs";
+const char* const kMidiOn = "midi/on";
+const char* const kMidiPort = "midi/port";
+const char* const kMidiChannel = "midi/channel";
+const char* const kMidiDeviceId = "midi/deviceId";
+const char* const kMidiTriggers[kMidiActions] = {"midi/go", "midi/back", "midi/panic",
+                                                 "midi/showMode", "midi/cue"};
 } // namespace
 
 QString ShowSettingsPath() {
@@ -24,6 +31,17 @@ void ShowSettings::Read(const QString& path) {
     const int p = file.value(QLatin1String(kPort)).toInt(&ok);
     if (ok && p > 0 && p < 65536) port = p;
     allInterfaces = file.value(QLatin1String(kAllInterfaces), allInterfaces).toBool();
+    const int guard = file.value(QLatin1String(kGoProtection)).toInt(&ok);
+    if (ok && guard >= 0 && guard <= kMaxGoProtectionMs) goProtectionMs = guard;
+    midi.on = file.value(QLatin1String(kMidiOn), midi.on).toBool();
+    midi.port = file.value(QLatin1String(kMidiPort), midi.port).toString();
+    const int channel = file.value(QLatin1String(kMidiChannel)).toInt(&ok);
+    if (ok && channel >= 0 && channel <= 16) midi.channel = channel;
+    const int id = file.value(QLatin1String(kMidiDeviceId)).toInt(&ok);
+    if (ok && id >= 0 && id <= 126) midi.deviceId = id;
+    for (int i = 0; i < kMidiActions; ++i)
+        midi.triggers[size_t(i)] =
+            MidiTrigger::FromText(file.value(QLatin1String(kMidiTriggers[i])).toString());
 }
 
 bool ShowSettings::Write(const QString& path) const {
@@ -32,6 +50,13 @@ bool ShowSettings::Write(const QString& path) const {
     file.setValue(QLatin1String(kRemoteOn), remoteOn);
     file.setValue(QLatin1String(kPort), port);
     file.setValue(QLatin1String(kAllInterfaces), allInterfaces);
+    file.setValue(QLatin1String(kGoProtection), goProtectionMs);
+    file.setValue(QLatin1String(kMidiOn), midi.on);
+    file.setValue(QLatin1String(kMidiPort), midi.port);
+    file.setValue(QLatin1String(kMidiChannel), midi.channel);
+    file.setValue(QLatin1String(kMidiDeviceId), midi.deviceId);
+    for (int i = 0; i < kMidiActions; ++i)
+        file.setValue(QLatin1String(kMidiTriggers[i]), midi.triggers[size_t(i)].ToText());
     file.sync();
     return file.status() == QSettings::NoError;
 }

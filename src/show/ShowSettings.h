@@ -1,6 +1,9 @@
 // The show-control settings, in a small file of their own beside the settings file (whose
-// eight lines stay as they are): show mode, and the remote control's switch, port and reach.
+// eight lines stay as they are): show mode, the remote control's switch, port and reach, the
+// protection from a double GO and MIDI control.
 #pragma once
+
+#include "show/MidiTrigger.h"
 
 #include <QString>
 
@@ -9,8 +12,11 @@ struct ShowSettings {
     bool remoteOn = false;
     int port = 53100;
     bool allInterfaces = false; // false: only this machine
+    int goProtectionMs = 250;   // the least time between two GOs; 0: off
+    MidiSettings midi;
 
     static constexpr int kDefaultPort = 53100;
+    static constexpr int kMaxGoProtectionMs = 5000;
 
     // Missing or unreadable values keep their defaults.
     void Read(const QString& path);

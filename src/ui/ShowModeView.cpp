@@ -3,9 +3,12 @@
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
 #include "platform/widgets/RichTextBox.h"
+#include "show/MidiControl.h"
 #include "show/ShowMode.h"
 #include "ui/FindReplace.h"
 #include "ui/Form1.h"
+#include "ui/GoProtectionDialog.h"
+#include "ui/MidiDialog.h"
 #include "ui/RemoteDialog.h"
 
 #include <QDialog>
@@ -19,6 +22,7 @@ namespace {
 const QColor kStandbyBackground(0xFF, 0xD8, 0x40);
 const QColor kShowOrange(0xFF, 0x80, 0x00);
 const QColor kFailureRed(0xC0, 0x00, 0x00);
+const QColor kRefusedFlash(Qt::white);
 
 // The toolbar hotspots that change the script: formatting, add media, add command.
 constexpr int kFirstEditingHotspot = 4;
@@ -64,6 +68,14 @@ ShowModeView::ShowModeView(Form1& form, ShowMode& showMode) : form_(form), showM
     form_.mnuOpzioni->addSeparator();
     form_.mnuOpzioni->addAction(mnuShowMode);
     form_.mnuOpzioni->addAction(mnuRemoteControl);
+    mnuGoProtection = new MenuItem(MessageText(Msg::GoProtectionMenu), form_.mnuOpzioni);
+    mnuGoProtection->setObjectName(QStringLiteral("mnuGoProtection"));
+    mnuGoProtection->onClick = [this] { mnuGoProtection_Click(); };
+    form_.mnuOpzioni->addAction(mnuGoProtection);
+    mnuMidiControl = new MenuItem(MessageText(Msg::MidiMenu), form_.mnuOpzioni);
+    mnuMidiControl->setObjectName(QStringLiteral("mnuMidiControl"));
+    mnuMidiControl->onClick = [this] { mnuMidiControl_Click(); };
+    form_.mnuOpzioni->addAction(mnuMidiControl);
 
     lblShowMode = new Label(form_.Client());
     lblShowMode->setObjectName(QStringLiteral("lblShowMode"));
@@ -92,6 +104,14 @@ ShowModeView::ShowModeView(Form1& form, ShowMode& showMode) : form_(form), showM
     connect(&state, &ShowState::showModeChanged, this, &ShowModeView::showModeChanged);
     connect(&state, &ShowState::standbyChanged, this, &ShowModeView::showStandby);
     connect(&showMode_, &ShowMode::failedCueChanged, this, &ShowModeView::paintBar);
+    refusedFlash.setSingleShot(true);
+    refusedFlash.setInterval(kRefusedFlashMs);
+    connect(&refusedFlash, &QTimer::timeout, this, &ShowModeView::paintBar);
+    connect(showMode_.midi.get(), &MidiControl::connectedChanged, this, &ShowModeView::Retranslate);
+    connect(&showMode_, &ShowMode::goRefused, this, [this] {
+        refusedFlash.start();
+        paintBar();
+    });
 }
 
 void ShowModeView::showModeChanged(bool on) {
@@ -178,6 +198,7 @@ void ShowModeView::paintBar() {
     QPalette pal = lblShowMode->palette();
     pal.setColor(QPalette::Window, failed ? kFailureRed : kShowOrange);
     pal.setColor(QPalette::WindowText, failed ? Qt::white : Qt::black);
+    if (refusedFlash.isActive()) pal.setColor(QPalette::Window, kRefusedFlash);
     lblShowMode->setPalette(pal);
     Retranslate();
 }
@@ -189,15 +210,36 @@ void ShowModeView::mnuRemoteControl_Click() {
     showMode_.SetRemote(chosen.remoteOn, chosen.port, chosen.allInterfaces);
 }
 
+void ShowModeView::mnuGoProtection_Click() {
+    GoProtectionDialog dialog(showMode_.Settings().goProtectionMs, &form_);
+    if (dialogs().ShowModal(dialog) != QDialog::Accepted) return;
+    showMode_.SetGoProtection(dialog.ChosenMs());
+}
+
+void ShowModeView::mnuMidiControl_Click() {
+    MidiDialog dialog(*showMode_.midi, &form_);
+    if (dialogs().ShowModal(dialog) != QDialog::Accepted) return;
+    showMode_.SetMidi(dialog.Chosen());
+    Retranslate();
+}
+
 void ShowModeView::Retranslate() {
     mnuShowMode->setCaption(MessageText(Msg::ShowModeMenu));
     mnuRemoteControl->setCaption(MessageText(Msg::RemoteMenu));
+    mnuGoProtection->setCaption(MessageText(Msg::GoProtectionMenu));
+    mnuMidiControl->setCaption(MessageText(Msg::MidiMenu));
     const ShowState& state = form_.core.state;
     QString line = state.HasStandby() ? MessageText(Msg::ShowStandby).arg(state.Standby())
                                       : MessageText(Msg::ShowNoStandby);
     if (!showMode_.FailedCue().isEmpty())
         line = MessageText(Msg::ShowCueFailed).arg(showMode_.FailedCue()) +
                QStringLiteral("  —  ") + line;
+    // With MIDI control on, whether a port is open: the operator learns of an unplugged
+    // controller before the GO that would not come.
+    if (showMode_.Settings().midi.on)
+        line +=
+            QStringLiteral("  —  ") +
+            MessageText(showMode_.midi->Connected() ? Msg::MidiConnected : Msg::MidiDisconnected);
     lblShowMode->setCaption(u' ' + MessageText(Msg::ShowModeTitle) + QStringLiteral("  —  ") +
                             line);
     lblShowMode->setToolTip(MessageText(Msg::ShowKeys));

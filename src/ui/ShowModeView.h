@@ -9,6 +9,7 @@
 
 #include <QObject>
 #include <QPalette>
+#include <QTimer>
 
 class Form1;
 class Label;
@@ -23,12 +24,21 @@ public:
 
     // The Options entry of the remote control: its dialog, then the listener as chosen.
     void mnuRemoteControl_Click();
+    // The Options entry of the protection from a double GO: its window, then the time chosen.
+    void mnuGoProtection_Click();
+    // The Options entry of MIDI control: its window, then MIDI control as chosen.
+    void mnuMidiControl_Click();
     // The entries, the bar and the title's mark in the active language.
     void Retranslate();
 
     MenuItem* mnuShowMode = nullptr;
     MenuItem* mnuRemoteControl = nullptr;
+    MenuItem* mnuGoProtection = nullptr;
+    MenuItem* mnuMidiControl = nullptr;
     Label* lblShowMode = nullptr; // the bar over the formatting toolbar
+    // A refused GO: the bar flashes while this runs.
+    QTimer refusedFlash;
+    static constexpr int kRefusedFlashMs = 300;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -6,6 +6,8 @@
 #include "core/MasterVolume.h"
 #include "core/ScriptEditor.h"
 #include "display/Monitors.h"
+#include "media/AudioPlayer.h"
+#include "media/VideoPlayer.h"
 #include "media/VolumeFades.h"
 #include "platform/Dialogs.h"
 #include "platform/MediaPlayerControl.h"
@@ -107,13 +109,19 @@ void BuildCueLookup(Form1& form) {
 }
 
 ShowModeParts MakeShowModeParts(Form1& form) {
-    return {form.core.state, *form.scriptDocument, form, *form.cues,
-            PanicPlayers{*form.volume, *form.Timer3, form.core.audio, *form.audio, *form.video,
-                         *form.panelPlayer, *form.backgroundPlayer, *form.background,
-                         [&form]() -> MediaPlayerControl* {
-                             return form.HasProjectorWindow() ? form.projectorPlayer.get()
-                                                              : nullptr;
-                         }}};
+    ShowModeParts parts{form.core.state, *form.scriptDocument, form, *form.cues,
+                        PanicPlayers{*form.volume, *form.Timer3, form.core.audio, *form.audio,
+                                     *form.video, *form.panelPlayer, *form.backgroundPlayer,
+                                     *form.background, [&form]() -> MediaPlayerControl* {
+                                         return form.HasProjectorWindow()
+                                                    ? form.projectorPlayer.get()
+                                                    : nullptr;
+                                     }}};
+    parts.resume = [&form] {
+        if (form.core.audio.state() == Transport::State::Paused) form.audio->cmdPlayA_Click();
+        if (form.core.video.state() == Transport::State::Paused) form.video->cmdPlayV_Click();
+    };
+    return parts;
 }
 
 LifecycleParts MakeLifecycleParts(Form1& form) {

@@ -11,6 +11,7 @@
 #include "platform/MediaPlayerControl.h"
 #include "platform/QtTranslations.h"
 #include "platform/SingleInstance.h"
+#include "show/ShowMode.h"
 #include "show/ShowSettings.h"
 #include "support/FakeMci.h"
 #include "support/ProgramFolder.h"
@@ -19,7 +20,9 @@
 #include "ui/AddCommand.h"
 #include "ui/FindReplace.h"
 #include "ui/Form1.h"
+#include "ui/GoProtectionDialog.h"
 #include "ui/Localization.h"
+#include "ui/MidiDialog.h"
 #include "ui/QtDialogs.h"
 #include "ui/RemoteDialog.h"
 #include "ui/WindowVisuals.h"
@@ -355,8 +358,11 @@ TEST(LanguageFit, EveryCaptionFitsItsControl) {
         // Every dialog's title fits its title bar.
         RemoteDialog remote(ShowSettings{}, &t.form);
         Form3 addCommand(*t.form.scriptDocument, &t.form);
+        GoProtectionDialog protection(250, &t.form);
+        MidiDialog midi(*t.form.showMode->midi, &t.form);
         for (QWidget* dialog : {static_cast<QWidget*>(find), static_cast<QWidget*>(&remote),
-                                static_cast<QWidget*>(&addCommand)}) {
+                                static_cast<QWidget*>(&addCommand),
+                                static_cast<QWidget*>(&protection), static_cast<QWidget*>(&midi)}) {
             dialog->adjustSize();
             EXPECT_GE(dialog->width(), TitleWidth(dialog->windowTitle()))
                 << language << ": \"" << dialog->windowTitle().toStdString() << "\"";

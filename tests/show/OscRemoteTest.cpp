@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QUdpSocket>
+#include <atomic>
 #include <gtest/gtest.h>
 #include <lo/lo.h>
 
@@ -31,6 +32,8 @@ struct RemoteForm {
         form.RTB->setText(QStringLiteral("[[FadeIn]] one [[FadeOut]] two [[Img Off]]"));
         form.RTB->setSelStart(0);
         form.showMode->SetActive(true);
+        // GOs here come faster than an operator's: the protection has tests of its own.
+        form.showMode->SetGoProtection(0);
         // A port of the system's choosing, so two runs on one machine do not meet.
         form.showMode->SetRemote(true, 0, false);
         port = form.showMode->remote->Port();
@@ -92,6 +95,35 @@ TEST(OscRemote, OscsendDrivesGoCuePanicAndShowMode) {
     ASSERT_TRUE(
         t.send({QStringLiteral("/scenolux/showmode"), QStringLiteral("i"), QStringLiteral("1")}));
     EXPECT_TRUE(WaitFor([&] { return t.show().Active(); }));
+}
+
+// The protection holds for the remote too: two GOs 50 ms apart run one cue; switched off, two.
+TEST(OscRemote, TwoGosFiftyMsApartRunOneCueUnlessTheProtectionIsOff) {
+    RemoteForm t;
+    t.form.RTB->setText(QStringLiteral("[[Vol 10]] [[Vol 20]] [[Vol 30]] [[Vol 40]]"));
+    t.form.RTB->setSelStart(0);
+    t.show().First();
+    std::atomic<qint64> now = 1000;
+    t.show().goGuard.SetClock([&] { return now.load(); });
+    t.show().SetGoProtection(250);
+    lo_address program = lo_address_new("127.0.0.1", QByteArray::number(t.port).constData());
+    auto twoGos = [&] {
+        const int before = t.show().remote->Received();
+        lo_send(program, "/scenolux/go", "");
+        EXPECT_TRUE(WaitFor([&] { return t.show().remote->Received() == before + 1; }));
+        now += 50;
+        lo_send(program, "/scenolux/go", "");
+        EXPECT_TRUE(WaitFor([&] {
+            return t.show().remote->Received() == before + 2 && t.show().remote->Pending() == 0;
+        }));
+        now += 1000;
+    };
+    twoGos();
+    EXPECT_EQ(t.show().StandbyText(), QStringLiteral("Vol 20"));
+    t.show().SetGoProtection(0);
+    twoGos();
+    EXPECT_EQ(t.show().StandbyText(), QStringLiteral("Vol 40"));
+    lo_address_free(program);
 }
 
 TEST(OscRemote, StandbyIsAnsweredToTheSender) {

@@ -51,6 +51,8 @@ struct ShowForm {
         form.RTB->setSelStart(0);
         form.show();
         form.showMode->SetActive(true);
+        // GOs here come faster than an operator's: the protection has tests of its own.
+        form.showMode->SetGoProtection(0);
     }
     RichTextBox& rtb() { return *form.RTB; }
     ShowMode& show() { return *form.showMode; }
@@ -111,6 +113,59 @@ TEST(ShowMode, GoRunsTheStandbyCueAndStandbyMovesOn) {
     EXPECT_FALSE(t.show().Standby().has_value());
     t.key(Qt::Key_Space); // after the last cue GO does nothing
     EXPECT_EQ(state.Standby(), QString());
+}
+
+// Two GOs 50 ms apart (a nervous second press, a bouncing pedal) run one cue; the refused one
+// flashes the bar and is dropped, never run later. The time is kept; switched off, both run.
+TEST(ShowMode, ASecondGoTooSoonIsRefusedShownAndDropped) {
+    ShowForm t(QStringLiteral("[[Vol 10]] [[Vol 20]] [[Vol 30]] [[Vol 40]] [[Vol 50]]"));
+    const ShowState& state = t.form.core.state;
+    qint64 now = 1000;
+    t.show().goGuard.SetClock([&] { return now; });
+    t.show().SetGoProtection(GoGuard::kDefaultMs);
+    const QPalette::ColorRole bar = QPalette::Window;
+    const QColor orange = t.view().lblShowMode->palette().color(bar);
+
+    t.key(Qt::Key_Space);
+    now += 50;
+    t.key(Qt::Key_Return);
+    EXPECT_EQ(state.Standby(), QStringLiteral("Vol 20"));
+    EXPECT_NE(t.view().lblShowMode->palette().color(bar), orange);
+    EXPECT_TRUE(WaitFor([&] { return t.view().lblShowMode->palette().color(bar) == orange; }));
+    now += 200; // 250 ms after the GO that ran
+    QCoreApplication::processEvents();
+    EXPECT_EQ(state.Standby(), QStringLiteral("Vol 20"));
+    t.key(Qt::Key_Space);
+    EXPECT_EQ(state.Standby(), QStringLiteral("Vol 30"));
+    // The count runs from the GO that ran, not from the refused one.
+    now += 200;
+    t.key(Qt::Key_Space);
+    now += 100;
+    t.key(Qt::Key_Space);
+    EXPECT_EQ(state.Standby(), QStringLiteral("Vol 40"));
+
+    t.show().SetGoProtection(0);
+    t.key(Qt::Key_Space);
+    now += 50;
+    t.key(Qt::Key_Space);
+    EXPECT_FALSE(state.HasStandby());
+
+    ShowSettings kept;
+    kept.Read(ShowSettingsPath());
+    EXPECT_EQ(kept.goProtectionMs, 0);
+    t.show().SetGoProtection(120);
+    Form1 next;
+    next.showMode->RestoreSaved();
+    EXPECT_EQ(next.showMode->goGuard.MinimumMs(), 120);
+}
+
+// On a first start the protection is on at its default.
+TEST(ShowMode, TheGoProtectionIsOnByDefault) {
+    TempProgramFolder folder;
+    Form1 fresh;
+    fresh.showMode->RestoreSaved();
+    EXPECT_EQ(fresh.showMode->Settings().goProtectionMs, 250);
+    EXPECT_EQ(fresh.showMode->goGuard.MinimumMs(), 250);
 }
 
 // A prompt book from a word processor: the cues in the right-hand column of a table are the
