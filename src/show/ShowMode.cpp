@@ -150,6 +150,11 @@ void ShowMode::RestoreSaved() {
     settings_.showMode = Active();
     SetActive(on);
     applyRemote();
+    if (settings_.webOn && settings_.webCode.isEmpty()) {
+        settings_.webCode = NewPassCode();
+        save();
+    }
+    emit webRemoteChanged();
 }
 
 void ShowMode::save() {
@@ -163,6 +168,15 @@ void ShowMode::SetRemote(bool on, int port, bool allInterfaces) {
     settings_.allInterfaces = allInterfaces;
     save();
     applyRemote();
+}
+
+void ShowMode::SetWebRemote(bool on, int port, bool allInterfaces, const QString& code) {
+    settings_.webOn = on;
+    settings_.webPort = port;
+    settings_.webAllInterfaces = allInterfaces;
+    settings_.webCode = code.isEmpty() ? NewPassCode() : code;
+    save();
+    emit webRemoteChanged();
 }
 
 void ShowMode::applyRemote() {

@@ -66,6 +66,8 @@ public:
     const ShowSettings& Settings() const { return settings_; }
     // Applies remote-control settings (from the dialog or a test) and keeps them.
     void SetRemote(bool on, int port, bool allInterfaces);
+    // Applies the remote page's settings and keeps them; an empty code gets a new one.
+    void SetWebRemote(bool on, int port, bool allInterfaces, const QString& code);
 
     // A cue that could not run (no such file, no such command): named on the show bar until
     // the next GO that runs or the notice time has passed.
@@ -79,6 +81,8 @@ public:
 
 signals:
     void failedCueChanged();
+    // The remote page's settings were restored or chosen: its server follows them.
+    void webRemoteChanged();
 
 private:
     const QList<CueSpan>& cues() const;

@@ -6,7 +6,9 @@
 #include "script/FindReplace.h"
 #include "show/RemoteDialog.h"
 #include "show/ShowMode.h"
+#include "show/WebRemote.h"
 #include "ui/Form1.h"
+#include "ui/WebRemoteDialog.h"
 
 #include <QDialog>
 #include <QKeyEvent>
@@ -64,6 +66,10 @@ ShowModeView::ShowModeView(Form1& form, ShowMode& showMode) : form_(form), showM
     form_.mnuOpzioni->addSeparator();
     form_.mnuOpzioni->addAction(mnuShowMode);
     form_.mnuOpzioni->addAction(mnuRemoteControl);
+    mnuWebRemote = new MenuItem(MessageText(Msg::WebMenu), form_.mnuOpzioni);
+    mnuWebRemote->setObjectName(QStringLiteral("mnuWebRemote"));
+    mnuWebRemote->onClick = [this] { mnuWebRemote_Click(); };
+    form_.mnuOpzioni->addAction(mnuWebRemote);
 
     lblShowMode = new Label(form_.Client());
     lblShowMode->setObjectName(QStringLiteral("lblShowMode"));
@@ -189,9 +195,28 @@ void ShowModeView::mnuRemoteControl_Click() {
     showMode_.SetRemote(chosen.remoteOn, chosen.port, chosen.allInterfaces);
 }
 
+void ShowModeView::mnuWebRemote_Click() {
+    WebRemote& server = *form_.webRemote;
+    const ShowSettings& current = showMode_.Settings();
+    WebRemoteDialog dialog(
+        current,
+        [&server, current](const ShowSettings& s) {
+            // The server's own port when it runs as shown (it may have taken another).
+            const bool running = server.Listening() && s.webPort == current.webPort &&
+                                 s.webAllInterfaces == current.webAllInterfaces;
+            return WebRemote::AddressFor(running ? server.Port() : s.webPort, s.webAllInterfaces,
+                                         s.webCode);
+        },
+        &form_);
+    if (dialogs().ShowModal(dialog) != QDialog::Accepted) return;
+    const ShowSettings chosen = dialog.Chosen();
+    showMode_.SetWebRemote(chosen.webOn, chosen.webPort, chosen.webAllInterfaces, chosen.webCode);
+}
+
 void ShowModeView::Retranslate() {
     mnuShowMode->setCaption(MessageText(Msg::ShowModeMenu));
     mnuRemoteControl->setCaption(MessageText(Msg::RemoteMenu));
+    mnuWebRemote->setCaption(MessageText(Msg::WebMenu));
     const ShowState& state = form_.core.state;
     QString line = state.HasStandby() ? MessageText(Msg::ShowStandby).arg(state.Standby())
                                       : MessageText(Msg::ShowNoStandby);

@@ -23,11 +23,14 @@ public:
 
     // The Options entry of the remote control: its dialog, then the listener as chosen.
     void mnuRemoteControl_Click();
+    // The Options entry of the remote page: its window, then the server as chosen.
+    void mnuWebRemote_Click();
     // The entries, the bar and the title's mark in the active language.
     void Retranslate();
 
     MenuItem* mnuShowMode = nullptr;
     MenuItem* mnuRemoteControl = nullptr;
+    MenuItem* mnuWebRemote = nullptr;
     Label* lblShowMode = nullptr; // the bar over the formatting toolbar
 
 protected:

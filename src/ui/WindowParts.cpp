@@ -106,6 +106,11 @@ ShowModeParts MakeShowModeParts(Form1& form) {
                      }}};
 }
 
+WebRemoteParts MakeWebRemoteParts(Form1& form) {
+    return {*form.showMode,  form.core.state, *form.scriptDocument,
+            form.core.audio, form.core.video, form.core.masterVolume};
+}
+
 LifecycleParts MakeLifecycleParts(Form1& form) {
     return {form.core.session,
             *form.scriptDocument,
