@@ -231,7 +231,6 @@ QString WebRemote::AddressFor(int port, bool allInterfaces, const QString& code)
 void WebRemote::refuse(const QHostAddress& from, const QString& reason) {
     ++refusals_;
     qCWarning(lcWeb) << "refused" << from.toString() << reason;
-    emit refused(reason);
 }
 
 bool WebRemote::lockedOut(const QHostAddress& from) {
@@ -273,7 +272,7 @@ bool WebRemote::handleRequest(const QHttpServerRequest& request, QTcpSocket* soc
     switch (check) {
     case CodeCheck::LockedOut:
         refuse(from, QStringLiteral("shut out after wrong codes: ") + url.path());
-        reply(socket, 429, "Too Many Requests", "");
+        reply(socket, 429, "Too Many Requests", page(true, true), "text/html; charset=utf-8");
         return true;
     case CodeCheck::Missing:
         refuse(from, QStringLiteral("no code: ") + url.path());

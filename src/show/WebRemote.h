@@ -75,10 +75,6 @@ public:
     static constexpr int kLockOutMs = 60 * 1000;
     static constexpr int kScriptLinesAround = 3;
 
-signals:
-    // A refused request or message, with the reason (also logged).
-    void refused(const QString& reason);
-
 private:
     class Server;
     friend class Server;

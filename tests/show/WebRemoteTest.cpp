@@ -151,7 +151,7 @@ TEST(WebRemote, SocketsNeedTheCodeAndThePagesOrigin) {
     EXPECT_EQ(t.web().Refusals(), before + 3);
 }
 
-TEST(WebRemote, ServerOffMeansThePortIsClosed) {
+TEST(WebRemote, SettingsCloseThePortAndRenewTheCode) {
     WebShow t(QStringLiteral("[[FadeIn]]"));
     const int port = t.web().Port();
     ASSERT_EQ(get(t, QStringLiteral("/?code=") + kCode), 200);
@@ -164,6 +164,16 @@ TEST(WebRemote, ServerOffMeansThePortIsClosed) {
     t.form.showMode->SetWebRemote(true, port, false, kCode);
     EXPECT_TRUE(t.web().Listening());
     EXPECT_EQ(t.web().Port(), port);
+
+    // A renewed code: the old one is refused and an open page is closed.
+    PageSocket open(t, QStringLiteral("?code=") + kCode, t.url(QString()));
+    ASSERT_TRUE(open.served());
+    t.form.showMode->SetWebRemote(true, port, false, QString());
+    const QString renewed = t.form.showMode->Settings().webCode;
+    EXPECT_NE(renewed, kCode);
+    EXPECT_TRUE(WaitFor([&] { return open.socket.state() == QAbstractSocket::UnconnectedState; }));
+    EXPECT_EQ(get(t, QStringLiteral("/?code=") + kCode), 401);
+    EXPECT_EQ(get(t, QStringLiteral("/?code=") + renewed), 200);
 }
 
 // The page in a real browser, with the show's sound heard at the sink.
