@@ -9,6 +9,7 @@
 
 #include <QAbstractHttpServer>
 #include <QFile>
+#include <QFileInfo>
 #include <QHttpServerRequest>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -69,10 +70,13 @@ QString stateWord(const Transport& t) {
 }
 
 QJsonObject player(const Transport& t, Msg name) {
-    return QJsonObject{
-        {QStringLiteral("name"), MessageText(name)},   {QStringLiteral("title"), t.Title()},
-        {QStringLiteral("state"), stateWord(t)},       {QStringLiteral("place"), t.HasPlace()},
-        {QStringLiteral("pos"), qint64(t.Position())}, {QStringLiteral("len"), qint64(t.Length())}};
+    // The menu's title without its access key's mark.
+    return QJsonObject{{QStringLiteral("name"), MessageText(name).remove(QLatin1Char('&'))},
+                       {QStringLiteral("title"), t.Title()},
+                       {QStringLiteral("state"), stateWord(t)},
+                       {QStringLiteral("place"), t.HasPlace()},
+                       {QStringLiteral("pos"), qint64(t.Position())},
+                       {QStringLiteral("len"), qint64(t.Length())}};
 }
 
 } // namespace
@@ -444,7 +448,10 @@ QJsonObject WebRemote::scriptAround() {
 QByteArray WebRemote::StateMessage() {
     const ShowState& state = parts_.state;
     QJsonObject o{{QStringLiteral("showMode"), state.ShowModeActive()},
-                  {QStringLiteral("last"), state.CueCorrente()},
+                  // A cue resolved to a file shows as its name: the folder says nothing here.
+                  {QStringLiteral("last"), QFileInfo(state.CueCorrente()).isAbsolute()
+                                               ? QFileInfo(state.CueCorrente()).fileName()
+                                               : state.CueCorrente()},
                   {QStringLiteral("failed"), parts_.showMode.FailedCue()},
                   {QStringLiteral("volume"), qRound(parts_.volume.Percent())},
                   {QStringLiteral("players"), QJsonArray{player(parts_.audio, Msg::MenuAudio),

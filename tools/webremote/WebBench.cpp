@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -40,16 +41,17 @@ int main(int argc, char** argv) {
     const QString tone = media.filePath(QStringLiteral("Thunder.wav"));
     MakeWav(tone, 30, 440);
     const SinkLatencyHold keeper;
-    CaricaLingua(LanguageFolder() + QStringLiteral("/") + language + QStringLiteral(".lng"));
+    NomeLingua = language + QStringLiteral(".lng");
+    CaricaLingua(LanguageFolder() + QStringLiteral("/") + NomeLingua);
+    // Cues name the media by file name, found in the current folder.
+    QDir::setCurrent(media.path());
     Form1 form;
     form.lingua->CambiaLingua2();
-    form.RTB->setText(
-        QStringLiteral(
-            "ACT ONE, SCENE 2. A room in the castle.\r\nHAMLET enters, reading.\r\n"
-            "POLONIUS: What do you read, my lord?\r\nHAMLET: Words, words, words. [[%1]]\r\n"
-            "POLONIUS: What is the matter, my lord?\r\n[[FadeOut slow]]\r\nHAMLET: Between who?\r\n"
-            "[[Stop Audio]]\r\nExeunt.")
-            .arg(tone));
+    form.RTB->setText(QStringLiteral(
+        "ACT ONE, SCENE 2. A room in the castle.\r\nHAMLET enters, reading.\r\n"
+        "POLONIUS: What do you read, my lord?\r\nHAMLET: Words, words, words. [[Thunder.wav]]\r\n"
+        "POLONIUS: What is the matter, my lord?\r\n[[FadeOut slow]]\r\nHAMLET: Between who?\r\n"
+        "[[Stop Audio]]\r\nExeunt."));
     form.RTB->setSelStart(0);
     form.showMode->SetActive(true);
     form.webRemote->Start(0, false, QStringLiteral("24681357"));
@@ -63,7 +65,8 @@ int main(int argc, char** argv) {
     const QString go = QStringLiteral("document.getElementById('go').click()");
 
     if (!shots.isEmpty()) {
-        // A show running: the first cue played, the next on standby.
+        // A show running: the first cue played, the next on standby, the house at 80 %.
+        form.core.masterVolume.SetValue(form.core.masterVolume.Max() * 8 / 10);
         browser.eval(go);
         ServeEventsFor(2500);
         const struct {
