@@ -472,6 +472,14 @@ constexpr Texts kTexts[] = {
     {Msg::WebPaused, {"in pausa", "paused", "en pause", "angehalten", "пауза", "пауза", "em pausa"}},
     {Msg::WebStopped, {"fermo", "stopped", "arrêté", "gestoppt", "остановлено", "спряно", "parado"}},
     {Msg::WebLanguage, {"it", "en", "fr", "de", "ru", "bg", "pt"}},
+    {Msg::WebFailed, {
+        "La pagina del telecomando non può usare la porta %1: %2",
+        "The remote page cannot be served on port %1: %2",
+        "La page de télécommande ne peut pas utiliser le port %1 : %2",
+        "Die Fernbedienungsseite kann Port %1 nicht nutzen: %2",
+        "Страница пульта не может использовать порт %1: %2",
+        "Страницата не може да използва порт %1: %2",
+        "A página do controle não pode usar a porta %1: %2"}},
 };
 
 // The words of the stand-ins below this layer, in the order of PlatformText.

@@ -121,6 +121,7 @@ enum class Msg {
     WebPaused,
     WebStopped,
     WebLanguage, // the page's language code
+    WebFailed,   // %1 port, %2 reason
     Count
 };
 

@@ -1,6 +1,7 @@
 #include "show/WebRemote.h"
 
 #include "core/MasterVolume.h"
+#include "core/Notices.h"
 #include "core/ScriptDocument.h"
 #include "core/ShowState.h"
 #include "core/Transport.h"
@@ -180,8 +181,10 @@ void WebRemote::ApplySettings() {
     Stop();
     if (!s.webOn) return;
     QString error;
-    if (!Start(s.webPort, s.webAllInterfaces, s.webCode, &error))
+    if (!Start(s.webPort, s.webAllInterfaces, s.webCode, &error)) {
         qCWarning(lcWeb) << "remote page not served on port" << s.webPort << error;
+        parts_.notices.ShowNotice(MessageText(Msg::WebFailed).arg(s.webPort).arg(error), kNoticeMs);
+    }
 }
 
 bool WebRemote::Start(int port, bool allInterfaces, const QString& code, QString* error) {

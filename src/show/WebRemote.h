@@ -23,6 +23,7 @@
 #include <memory>
 
 class MasterVolume;
+class Notices;
 class QHttpServerRequest;
 class QTcpSocket;
 class QWebSocket;
@@ -39,6 +40,7 @@ struct WebRemoteParts {
     Transport& audio;
     Transport& video;
     MasterVolume& volume;
+    Notices& notices; // a port that cannot be opened is said there
 };
 
 class WebRemote : public QObject {

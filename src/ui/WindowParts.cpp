@@ -107,8 +107,13 @@ ShowModeParts MakeShowModeParts(Form1& form) {
 }
 
 WebRemoteParts MakeWebRemoteParts(Form1& form) {
-    return {*form.showMode,  form.core.state, *form.scriptDocument,
-            form.core.audio, form.core.video, form.core.masterVolume};
+    return {*form.showMode,
+            form.core.state,
+            *form.scriptDocument,
+            form.core.audio,
+            form.core.video,
+            form.core.masterVolume,
+            form};
 }
 
 LifecycleParts MakeLifecycleParts(Form1& form) {

@@ -12,6 +12,7 @@
 #include "support/Wav.h"
 #include "ui/Form1.h"
 
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QWebSocket>
@@ -151,8 +152,17 @@ TEST(WebRemote, SocketsNeedTheCodeAndThePagesOrigin) {
     EXPECT_EQ(t.web().Refusals(), before + 3);
 }
 
+// Off on a first start; as it was left at the next one; a port held elsewhere is said.
 TEST(WebRemote, SettingsCloseThePortAndRenewTheCode) {
     WebShow t(QStringLiteral("[[FadeIn]]"));
+    {
+        Form1 fresh;
+        fresh.showMode->RestoreSaved();
+        EXPECT_FALSE(fresh.showMode->Settings().webOn);
+        EXPECT_EQ(fresh.showMode->Settings().webPort, 53180);
+        EXPECT_FALSE(fresh.showMode->Settings().webAllInterfaces);
+        EXPECT_FALSE(fresh.webRemote->Listening());
+    }
     const int port = t.web().Port();
     ASSERT_EQ(get(t, QStringLiteral("/?code=") + kCode), 200);
     // Off in the settings: the server follows show mode's settings.
@@ -174,6 +184,22 @@ TEST(WebRemote, SettingsCloseThePortAndRenewTheCode) {
     EXPECT_TRUE(WaitFor([&] { return open.socket.state() == QAbstractSocket::UnconnectedState; }));
     EXPECT_EQ(get(t, QStringLiteral("/?code=") + kCode), 401);
     EXPECT_EQ(get(t, QStringLiteral("/?code=") + renewed), 200);
+
+    // The program ends; the next start serves the same port with the same code.
+    t.web().Stop();
+    {
+        Form1 next;
+        next.showMode->RestoreSaved();
+        ASSERT_TRUE(next.webRemote->Listening());
+        EXPECT_EQ(next.webRemote->Address(),
+                  QStringLiteral("http://127.0.0.1:%1/?code=%2").arg(port).arg(renewed));
+        // Its port taken by another program: the notice line says so.
+        QTcpServer holder;
+        ASSERT_TRUE(holder.listen(QHostAddress::Any, 0));
+        next.showMode->SetWebRemote(true, holder.serverPort(), true, renewed);
+        EXPECT_FALSE(next.webRemote->Listening());
+        EXPECT_TRUE(next.Label11->Caption().contains(QString::number(holder.serverPort())));
+    }
 }
 
 // The page in a real browser, with the show's sound heard at the sink.
