@@ -21,7 +21,9 @@ common=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev
         # Qt's own texts (dialog buttons, file dialogs) in the operator's language
         qt6-translations-l10n
         # holding off the X screen saver
-        libx11-dev)
+        libx11-dev
+        # the remote page: its server and socket, and its address as a QR code
+        qt6-httpserver-dev qt6-websockets-dev libqrencode-dev)
 run=(qt6-qpa-plugins)
 test=(libgtest-dev pandoc poppler-utils
       # LibreOffice's reading of the RTF we write (soffice --convert-to)
@@ -34,7 +36,9 @@ test=(libgtest-dev pandoc poppler-utils
       # desktop integration: the file association as the desktop reads it, a private session
       # bus, an X server of the test's own and its idle count
       xdg-utils shared-mime-info desktop-file-utils libfile-mimeinfo-perl dbus-daemon xvfb
-      libxss-dev)
+      libxss-dev
+      # the remote page in a real browser
+      chromium)
 # the Debian package: its dependencies worked out by dpkg-shlibdeps
 package=(qt6-qpa-plugins dpkg-dev file)
 # Google Benchmark is built in Release from Debian's source package (scripts/benchmark-library.sh)

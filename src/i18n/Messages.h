@@ -22,11 +22,11 @@ enum class Msg {
     NoHelpViewer,      // %1 the help page: no browser to show it
     MenuAudio,         // the titles of the players' menus
     MenuVideo,
-    RecoveryOffer,     // %1 script (a name or RecoveryUntitled), %2 time of the copy
-    RecoveryUntitled,  // the script in RecoveryOffer when it never had a file
-    RecoveryNewer,     // %1 file name, %2 time the file changed
-    RecoveryReplaces,  // %1 script opened from the command line
-    RecoveryOpen,      // the offer's three buttons
+    RecoveryOffer,    // %1 script (a name or RecoveryUntitled), %2 time of the copy
+    RecoveryUntitled, // the script in RecoveryOffer when it never had a file
+    RecoveryNewer,    // %1 file name, %2 time the file changed
+    RecoveryReplaces, // %1 script opened from the command line
+    RecoveryOpen,     // the offer's three buttons
     RecoveryKeep,
     RecoveryDiscard,
     RecoveryDamaged,    // %1 recovery copy, %2 reason, %3 where it is kept
@@ -103,9 +103,9 @@ enum class Msg {
     GoProtectionMenu,  // the Options entry
     GoProtectionTitle, // its window
     GoProtectionLabel,
-    GoProtectionOff,   // the spin box at 0
-    MidiMenu,          // the Options entry of MIDI control
-    MidiTitle,         // its window
+    GoProtectionOff, // the spin box at 0
+    MidiMenu,        // the Options entry of MIDI control
+    MidiTitle,       // its window
     MidiOn,
     MidiPort,
     MidiAllPorts,
@@ -113,15 +113,38 @@ enum class Msg {
     MidiAnyChannel,
     MidiDeviceId,
     MidiLearn,
-    MidiLearnWaiting,  // on a learn button while it waits for the device
+    MidiLearnWaiting, // on a learn button while it waits for the device
     MidiNotSet,
     MidiActionGo,
     MidiActionBack,
     MidiActionPanic,
     MidiActionShowMode,
-    MidiActionCue,     // run cue N: the learned message is the first cue, the next numbers the next
-    MidiConnected,     // the mark on the show bar
+    MidiActionCue, // run cue N: the learned message is the first cue, the next numbers the next
+    MidiConnected, // the mark on the show bar
     MidiDisconnected,
+    // The remote page and its window.
+    WebMenu,  // the Options entry of the remote page
+    WebTitle, // its window
+    WebOn,
+    WebPort,
+    WebCode, // the pass code, on the page and in the window
+    WebRenew,
+    WebAddress, // the page's address with its code
+    WebGo,      // the page's buttons and labels
+    WebBack,
+    WebPanic,
+    WebShowMode,
+    WebStandby,
+    WebLast,
+    WebVolume,
+    WebOffline,
+    WebWrongCode,
+    WebEnter,
+    WebPlaying,
+    WebPaused,
+    WebStopped,
+    WebLanguage, // the page's language code
+    WebFailed,   // %1 port, %2 reason
     Count
 };
 

@@ -183,6 +183,11 @@ void ShowMode::RestoreSaved() {
     goGuard.SetMinimumMs(settings_.goProtectionMs);
     applyRemote();
     midi->Apply(settings_.midi);
+    if (settings_.webOn && settings_.webCode.isEmpty()) {
+        settings_.webCode = NewPassCode();
+        save();
+    }
+    emit webRemoteChanged();
 }
 
 void ShowMode::save() {
@@ -208,6 +213,15 @@ void ShowMode::SetMidi(const MidiSettings& midiSettings) {
     settings_.midi = midiSettings;
     save();
     midi->Apply(midiSettings);
+}
+
+void ShowMode::SetWebRemote(bool on, int port, bool allInterfaces, const QString& code) {
+    settings_.webOn = on;
+    settings_.webPort = port;
+    settings_.webAllInterfaces = allInterfaces;
+    settings_.webCode = code.isEmpty() ? NewPassCode() : code;
+    save();
+    emit webRemoteChanged();
 }
 
 void ShowMode::applyRemote() {

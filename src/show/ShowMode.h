@@ -80,6 +80,8 @@ public:
     void SetGoProtection(int ms);
     // Applies MIDI control's settings and keeps them.
     void SetMidi(const MidiSettings& midiSettings);
+    // Applies the remote page's settings and keeps them; an empty code gets a new one.
+    void SetWebRemote(bool on, int port, bool allInterfaces, const QString& code);
 
     // A cue that could not run (no such file, no such command): named on the show bar until
     // the next GO that runs or the notice time has passed.
@@ -97,6 +99,8 @@ signals:
     void failedCueChanged();
     // A GO came too soon after the last one and was dropped.
     void goRefused();
+    // The remote page's settings were restored or chosen: its server follows them.
+    void webRemoteChanged();
 
 private:
     const QList<CueSpan>& cues() const;

@@ -3,6 +3,7 @@
 #include "app/Settings.h"
 
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSettings>
 
 namespace {
@@ -17,10 +18,19 @@ const char* const kMidiChannel = "midi/channel";
 const char* const kMidiDeviceId = "midi/deviceId";
 const char* const kMidiTriggers[kMidiActions] = {"midi/go", "midi/back", "midi/panic",
                                                  "midi/showMode", "midi/cue"};
+const char* const kWebOn = "web/on";
+const char* const kWebPort = "web/port";
+const char* const kWebAllInterfaces = "web/allInterfaces";
+const char* const kWebCode = "web/code";
 } // namespace
 
 QString ShowSettingsPath() {
     return QFileInfo(SettingsPath()).absolutePath() + QStringLiteral("/ShowControl.ini");
+}
+
+QString NewPassCode() {
+    // The system's generator: the code is all that stands between the booth network and GO.
+    return QString::number(QRandomGenerator::system()->bounded(10000000, 100000000));
 }
 
 void ShowSettings::Read(const QString& path) {
@@ -42,6 +52,11 @@ void ShowSettings::Read(const QString& path) {
     for (int i = 0; i < kMidiActions; ++i)
         midi.triggers[size_t(i)] =
             MidiTrigger::FromText(file.value(QLatin1String(kMidiTriggers[i])).toString());
+    webOn = file.value(QLatin1String(kWebOn), webOn).toBool();
+    const int w = file.value(QLatin1String(kWebPort)).toInt(&ok);
+    if (ok && w > 0 && w < 65536) webPort = w;
+    webAllInterfaces = file.value(QLatin1String(kWebAllInterfaces), webAllInterfaces).toBool();
+    webCode = file.value(QLatin1String(kWebCode), webCode).toString();
 }
 
 bool ShowSettings::Write(const QString& path) const {
@@ -57,6 +72,10 @@ bool ShowSettings::Write(const QString& path) const {
     file.setValue(QLatin1String(kMidiDeviceId), midi.deviceId);
     for (int i = 0; i < kMidiActions; ++i)
         file.setValue(QLatin1String(kMidiTriggers[i]), midi.triggers[size_t(i)].ToText());
+    file.setValue(QLatin1String(kWebOn), webOn);
+    file.setValue(QLatin1String(kWebPort), webPort);
+    file.setValue(QLatin1String(kWebAllInterfaces), webAllInterfaces);
+    file.setValue(QLatin1String(kWebCode), webCode);
     file.sync();
     return file.status() == QSettings::NoError;
 }

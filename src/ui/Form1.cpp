@@ -25,6 +25,7 @@
 #include "script/EditCommands.h"
 #include "script/Interprete.h"
 #include "show/ShowMode.h"
+#include "show/WebRemote.h"
 #include "ui/AddCommand.h"
 #include "ui/AudioPanel.h"
 #include "ui/EditorDocument.h"
@@ -201,6 +202,7 @@ Form1::Form1(Show* show, QWidget* parent)
     connectHandlers();
     BuildCueLookup(*this);
     showMode = std::make_unique<ShowMode>(MakeShowModeParts(*this));
+    webRemote = std::make_unique<WebRemote>(MakeWebRemoteParts(*this));
     showModeView = std::make_unique<ShowModeView>(*this, *showMode);
     showCheck = std::make_unique<ShowCheckMenu>(*this);
     SetWindowSize(11340, 8535);

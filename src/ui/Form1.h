@@ -36,6 +36,7 @@ class FormatBar;
 class ShellCommands;
 class ShowMode;
 class ShowModeView;
+class WebRemote;
 class ShowCheckMenu;
 class VideoPanel;
 class VideoPlayer;
@@ -207,6 +208,7 @@ public:
     // Show mode, panic and the remote control.
     std::unique_ptr<ShowMode> showMode;
     std::unique_ptr<ShowModeView> showModeView; // its entries, bar and marks, and its keys
+    std::unique_ptr<WebRemote> webRemote;       // the remote page in a browser
     // The show check and the pack (File menu).
     std::unique_ptr<ShowCheckMenu> showCheck;
 

@@ -5,11 +5,13 @@
 #include "platform/widgets/RichTextBox.h"
 #include "show/MidiControl.h"
 #include "show/ShowMode.h"
+#include "show/WebRemote.h"
 #include "ui/FindReplace.h"
 #include "ui/Form1.h"
 #include "ui/GoProtectionDialog.h"
 #include "ui/MidiDialog.h"
 #include "ui/RemoteDialog.h"
+#include "ui/WebRemoteDialog.h"
 
 #include <QDialog>
 #include <QKeyEvent>
@@ -76,6 +78,10 @@ ShowModeView::ShowModeView(Form1& form, ShowMode& showMode) : form_(form), showM
     mnuMidiControl->setObjectName(QStringLiteral("mnuMidiControl"));
     mnuMidiControl->onClick = [this] { mnuMidiControl_Click(); };
     form_.mnuOpzioni->addAction(mnuMidiControl);
+    mnuWebRemote = new MenuItem(MessageText(Msg::WebMenu), form_.mnuOpzioni);
+    mnuWebRemote->setObjectName(QStringLiteral("mnuWebRemote"));
+    mnuWebRemote->onClick = [this] { mnuWebRemote_Click(); };
+    form_.mnuOpzioni->addAction(mnuWebRemote);
 
     lblShowMode = new Label(form_.Client());
     lblShowMode->setObjectName(QStringLiteral("lblShowMode"));
@@ -223,11 +229,30 @@ void ShowModeView::mnuMidiControl_Click() {
     Retranslate();
 }
 
+void ShowModeView::mnuWebRemote_Click() {
+    WebRemote& server = *form_.webRemote;
+    const ShowSettings& current = showMode_.Settings();
+    WebRemoteDialog dialog(
+        current,
+        [&server, current](const ShowSettings& s) {
+            // The server's own port when it runs as shown (it may have taken another).
+            const bool running = server.Listening() && s.webPort == current.webPort &&
+                                 s.webAllInterfaces == current.webAllInterfaces;
+            return WebRemote::AddressFor(running ? server.Port() : s.webPort, s.webAllInterfaces,
+                                         s.webCode);
+        },
+        &form_);
+    if (dialogs().ShowModal(dialog) != QDialog::Accepted) return;
+    const ShowSettings chosen = dialog.Chosen();
+    showMode_.SetWebRemote(chosen.webOn, chosen.webPort, chosen.webAllInterfaces, chosen.webCode);
+}
+
 void ShowModeView::Retranslate() {
     mnuShowMode->setCaption(MessageText(Msg::ShowModeMenu));
     mnuRemoteControl->setCaption(MessageText(Msg::RemoteMenu));
     mnuGoProtection->setCaption(MessageText(Msg::GoProtectionMenu));
     mnuMidiControl->setCaption(MessageText(Msg::MidiMenu));
+    mnuWebRemote->setCaption(MessageText(Msg::WebMenu));
     const ShowState& state = form_.core.state;
     QString line = state.HasStandby() ? MessageText(Msg::ShowStandby).arg(state.Standby())
                                       : MessageText(Msg::ShowNoStandby);

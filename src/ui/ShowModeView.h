@@ -28,6 +28,8 @@ public:
     void mnuGoProtection_Click();
     // The Options entry of MIDI control: its window, then MIDI control as chosen.
     void mnuMidiControl_Click();
+    // The Options entry of the remote page: its window, then the server as chosen.
+    void mnuWebRemote_Click();
     // The entries, the bar and the title's mark in the active language.
     void Retranslate();
 
@@ -35,6 +37,7 @@ public:
     MenuItem* mnuRemoteControl = nullptr;
     MenuItem* mnuGoProtection = nullptr;
     MenuItem* mnuMidiControl = nullptr;
+    MenuItem* mnuWebRemote = nullptr;
     Label* lblShowMode = nullptr; // the bar over the formatting toolbar
     // A refused GO: the bar flashes while this runs.
     QTimer refusedFlash;

@@ -124,6 +124,16 @@ ShowModeParts MakeShowModeParts(Form1& form) {
     return parts;
 }
 
+WebRemoteParts MakeWebRemoteParts(Form1& form) {
+    return {*form.showMode,
+            form.core.state,
+            *form.scriptDocument,
+            form.core.audio,
+            form.core.video,
+            form.core.masterVolume,
+            form};
+}
+
 LifecycleParts MakeLifecycleParts(Form1& form) {
     return {form.core.session,
             *form.scriptDocument,

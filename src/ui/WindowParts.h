@@ -7,6 +7,7 @@
 #include "script/EditCommands.h"
 #include "script/Interprete.h"
 #include "show/ShowMode.h"
+#include "show/WebRemote.h"
 
 class Form1;
 
@@ -16,5 +17,6 @@ InterpreteParts MakeInterpreteParts(Form1& form);
 // events.
 void BuildCueLookup(Form1& form);
 ShowModeParts MakeShowModeParts(Form1& form);
+WebRemoteParts MakeWebRemoteParts(Form1& form);
 LifecycleParts MakeLifecycleParts(Form1& form);
 ShellParts MakeShellParts(Form1& form);
