@@ -28,6 +28,7 @@ void Transport::SetProgress(double positionMs, double lengthMs) {
     position_ = positionMs;
     length_ = lengthMs;
     hasPlace_ = true;
+    atStart_ = !(lengthMs > 0) || positionMs / lengthMs < startShare_;
     emit progressSet(positionMs, lengthMs);
 }
 
@@ -50,5 +51,11 @@ void Transport::SetTitle(const QString& title) {
 void Transport::ClearProgress() {
     position_ = 0;
     length_ = 0;
+    atStart_ = true;
     emit progressCleared();
+}
+
+void Transport::ShowStart() {
+    atStart_ = true;
+    emit startShown();
 }

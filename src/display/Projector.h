@@ -7,13 +7,16 @@
 class Notices;
 class ShowState;
 class Timer;
+class Transport;
 class VideoOutputs;
 
 class Projector {
 public:
-    // panelTick is the refresh of the video panel from its own player.
-    Projector(ShowState& state, VideoOutputs& outputs, Notices& notices, Timer& panelTick)
-        : state_(state), outputs_(outputs), notices_(notices), panelTick_(panelTick) {}
+    // video is the video panel's transport, panelTick its refresh from its own player.
+    Projector(ShowState& state, Transport& video, VideoOutputs& outputs, Notices& notices,
+              Timer& panelTick)
+        : state_(state), video_(video), outputs_(outputs), notices_(notices),
+          panelTick_(panelTick) {}
     virtual ~Projector() = default;
 
     // Switches the projector output to the show's request (shown by Check1).
@@ -32,6 +35,7 @@ public:
 
 protected:
     ShowState& state_;
+    Transport& video_;
     VideoOutputs& outputs_;
     Notices& notices_;
     Timer& panelTick_;

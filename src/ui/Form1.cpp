@@ -187,7 +187,7 @@ Form1::Form1(Show* show, QWidget* parent)
         core.masterVolume, [this]() -> VolumeFades& { return *volume; }, *Image2, *Image3, *Timer2);
     background = std::make_unique<BackgroundAudio>(*backgroundPlayer);
     interprete = std::make_unique<Interprete>(MakeInterpreteParts(*this));
-    projector = std::make_unique<Projector>(core.state, *videoOutputs, *this, *Timer4);
+    projector = std::make_unique<Projector>(core.state, core.video, *videoOutputs, *this, *Timer4);
     findReplace = std::make_unique<FindReplace>(*scriptDocument, this);
     formatBar = std::make_unique<FormatToolbar>(*Combo1, *Combo2, Label2);
     edit = std::make_unique<EditCommands>(MakeEditParts(*this));
