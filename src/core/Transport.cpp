@@ -14,6 +14,15 @@ void Transport::Stop() {
     emit stopped();
 }
 
+void Transport::SetState(State state) {
+    if (state == State::Stopped) {
+        Stop();
+        return;
+    }
+    state_ = state;
+    emit playingSet(state == State::Playing);
+}
+
 void Transport::SetMenuWordPlaying(bool playingWord) {
     menuWordPlaying_ = playingWord;
     emit menuWordSet(playingWord);

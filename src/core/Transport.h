@@ -23,6 +23,8 @@ public:
     void SetPlaying(bool playing);
     // Stopped at the start of its medium.
     void Stop();
+    // The state a player reports of itself, for a player that several hands drive.
+    void SetState(State state);
     // The Play menu entry's word: the word of playing, or of idle.
     bool MenuWordPlaying() const { return menuWordPlaying_; }
     void SetMenuWordPlaying(bool playingWord);

@@ -2,8 +2,11 @@
 // monitor: video in the projector window, pictures in the picture window.
 #pragma once
 
+#include "media/PlayerWatch.h"
+
 #include <QString>
 
+class MediaPlayerControl;
 class Notices;
 class ShowState;
 class Timer;
@@ -12,11 +15,12 @@ class VideoOutputs;
 
 class Projector {
 public:
-    // video is the video panel's transport, panelTick its refresh from its own player.
+    // video is the video panel's transport, panelTick its refresh from its own player;
+    // projector's transport follows the projector's player, whoever drives it.
     Projector(ShowState& state, Transport& video, VideoOutputs& outputs, Notices& notices,
-              Timer& panelTick)
-        : state_(state), video_(video), outputs_(outputs), notices_(notices),
-          panelTick_(panelTick) {}
+              Timer& panelTick, MediaPlayerControl& player, Transport& projector)
+        : watch(player, projector), state_(state), video_(video), outputs_(outputs),
+          notices_(notices), panelTick_(panelTick) {}
     virtual ~Projector() = default;
 
     // Switches the projector output to the show's request (shown by Check1).
@@ -32,6 +36,8 @@ public:
     virtual void CaricaSulProiettore(const QString& url);
     // Shows the picture window full screen on the projector monitor, picture visible.
     virtual void MostraImmagine();
+
+    PlayerWatch watch;
 
 protected:
     ShowState& state_;
