@@ -53,7 +53,7 @@ public:
     bool AtStart() const { return atStart_; }
     void ShowStart();
     // The share of the length below which a position is the start. The view that draws the
-    // place sets it, as finely as it shows it; until then only the very start is the start.
+    // place sets it, as finely as it shows it; until then no reported position is the start.
     void SetStartShare(double share) { startShare_ = share; }
 
     // A medium was given to the player: whether it has a picture (a video; MIDI and sound have
