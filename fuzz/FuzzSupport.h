@@ -19,8 +19,8 @@ struct SilentDialogs : Dialogs {
     int Choose(const QString&, const QStringList&, int escapeChoice, int, const QString&) override {
         return escapeChoice;
     }
-    bool ShowColor(QWidget*, long, long*) override { return false; }
-    bool ScegliStampante(QWidget*, QPrinter*) override { return false; }
+    bool ShowColor(QObject*, long, long*) override { return false; }
+    bool ScegliStampante(QObject*, QPrinter*) override { return false; }
     int ShowModal(QDialog&) override { return 0; }
 
 protected:

@@ -7,7 +7,7 @@
 
 class EditCommands;
 class Notices;
-class QWidget;
+class QObject;
 class Recovery;
 class ScriptEditor;
 class ScriptSession;
@@ -25,7 +25,7 @@ struct ShellParts {
     EditCommands& edit;
     Recovery& recovery;
     Notices& notices;
-    QWidget& window;
+    QObject& window;
     Timer& videoCounter;
     std::function<void()> exitProgram;
     std::function<void()> soundSettings;

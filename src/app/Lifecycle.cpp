@@ -155,13 +155,16 @@ bool Lifecycle::ShowRunning() const {
         const QString state = player.State();
         return state == QLatin1String("playing") || state == QLatin1String("paused");
     };
-    if (p_.audioTransport.Playing() || going(p_.videoOutput) || going(p_.backgroundPlayer))
+    const auto started = [](const Transport& transport) {
+        return transport.state() != Transport::State::Stopped;
+    };
+    if (p_.audioTransport.Playing() || going(p_.videoOutput) || started(p_.backgroundTransport))
         return true;
     QString mode;
     if (mci().mciSendString(QStringLiteral("status wav1 mode"), &mode) == 0 &&
         (mode == QLatin1String("playing") || mode == QLatin1String("paused")))
         return true;
-    return p_.secondMonitorShowing();
+    return started(p_.projectorTransport) || p_.secondMonitorShowing();
 }
 
 void Lifecycle::EscapeKey() {

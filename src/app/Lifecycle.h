@@ -30,14 +30,16 @@ struct LifecycleParts {
     MasterVolume& masterVolume;
     AudioPlayer& audio;
     MediaPlayerControl& videoOutput; // the video player on the main window
-    MediaPlayerControl& backgroundPlayer;
+    Transport& backgroundTransport;
+    Transport& projectorTransport;
     EditCommands& edit;
     ShellCommands& shell;
     ControlPanel& controlPanel;
     Recovery& recovery;
     // The window's part: the knob and the toolbar laid out, the captions in the language
     // loaded, the script of the command line opened, whether the window is on screen, its
-    // closing, and whether the second monitor shows anything (the projector or a picture).
+    // closing, and whether a window on the second monitor shows (the projector's or the
+    // picture's).
     std::function<void()> layOut;
     std::function<void()> translate;
     std::function<void(const QString& commandLine)> openScript;

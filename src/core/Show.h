@@ -17,8 +17,12 @@ public:
 
     ScriptSession session;
     ShowState state;
-    // The audio player's and the video player's transports.
+    // The audio player's and the video player's transports. The video's follows the
+    // projector's player while the projector plays: the panel shows it.
     Transport audio;
     Transport video;
+    // The projector's player's and the background player's own transports.
+    Transport projector;
+    Transport background;
     MasterVolume masterVolume;
 };

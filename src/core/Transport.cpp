@@ -14,6 +14,15 @@ void Transport::Stop() {
     emit stopped();
 }
 
+void Transport::SetState(State state) {
+    if (state == State::Stopped) {
+        Stop();
+        return;
+    }
+    state_ = state;
+    emit playingSet(state == State::Playing);
+}
+
 void Transport::SetMenuWordPlaying(bool playingWord) {
     menuWordPlaying_ = playingWord;
     emit menuWordSet(playingWord);
@@ -28,6 +37,7 @@ void Transport::SetProgress(double positionMs, double lengthMs) {
     position_ = positionMs;
     length_ = lengthMs;
     hasPlace_ = true;
+    atStart_ = !(lengthMs > 0) || positionMs / lengthMs < startShare_;
     emit progressSet(positionMs, lengthMs);
 }
 
@@ -50,5 +60,11 @@ void Transport::SetTitle(const QString& title) {
 void Transport::ClearProgress() {
     position_ = 0;
     length_ = 0;
+    atStart_ = true;
     emit progressCleared();
+}
+
+void Transport::ShowStart() {
+    atStart_ = true;
+    emit startShown();
 }

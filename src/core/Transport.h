@@ -23,6 +23,8 @@ public:
     void SetPlaying(bool playing);
     // Stopped at the start of its medium.
     void Stop();
+    // The state a player reports of itself, for a player that several hands drive.
+    void SetState(State state);
     // The Play menu entry's word: the word of playing, or of idle.
     bool MenuWordPlaying() const { return menuWordPlaying_; }
     void SetMenuWordPlaying(bool playingWord);
@@ -43,6 +45,16 @@ public:
     bool HasPlace() const { return hasPlace_; }
     // Start-up: the counter and bar go back to their empty start.
     void ClearProgress();
+
+    // Whether the place is still the start of the medium, as the panel's bar shows it: a
+    // report below the start's share of the length (the bar drawn no wider than at its start),
+    // a length not known yet, or the start shown again since. A stop or the projector switched
+    // shows the start; the position the player last reported is kept.
+    bool AtStart() const { return atStart_; }
+    void ShowStart();
+    // The share of the length below which a position is the start. The view that draws the
+    // place sets it, as finely as it shows it; until then no reported position is the start.
+    void SetStartShare(double share) { startShare_ = share; }
 
     // A medium was given to the player: whether it has a picture (a video; MIDI and sound have
     // none). The panel shows what that medium offers.
@@ -65,6 +77,7 @@ signals:
     void counterSet(double positionMs, double lengthMs);
     void placeLost();
     void progressCleared();
+    void startShown();
     void seekRequested(double positionMs);
     void mediumLoaded(bool pictured);
     void titleSet(const QString& title);
@@ -76,5 +89,7 @@ private:
     double position_ = 0;
     double length_ = 0;
     bool hasPlace_ = false;
+    bool atStart_ = true;
+    double startShare_ = 0;
     QString title_;
 };

@@ -23,10 +23,6 @@ public:
     virtual void PlacePanelOutput() = 0;
     // The panel's output above the panel's other controls, to show a video's picture.
     virtual void RaisePanelOutput() = 0;
-    // The panel's progress bar back at its start, which is how the player tells a video that
-    // has not moved yet.
-    virtual void ShowVideoAtStart() = 0;
-    virtual bool VideoAtStart() const = 0;
     // The picture a picture cue put in the panel's place goes (a video takes its place).
     virtual void HidePanelPicture() = 0;
     // The projector window full screen on the projector monitor, with the focus; or hidden,

@@ -2,6 +2,7 @@
 
 #include "core/Notices.h"
 #include "core/ShowState.h"
+#include "core/Transport.h"
 #include "core/VideoOutputs.h"
 #include "i18n/Lingua.h"
 #include "platform/MediaPlayerControl.h"
@@ -19,7 +20,7 @@ void Projector::Check1_Click() {
     MediaPlayerControl& projectorPlayer = outputs_.ProjectorPlayer(); // makes the window
     outputs_.PanelPlayer().close();
     projectorPlayer.close();
-    outputs_.ShowVideoAtStart();
+    video_.ShowStart();
     if (ProjectorMode()) {
         outputs_.ShowPanelOutput(false);
         outputs_.ShowProjectorWindow();

@@ -2,18 +2,25 @@
 // monitor: video in the projector window, pictures in the picture window.
 #pragma once
 
+#include "media/PlayerWatch.h"
+
 #include <QString>
 
+class MediaPlayerControl;
 class Notices;
 class ShowState;
 class Timer;
+class Transport;
 class VideoOutputs;
 
 class Projector {
 public:
-    // panelTick is the refresh of the video panel from its own player.
-    Projector(ShowState& state, VideoOutputs& outputs, Notices& notices, Timer& panelTick)
-        : state_(state), outputs_(outputs), notices_(notices), panelTick_(panelTick) {}
+    // video is the video panel's transport, panelTick its refresh from its own player;
+    // projector's transport follows the projector's player, whoever drives it.
+    Projector(ShowState& state, Transport& video, VideoOutputs& outputs, Notices& notices,
+              Timer& panelTick, MediaPlayerControl& player, Transport& projector)
+        : watch(player, projector), state_(state), video_(video), outputs_(outputs),
+          notices_(notices), panelTick_(panelTick) {}
     virtual ~Projector() = default;
 
     // Switches the projector output to the show's request (shown by Check1).
@@ -30,8 +37,11 @@ public:
     // Shows the picture window full screen on the projector monitor, picture visible.
     virtual void MostraImmagine();
 
+    PlayerWatch watch;
+
 protected:
     ShowState& state_;
+    Transport& video_;
     VideoOutputs& outputs_;
     Notices& notices_;
     Timer& panelTick_;

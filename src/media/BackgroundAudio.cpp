@@ -2,7 +2,8 @@
 
 #include "platform/MediaPlayerControl.h"
 
-BackgroundAudio::BackgroundAudio(MediaPlayerControl& player) : timer(0), player_(player) {
+BackgroundAudio::BackgroundAudio(MediaPlayerControl& player, Transport& transport)
+    : timer(0), watch(player, transport), player_(player) {
     timer.onTimer = [this] { Tick(); };
 }
 

@@ -1,14 +1,17 @@
 // The background player's own fades: its volume moves by one step every 10 ms, two seconds
-// for the whole 0-100 range; a fade out ends by pausing the player.
+// for the whole 0-100 range; a fade out ends by pausing the player. Its transport follows the
+// player, whoever drives it.
 #pragma once
 
+#include "media/PlayerWatch.h"
 #include "platform/Timer.h"
 
 class MediaPlayerControl;
+class Transport;
 
 class BackgroundAudio {
 public:
-    explicit BackgroundAudio(MediaPlayerControl& player);
+    BackgroundAudio(MediaPlayerControl& player, Transport& transport);
 
     void FadeIn();
     void FadeOut();
@@ -24,6 +27,7 @@ public:
     static constexpr double kStep = 100.0 * kStepMs / 2000.0;
 
     Timer timer;
+    PlayerWatch watch;
 
 private:
     MediaPlayerControl& player_;

@@ -61,7 +61,7 @@ void VideoPlayer::cmdPlayV_Click() {
             outputs_.ShowPanelOutput(false); // the picture goes to the projector only
             // A command cue is no file: the projector keeps the file the last media cue loaded.
             const QString cue = state_.CueCorrente();
-            if (outputs_.VideoAtStart() && projectorPlayer.URL() != cue && FileExists(cue))
+            if (transport_.AtStart() && projectorPlayer.URL() != cue && FileExists(cue))
                 projectorPlayer.setURL(cue);
             outputs_.HidePanelPicture();
             projectorPlayer.controls.play();
@@ -102,7 +102,7 @@ void VideoPlayer::cmdPlayV_Click() {
 }
 
 void VideoPlayer::cmdStopV_Click() {
-    outputs_.ShowVideoAtStart();
+    transport_.ShowStart();
     if (Projector::ProjectorMode(state_, outputs_)) {
         MediaPlayerControl& projectorPlayer = outputs_.ProjectorPlayer();
         outputs_.SetProjectorTick(0);

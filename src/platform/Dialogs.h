@@ -8,8 +8,8 @@
 #include <QStringList>
 
 class QDialog;
+class QObject;
 class QPrinter;
-class QWidget;
 
 // Message box styles and answers, with the original platform's numbers.
 namespace vbmsg {
@@ -30,7 +30,9 @@ struct FileDialogRequest {
     QString defaultExtension;
     QString fileName;
     QString title;
-    QWidget* owner = nullptr;
+    // The window the dialog is centred on and modal to (null: the active one): one of the
+    // view's windows, which the code below the view only passes on.
+    QObject* owner = nullptr;
     // A chosen file makes its folder the current one, unless this is set.
     bool keepCurrentFolder = false;
 };
@@ -54,12 +56,13 @@ public:
     // cues are looked up there first.
     QString MostraDialogoFile(const FileDialogRequest& request);
 
-    // The colour dialog, opened with initial (a 24-bit value, red in the low byte) selected.
-    // Returns false when cancelled; otherwise chosen holds the colour.
-    virtual bool ShowColor(QWidget* owner, long initial, long* chosen) = 0;
+    // The colour dialog over owner's window (as a file dialog's owner), opened with initial (a
+    // 24-bit value, red in the low byte) selected. Returns false when cancelled; otherwise
+    // chosen holds the colour.
+    virtual bool ShowColor(QObject* owner, long initial, long* chosen) = 0;
     // The printer set-up dialog for printer; true when confirmed (printer then holds the
     // choice).
-    virtual bool ScegliStampante(QWidget* owner, QPrinter* printer) = 0;
+    virtual bool ScegliStampante(QObject* owner, QPrinter* printer) = 0;
     // Shows one of the program's own windows modally; returns its result (QDialog::Accepted
     // or Rejected) when it closes.
     virtual int ShowModal(QDialog& dialog) = 0;

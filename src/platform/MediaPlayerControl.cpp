@@ -303,6 +303,8 @@ void MediaPlayerControl::setURL(const QString& url) {
     makeEngine();
     if (!engine_) {
         fail(PlatformTextOf(PlatformText::MediumCannotPlay));
+        emit changed();
+        stateMaybeChanged();
         return;
     }
     // "http://..." and "file://..." are URLs; anything else, and any absolute path whatever

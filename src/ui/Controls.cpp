@@ -6,6 +6,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 double TwipsGeometry::Left() const {
     return PixelsToTwipsX(widget_->x());
@@ -161,9 +162,22 @@ Shape::Shape(QWidget* parent) : QWidget(parent), TwipsGeometry(this) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+namespace {
+double progressSpan(const TwipsGeometry& track, const TwipsGeometry& bar) {
+    return track.Width() - 2 * (bar.Left() - track.Left());
+}
+} // namespace
+
 double ProgressWidth(const TwipsGeometry& track, const TwipsGeometry& bar, double share) {
-    const double inner = track.Width() - 2 * (bar.Left() - track.Left());
-    return qMax(1.0, inner * qBound(0.0, share, 1.0));
+    return qMax(1.0, progressSpan(track, bar) * qBound(0.0, share, 1.0));
+}
+
+double ProgressStartShare(const TwipsGeometry& track, const TwipsGeometry& bar) {
+    constexpr double kBarAtStart = 21;
+    const double pixel = TwipsPerPixelX();
+    // The widest bar still at its start, in whole pixels; a width rounds to the nearest.
+    const double widest = std::ceil(kBarAtStart / pixel) - 1;
+    return (widest + 0.5) * pixel / progressSpan(track, bar);
 }
 
 void Shape::paintEvent(QPaintEvent*) {

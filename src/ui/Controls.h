@@ -139,6 +139,9 @@ protected:
 // The width of a progress bar laid inside its track with the same margin at both ends, for
 // the played share (0 to 1) of the whole; never below 1 twip.
 double ProgressWidth(const TwipsGeometry& track, const TwipsGeometry& bar, double share);
+// The played share below which that bar is drawn as at its start: narrower than 21 twips (a
+// pixel at 96 dpi) once its width is rounded to whole pixels.
+double ProgressStartShare(const TwipsGeometry& track, const TwipsGeometry& bar);
 
 // A straight line from (X1, Y1) to (X2, Y2) in twips, drawn on its container.
 class Line : public QWidget, public Tagged {

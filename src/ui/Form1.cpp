@@ -185,9 +185,10 @@ Form1::Form1(Show* show, QWidget* parent)
     volume = std::make_unique<VolumeFades>(core.masterVolume, core.state, *videoOutputs, *Timer3);
     volumeKnob = std::make_unique<VolumeKnob>(
         core.masterVolume, [this]() -> VolumeFades& { return *volume; }, *Image2, *Image3, *Timer2);
-    background = std::make_unique<BackgroundAudio>(*backgroundPlayer);
+    background = std::make_unique<BackgroundAudio>(*backgroundPlayer, core.background);
     interprete = std::make_unique<Interprete>(MakeInterpreteParts(*this));
-    projector = std::make_unique<Projector>(core.state, *videoOutputs, *this, *Timer4);
+    projector = std::make_unique<Projector>(core.state, core.video, *videoOutputs, *this, *Timer4,
+                                            *projectorPlayer, core.projector);
     findReplace = std::make_unique<FindReplace>(*scriptDocument, this);
     formatBar = std::make_unique<FormatToolbar>(*Combo1, *Combo2, Label2);
     edit = std::make_unique<EditCommands>(MakeEditParts(*this));

@@ -20,6 +20,12 @@ void InstallQtDialogs() {
 }
 
 namespace {
+// The window a dialog of owner's goes over: the owner's, else the active window.
+QWidget* ownerWindow(QObject* owner) {
+    QWidget* window = qobject_cast<QWidget*>(owner);
+    return window ? window : QApplication::activeWindow();
+}
+
 // A box over the active window with the title (the application's when empty), the text and
 // the icon of a vbmsg style.
 void prepare(QMessageBox& box, const QString& prompt, int style, const QString& title) {
@@ -120,7 +126,7 @@ QStringList QtDialogs::NameFilters(const QString& filter) {
 }
 
 QString QtDialogs::ChooseFile(const FileDialogRequest& request) {
-    QFileDialog dialog(request.owner ? request.owner : QApplication::activeWindow(), request.title);
+    QFileDialog dialog(ownerWindow(request.owner), request.title);
     dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     // An Open dialog takes names of files that do not exist yet, and Save As does not ask
     // about overwriting: the program asks its own question.
@@ -142,15 +148,16 @@ QString QtDialogs::ChooseFile(const FileDialogRequest& request) {
     return files.isEmpty() ? QString() : QDir::toNativeSeparators(files.first());
 }
 
-bool QtDialogs::ShowColor(QWidget* owner, long initial, long* chosen) {
-    const QColor colour = QColorDialog::getColor(ColorFromRgbValue(initial), owner);
+bool QtDialogs::ShowColor(QObject* owner, long initial, long* chosen) {
+    const QColor colour =
+        QColorDialog::getColor(ColorFromRgbValue(initial), qobject_cast<QWidget*>(owner));
     if (!colour.isValid()) return false;
     if (chosen) *chosen = RgbValueOf(colour);
     return true;
 }
 
-bool QtDialogs::ScegliStampante(QWidget* owner, QPrinter* printer) {
-    QPrintDialog dialog(printer, owner);
+bool QtDialogs::ScegliStampante(QObject* owner, QPrinter* printer) {
+    QPrintDialog dialog(printer, qobject_cast<QWidget*>(owner));
     return dialog.exec() == QDialog::Accepted;
 }
 

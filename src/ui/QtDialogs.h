@@ -17,8 +17,8 @@ public:
     int Choose(const QString& prompt, const QStringList& choices, int escapeChoice, int icon = 0,
                const QString& title = QString()) override;
 
-    bool ShowColor(QWidget* owner, long initial, long* chosen) override;
-    bool ScegliStampante(QWidget* owner, QPrinter* printer) override;
+    bool ShowColor(QObject* owner, long initial, long* chosen) override;
+    bool ScegliStampante(QObject* owner, QPrinter* printer) override;
     int ShowModal(QDialog& dialog) override;
 
     // "Label\0*.a;*.b\0Other\0*.*" as Qt name filters: "Label (*.a *.b)", "Other (*)".

@@ -10,6 +10,7 @@ const QString kNoTime = QStringLiteral("00:00 / 00:00");
 } // namespace
 
 VideoPanel::VideoPanel(Transport& transport, Form1& form) : form_(form) {
+    transport.SetStartShare(ProgressStartShare(*form_.Shape8, *form_.Shape7));
     QObject::connect(&transport, &Transport::buttonWordSet, &connections_,
                      [this](bool playing, bool pointerOn) {
                          form_.cmdPlayV->LoadPicture(PlayPicture(playing, pointerOn));
@@ -35,6 +36,8 @@ VideoPanel::VideoPanel(Transport& transport, Form1& form) : form_(form) {
                 spanCounter();
             }
         });
+    QObject::connect(&transport, &Transport::startShown, &connections_,
+                     [this] { form_.Shape7->setWidth(1); });
     QObject::connect(&transport, &Transport::placeLost, &connections_,
                      [this] { form_.Shape7->setVisible(false); });
     // A medium without a picture (MIDI) offers no projector, and the panel closes up under

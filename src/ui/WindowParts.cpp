@@ -143,7 +143,8 @@ LifecycleParts MakeLifecycleParts(Form1& form) {
             form.core.masterVolume,
             *form.audio,
             *form.panelPlayer,
-            *form.backgroundPlayer,
+            form.core.background,
+            form.core.projector,
             *form.edit,
             *form.shell,
             *form.controlPanel,
@@ -157,13 +158,7 @@ LifecycleParts MakeLifecycleParts(Form1& form) {
             [&form] { return form.isVisible(); },
             [&form] { form.close(); },
             [&form] {
-                const auto going = [](const MediaPlayerControl& player) {
-                    const QString state = player.State();
-                    return state == QLatin1String("playing") || state == QLatin1String("paused");
-                };
-                if (form.HasProjectorWindow() &&
-                    (form.ProjectorWindow().isVisible() || going(*form.projectorPlayer)))
-                    return true;
+                if (form.HasProjectorWindow() && form.ProjectorWindow().isVisible()) return true;
                 return form.HasZoomWindow() && form.ZoomWindow().isVisible();
             }};
 }

@@ -9,10 +9,6 @@
 
 #include <QPixmap>
 
-namespace {
-constexpr double kBarAtStart = 21; // twips: below this the bar has not moved yet
-} // namespace
-
 int WindowVideoOutputs::MonitorCount() const {
     return form_.Monitors->Count();
 }
@@ -40,14 +36,6 @@ void WindowVideoOutputs::PlacePanelOutput() {
 
 void WindowVideoOutputs::RaisePanelOutput() {
     form_.WMP2->raise();
-}
-
-void WindowVideoOutputs::ShowVideoAtStart() {
-    form_.Shape7->setWidth(1);
-}
-
-bool WindowVideoOutputs::VideoAtStart() const {
-    return form_.Shape7->Width() < kBarAtStart;
 }
 
 void WindowVideoOutputs::HidePanelPicture() {

@@ -17,8 +17,6 @@ public:
     void ShowPanelOutput(bool shown) override;
     void PlacePanelOutput() override;
     void RaisePanelOutput() override;
-    void ShowVideoAtStart() override;
-    bool VideoAtStart() const override;
     void HidePanelPicture() override;
     void ShowProjectorWindow() override;
     void HideProjectorWindow() override;

@@ -187,18 +187,32 @@ TEST(SideBySide, TransportFollowsProjectorModeBetweenClicks) {
     t.form.video->cmdPlayV_Click(); // pause
     EXPECT_EQ(window.WMP1->player().State(), QStringLiteral("paused"));
 
-    // The bar has moved: another cue text does not replace the file on play.
-    t.form.Shape7->setWidth(300);
+    // The video has moved: another cue text does not replace the file on play. Moved is as
+    // the bar draws it, in whole pixels of its 3030 twips: 23 ms of 30300 is two pixels.
+    t.form.core.video.SetProgress(230, 30300);
     t.form.cues->setCueCorrente(other);
     t.form.video->cmdPlayV_Click();
     EXPECT_EQ(window.WMP1->player().URL(), mp4);
     t.form.video->cmdPlayV_Click();
-    // Bar back at its start: the new cue's file is loaded; a command text never is.
-    t.form.Shape7->setWidth(1);
+    // Still at its start (22 ms of 30300 is one pixel): the new cue's file is loaded; a
+    // command text never is.
+    t.form.core.video.SetProgress(220, 30300);
     t.form.video->cmdPlayV_Click();
     EXPECT_EQ(window.WMP1->player().URL(), other);
     t.form.video->cmdPlayV_Click();
     t.form.cues->setCueCorrente(QStringLiteral("Play Video"));
+    t.form.video->cmdPlayV_Click();
+    EXPECT_EQ(window.WMP1->player().URL(), other);
+    t.form.video->cmdPlayV_Click();
+    // A length not known yet is the start, and so is the place after a stop.
+    t.form.core.video.SetProgress(5000, 0);
+    t.form.cues->setCueCorrente(mp4);
+    t.form.video->cmdPlayV_Click();
+    EXPECT_EQ(window.WMP1->player().URL(), mp4);
+    t.form.video->cmdPlayV_Click();
+    t.form.core.video.SetProgress(230, 30300);
+    t.form.video->cmdStopV_Click();
+    t.form.cues->setCueCorrente(other);
     t.form.video->cmdPlayV_Click();
     EXPECT_EQ(window.WMP1->player().URL(), other);
     t.form.video->cmdPlayV_Click();

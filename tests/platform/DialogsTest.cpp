@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -97,6 +98,31 @@ TEST(FileDialog, AChoiceLeavesTheCurrentFolderAtTheFilesFolder) {
         EXPECT_TRUE(dialogs().MostraDialogoFile({}).isEmpty());
         EXPECT_EQ(QDir::currentPath(), before);
     }
+}
+
+// The view's window named as the owner, which the code below the view knows only as an object,
+// is the window the dialog goes over.
+TEST(FileDialog, GoesOverTheWindowNamedAsItsOwner) {
+    QtDialogs qt;
+    QWidget window, active;
+    window.show();
+    active.show(); // another window of the program in front
+    active.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&active));
+    FileDialogRequest request;
+    request.owner = &window;
+    QWidget* over = nullptr;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<QFileDialog*>(w); dialog && dialog->isVisible()) {
+                over = dialog->parentWidget();
+                dialog->reject();
+                return;
+            }
+        ADD_FAILURE() << "no file dialog on screen";
+    });
+    EXPECT_TRUE(qt.MostraDialogoFile(request).isEmpty());
+    EXPECT_EQ(over, &window);
 }
 
 TEST(FileDialog, FilterTextBecomesQtNameFilters) {

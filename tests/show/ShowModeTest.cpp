@@ -496,12 +496,17 @@ TEST(Panic, StopsTheVideoProjectorAndBackgroundPlayersAsTheBackgroundCuesDo) {
     background.settings.setAutoStart(false);
     background.setURL(wav);
     ASSERT_TRUE(WaitFor([&] { return background.currentMedia.duration() > 0; }));
+    // The background's transport follows its player, whoever drives it.
+    Transport& backgroundTransport = t.form.core.background;
     runAddedCue(20); // BG Play Audio
     EXPECT_TRUE(state(background, "playing")) << background.State().toStdString();
+    EXPECT_EQ(backgroundTransport.state(), Transport::State::Playing);
     runAddedCue(21); // BG Pause Audio
     EXPECT_TRUE(state(background, "paused")) << background.State().toStdString();
+    EXPECT_EQ(backgroundTransport.state(), Transport::State::Paused);
     runAddedCue(19); // BG Stop Audio
     EXPECT_TRUE(state(background, "stopped")) << background.State().toStdString();
+    EXPECT_EQ(backgroundTransport.state(), Transport::State::Stopped);
 
     MediaPlayerControl* players[] = {t.form.panelPlayer.get(),
                                      &t.form.ProjectorWindow().WMP1->player(), &background};
@@ -511,6 +516,12 @@ TEST(Panic, StopsTheVideoProjectorAndBackgroundPlayersAsTheBackgroundCuesDo) {
     }
     for (MediaPlayerControl* player : players)
         ASSERT_TRUE(WaitFor([&] { return player->controls.currentPosition() > 0.1; }));
+    // The projector's and the background's transports show them playing, and where.
+    for (Transport* transport : {&t.form.core.projector, &backgroundTransport}) {
+        EXPECT_TRUE(transport->Playing());
+        EXPECT_TRUE(WaitFor([&] { return transport->Position() >= 100; }));
+        EXPECT_NEAR(transport->Length(), 20000, 100);
+    }
     qint64 clock = 0;
     Panic& panic = *t.show().panic;
     panic.now = [&] { return clock; };
@@ -519,6 +530,8 @@ TEST(Panic, StopsTheVideoProjectorAndBackgroundPlayersAsTheBackgroundCuesDo) {
     panic.Tick();
     for (MediaPlayerControl* player : players)
         EXPECT_TRUE(state(*player, "stopped")) << player->State().toStdString();
+    EXPECT_EQ(t.form.core.projector.state(), Transport::State::Stopped);
+    EXPECT_EQ(backgroundTransport.state(), Transport::State::Stopped);
 }
 
 namespace {
@@ -671,11 +684,23 @@ TEST(ShowMode, EscapeOutsideShowModeAsksWhileTheShowRuns) {
     EXPECT_TRUE(t.form.playA->playing());
     EXPECT_FALSE(t.device.commands.contains(QStringLiteral("seek wav1 to start")));
 
-    // Nothing playing: Escape ends at once, as it always did.
+    // The background music paused, or a video on the projector, is the show running too.
     t.form.audio->cmdStopA_Click();
     t.form.playA->set(false);
+    for (Transport* running : {&t.form.core.background, &t.form.core.projector}) {
+        running->SetState(Transport::State::Paused);
+        const qsizetype asked = dialogs.shown.size();
+        dialogs.ExpectMsgBox(vbmsg::No);
+        QTest::keyClick(&t.form, Qt::Key_Escape);
+        EXPECT_EQ(dialogs.shown.size(), asked + 1);
+        EXPECT_TRUE(t.form.isVisible());
+        running->SetState(Transport::State::Stopped);
+    }
+
+    // Nothing playing: Escape ends at once, as it always did.
+    const qsizetype asked = dialogs.shown.size();
     QTest::keyClick(&t.form, Qt::Key_Escape);
-    EXPECT_EQ(dialogs.shown.size(), 1);
+    EXPECT_EQ(dialogs.shown.size(), asked);
     EXPECT_FALSE(t.form.isVisible());
 }
 

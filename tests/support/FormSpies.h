@@ -100,7 +100,9 @@ struct SpyRouting : MediaRouting {
 
 struct SpyProjector : Projector {
     SpyProjector(Form1& f, CallLog& log)
-        : Projector(f.core.state, *f.videoOutputs, f, *f.Timer4), form_(f), log(log) {}
+        : Projector(f.core.state, f.core.video, *f.videoOutputs, f, *f.Timer4, *f.projectorPlayer,
+                    f.core.projector),
+          form_(f), log(log) {}
     void Check1_Click() override {
         log.add(QStringLiteral("Check1_Click(%1)").arg(form_.Check1->Value()));
     }

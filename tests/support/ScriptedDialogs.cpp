@@ -62,7 +62,7 @@ void ScriptedDialogs::ExpectPrinter(bool confirmed, std::function<void(QPrinter&
     script_.append({QStringLiteral("printer"), confirmed ? 1 : 0, {}, nullptr, std::move(choose)});
 }
 
-bool ScriptedDialogs::ShowColor(QWidget*, long initial, long* chosen) {
+bool ScriptedDialogs::ShowColor(QObject*, long initial, long* chosen) {
     shown.append({QStringLiteral("color"), QString::number(initial), 0, {}, {}, {}});
     if (script_.isEmpty() || script_.first().kind != QLatin1String("color")) {
         ADD_FAILURE() << "unexpected colour dialog";
@@ -74,7 +74,7 @@ bool ScriptedDialogs::ShowColor(QWidget*, long initial, long* chosen) {
     return true;
 }
 
-bool ScriptedDialogs::ScegliStampante(QWidget*, QPrinter* printer) {
+bool ScriptedDialogs::ScegliStampante(QObject*, QPrinter* printer) {
     shown.append({QStringLiteral("printer"), QString(), 0, {}, {}, {}});
     if (script_.isEmpty() || script_.first().kind != QLatin1String("printer")) {
         ADD_FAILURE() << "unexpected printer dialog";

@@ -32,8 +32,8 @@ public:
                const QString& title = QString()) override;
     int Choose(const QString& prompt, const QStringList& choices, int escapeChoice, int icon = 0,
                const QString& title = QString()) override;
-    bool ShowColor(QWidget* owner, long initial, long* chosen) override;
-    bool ScegliStampante(QWidget* owner, QPrinter* printer) override;
+    bool ShowColor(QObject* owner, long initial, long* chosen) override;
+    bool ScegliStampante(QObject* owner, QPrinter* printer) override;
     int ShowModal(QDialog& dialog) override;
 
     struct Shown {

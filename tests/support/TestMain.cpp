@@ -34,11 +34,11 @@ struct UnexpectedDialogs : Dialogs {
         ADD_FAILURE() << "unexpected choice: " << prompt.toStdString();
         return escapeChoice;
     }
-    bool ShowColor(QWidget*, long, long*) override {
+    bool ShowColor(QObject*, long, long*) override {
         ADD_FAILURE() << "unexpected colour dialog";
         return false;
     }
-    bool ScegliStampante(QWidget*, QPrinter*) override {
+    bool ScegliStampante(QObject*, QPrinter*) override {
         ADD_FAILURE() << "unexpected printer dialog";
         return false;
     }

@@ -66,8 +66,8 @@ struct AnsweringDialogs : Dialogs {
         std::printf("choice: %s\n", qPrintable(prompt));
         return escapeChoice;
     }
-    bool ShowColor(QWidget*, long, long*) override { return false; }
-    bool ScegliStampante(QWidget*, QPrinter*) override { return false; }
+    bool ShowColor(QObject*, long, long*) override { return false; }
+    bool ScegliStampante(QObject*, QPrinter*) override { return false; }
     int ShowModal(QDialog&) override { return 0; }
     int shown = 0;
 
