@@ -503,7 +503,7 @@ TEST(Panic, StopsTheVideoProjectorAndBackgroundPlayersAsTheBackgroundCuesDo) {
     runAddedCue(19); // BG Stop Audio
     EXPECT_TRUE(state(background, "stopped")) << background.State().toStdString();
 
-    MediaPlayerControl* players[] = {t.form.panelPlayer.get(),
+    MediaPlayerControl* players[] = {t.form.panelPlayer,
                                      &t.form.ProjectorWindow().WMP1->player(), &background};
     for (MediaPlayerControl* player : players) {
         player->settings.setAutoStart(true);
