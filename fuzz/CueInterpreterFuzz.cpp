@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     form->interprete->InterpretaComando(typed, start, end, false);
     // Whatever the cue did, the fades and the knob come to rest on their timers.
     for (int tick = 0; tick < 3; ++tick) {
-        for (Timer* timer : {form->Timer1.get(), form->Timer3.get(), form->Timer4.get()})
+        for (Timer* timer : {form->Timer1, form->Timer3, form->Timer4})
             if (timer->IsRunning() && timer->onTimer) timer->onTimer();
     }
     return 0;

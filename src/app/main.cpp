@@ -4,8 +4,8 @@
 #include "app/Paths.h"
 #include "app/Recovery.h"
 #include "app/ShowCommandLine.h"
+#include "app/ShowEngine.h"
 #include "app/Startup.h"
-#include "core/Show.h"
 #include "i18n/Messages.h"
 #include "platform/Allocator.h"
 #include "platform/Dialogs.h"
@@ -38,11 +38,12 @@ int main(int argc, char** argv) {
     UseQtTextsOfLanguage();
 
     WaitForFontConfiguration();
-    // The show first: the window is its view.
-    Show show(ApplicationTitle());
-    Form1 form(show);
-    StartWindow({*form.lifecycle, *form.showMode, *form.recovery, [&] { form.showMaximized(); }},
-                CommandLineText(argc, argv), [&] { ReportFirstPaint(form); });
+    // The show and its engine first: the window is their view.
+    ShowEngine engine(ApplicationTitle());
+    Form1 form(engine);
+    StartWindow(
+        {*engine.lifecycle, *engine.showMode, *engine.recovery, [&] { form.showMaximized(); }},
+        CommandLineText(argc, argv), [&] { ReportFirstPaint(form); });
     // For timing the start-up: end as soon as the window is on screen.
     if (qEnvironmentVariableIsSet("SCENOLUX_QUIT_WHEN_SHOWN"))
         QTimer::singleShot(0, &app, &QApplication::quit);

@@ -38,7 +38,7 @@
 #include "ui/ShowModeView.h"
 #include "ui/VideoPanel.h"
 #include "ui/VolumeKnob.h"
-#include "ui/WindowParts.h"
+#include "ui/WindowShowView.h"
 #include "ui/WindowVideoOutputs.h"
 #include "ui/WindowVisuals.h"
 #include "ui/ZoomWindow.h"
@@ -60,16 +60,6 @@ const QColor kPanelFill(0x24, 0x24, 0x24);
 const QColor kTrackFill(0x1F, 0x1F, 0x1F);
 const QColor kBorder(0x80, 0x80, 0x80);
 const QColor kBar(0x0A, 0x58, 0xCD);
-
-MediaPlayerControl::Design playerDesign(bool autoStart, const char* uiMode) {
-    MediaPlayerControl::Design d;
-    d.autoStart = autoStart;
-    d.uiMode = QString::fromLatin1(uiMode);
-    d.stretchToFit = false;
-    d.fullScreen = false;
-    d.volume = 50;
-    return d;
-}
 
 template <typename T> T* named(T* control, const QString& name) {
     control->setObjectName(name);
@@ -145,13 +135,21 @@ void transportButtons(QWidget* panel, QChar player, double top,
 
 } // namespace
 
-Form1::Form1(Show& show, QWidget* parent) : Form1(&show, parent) {}
+Form1::Form1(ShowEngine& engine, QWidget* parent) : Form1(&engine, nullptr, parent) {}
 
-Form1::Form1(QWidget* parent) : Form1(nullptr, parent) {}
+Form1::Form1(QWidget* parent) : Form1(nullptr, nullptr, parent) {}
 
-Form1::Form1(Show* show, QWidget* parent)
-    : QMainWindow(parent), ownCore_(show ? nullptr : std::make_unique<Show>(ApplicationTitle())),
-      core(show ? *show : *ownCore_), RTB(new RichTextBox(this)),
+Form1::Form1(const SubsystemFactory& factory, QWidget* parent) : Form1(nullptr, &factory, parent) {}
+
+Form1::Form1(ShowEngine* engine, const SubsystemFactory* factory, QWidget* parent)
+    : QMainWindow(parent),
+      ownEngine_(engine ? nullptr : std::make_unique<ShowEngine>(ApplicationTitle(), factory)),
+      engine(engine ? *engine : *ownEngine_), core(this->engine.core), RTB(new RichTextBox(this)),
+      Timer1(this->engine.Timer1.get()), Timer3(this->engine.Timer3.get()),
+      Timer4(this->engine.Timer4.get()), Timer6(this->engine.Timer6.get()),
+      panelPlayer(this->engine.panelPlayer.get()),
+      backgroundPlayer(this->engine.backgroundPlayer.get()),
+      projectorPlayer(this->engine.projectorPlayer.get()),
       Monitors(std::make_unique<clsMonitors>()), TipoMedia(core.state.TipoMedia),
       FileCorrente(core.session.FileCorrente), NomeCopione(core.session.NomeCopione),
       NumeroCopione(core.session.NumeroCopione), BaseCopione(core.session.BaseCopione),
@@ -175,41 +173,61 @@ Form1::Form1(Show* show, QWidget* parent)
 
     scriptDocument = std::make_unique<EditorDocument>(*RTB);
     videoOutputs = std::make_unique<WindowVideoOutputs>(*this);
-    routing = std::make_unique<MediaRouting>(
-        core.state, core.audio, core.video, *videoOutputs,
-        MediaRouting::Players{[this]() -> AudioPlayer& { return *audio; },
-                              [this]() -> VideoPlayer& { return *video; },
-                              [this]() -> Projector& { return *projector; }});
-    audio = std::make_unique<AudioPlayer>(core.audio, *Timer1, *this, core.video, *panelPlayer);
-    video = std::make_unique<VideoPlayer>(core.video, core.state, *videoOutputs, *Timer4);
-    volume = std::make_unique<VolumeFades>(core.masterVolume, core.state, *videoOutputs, *Timer3);
-    volumeKnob = std::make_unique<VolumeKnob>(
-        core.masterVolume, [this]() -> VolumeFades& { return *volume; }, *Image2, *Image3, *Timer2);
-    background = std::make_unique<BackgroundAudio>(*backgroundPlayer, core.background);
-    interprete = std::make_unique<Interprete>(MakeInterpreteParts(*this));
-    projector = std::make_unique<Projector>(core.state, core.video, *videoOutputs, *this, *Timer4,
-                                            *projectorPlayer, core.projector);
     findReplace = std::make_unique<FindReplace>(*scriptDocument, this);
     formatBar = std::make_unique<FormatToolbar>(*Combo1, *Combo2, Label2);
-    edit = std::make_unique<EditCommands>(MakeEditParts(*this));
+    showView = std::make_unique<WindowShowView>(*this);
+    this->engine.Attach(*showView);
+    takeSubsystems();
+    volumeKnob = std::make_unique<VolumeKnob>(
+        core.masterVolume, [this]() -> VolumeFades& { return *volume; }, *Image2, *Image3, *Timer2);
     visuals = std::make_unique<WindowVisuals>(*this);
     lingua = std::make_unique<Localization>(*this);
-    controlPanel = std::make_unique<ControlPanel>(*this, *Timer6);
-    controlPanel->onOptionShown = [this](bool on) { mnuScreenSaver->setChecked(on); };
-    controlPanel->onOptionChosen = [this] { lifecycle->SalvaImpostazioni(); };
-    recovery = std::make_unique<Recovery>(core.session, *scriptDocument, *edit);
-    shell = std::make_unique<ShellCommands>(MakeShellParts(*this));
-    lifecycle = std::make_unique<Lifecycle>(MakeLifecycleParts(*this));
     connectHandlers();
-    BuildCueLookup(*this);
-    showMode = std::make_unique<ShowMode>(MakeShowModeParts(*this));
-    webRemote = std::make_unique<WebRemote>(MakeWebRemoteParts(*this));
+    connectEditor();
     showModeView = std::make_unique<ShowModeView>(*this, *showMode);
     showCheck = std::make_unique<ShowCheckMenu>(*this);
     SetWindowSize(11340, 8535);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // The subsystems hold on to this window's parts: they go first.
+    engine.Detach();
+}
+
+void Form1::takeSubsystems() {
+    routing = engine.routing.get();
+    audio = engine.audio.get();
+    video = engine.video.get();
+    volume = engine.volume.get();
+    background = engine.background.get();
+    interprete = engine.interprete.get();
+    projector = engine.projector.get();
+    edit = engine.edit.get();
+    controlPanel = engine.controlPanel.get();
+    recovery = engine.recovery.get();
+    shell = engine.shell.get();
+    lifecycle = engine.lifecycle.get();
+    cues = engine.cues.get();
+    showMode = engine.showMode.get();
+    webRemote = engine.webRemote.get();
+}
+
+void Form1::connectEditor() {
+    CueLookup* lookup = cues;
+    RTB->onClick = [lookup] { lookup->RTB_Click(); };
+    RTB->onDblClick = [lookup] { lookup->RTB_DblClick(); };
+    RTB->onKeyPress = [lookup](int& ascii) { lookup->RTB_KeyPress(ascii); };
+    RTB->onKeyDown = [lookup](int& code, int& shift) { lookup->RTB_KeyDown(code, shift); };
+    RTB->onKeyUp = [lookup](int& code, int& shift) { lookup->RTB_KeyUp(code, shift); };
+    RTB->onMouseDown = [lookup](int b, int s, double x, double y) {
+        lookup->RTB_MouseDown(b, s, x, y);
+    };
+    RTB->onMouseMove = [lookup](int b, int s, double x, double y) {
+        lookup->RTB_MouseMove(b, s, x, y);
+    };
+    RTB->ownsShortcut = [lookup](int code, int shift) { return lookup->HandlesKey(code, shift); };
+    RTB->onChange = [this] { edit->RTB_Change(); };
+}
 
 void Form1::buildControls() {
     client_ = named(new QWidget(this), QStringLiteral("client"));
@@ -283,9 +301,6 @@ void Form1::buildControls() {
     buildAudioPanel();
     buildVideoPanel();
 
-    panelPlayer = std::make_unique<MediaPlayerControl>(playerDesign(false, "none"));
-    backgroundPlayer = std::make_unique<MediaPlayerControl>(playerDesign(true, "mini"));
-    projectorPlayer = std::make_unique<MediaPlayerControl>(Form2::PlayerDesign());
     WMP2 = named(new MediaPlayerView(*panelPlayer, client_), QStringLiteral("WMP2"));
     TwipsGeometry(WMP2).Move(7800, 5610, 3210, 2070);
     WMP3 = named(new MediaPlayerView(*backgroundPlayer, client_), QStringLiteral("WMP3"));
@@ -295,12 +310,8 @@ void Form1::buildControls() {
     imgZoom->setStretch(true);
     imgZoom->setVisible(false);
 
-    Timer1 = std::make_unique<Timer>(0);
     Timer2 = std::make_unique<Timer>(10, false);
-    Timer3 = std::make_unique<Timer>(10, false);
-    Timer4 = std::make_unique<Timer>(0);
     Timer5 = std::make_unique<Timer>(0);
-    Timer6 = std::make_unique<Timer>(0);
     Timer7 = std::make_unique<Timer>(0);
 }
 
@@ -474,12 +485,10 @@ void Form1::buildMenus() {
 }
 
 void Form1::connectHandlers() {
-    // Handlers reach the subsystem objects through the form, so a test may swap one.
     Timer5->onTimer = [this] { // the notice's time is up
         Timer5->setInterval(0);
         Label11->setVisible(false);
     };
-    Timer1->onTimer = [this] { audio->Timer1_Timer(); };
     cmdPlayA->onClick = [this] { audio->cmdPlayA_Click(); };
     cmdStopA->onClick = [this] { audio->cmdStopA_Click(); };
     cmdForA->onClick = [this] { audio->cmdForA_Click(); };
@@ -492,25 +501,13 @@ void Form1::connectHandlers() {
         audio->lblContatore_MouseMove(b, s, x, y, lblContatore->Width());
     };
     lblContatore->onClick = [this] { audio->lblContatore_Click(); };
-    Timer4->onTimer = [this] { video->Timer4_Timer(); };
-    panelPlayer->onError = [this](const QString& reason) {
-        ShowMediaFailure(panelPlayer->URL(), reason);
-        // A medium that broke off while playing is told until the next cue.
-        if (panelPlayer->FailedWhilePlaying()) Timer5->setInterval(0);
-    };
-    projectorPlayer->onError = [this](const QString& reason) {
-        // A medium that broke off while playing is told until the next cue.
-        ShowMediaFailure(projectorPlayer->URL(), reason,
-                         projectorPlayer->FailedWhilePlaying() ? 0 : kNoticeMs);
-    };
     // Every player stops when the sound server goes (each shows it stopped); the operator is
-    // told once, until the server is back, when the master volume is put on it again.
+    // told once, until the server is back (the engine puts the master volume on it again).
     connect(&soundServer(), &SoundServer::Lost, this,
             [this] { ShowNotice(MessageText(PlatformText::MciSoundServerGone), 0); });
     connect(&soundServer(), &SoundServer::Back, this, [this] {
         if (Label11->Caption() == MessageText(PlatformText::MciSoundServerGone))
             Label11->setVisible(false);
-        volume->ReconnectMixer();
     });
     cmdPlayV->onClick = [this] { video->cmdPlayV_Click(); };
     cmdStopV->onClick = [this] { video->cmdStopV_Click(); };
@@ -545,7 +542,6 @@ void Form1::connectHandlers() {
     Image8->onClick = [this] { volume->Image8_Click(); };
     Image9->onClick = [this] { volume->Image9_Click(); };
     Timer2->onTimer = [this] { volumeKnob->Timer2_Timer(); };
-    Timer3->onTimer = [this] { volume->Timer3_Timer(); };
     // The projector box shows the show's request and the operator's tick makes it; switching
     // the projector follows the request, after the box shows it.
     connect(Check1, &QCheckBox::toggled, &core.state, &ShowState::SetProjectorRequested);
@@ -553,7 +549,6 @@ void Form1::connectHandlers() {
     connect(&core.state, &ShowState::projectorRequestedChanged, this,
             [this] { projector->Check1_Click(); });
 
-    RTB->onChange = [this] { edit->RTB_Change(); };
     mnuEsci->onClick = [this] { lifecycle->mnuEsci_Click(); };
     mnuNuovo->onClick = [this] { shell->Label2_Click(0); };
     mnuApri->onClick = [this] { shell->Label2_Click(1); };
@@ -581,7 +576,6 @@ void Form1::connectHandlers() {
     mnuImpostaAudio->onClick = [this] { shell->mnuImpostaAudio_Click(); };
     mnuMonitorSettings->onClick = [this] { controlPanel->mnuMonitorSettings_Click(); };
     mnuScreenSaver->onClick = [this] { controlPanel->mnuScreenSaver_Click(); };
-    Timer6->onTimer = [this] { controlPanel->Timer6_Timer(); };
     mnuVersioni->onClick = [this] { shell->mnuVersioni_Click(); };
     mnuAggiornamenti->onClick = [this] { shell->mnuAggiornamenti_Click(); };
     mnuAggLingua->onClick = [this] { shell->mnuAggLingua_Click(); };

@@ -1,7 +1,8 @@
-// The main window: the composition root that holds every control of the window under its
-// own name and one object per subsystem.
+// The main window: the view of the show's engine. It holds every control of the window under
+// its own name, the view's parts, and handles on the engine's players and subsystems.
 #pragma once
 
+#include "app/ShowEngine.h"
 #include "core/Notices.h"
 #include "core/Show.h"
 #include "platform/Timer.h"
@@ -42,21 +43,25 @@ class VideoPanel;
 class VideoPlayer;
 class VolumeFades;
 class VolumeKnob;
+class WindowShowView;
 class WindowVideoOutputs;
 class WindowVisuals;
 
 class Form1 : public QMainWindow, public Notices {
     Q_OBJECT
-    std::unique_ptr<Show> ownCore_; // the show, when the window was not given one
+    std::unique_ptr<ShowEngine> ownEngine_; // the engine, when the window was not given one
 
 public:
-    // The window of show, which main builds first.
-    explicit Form1(Show& show, QWidget* parent = nullptr);
-    // A window with a show of its own (tests and tools).
+    // The window of engine, which main builds first: the window attaches as its view.
+    explicit Form1(ShowEngine& engine, QWidget* parent = nullptr);
+    // A window with an engine of its own (tests and tools).
     explicit Form1(QWidget* parent = nullptr);
+    // A window with an engine of its own whose subsystems factory builds (tests' spies).
+    explicit Form1(const SubsystemFactory& factory, QWidget* parent = nullptr);
     ~Form1() override;
 
-    // The show this window shows and drives.
+    // The engine this window shows and drives, and its show.
+    ShowEngine& engine;
     Show& core;
 
     QString Caption() const { return windowTitle(); }
@@ -149,7 +154,11 @@ public:
     PictureBox* imgZoom;
     MediaPlayerView* WMP2; // video on the main window: shows panelPlayer
     MediaPlayerView* WMP3; // background audio: shows backgroundPlayer
-    std::unique_ptr<Timer> Timer1, Timer2, Timer3, Timer4, Timer5, Timer6, Timer7;
+    // The engine's timers: the audio counter's tick, the master volume's fade, the video
+    // counter's tick and the control panel's wait.
+    Timer *Timer1, *Timer3, *Timer4, *Timer6;
+    // The view's: the knob's drag, the notice's time and the spare one.
+    std::unique_ptr<Timer> Timer2, Timer5, Timer7;
 
     // ---- menus ----
     Menu* mnuFile;
@@ -170,45 +179,46 @@ public:
     Menu* mnuHelp;
     MenuItem *mnuGuida, *mnuVersioni, *mnuAggiornamenti, *mnuInfo;
 
-    // ---- subsystems ----
-    // The players the subsystems drive: the video panel's, the background's and the
-    // projector's (its window, made on first use, shows it).
-    std::unique_ptr<MediaPlayerControl> panelPlayer, backgroundPlayer, projectorPlayer;
+    // ---- the engine's players and subsystems, as the window's handlers reach them ----
+    MediaPlayerControl *panelPlayer, *backgroundPlayer, *projectorPlayer;
+    MediaRouting* routing = nullptr;
+    AudioPlayer* audio = nullptr;
+    VideoPlayer* video = nullptr;
+    VolumeFades* volume = nullptr;
+    BackgroundAudio* background = nullptr;
+    Interprete* interprete = nullptr;
+    Projector* projector = nullptr;
+    EditCommands* edit = nullptr;
+    ControlPanel* controlPanel = nullptr;
+    Recovery* recovery = nullptr; // the copy of a changed script kept against a crash
+    ShellCommands* shell = nullptr;
+    Lifecycle* lifecycle = nullptr;
+    CueLookup* cues = nullptr;
+    ShowMode* showMode = nullptr;   // show mode, panic and the remote control
+    WebRemote* webRemote = nullptr; // the remote page in a browser
+
+    // ---- the view's parts ----
     // The script as the subsystems read, rewrite and edit it: the editor RTB.
     std::unique_ptr<ScriptEditor> scriptDocument;
     // The font boxes and the formatting hotspots of the toolbar, as the Edit commands show the
     // selection's formatting on them.
     std::unique_ptr<FormatBar> formatBar;
     std::unique_ptr<clsMonitors> Monitors;
-    std::unique_ptr<CueLookup> cues;
-    std::unique_ptr<Interprete> interprete;
-    std::unique_ptr<MediaRouting> routing;
-    std::unique_ptr<AudioPlayer> audio;
-    std::unique_ptr<VideoPlayer> video;
-    std::unique_ptr<VolumeFades> volume;
-    std::unique_ptr<VolumeKnob> volumeKnob; // Image2 on Image3, following the master volume
-    std::unique_ptr<BackgroundAudio> background;
     // The panel's video output, the projector window and the picture window, as the
     // projector switch and the players ask for them.
     std::unique_ptr<WindowVideoOutputs> videoOutputs;
-    std::unique_ptr<Projector> projector;
-    std::unique_ptr<EditCommands> edit;
+    // What the engine asks of this window.
+    std::unique_ptr<WindowShowView> showView;
+    std::unique_ptr<VolumeKnob> volumeKnob; // Image2 on Image3, following the master volume
     std::unique_ptr<FindReplace> findReplace;
-    std::unique_ptr<ShellCommands> shell;
     std::unique_ptr<WindowVisuals> visuals;
-    std::unique_ptr<Lifecycle> lifecycle;
     std::unique_ptr<Localization> lingua;
     // The play state of the audio and the video player (cmdPlayA, cmdPlayV and their menus).
     std::unique_ptr<PlayState> playA, playV;
     // The audio and video panels' counters, bars and pictures, following the transports.
     std::unique_ptr<AudioPanel> audioPanel;
     std::unique_ptr<VideoPanel> videoPanel;
-    std::unique_ptr<ControlPanel> controlPanel;
-    std::unique_ptr<Recovery> recovery; // the copy of a changed script kept against a crash
-    // Show mode, panic and the remote control.
-    std::unique_ptr<ShowMode> showMode;
-    std::unique_ptr<ShowModeView> showModeView; // its entries, bar and marks, and its keys
-    std::unique_ptr<WebRemote> webRemote;       // the remote page in a browser
+    std::unique_ptr<ShowModeView> showModeView; // show mode's entries, bar and marks, and keys
     // The show check and the pack (File menu).
     std::unique_ptr<ShowCheckMenu> showCheck;
 
@@ -230,7 +240,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    Form1(Show* show, QWidget* parent);
+    Form1(ShowEngine* engine, const SubsystemFactory* factory, QWidget* parent);
+    // Takes the handles on the subsystems the engine built on this window.
+    void takeSubsystems();
+    // Gives the editor's clicks, keys and mouse to the cue lookup.
+    void connectEditor();
     void buildControls();
     void buildAudioPanel();
     void buildVideoPanel();

@@ -29,16 +29,6 @@ void PlaceOnProjectorMonitor(QWidget* window) {
     window->showFullScreen();
 }
 
-MediaPlayerControl::Design Form2::PlayerDesign() {
-    MediaPlayerControl::Design design;
-    design.autoStart = true;
-    design.uiMode = QStringLiteral("none");
-    design.stretchToFit = true;
-    design.fullScreen = true;
-    design.volume = 50;
-    return design;
-}
-
 Form2::Form2(QWidget* owner, MediaPlayerControl& player)
     : QWidget(owner, Qt::Window | Qt::FramelessWindowHint), Timer1(0) {
     setObjectName(QStringLiteral("Form2"));

@@ -20,8 +20,6 @@ class Form2 : public QWidget {
 public:
     // A window of owner's, showing player.
     Form2(QWidget* owner, MediaPlayerControl& player);
-    // How the projector's player is made: it starts each medium at once and fills the window.
-    static MediaPlayerControl::Design PlayerDesign();
     MediaPlayerView* WMP1;
     Timer Timer1; // 100 ms while projector video plays
     // One refresh of the main window's video counter and bar from WMP1: runs onTick.

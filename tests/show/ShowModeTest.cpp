@@ -508,7 +508,7 @@ TEST(Panic, StopsTheVideoProjectorAndBackgroundPlayersAsTheBackgroundCuesDo) {
     EXPECT_TRUE(state(background, "stopped")) << background.State().toStdString();
     EXPECT_EQ(backgroundTransport.state(), Transport::State::Stopped);
 
-    MediaPlayerControl* players[] = {t.form.panelPlayer.get(),
+    MediaPlayerControl* players[] = {t.form.panelPlayer,
                                      &t.form.ProjectorWindow().WMP1->player(), &background};
     for (MediaPlayerControl* player : players) {
         player->settings.setAutoStart(true);

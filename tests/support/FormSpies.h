@@ -1,8 +1,11 @@
-// A main window whose peer subsystems record the operations the cue language calls, for
-// tests of the editor handlers and the interpreter.
+// A main window on an engine whose subsystems record the operations the cue language calls,
+// for tests of the editor handlers and the interpreter.
 #pragma once
 
 #include "app/Commands.h"
+#include "app/ShowEngine.h"
+#include "app/ShowView.h"
+#include "core/Notices.h"
 #include "display/Projector.h"
 #include "i18n/Lingua.h"
 #include "media/AudioPlayer.h"
@@ -14,7 +17,6 @@
 #include "script/EditCommands.h"
 #include "script/Interprete.h"
 #include "ui/Form1.h"
-#include "ui/WindowParts.h"
 #include "ui/WindowVideoOutputs.h"
 #include "ui/WindowVisuals.h"
 
@@ -27,10 +29,11 @@ struct CallLog {
     void add(const QString& call) { calls << call; }
 };
 
+// The spies read the window they were built for when called, never while it is built.
 struct SpyAudio : AudioPlayer {
-    SpyAudio(Form1& f, CallLog& log)
-        : AudioPlayer(f.core.audio, *f.Timer1, f, f.core.video, *f.panelPlayer), form_(f),
-          log(log) {}
+    SpyAudio(ShowEngine& e, ShowView& v, Form1& f, CallLog& log)
+        : AudioPlayer(e.core.audio, *e.Timer1, v.NoticeLine(), e.core.video, *e.panelPlayer),
+          form_(f), log(log) {}
     void cmdPlayA_Click() override {
         log.add(QStringLiteral("cmdPlayA_Click(%1)").arg(form_.cmdPlayA->Tag));
     }
@@ -44,8 +47,8 @@ struct SpyAudio : AudioPlayer {
 };
 
 struct SpyVideo : VideoPlayer {
-    SpyVideo(Form1& f, CallLog& log)
-        : VideoPlayer(f.core.video, f.core.state, *f.videoOutputs, *f.Timer4), form_(f), log(log) {}
+    SpyVideo(ShowEngine& e, ShowView& v, Form1& f, CallLog& log)
+        : VideoPlayer(e.core.video, e.core.state, v.Outputs(), *e.Timer4), form_(f), log(log) {}
     void cmdPlayV_Click() override {
         log.add(QStringLiteral("cmdPlayV_Click(%1)").arg(form_.cmdPlayV->Tag));
     }
@@ -58,8 +61,8 @@ struct SpyVideo : VideoPlayer {
 };
 
 struct SpyVolume : VolumeFades {
-    SpyVolume(Form1& f, CallLog& log)
-        : VolumeFades(f.core.masterVolume, f.core.state, *f.videoOutputs, *f.Timer3), log(log) {}
+    SpyVolume(ShowEngine& e, ShowView& v, CallLog& log)
+        : VolumeFades(e.core.masterVolume, e.core.state, v.Outputs(), *e.Timer3), log(log) {}
     void Image4_Click() override { log.add(QStringLiteral("Image4_Click")); }
     void Image5_Click() override { log.add(QStringLiteral("Image5_Click")); }
     void Image6_Click() override { log.add(QStringLiteral("Image6_Click")); }
@@ -73,35 +76,35 @@ struct SpyVolume : VolumeFades {
 };
 
 // Routing that pretends to load: the real routing's kind of the file decides, audio setting
-// "A" and type 1, video and MIDI "V" and type 2 (pictures leave both).
+// the last loaded audio and type 1, video and MIDI video and type 2 (pictures leave both).
 struct SpyRouting : MediaRouting {
-    SpyRouting(Form1& f, CallLog& log)
-        : MediaRouting(f.core.state, f.core.audio, f.core.video, *f.videoOutputs, {}), form_(f),
-          log(log) {}
+    SpyRouting(ShowEngine& e, ShowView& v, CallLog& log)
+        : MediaRouting(e.core.state, e.core.audio, e.core.video, v.Outputs(), {}),
+          state_(e.core.state), log(log) {}
     void vai(const QString& file) override {
         log.add(QStringLiteral("vai(%1)").arg(file));
         switch (Classify(file)) {
         case Kind::Audio:
-            form_.core.state.SetLastLoaded(ShowState::Loaded::Audio);
-            form_.TipoMedia = 1;
+            state_.SetLastLoaded(ShowState::Loaded::Audio);
+            state_.TipoMedia = 1;
             break;
         case Kind::Video:
         case Kind::Midi:
-            form_.core.state.SetLastLoaded(ShowState::Loaded::Video);
-            form_.TipoMedia = 2;
+            state_.SetLastLoaded(ShowState::Loaded::Video);
+            state_.TipoMedia = 2;
             break;
         case Kind::Image:
             break;
         }
     }
-    Form1& form_;
+    ShowState& state_;
     CallLog& log;
 };
 
 struct SpyProjector : Projector {
-    SpyProjector(Form1& f, CallLog& log)
-        : Projector(f.core.state, f.core.video, *f.videoOutputs, f, *f.Timer4, *f.projectorPlayer,
-                    f.core.projector),
+    SpyProjector(ShowEngine& e, ShowView& v, Form1& f, CallLog& log)
+        : Projector(e.core.state, e.core.video, v.Outputs(), v.NoticeLine(), *e.Timer4,
+                    *e.projectorPlayer, e.core.projector),
           form_(f), log(log) {}
     void Check1_Click() override {
         log.add(QStringLiteral("Check1_Click(%1)").arg(form_.Check1->Value()));
@@ -111,7 +114,8 @@ struct SpyProjector : Projector {
 };
 
 struct SpyEdit : EditCommands {
-    SpyEdit(Form1& f, CallLog& log) : EditCommands(MakeEditParts(f)), log(log) {}
+    SpyEdit(ShowEngine& e, ShowView& v, CallLog& log)
+        : EditCommands(MakeEditParts(e, v)), log(log) {}
     void AggiornaFormato() override { ++formatRefreshes; }
     void mnuCopia_Click() override { log.add(QStringLiteral("mnuCopia_Click")); }
     void mnuIncolla_Click() override { log.add(QStringLiteral("mnuIncolla_Click")); }
@@ -123,7 +127,8 @@ struct SpyEdit : EditCommands {
 };
 
 struct SpyShell : ShellCommands {
-    SpyShell(Form1& f, CallLog& log) : ShellCommands(MakeShellParts(f)), log(log) {}
+    SpyShell(ShowEngine& e, ShowView& v, CallLog& log)
+        : ShellCommands(MakeShellParts(e, v)), log(log) {}
     void Label2_Click(int index) override {
         log.add(QStringLiteral("Label2_Click(%1)").arg(index));
     }
@@ -142,30 +147,48 @@ struct SpyVisuals : WindowVisuals {
     int highlightResets = 0;
 };
 
-// A main window with every peer replaced by its spy, the state words set, and a script.
+// Builds the spies in place of the players, the fades, the routing, the projector switch and
+// the edit and shell commands; the interpreter, the cue lookup and the life cycle are built on
+// them by the engine.
+struct SpyFactory : SubsystemFactory {
+    SpyFactory(CallLog& log, Form1& form) : log(log), form(form) {}
+    std::unique_ptr<AudioPlayer> Audio(ShowEngine& e, ShowView& v) const override {
+        return std::make_unique<SpyAudio>(e, v, form, log);
+    }
+    std::unique_ptr<VideoPlayer> Video(ShowEngine& e, ShowView& v) const override {
+        return std::make_unique<SpyVideo>(e, v, form, log);
+    }
+    std::unique_ptr<VolumeFades> Volume(ShowEngine& e, ShowView& v) const override {
+        return std::make_unique<SpyVolume>(e, v, log);
+    }
+    std::unique_ptr<MediaRouting> Routing(ShowEngine& e, ShowView& v) const override {
+        return std::make_unique<SpyRouting>(e, v, log);
+    }
+    std::unique_ptr<Projector> ProjectorSwitch(ShowEngine& e, ShowView& v) const override {
+        return std::make_unique<SpyProjector>(e, v, form, log);
+    }
+    std::unique_ptr<EditCommands> Edit(ShowEngine& e, ShowView& v) const override {
+        return std::make_unique<SpyEdit>(e, v, log);
+    }
+    std::unique_ptr<ShellCommands> Shell(ShowEngine& e, ShowView& v) const override {
+        return std::make_unique<SpyShell>(e, v, log);
+    }
+    CallLog& log;
+    Form1& form;
+};
+
+// A main window on spied subsystems, the state words set, and a script.
 struct SpiedForm {
     SpiedForm() {
         Lingua[7] = QStringLiteral("Play");
         Lingua[8] = QStringLiteral("Pausa");
         Lingua[127] = QStringLiteral("File non trovato");
-        form.audio = std::make_unique<SpyAudio>(form, log);
-        form.video = std::make_unique<SpyVideo>(form, log);
-        form.volume = std::make_unique<SpyVolume>(form, log);
-        form.routing = std::make_unique<SpyRouting>(form, log);
-        form.projector = std::make_unique<SpyProjector>(form, log);
-        auto editSpy = std::make_unique<SpyEdit>(form, log);
-        edit = editSpy.get();
-        form.edit = std::move(editSpy);
-        form.shell = std::make_unique<SpyShell>(form, log);
+        edit = static_cast<SpyEdit*>(form.edit);
+        // The window's own hover pictures and highlight are a part of the view, not of the
+        // engine: replaced in the window.
         auto visualsSpy = std::make_unique<SpyVisuals>(form, log);
         visuals = visualsSpy.get();
         form.visuals = std::move(visualsSpy);
-        // The interpreter, the cue lookup and the life cycle act on the subsystems they were
-        // built with: built again on the spies. (Show mode and its panic are not: these tests
-        // never switch it on.)
-        form.interprete = std::make_unique<Interprete>(MakeInterpreteParts(form));
-        BuildCueLookup(form);
-        form.lifecycle = std::make_unique<Lifecycle>(MakeLifecycleParts(form));
         form.playA->set(false);
         form.playV->set(false);
     }
@@ -177,8 +200,9 @@ struct SpiedForm {
         form.cues->RTB_Click();
     }
 
-    Form1 form;
     CallLog log;
+    SpyFactory factory{log, form}; // reads the window only when a spy is called
+    Form1 form{factory};
     SpyEdit* edit = nullptr;
     SpyVisuals* visuals = nullptr;
 };

@@ -209,7 +209,7 @@ int main(int argc, char** argv) {
                     form.volume->Timer3_Timer();
                 };
                 clock.start();
-                (form.volume.get()->*(fadeIn ? f.in : f.out))();
+                (form.volume->*(fadeIn ? f.in : f.out))();
                 QEventLoop loop;
                 QTimer poll;
                 QObject::connect(&poll, &QTimer::timeout, [&] {

@@ -397,11 +397,11 @@ int main(int argc, char** argv) {
         // Whatever the last click left loaded (a MIDI file holds its synthesizer's whole sound
         // font, up to 150 MB) is no growth: memory is compared at rest, with the video players
         // closed and their pipelines waited for.
-        std::vector<MediaPlayerControl*> video{form.panelPlayer.get()};
+        std::vector<MediaPlayerControl*> video{form.panelPlayer};
         auto atRest = [&] {
             if (form.HasProjectorWindow() &&
-                std::find(video.begin(), video.end(), form.projectorPlayer.get()) == video.end())
-                video.push_back(form.projectorPlayer.get());
+                std::find(video.begin(), video.end(), form.projectorPlayer) == video.end())
+                video.push_back(form.projectorPlayer);
             for (MediaPlayerControl* player : video)
                 player->close();
             for (int waited = 0; waited < 5000; waited += 50) {
