@@ -178,27 +178,28 @@ void WindowVisuals::Label1_MouseMove() {
 // ---- toolbar highlight ----
 
 void WindowVisuals::Label2_MouseMove(int index) {
-    // The design keeps the current cue in the tag of hotspot 15: while there is a cue, that
-    // hotspot counts as taken and pointing at it shows no highlight.
+    // While there is a current cue, hotspot 15 counts as taken and pointing at it shows no
+    // highlight (the design kept the cue in that hotspot's tag). A hotspot lit stays taken
+    // until the pointer is on another, so the frame is not moved again while it is there.
     constexpr int kCueHotspot = 15;
     const bool cueTaken = !form_.core.state.CueCorrente().isEmpty();
     for (int i = 0; i < kHotspots; ++i) {
-        Label& hotspot = *form_.Label2[i];
-        const bool taken = !hotspot.Tag.isEmpty() || (i == kCueHotspot && cueTaken);
+        const Label& hotspot = *form_.Label2[i];
+        const bool taken = lit_[i] || (i == kCueHotspot && cueTaken);
         if (i == index && !taken) {
-            hotspot.Tag = QStringLiteral("1");
+            lit_[i] = true;
             form_.Shape5->Move(hotspot.Left(), hotspot.Top(), hotspot.Width(), hotspot.Height());
             form_.Shape5->setVisible(true);
             form_.Shape5->raise();
-        } else if (i != index && hotspot.Tag == QLatin1String("1")) {
-            hotspot.Tag.clear();
+        } else if (i != index) {
+            lit_[i] = false;
         }
     }
 }
 
 void WindowVisuals::SpegniEvidenza() {
     for (int i = 0; i <= 14; ++i)
-        if (form_.Label2[i]->Tag == QLatin1String("1")) form_.Label2[i]->Tag.clear();
+        lit_[i] = false;
     if (form_.Shape5->Visible()) form_.Shape5->setVisible(false);
 }
 

@@ -34,8 +34,11 @@ public:
     void Label1_MouseMove();
     // The pointer over toolbar hotspot index: highlight it.
     void Label2_MouseMove(int index);
-    // Clears the toolbar highlight (hotspots 0 to 14; the design leaves the tags of 15 and 16).
+    // Clears the toolbar highlight (hotspots 0 to 14; 15 and 16 stay lit until the pointer
+    // is on another hotspot, as the design left them).
     virtual void SpegniEvidenza();
+    // Whether toolbar hotspot index is the one lit.
+    bool Lit(int index) const { return lit_[index]; }
 
     // Start-up: fits the toolbar hotspots and letters to the toolbar picture's real height.
     void AdattaBarraStrumenti();
@@ -55,4 +58,5 @@ private:
     QString pictureFile(Button button, bool hover) const;
     void showPicture(Button button, bool hover);
     std::array<bool, 8> hover_{};
+    std::array<bool, kHotspots> lit_{};
 };

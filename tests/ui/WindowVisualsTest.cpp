@@ -167,20 +167,23 @@ TEST(WindowToolbar, HighlightFollowsThePointerAndSparesTheCurrentCue) {
     EXPECT_EQ(t.form.cues->CueCorrente(), QStringLiteral("music/intro.mp3"));
 
     v.Label2_MouseMove(3);
-    EXPECT_EQ(t.form.Label2[3]->Tag, QStringLiteral("1"));
+    EXPECT_TRUE(v.Lit(3));
     EXPECT_TRUE(t.form.Shape5->Visible());
     EXPECT_EQ(t.form.Shape5->geometry(), t.form.Label2[3]->geometry());
     EXPECT_EQ(t.form.cues->CueCorrente(), QStringLiteral("music/intro.mp3"));
 
     v.Label2_MouseMove(4);
-    EXPECT_EQ(t.form.Label2[3]->Tag, QString());
+    EXPECT_FALSE(v.Lit(3));
     EXPECT_EQ(t.form.Shape5->geometry(), t.form.Label2[4]->geometry());
+    v.SpegniEvidenza();
+    EXPECT_FALSE(v.Lit(4));
 
-    t.form.Label2[16]->Tag = QStringLiteral("1");
+    v.Label2_MouseMove(16);
     v.SpegniEvidenza();
     EXPECT_FALSE(t.form.Shape5->Visible());
-    EXPECT_EQ(t.form.Label2[4]->Tag, QString());
-    EXPECT_EQ(t.form.Label2[16]->Tag, QStringLiteral("1")); // 15 and 16 are left alone
+    EXPECT_TRUE(v.Lit(16)); // 15 and 16 are left alone
+    v.Label2_MouseMove(16); // still taken: the frame does not come back over it
+    EXPECT_FALSE(t.form.Shape5->Visible());
     EXPECT_EQ(t.form.cues->CueCorrente(), QStringLiteral("music/intro.mp3"));
 }
 
