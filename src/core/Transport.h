@@ -1,7 +1,7 @@
 // One player's transport, as the show knows it: whether it is stopped, paused or playing,
 // which words its Play menu entry and its play button show (the design sets those apart from
 // the state in places), where it stands in its medium and how long that is, and the seek the
-// operator or a cue asks of it. The window's play button, its Tag, the menu entry, the counter
+// operator or a cue asks of it. The window's play button, the menu entry, the counter
 // and the progress bar follow the signals; a language switch rewrites their words from this
 // state, and nothing compares translated words. The player acts on a seek request; the
 // transport only passes it on.

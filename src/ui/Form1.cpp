@@ -166,8 +166,8 @@ Form1::Form1(ShowEngine* engine, const SubsystemFactory* factory, QWidget* paren
     });
     buildControls();
     buildMenus();
-    playA = std::make_unique<PlayState>(core.audio, *cmdPlayA, *mnuPlayAudio);
-    playV = std::make_unique<PlayState>(core.video, *cmdPlayV, *mnuPlayVideo);
+    playA = std::make_unique<PlayState>(core.audio, *mnuPlayAudio);
+    playV = std::make_unique<PlayState>(core.video, *mnuPlayVideo);
     audioPanel = std::make_unique<AudioPanel>(core.audio, core.masterVolume, *this);
     videoPanel = std::make_unique<VideoPanel>(core.video, *this);
 

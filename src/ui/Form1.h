@@ -213,7 +213,7 @@ public:
     std::unique_ptr<FindReplace> findReplace;
     std::unique_ptr<WindowVisuals> visuals;
     std::unique_ptr<Localization> lingua;
-    // The play state of the audio and the video player (cmdPlayA, cmdPlayV and their menus).
+    // The Play entries of the Audio and the Video menu, following the players' transports.
     std::unique_ptr<PlayState> playA, playV;
     // The audio and video panels' counters, bars and pictures, following the transports.
     std::unique_ptr<AudioPanel> audioPanel;

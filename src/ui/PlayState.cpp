@@ -10,10 +10,8 @@ const QString& word(bool playing) {
 }
 } // namespace
 
-PlayState::PlayState(Transport& transport, Tagged& button, MenuItem& menuEntry)
-    : transport_(transport), button_(button), menu_(menuEntry) {
-    QObject::connect(&transport, &Transport::playingSet, &connections_,
-                     [this](bool playing) { button_.Tag = word(playing); });
+PlayState::PlayState(Transport& transport, MenuItem& menuEntry)
+    : transport_(transport), menu_(menuEntry) {
     QObject::connect(&transport, &Transport::menuWordSet, &connections_,
                      [this](bool playingWord) { menu_.setCaption(word(playingWord)); });
 }
@@ -35,6 +33,5 @@ bool PlayState::menuWordPlaying() const {
 }
 
 void PlayState::Retranslate() {
-    button_.Tag = word(transport_.Playing());
     menu_.setCaption(word(transport_.MenuWordPlaying()));
 }

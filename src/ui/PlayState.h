@@ -1,21 +1,19 @@
-// The view of one player's transport: the play button's Tag and the player's menu entry show
-// its state as words of the language (entry 7 idle or paused, entry 8 playing), as the design
-// keeps them. The state itself is the show's Transport; these words follow its signals, and a
-// language switch rewrites them from it.
+// The view of one player's transport in its menu: the Play entry shows the state as a word of
+// the language (entry 7 idle or paused, entry 8 playing). The state itself is the show's
+// Transport; the word follows its signals, and a language switch rewrites it from it.
 #pragma once
 
 #include <QObject>
 
-struct Tagged;
 class MenuItem;
 class Transport;
 
 class PlayState {
 public:
-    PlayState(Transport& transport, Tagged& button, MenuItem& menuEntry);
+    PlayState(Transport& transport, MenuItem& menuEntry);
 
     bool playing() const;
-    // Sets the transport's state; the button's Tag follows.
+    // Sets the transport's state.
     void set(bool playing);
     // The menu entry's word: of playing or of idle.
     void showMenuWord(bool playingWord);
@@ -25,7 +23,6 @@ public:
 
 private:
     Transport& transport_;
-    Tagged& button_;
     MenuItem& menu_;
     QObject connections_; // ends the bindings with this view
 };

@@ -35,8 +35,8 @@ TEST(FormLoad, StartsInTheSavedLanguageAndVolume) {
     LoadedForm t(settingsFile("Italiano.lng", "40000", "600", "1"));
     EXPECT_EQ(NomeLingua, QStringLiteral("Italiano.lng"));
     EXPECT_EQ(t.form.Caption(), QStringLiteral("Scenolux - ") + Lingua[97] + QStringLiteral(" 1"));
-    EXPECT_EQ(t.form.cmdPlayA->Tag, Lingua[7]);
-    EXPECT_EQ(t.form.cmdPlayV->Tag, Lingua[7]);
+    EXPECT_FALSE(t.form.core.audio.Playing());
+    EXPECT_FALSE(t.form.core.video.Playing());
     EXPECT_EQ(t.form.core.masterVolume.ChosenLevel(), QStringLiteral("40000"));
     EXPECT_DOUBLE_EQ(t.form.Image2->Top(), 600);
     EXPECT_TRUE(t.form.mnuScreenSaver->isChecked());

@@ -35,7 +35,8 @@ struct SpyAudio : AudioPlayer {
         : AudioPlayer(e.core.audio, *e.Timer1, v.NoticeLine(), e.core.video, *e.panelPlayer),
           form_(f), log(log) {}
     void cmdPlayA_Click() override {
-        log.add(QStringLiteral("cmdPlayA_Click(%1)").arg(form_.cmdPlayA->Tag));
+        log.add(
+            QStringLiteral("cmdPlayA_Click(%1)").arg(Lingua[form_.core.audio.Playing() ? 8 : 7]));
     }
     void cmdStopA_Click() override { log.add(QStringLiteral("cmdStopA_Click")); }
     void lblContatore_Click(const QString& ms) override {
@@ -50,7 +51,8 @@ struct SpyVideo : VideoPlayer {
     SpyVideo(ShowEngine& e, ShowView& v, Form1& f, CallLog& log)
         : VideoPlayer(e.core.video, e.core.state, v.Outputs(), *e.Timer4), form_(f), log(log) {}
     void cmdPlayV_Click() override {
-        log.add(QStringLiteral("cmdPlayV_Click(%1)").arg(form_.cmdPlayV->Tag));
+        log.add(
+            QStringLiteral("cmdPlayV_Click(%1)").arg(Lingua[form_.core.video.Playing() ? 8 : 7]));
     }
     void cmdStopV_Click() override { log.add(QStringLiteral("cmdStopV_Click")); }
     void lblContatoreV_Click(double seconds) override {
