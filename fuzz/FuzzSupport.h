@@ -2,9 +2,9 @@
 // language files, and stand-ins that never wait for anyone (no dialog, no device, no mixer).
 #pragma once
 
-#include "platform/Dialogs.h"
 #include "platform/Mci.h"
 #include "platform/Mixer.h"
+#include "platform/widgets/ViewDialogs.h"
 
 #include <QByteArray>
 #include <QDialog>
@@ -14,7 +14,7 @@
 namespace fuzz {
 
 // Every dialog answers as if cancelled, at once.
-struct SilentDialogs : Dialogs {
+struct SilentDialogs : ViewDialogs {
     int MsgBox(const QString&, int, const QString&) override { return vbmsg::Cancel; }
     int Choose(const QString&, const QStringList&, int escapeChoice, int, const QString&) override {
         return escapeChoice;

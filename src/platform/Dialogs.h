@@ -1,5 +1,6 @@
-// The one seam through which the program shows modal dialogs: message boxes, file, colour and
-// printer dialogs, and its own modal windows. The real implementation, the view's, shows
+// The one seam through which the program shows modal dialogs: message boxes, file and colour
+// dialogs (the view adds the printer's and its own modal windows: widgets/ViewDialogs.h).
+// The real implementation, the view's, shows
 // Qt dialogs; tests install a scripted one that answers from a script and fails on any dialog
 // it was not told to expect, so that no test can hang on a dialog.
 #pragma once
@@ -7,9 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-class QDialog;
 class QObject;
-class QPrinter;
 
 // Message box styles and answers, with the original platform's numbers.
 namespace vbmsg {
@@ -60,12 +59,6 @@ public:
     // 24-bit value, red in the low byte) selected. Returns false when cancelled; otherwise
     // chosen holds the colour.
     virtual bool ShowColor(QObject* owner, long initial, long* chosen) = 0;
-    // The printer set-up dialog for printer; true when confirmed (printer then holds the
-    // choice).
-    virtual bool ScegliStampante(QObject* owner, QPrinter* printer) = 0;
-    // Shows one of the program's own windows modally; returns its result (QDialog::Accepted
-    // or Rejected) when it closes.
-    virtual int ShowModal(QDialog& dialog) = 0;
 
 protected:
     // Shows the dialog itself; empty when cancelled.

@@ -6,6 +6,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
 #include "platform/VbColor.h"
+#include "platform/widgets/ViewDialogs.h"
 #include "script/EditCommands.h"
 #include "ui/QtDialogs.h"
 
@@ -186,5 +187,5 @@ bool Form3::eventFilter(QObject* watched, QEvent* event) {
 
 void mnuAddCommand_Click(ScriptEditor& editor, QWidget* owner) {
     Form3 dialog(editor, owner);
-    dialogs().ShowModal(dialog);
+    viewDialogs().ShowModal(dialog);
 }

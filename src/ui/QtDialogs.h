@@ -1,7 +1,7 @@
 // The dialogs seam over Qt's message boxes and file dialogs.
 #pragma once
 
-#include "platform/Dialogs.h"
+#include "platform/widgets/ViewDialogs.h"
 
 #include <QStringList>
 
@@ -10,7 +10,7 @@ class QWidget;
 // Makes Qt's dialogs the standard ones (SetStandardDialogs), for the life of the program.
 void InstallQtDialogs();
 
-class QtDialogs : public Dialogs {
+class QtDialogs : public ViewDialogs {
 public:
     int MsgBox(const QString& prompt, int buttons = vbmsg::OKOnly,
                const QString& title = QString()) override;

@@ -3,6 +3,7 @@
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
 #include "platform/widgets/RichTextBox.h"
+#include "platform/widgets/ViewDialogs.h"
 #include "show/MidiControl.h"
 #include "show/ShowMode.h"
 #include "show/WebRemote.h"
@@ -211,20 +212,20 @@ void ShowModeView::paintBar() {
 
 void ShowModeView::mnuRemoteControl_Click() {
     RemoteDialog dialog(showMode_.Settings(), &form_);
-    if (dialogs().ShowModal(dialog) != QDialog::Accepted) return;
+    if (viewDialogs().ShowModal(dialog) != QDialog::Accepted) return;
     const ShowSettings chosen = dialog.Chosen();
     showMode_.SetRemote(chosen.remoteOn, chosen.port, chosen.allInterfaces);
 }
 
 void ShowModeView::mnuGoProtection_Click() {
     GoProtectionDialog dialog(showMode_.Settings().goProtectionMs, &form_);
-    if (dialogs().ShowModal(dialog) != QDialog::Accepted) return;
+    if (viewDialogs().ShowModal(dialog) != QDialog::Accepted) return;
     showMode_.SetGoProtection(dialog.ChosenMs());
 }
 
 void ShowModeView::mnuMidiControl_Click() {
     MidiDialog dialog(*showMode_.midi, &form_);
-    if (dialogs().ShowModal(dialog) != QDialog::Accepted) return;
+    if (viewDialogs().ShowModal(dialog) != QDialog::Accepted) return;
     showMode_.SetMidi(dialog.Chosen());
     Retranslate();
 }
@@ -242,7 +243,7 @@ void ShowModeView::mnuWebRemote_Click() {
                                          s.webCode);
         },
         &form_);
-    if (dialogs().ShowModal(dialog) != QDialog::Accepted) return;
+    if (viewDialogs().ShowModal(dialog) != QDialog::Accepted) return;
     const ShowSettings chosen = dialog.Chosen();
     showMode_.SetWebRemote(chosen.webOn, chosen.webPort, chosen.webAllInterfaces, chosen.webCode);
 }

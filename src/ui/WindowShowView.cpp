@@ -5,6 +5,7 @@
 #include "platform/MediaPlayerControl.h"
 #include "platform/Twips.h"
 #include "platform/widgets/RichTextBox.h"
+#include "platform/widgets/ViewDialogs.h"
 #include "script/Interprete.h"
 #include "ui/AboutWindow.h"
 #include "ui/AddCommand.h"
@@ -117,7 +118,7 @@ void WindowShowView::LoadMenuPictures() {
 
 void WindowShowView::Print() {
     if (!printer_) printer_ = std::make_unique<QPrinter>();
-    if (dialogs().ScegliStampante(&form_, printer_.get())) form_.RTB->SelPrint(printer_.get());
+    if (viewDialogs().ScegliStampante(&form_, printer_.get())) form_.RTB->SelPrint(printer_.get());
 }
 
 void WindowShowView::AddCommand() {

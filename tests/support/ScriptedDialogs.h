@@ -2,13 +2,13 @@
 // An unexpected dialog fails the test and answers Cancel, so no test can hang on one.
 #pragma once
 
-#include "platform/Dialogs.h"
+#include "platform/widgets/ViewDialogs.h"
 
 #include <QList>
 #include <QStringList>
 #include <functional>
 
-class ScriptedDialogs : public Dialogs {
+class ScriptedDialogs : public ViewDialogs {
 public:
     ScriptedDialogs();  // installs itself
     ~ScriptedDialogs(); // puts back the dialogs before it and fails on answers left unused

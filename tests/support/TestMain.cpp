@@ -2,9 +2,9 @@
 // defaults for every swappable global, put back after each test whatever it asserted.
 #include "i18n/Lingua.h"
 #include "platform/DesktopShell.h"
-#include "platform/Dialogs.h"
 #include "platform/Mci.h"
 #include "platform/ScreenSaver.h"
+#include "platform/widgets/ViewDialogs.h"
 #include "support/FakeMixer.h"
 #include "support/SupportFailure.h"
 #include "support/TestHelper.h"
@@ -24,7 +24,7 @@ FakeMixer& TestMixer() {
 namespace {
 
 // A dialog no test expected fails the test and is cancelled: no test can hang on a modal box.
-struct UnexpectedDialogs : Dialogs {
+struct UnexpectedDialogs : ViewDialogs {
     int MsgBox(const QString& prompt, int, const QString&) override {
         ADD_FAILURE() << "unexpected message box: " << prompt.toStdString();
         return vbmsg::Cancel;

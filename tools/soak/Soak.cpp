@@ -16,10 +16,10 @@
 #include "app/Paths.h"
 #include "media/BackgroundAudio.h"
 #include "platform/Allocator.h"
-#include "platform/Dialogs.h"
 #include "platform/MediaPlayerControl.h"
 #include "platform/widgets/MediaPlayerView.h"
 #include "platform/widgets/RichTextBox.h"
+#include "platform/widgets/ViewDialogs.h"
 #include "script/EditCommands.h"
 #include "ui/Form1.h"
 #include "ui/ProjectorWindow.h"
@@ -54,7 +54,7 @@ constexpr int kSaveEvery = 100;
 
 // Message boxes and file dialogs answer at once (nobody is there to click), and are counted:
 // a show that runs clean shows none.
-struct AnsweringDialogs : Dialogs {
+struct AnsweringDialogs : ViewDialogs {
     int MsgBox(const QString& prompt, int, const QString&) override {
         ++shown;
         std::printf("message: %s\n", qPrintable(prompt));
