@@ -342,6 +342,15 @@ long GstMci::mciSendString(const QString& command, QString* returnText) {
         devices_.erase(found);
         return 0;
     }
+    if (verb == QLatin1String("rename")) {
+        // rename ALIAS to NEW: an opened file changes hands without being opened again.
+        if (arg2 != QLatin1String("to") || arg3.isEmpty()) return mcierr::MissingParameter;
+        if (devices_.count(arg3)) return mcierr::DuplicateAlias;
+        auto node = devices_.extract(found);
+        node.key() = arg3;
+        devices_.insert(std::move(node));
+        return 0;
+    }
     if (verb == QLatin1String("play")) {
         const bool from = arg2 == QLatin1String("from");
         const std::optional<qint64> fromMs = MciMilliseconds(arg3);

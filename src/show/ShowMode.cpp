@@ -3,6 +3,7 @@
 #include "core/Notices.h"
 #include "core/ScriptDocument.h"
 #include "core/ShowState.h"
+#include "i18n/Lingua.h"
 #include "i18n/Messages.h"
 #include "script/CueLookup.h"
 #include "show/MidiControl.h"
@@ -13,8 +14,10 @@
 Q_LOGGING_CATEGORY(lcShow, "scenolux.show")
 
 ShowMode::ShowMode(ShowModeParts parts)
-    : failureTimer(0), state_(parts.state), script_(parts.script), notices_(parts.notices),
-      cueLookup_(parts.cues), resume_(std::move(parts.resume)) {
+    : failureTimer(0),
+      preparation([&cues = parts.cues](const QString& cue) { return cues.CueFile(cue); }),
+      state_(parts.state), script_(parts.script), notices_(parts.notices), cueLookup_(parts.cues),
+      resume_(std::move(parts.resume)) {
     failureTimer.onTimer = [this] { clearFailure(); };
     cueLookup_.onCueFailed = [this](const QString& cue) { CueFailed(cue); };
     panic = std::make_unique<Panic>(parts.panicPlayers);
@@ -86,10 +89,23 @@ void ShowMode::refreshStandby() {
 
 void ShowMode::setStandby(int index) {
     standby_ = index;
-    if (index >= 0)
-        state_.SetStandby(StandbyText(), cues()[index].open);
-    else
+    if (index < 0) {
         state_.ClearStandby();
+        preparation.Release();
+        return;
+    }
+    const QString text = StandbyText();
+    state_.SetStandby(text, cues()[index].open);
+    if (!Active()) return;
+    // The operator learns of a file that will not play before the GO, not at it; once for
+    // each time the cue becomes the standby.
+    if (preparation.Prepare(text) != StandbyPreparation::Outcome::Failed) {
+        reportedCue_.clear();
+    } else if (text != reportedCue_) {
+        reportedCue_ = text;
+        CueFailed(text);
+        notices_.ShowNotice(Lingua[127], kNoticeMs);
+    }
 }
 
 std::optional<CueSpan> ShowMode::Standby() const {

@@ -9,6 +9,7 @@
 #include "show/GoGuard.h"
 #include "show/Panic.h"
 #include "show/ShowSettings.h"
+#include "show/StandbyPreparation.h"
 
 #include <QObject>
 #include <functional>
@@ -94,6 +95,8 @@ public:
     std::unique_ptr<OscRemote> remote;
     GoGuard goGuard;
     std::unique_ptr<MidiControl> midi;
+    // The standby's file, opened ahead for GO.
+    StandbyPreparation preparation;
 
 signals:
     void failedCueChanged();
@@ -121,6 +124,7 @@ private:
     mutable quint64 cuesVersion_ = 0; // the script's version the list was made from
     mutable bool cuesMade_ = false;
     QString failedCue_;
+    QString reportedCue_; // the standby whose file was last reported missing
     int standby_ = -1;
     bool running_ = false; // a cue runs: the caret moves made by the run are not the operator's
 };

@@ -4,6 +4,7 @@
 #include "platform/Mixer.h"
 #include "platform/widgets/RichTextBox.h"
 #include "show/ShowMode.h"
+#include "show/StandbyPreparation.h"
 #include "support/FakeMixer.h"
 #include "support/MediaFiles.h"
 #include "support/ProgramFolder.h"
@@ -12,6 +13,7 @@
 #include "ui/Form1.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -118,6 +120,59 @@ TEST(ShowSound, GoPlaysMediaAndCommandCuesInOrder) {
     }
     // About 300 ms of the high tone or more were heard (the last GO's time less its latency).
     EXPECT_GE(heard.size() - firstHigh, 300 / kWindowMs);
+}
+
+TEST(ShowSound, StandbyFileIsOpenedSilentlyAndLetGoWhenTheStandbyMovesOn) {
+    if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
+    SinkLatencyHold hold;
+    QTemporaryDir media;
+    const QString low = media.filePath(QStringLiteral("low.wav"));
+    const QString high = media.filePath(QStringLiteral("high.wav"));
+    MakeWav(low, 4, 440);
+    MakeWav(high, 3, 880);
+    const QString script =
+        QStringLiteral("A [[%1]] B [[%2]] C [[nowhere.wav]] D [[Stop Audio]]").arg(low, high);
+    SoundShow t(script);
+    EXPECT_EQ(StandbyPreparation::PreparedFile(), QFileInfo(low).absoluteFilePath());
+
+    SinkRecording recording;
+    ASSERT_TRUE(recording.started());
+    t.key(Qt::Key_Space);
+    // The next cue's file is open while the first one plays.
+    EXPECT_EQ(StandbyPreparation::PreparedFile(), QFileInfo(high).absoluteFilePath());
+    ASSERT_TRUE(recording.listenFor(500));
+    // The operator moves the standby on by hand: the missing file is named now, not at GO,
+    // and the file opened for the cue passed over is let go.
+    t.form.RTB->setSelStart(int(script.indexOf(QStringLiteral(" C "))));
+    ASSERT_EQ(t.form.showMode->StandbyText(), QStringLiteral("nowhere.wav"));
+    EXPECT_EQ(t.form.showMode->FailedCue(), QStringLiteral("nowhere.wav"));
+    EXPECT_TRUE(StandbyPreparation::PreparedFile().isEmpty());
+    ASSERT_TRUE(recording.listenFor(300));
+    t.key(Qt::Key_PageUp);
+    ASSERT_EQ(t.form.showMode->StandbyText(), high);
+    EXPECT_EQ(StandbyPreparation::PreparedFile(), QFileInfo(high).absoluteFilePath());
+    ASSERT_TRUE(recording.listenFor(300));
+    const int goAtMs = 500 + 300 + 300;
+    t.key(Qt::Key_Space);
+    ASSERT_TRUE(recording.listenFor(600));
+    recording.stop();
+    t.form.audio->cmdStopA_Click();
+
+    // The low tone plays on, unbroken and alone, until the GO on the prepared cue; then the
+    // high tone is heard.
+    const QList<Heard> heard = listen(recording.pcm());
+    qsizetype firstLow = -1, firstHigh = -1;
+    for (qsizetype i = 0; i < heard.size(); ++i) {
+        if (firstLow < 0 && near(heard[i], 440)) firstLow = i;
+        if (firstHigh < 0 && near(heard[i], 880)) firstHigh = i;
+    }
+    ASSERT_GE(firstLow, 0) << "the first cue was not heard";
+    ASSERT_GT(firstHigh, firstLow) << "the GO on the prepared cue was not heard";
+    EXPECT_GE(firstHigh * kWindowMs, goAtMs - kWindowMs) << "the prepared file sounded early";
+    // The window the change falls in holds both tones.
+    for (qsizetype i = firstLow; i + 1 < firstHigh; ++i)
+        EXPECT_TRUE(near(heard[i], 440)) << "at " << i * kWindowMs << " ms: " << heard[i].rms
+                                         << " rms, " << heard[i].hz << " Hz";
 }
 
 TEST(ShowSound, PanicEndsInSilenceWithinTheSecond) {
