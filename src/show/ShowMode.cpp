@@ -15,11 +15,15 @@ Q_LOGGING_CATEGORY(lcShow, "scenolux.show")
 
 ShowMode::ShowMode(ShowModeParts parts)
     : failureTimer(0),
-      preparation([&cues = parts.cues](const QString& cue) { return cues.CueFile(cue); }),
+      preparation({[&cues = parts.cues](const QString& cue) { return cues.CueFile(cue); },
+                   parts.state, parts.outputs}),
       state_(parts.state), script_(parts.script), notices_(parts.notices), cueLookup_(parts.cues),
       resume_(std::move(parts.resume)) {
     failureTimer.onTimer = [this] { clearFailure(); };
     cueLookup_.onCueFailed = [this](const QString& cue) { CueFailed(cue); };
+    preparation.onFailed = [this](const QString& cue, const QString& file, const QString& reason) {
+        standbyFailed(cue, file, reason);
+    };
     panic = std::make_unique<Panic>(parts.panicPlayers);
     remote = std::make_unique<OscRemote>();
     remote->onGo = [this] { Go(remote->ArrivedMs()); };
@@ -97,15 +101,19 @@ void ShowMode::setStandby(int index) {
     const QString text = StandbyText();
     state_.SetStandby(text, cues()[index].open);
     if (!Active()) return;
-    // The operator learns of a file that will not play before the GO, not at it; once for
-    // each time the cue becomes the standby.
-    if (preparation.Prepare(text) != StandbyPreparation::Outcome::Failed) {
-        reportedCue_.clear();
-    } else if (text != reportedCue_) {
-        reportedCue_ = text;
-        CueFailed(text);
+    if (preparation.Prepare(text) != StandbyPreparation::Outcome::Failed) reportedCue_.clear();
+}
+
+// The operator learns of a file that will not play before the GO, not at it; once for each
+// time the cue becomes the standby. The GO still tries it (the file may be back by then).
+void ShowMode::standbyFailed(const QString& cue, const QString& file, const QString& reason) {
+    if (cue == reportedCue_) return;
+    reportedCue_ = cue;
+    CueFailed(cue);
+    if (file.isEmpty())
         notices_.ShowNotice(Lingua[127], kNoticeMs);
-    }
+    else
+        notices_.ShowMediaFailure(file, reason);
 }
 
 std::optional<CueSpan> ShowMode::Standby() const {
@@ -163,6 +171,7 @@ void ShowMode::First() {
 }
 
 void ShowMode::StartPanic() {
+    preparation.Release();
     panic->Start();
 }
 

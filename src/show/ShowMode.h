@@ -22,6 +22,7 @@ class Notices;
 class OscRemote;
 class ScriptDocument;
 class ShowState;
+class VideoOutputs;
 
 // What show mode acts on: the show state, the script, the notice line, the cue lookup that
 // runs a cue, and the players the panic silences.
@@ -30,6 +31,8 @@ struct ShowModeParts {
     ScriptDocument& script;
     Notices& notices;
     CueLookup& cues;
+    // The players a video or MIDI cue loads into, which hold the standby's file ahead.
+    VideoOutputs& outputs;
     PanicPlayers panicPlayers;
     // Plays on what is paused (MIDI Show Control's RESUME).
     std::function<void()> resume = {};
@@ -95,7 +98,7 @@ public:
     std::unique_ptr<OscRemote> remote;
     GoGuard goGuard;
     std::unique_ptr<MidiControl> midi;
-    // The standby's file, opened ahead for GO.
+    // The standby's file, opened ahead for GO; let go at a panic and when the mode ends.
     StandbyPreparation preparation;
 
 signals:
@@ -112,6 +115,7 @@ private:
     void save();
     void applyRemote();
     void clearFailure();
+    void standbyFailed(const QString& cue, const QString& file, const QString& reason);
     QString cueText(const CueSpan& cue) const;
 
     ShowState& state_;
@@ -124,7 +128,7 @@ private:
     mutable quint64 cuesVersion_ = 0; // the script's version the list was made from
     mutable bool cuesMade_ = false;
     QString failedCue_;
-    QString reportedCue_; // the standby whose file was last reported missing
+    QString reportedCue_; // the standby whose file was last reported as not ready
     int standby_ = -1;
     bool running_ = false; // a cue runs: the caret moves made by the run are not the operator's
 };

@@ -23,6 +23,7 @@
 #include "ui/Localization.h"
 #include "ui/MenuImages.h"
 #include "ui/ProjectorWindow.h"
+#include "ui/WindowVideoOutputs.h"
 #include "ui/WindowVisuals.h"
 #include "ui/ZoomWindow.h"
 
@@ -109,7 +110,11 @@ void BuildCueLookup(Form1& form) {
 }
 
 ShowModeParts MakeShowModeParts(Form1& form) {
-    ShowModeParts parts{form.core.state, *form.scriptDocument, form, *form.cues,
+    ShowModeParts parts{form.core.state,
+                        *form.scriptDocument,
+                        form,
+                        *form.cues,
+                        *form.videoOutputs,
                         PanicPlayers{*form.volume, *form.Timer3, form.core.audio, *form.audio,
                                      *form.video, *form.panelPlayer, *form.backgroundPlayer,
                                      *form.background, [&form]() -> MediaPlayerControl* {
