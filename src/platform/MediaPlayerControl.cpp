@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QSizeF>
+#include <QTimer>
 #include <QUrl>
 #include <algorithm>
 #include <cmath>
@@ -18,6 +19,10 @@
 #include <utility>
 
 namespace {
+
+// How long the pipeline of a medium replaced by one loaded ahead waits, paused, before it is
+// taken down: past the start of the new one.
+constexpr int kLeaveAfterMs = 500;
 
 // playbin's flags: what it builds for a medium.
 constexpr guint kPlayVideo = 1u << 0, kPlayAudio = 1u << 1, kSoftVolume = 1u << 4;
@@ -95,6 +100,7 @@ MediaPlayerControl::~MediaPlayerControl() {
     // No streaming thread calls back after this.
     engine_.reset();
     prepared_.reset();
+    leaving_.reset();
     AwaitRetiredSoundOutputs();
 }
 
@@ -190,7 +196,10 @@ std::unique_ptr<MediaPlayerControl::Engine> MediaPlayerControl::makeEngine(int m
                 QMetaObject::invokeMethod(
                     self,
                     [self, held, medium] {
-                        if (medium == self->medium_.load())
+                        // A medium taken over may still speak under the number it was loaded
+                        // ahead with.
+                        if (medium == self->medium_.load() ||
+                            (medium < 0 && medium == self->adoptedMedium_))
                             self->readBus(held.get());
                         else if (medium < 0 && medium == self->preparedMedium_)
                             self->readPreparedBus(held.get());
@@ -328,10 +337,18 @@ void MediaPlayerControl::Prepare(const QString& url) {
 // The medium loaded ahead becomes the player's: its picture, its place and its length are the
 // player's now, and what its pipeline says from here on is the player's news.
 void MediaPlayerControl::adoptPrepared() {
-    retire(engine_);
+    // The medium replaced stops at once, but its pipeline goes down a moment later: taken down
+    // now, a video's keeps a core busy while this one starts, which delays its first sound.
+    retire(leaving_);
+    if (engine_) {
+        engine_->setState(GST_STATE_PAUSED);
+        leaving_ = std::move(engine_);
+        QTimer::singleShot(kLeaveAfterMs, this, [this] { retire(leaving_); });
+    }
     {
         QMutexLocker lock(&frameLock_);
         ++medium_;
+        adoptedMedium_ = preparedMedium_;
         engine_ = std::move(prepared_);
         engine_->medium = medium_.load();
         frame_ = std::move(engine_->held);
@@ -364,6 +381,7 @@ void MediaPlayerControl::nextMedium() {
         ++medium_;
         frame_.reset();
     }
+    adoptedMedium_ = 0;
     emit pictureChanged();
 }
 
@@ -440,6 +458,7 @@ bool MediaPlayerControl::loaded() const {
 void MediaPlayerControl::soundLost() {
     // A medium loaded ahead holds a stream on the dead connection too; the GO loads it afresh.
     retire(prepared_);
+    retire(leaving_);
     preparedUrl_.clear();
     preparedError_.clear();
     if (!engine_ || lost_) return;

@@ -177,6 +177,9 @@ private:
     std::unique_ptr<Engine> prepared_;
     QString preparedUrl_;
     int preparedMedium_ = 0;
+    // The pipeline of the medium a medium loaded ahead replaced, paused until it is taken down.
+    std::unique_ptr<Engine> leaving_;
+    int adoptedMedium_ = 0; // the number the medium now shown was loaded ahead with, if it was
     QString preparedError_;
     // Pipelines of earlier media, on their way down on threads of their own.
     // The newest video frame, handed over from the streaming thread.
