@@ -14,12 +14,16 @@
 Q_LOGGING_CATEGORY(lcShow, "scenolux.show")
 
 ShowMode::ShowMode(ShowModeParts parts)
-    : failureTimer(0),
+    : failureTimer(0), preparationTimer(0),
       preparation({[&cues = parts.cues](const QString& cue) { return cues.CueFile(cue); },
                    parts.state, parts.outputs}),
       state_(parts.state), script_(parts.script), notices_(parts.notices), cueLookup_(parts.cues),
       resume_(std::move(parts.resume)) {
     failureTimer.onTimer = [this] { clearFailure(); };
+    preparationTimer.onTimer = [this] {
+        preparationTimer.setInterval(0);
+        prepareStandby();
+    };
     cueLookup_.onCueFailed = [this](const QString& cue) { CueFailed(cue); };
     preparation.onFailed = [this](const QString& cue, const QString& file, const QString& reason) {
         standbyFailed(cue, file, reason);
@@ -87,21 +91,29 @@ const QList<CueSpan>& ShowMode::cues() const {
     return cues_;
 }
 
-void ShowMode::refreshStandby() {
-    setStandby(CueAfter(cues(), script_.Caret()));
+void ShowMode::refreshStandby(bool prepareLater) {
+    setStandby(CueAfter(cues(), script_.Caret()), prepareLater);
 }
 
-void ShowMode::setStandby(int index) {
+void ShowMode::setStandby(int index, bool prepareLater) {
     standby_ = index;
+    preparationTimer.setInterval(0);
     if (index < 0) {
         state_.ClearStandby();
         preparation.Release();
         return;
     }
-    const QString text = StandbyText();
-    state_.SetStandby(text, cues()[index].open);
-    if (!Active()) return;
-    if (preparation.Prepare(text) != StandbyPreparation::Outcome::Failed) reportedCue_.clear();
+    state_.SetStandby(StandbyText(), cues()[index].open);
+    if (prepareLater)
+        preparationTimer.setInterval(kPrepareAfterGoMs);
+    else
+        prepareStandby();
+}
+
+void ShowMode::prepareStandby() {
+    if (!Active() || !Standby()) return;
+    if (preparation.Prepare(StandbyText()) != StandbyPreparation::Outcome::Failed)
+        reportedCue_.clear();
 }
 
 // The operator learns of a file that will not play before the GO, not at it; once for each
@@ -151,7 +163,7 @@ void ShowMode::Go(qint64 arrivedMs) {
     // A GO that ran takes an earlier failure off the bar; one that failed put its own there.
     if (failedCue_.isEmpty() && !failedBefore.isEmpty()) clearFailure();
     // The caret is inside the cue that ran: the standby is the one after it.
-    refreshStandby();
+    refreshStandby(true);
 }
 
 void ShowMode::Back() {
@@ -171,6 +183,7 @@ void ShowMode::First() {
 }
 
 void ShowMode::StartPanic() {
+    preparationTimer.setInterval(0);
     preparation.Release();
     panic->Start();
 }

@@ -93,6 +93,10 @@ public:
     // The failure on the show bar; empty when none is shown.
     const QString& FailedCue() const { return failedCue_; }
     Timer failureTimer; // its tick takes the failure off the bar
+    // Its tick makes ready the standby a GO moved on to: a moment after the GO, so that opening
+    // the next file does not hold up the start of the cue that ran.
+    Timer preparationTimer;
+    static constexpr int kPrepareAfterGoMs = 100;
 
     std::unique_ptr<Panic> panic;
     std::unique_ptr<OscRemote> remote;
@@ -110,8 +114,11 @@ signals:
 
 private:
     const QList<CueSpan>& cues() const;
-    void refreshStandby();
-    void setStandby(int index);
+    // The standby is the first cue after the caret; made ready now, or a moment later (after a
+    // GO).
+    void refreshStandby(bool prepareLater = false);
+    void setStandby(int index, bool prepareLater = false);
+    void prepareStandby();
     void save();
     void applyRemote();
     void clearFailure();

@@ -689,6 +689,9 @@ TEST(ShowMode, ACueThatCannotRunIsNamedOnTheShowBar) {
     EXPECT_TRUE(t.show().FailedCue().isEmpty());
     t.key(Qt::Key_Space);
     ASSERT_EQ(t.show().StandbyText(), QStringLiteral("missing.wav"));
+    EXPECT_TRUE(t.show().FailedCue().isEmpty()) << "not while the cue that ran starts";
+    EXPECT_EQ(t.show().preparationTimer.Interval(), ShowMode::kPrepareAfterGoMs);
+    t.show().preparationTimer.onTimer(); // a moment after the GO
     EXPECT_EQ(t.show().FailedCue(), QStringLiteral("missing.wav"));
     EXPECT_TRUE(t.view().lblShowMode->Caption().contains(QStringLiteral("[[missing.wav]]")));
     EXPECT_NE(t.view().lblShowMode->palette().color(QPalette::Window), normal);
@@ -711,6 +714,7 @@ TEST(ShowMode, ACueThatCannotRunIsNamedOnTheShowBar) {
     // A file put in place after its cue was named missing plays at the GO.
     t.key(Qt::Key_Space);
     ASSERT_EQ(t.show().StandbyText(), QStringLiteral("late.wav"));
+    t.show().preparationTimer.onTimer();
     EXPECT_EQ(t.show().FailedCue(), QStringLiteral("late.wav"));
     t.folder.write(QStringLiteral("late.wav"), "RIFF");
     t.key(Qt::Key_Space);
