@@ -684,7 +684,9 @@ TEST(ShowMode, EscapeOutsideShowModeAsksWhileTheShowRuns) {
 // file may be back by then.
 TEST(ShowMode, ACueThatCannotRunIsNamedOnTheShowBar) {
     ShowForm t(QStringLiteral(
-        "[[Vol 10]] [[missing.wav]] [[Vol 20]] [[fade sideways]] [[Vol 30]] [[late.wav]]"));
+        "[[Vol 10]] [[missing.wav]] [[Vol 20]] [[fade sideways]] [[Vol 30]] [[late.wav]] "
+        "[[junk.mp4]]"));
+    t.folder.write(QStringLiteral("junk.mp4"), QByteArray(4096, 'x'));
     const QColor normal = t.view().lblShowMode->palette().color(QPalette::Window);
     EXPECT_TRUE(t.show().FailedCue().isEmpty());
     t.key(Qt::Key_Space);
@@ -721,4 +723,11 @@ TEST(ShowMode, ACueThatCannotRunIsNamedOnTheShowBar) {
     EXPECT_TRUE(t.show().FailedCue().isEmpty());
     EXPECT_TRUE(t.device.file.endsWith(QStringLiteral("late.wav"))) << t.device.file.toStdString();
     EXPECT_EQ(t.device.mode, QStringLiteral("playing"));
+
+    // A video that cannot load is named while it loads ahead, before its GO.
+    ASSERT_EQ(t.show().StandbyText(), QStringLiteral("junk.mp4"));
+    t.form.Label11->setVisible(false);
+    t.show().preparationTimer.onTimer();
+    EXPECT_TRUE(WaitFor([&] { return t.show().FailedCue() == QLatin1String("junk.mp4"); }));
+    EXPECT_FALSE(t.form.Label11->isHidden());
 }
