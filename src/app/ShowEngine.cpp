@@ -180,7 +180,11 @@ void ShowEngine::Attach(ShowView& view) {
         [&view](double x, double y) { view.ShowEditMenu(x, y); }});
 
     ShowModeParts showParts{
-        core.state, script, notices, *cues,
+        core.state,
+        script,
+        notices,
+        *cues,
+        view.Outputs(),
         PanicPlayers{*volume, *Timer3, core.audio, *audio, *video, *panelPlayer, *backgroundPlayer,
                      *background, [this, &view]() -> MediaPlayerControl* {
                          return view.Outputs().HasProjectorWindow() ? projectorPlayer.get()

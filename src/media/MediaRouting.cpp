@@ -93,9 +93,18 @@ void MediaRouting::loadAudio(const QString& name) {
     outputs_.HidePanelPicture();
     state_.SetLastLoaded(ShowState::Loaded::Audio);
     state_.TipoMedia = 1;
-    mci().mciSendString(QStringLiteral("close all"));
-    const long code = mci().mciSendString(QStringLiteral("open ") + MciQuoted(name) +
-                                          QStringLiteral(" ALIAS wav1"));
+    // The same file opened ahead (show mode's standby) is taken over: the file that played is
+    // closed and the GO has nothing left to open. A file opened ahead for another cue stays.
+    const QString ready = QString::fromLatin1(kReadyAlias);
+    QString readyFile;
+    mci().mciSendString(QStringLiteral("close wav1"));
+    long code = 0;
+    if (mci().mciSendString(QStringLiteral("info ") + ready + QStringLiteral(" file"),
+                            &readyFile) != 0 ||
+        readyFile != QFileInfo(name).absoluteFilePath() ||
+        mci().mciSendString(QStringLiteral("rename ") + ready + QStringLiteral(" to wav1")) != 0)
+        code = mci().mciSendString(QStringLiteral("open ") + MciQuoted(name) +
+                                   QStringLiteral(" ALIAS wav1"));
     AudioPlayer& audio = players_.audio();
     if (code != 0) audio.Errore(code, name);
     // The panel shows its track and buttons (also for a file that did not open).

@@ -15,6 +15,10 @@ class MediaRouting {
 public:
     enum class Kind { Video, Midi, Image, Audio };
 
+    // The alias of an audio file opened ahead for the next cue (show mode's standby): the
+    // audio load of that same file takes it over instead of opening the file again.
+    static constexpr const char* kReadyAlias = "wavnext";
+
     // The players and the projector switch it hands files to, found at each use (a test may
     // put others in their place).
     struct Players {

@@ -30,8 +30,9 @@ struct GstMci::Device {
     QString file;
     bool ended = false; // the stream reached its end and has not been moved since
     bool playing = false;
-    // Opened (or reopened) and never played since: its sound stream has not started yet.
-    bool fresh = true;
+    // Where the stream stands prerolled and has not moved since (opened, or sought while
+    // still); -1 once it has played or gone down. A seek there has nothing to do.
+    qint64 standsAt = 0;
     // Told to play, not started yet: the stream starts when the handler that sent the play
     // has returned, unless a stop, seek or close comes first.
     bool waiting = false;
@@ -130,6 +131,9 @@ bool GstMci::inRange(Device& d, qint64 ms) {
 
 long GstMci::seek(Device& d, qint64 ms) {
     if (!inRange(d, ms)) return mcierr::OutOfRange;
+    // The load of a cue seeks to the start of a file that stands there: a flushing seek would
+    // decode it again for nothing, on the way to the GO.
+    if (!d.playing && !d.ended && d.standsAt == ms) return 0;
     // A seek needs a prerolled pipeline; from the end of the stream, pause first.
     if (d.ended) settle(d, GST_STATE_PAUSED);
     if (!gst_element_seek_simple(d.playbin, GST_FORMAT_TIME,
@@ -143,23 +147,17 @@ long GstMci::seek(Device& d, qint64 ms) {
         gst_message_unref(msg);
     gst_object_unref(bus);
     d.ended = false;
+    d.standsAt = d.playing ? -1 : ms;
     return 0;
 }
 
 // A sound server stream keeps time from its creation even while it waits unstarted, so a file
-// opened at a cue and played later would start late by the whole wait, in silence. Before the
-// first play the pipeline is therefore rebuilt from READY, which costs one short preroll.
-long GstMci::startFresh(Device& d, qint64 at) {
-    if (!inRange(d, at)) return mcierr::OutOfRange;
-    gst_element_set_state(d.playbin, GST_STATE_READY);
-    if (!settle(d, GST_STATE_PAUSED)) return mcierr::DeviceFailed;
-    return at > 0 ? seek(d, at) : 0;
-}
-
-// A stream that has been paused, moved while paused or played and stopped within a moment can
-// be left corked on the sound server for good: the pipeline plays, the position stands, nothing
-// is heard. Every later start therefore gives the sound output a new stream of its own (the
-// decoders keep what they hold) and moves the file back to where it stood.
+// opened at a cue and played later would start late by the whole wait, in silence; and a
+// stream that has been paused, moved while paused or played and stopped within a moment can be
+// left corked on the sound server for good: the pipeline plays, the position stands, nothing is
+// heard. Every start therefore gives the sound output a new stream of its own (the decoders
+// keep what they hold, so a file opened ahead starts without being loaded again) and moves the
+// file back to where it stood.
 long GstMci::restartSink(Device& d, qint64 at) {
     GstElement* sink = nullptr;
     g_object_get(d.playbin, "audio-sink", &sink, nullptr);
@@ -168,15 +166,16 @@ long GstMci::restartSink(Device& d, qint64 at) {
         gst_element_set_state(sink, GST_STATE_PAUSED);
         gst_object_unref(sink);
     }
+    d.standsAt = -1; // the new stream needs the file to flow again
     return seek(d, at);
 }
 
 long GstMci::start(Device& d) {
     d.waiting = false;
     const qint64 at = positionMs(d);
-    if (const long code = d.fresh ? startFresh(d, at) : restartSink(d, at)) return code;
+    if (const long code = restartSink(d, at)) return code;
     if (!settle(d, GST_STATE_PLAYING)) return mcierr::DeviceFailed;
-    d.fresh = false;
+    d.standsAt = -1;
     d.watchedAt = at;
     d.watchClock.start();
     d.stalls = 0;
@@ -217,7 +216,7 @@ void GstMci::takeDown(Device& d, long reason) {
     gst_object_unref(bus);
     d.failure = reason;
     d.playing = d.waiting = d.ended = false;
-    d.fresh = true;
+    d.standsAt = -1;
 }
 
 // Loads the file again after a failure and puts it back where it stood.
@@ -242,7 +241,6 @@ long GstMci::revive(Device& d) {
         return reason;
     }
     d.failure = 0;
-    d.fresh = false; // the stream was made just now
     const qint64 at = std::exchange(d.resumeAt, 0);
     return at > 0 ? seek(d, at) : 0;
 }
@@ -340,6 +338,15 @@ long GstMci::mciSendString(const QString& command, QString* returnText) {
         gst_element_set_state(d.playbin, GST_STATE_NULL);
         gst_object_unref(d.playbin);
         devices_.erase(found);
+        return 0;
+    }
+    if (verb == QLatin1String("rename")) {
+        // rename ALIAS to NEW: an opened file changes hands without being opened again.
+        if (arg2 != QLatin1String("to") || arg3.isEmpty()) return mcierr::MissingParameter;
+        if (devices_.count(arg3)) return mcierr::DuplicateAlias;
+        auto node = devices_.extract(found);
+        node.key() = arg3;
+        devices_.insert(std::move(node));
         return 0;
     }
     if (verb == QLatin1String("play")) {

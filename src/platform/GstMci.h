@@ -24,7 +24,6 @@ private:
     bool settle(Device& device, int state);
     bool inRange(Device& device, qint64 ms);
     long seek(Device& device, qint64 ms);
-    long startFresh(Device& device, qint64 at);
     long restartSink(Device& device, qint64 at);
     void takeDown(Device& device, long reason);
     long revive(Device& device);

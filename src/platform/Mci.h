@@ -9,6 +9,9 @@
 // A device whose stream failed (the sound server went away, the file broke off) stands still
 // where it was: "status … mode" answers "not ready" and "status … position" the place it
 // stopped at. The next "play" tries again from there and answers why when it cannot.
+//
+// Beyond the original device's commands, "rename ALIAS to NEW" gives an opened file another
+// alias (a file opened ahead takes the place of the one that played).
 #pragma once
 
 #include <QString>

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QSizeF>
+#include <QTimer>
 #include <QUrl>
 #include <algorithm>
 #include <cmath>
@@ -18,6 +19,10 @@
 #include <utility>
 
 namespace {
+
+// How long the pipeline of a medium replaced by one loaded ahead waits, paused, before it is
+// taken down: past the start of the new one.
+constexpr int kLeaveAfterMs = 500;
 
 // playbin's flags: what it builds for a medium.
 constexpr guint kPlayVideo = 1u << 0, kPlayAudio = 1u << 1, kSoftVolume = 1u << 4;
@@ -42,19 +47,34 @@ QString MediaTimeText(double seconds) {
     return QStringLiteral("%1:%2").arg(m, 2, 10, QChar(u'0')).arg(s, 2, 10, QChar(u'0'));
 }
 
+// A decoded picture as the streaming thread left it.
+struct MediaPlayerControl::Frame {
+    GstSample* sample = nullptr;
+    explicit Frame(GstSample* s) : sample(s) {}
+    ~Frame() { gst_sample_unref(sample); }
+};
+
 // One playbin with its sinks, for one medium; released with the struct. The sound goes to the
 // sound server with a short buffer, as the audio device's does, so a cue is heard as soon as it
 // plays. What its streaming threads report reaches the owner only while the owner still shows
 // this medium.
 struct MediaPlayerControl::Engine {
     MediaPlayerControl* owner = nullptr;
-    int medium = 0; // the owner's medium_ this pipeline plays
+    // The owner's medium_ this pipeline plays (a number below zero while it is loaded ahead);
+    // read by the streaming threads.
+    std::atomic<int> medium = 0;
+    // Loaded far enough to play: set by a streaming thread, read when a medium loaded ahead is
+    // taken over.
+    std::atomic<bool> asyncDone = false;
     GstElement* playbin = nullptr;
     GstElement* audioSink = nullptr;
     GstElement* videoSink = nullptr; // null for the sound-only strip
     bool hasAudio = false;
+    // The first picture of a medium loaded ahead, kept for when it is taken over (under the
+    // owner's frameLock_).
+    std::unique_ptr<Frame> held;
 
-    bool current() const { return medium == owner->medium_.load(); }
+    bool current() const { return medium.load() == owner->medium_.load(); }
 
     ~Engine() {
         if (!playbin) return;
@@ -69,13 +89,6 @@ struct MediaPlayerControl::Engine {
     void setState(GstState state) { gst_element_set_state(playbin, state); }
 };
 
-// A decoded picture as the streaming thread left it.
-struct MediaPlayerControl::Frame {
-    GstSample* sample = nullptr;
-    explicit Frame(GstSample* s) : sample(s) {}
-    ~Frame() { gst_sample_unref(sample); }
-};
-
 MediaPlayerControl::MediaPlayerControl(const Design& design, QObject* parent)
     : QObject(parent), controls(this), currentMedia(this), settings(this), design_(design),
       volume_(qBound(0, design.volume, 100)) {
@@ -86,16 +99,18 @@ MediaPlayerControl::MediaPlayerControl(const Design& design, QObject* parent)
 MediaPlayerControl::~MediaPlayerControl() {
     // No streaming thread calls back after this.
     engine_.reset();
+    prepared_.reset();
+    leaving_.reset();
     AwaitRetiredSoundOutputs();
 }
 
-void MediaPlayerControl::makeEngine() {
+std::unique_ptr<MediaPlayerControl::Engine> MediaPlayerControl::makeEngine(int medium) {
     gst_init(nullptr, nullptr);
     auto engine = std::make_unique<Engine>();
     engine->owner = this;
-    engine->medium = medium_.load();
+    engine->medium = medium;
     engine->playbin = gst_element_factory_make("playbin", nullptr);
-    if (!engine->playbin) return;
+    if (!engine->playbin) return nullptr;
     const bool pictures = design_.uiMode != QLatin1String("mini");
     g_object_set(engine->playbin, "flags", kPlayAudio | kSoftVolume | (pictures ? kPlayVideo : 0u),
                  nullptr);
@@ -122,6 +137,10 @@ void MediaPlayerControl::makeEngine() {
             if (!sample) return;
             MediaPlayerControl* self = engine->owner;
             QMutexLocker lock(&self->frameLock_);
+            if (engine->medium.load() < 0) {
+                engine->held = std::make_unique<Frame>(sample);
+                return;
+            }
             if (!engine->current()) {
                 gst_sample_unref(sample);
                 return;
@@ -169,12 +188,21 @@ void MediaPlayerControl::makeEngine() {
             case GST_MESSAGE_DURATION_CHANGED: {
                 auto* engine = static_cast<Engine*>(data);
                 MediaPlayerControl* self = engine->owner;
+                // Marked before the medium is read: a medium taken over meanwhile is known to
+                // be loaded either way.
+                if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_ASYNC_DONE) engine->asyncDone = true;
                 std::shared_ptr<GstMessage> held(message, gst_message_unref);
-                const int medium = engine->medium;
+                const int medium = engine->medium.load();
                 QMetaObject::invokeMethod(
                     self,
                     [self, held, medium] {
-                        if (medium == self->medium_.load()) self->readBus(held.get());
+                        // A medium taken over may still speak under the number it was loaded
+                        // ahead with.
+                        if (medium == self->medium_.load() ||
+                            (medium < 0 && medium == self->adoptedMedium_))
+                            self->readBus(held.get());
+                        else if (medium < 0 && medium == self->preparedMedium_)
+                            self->readPreparedBus(held.get());
                     },
                     Qt::QueuedConnection);
                 return GST_BUS_DROP;
@@ -186,17 +214,17 @@ void MediaPlayerControl::makeEngine() {
         },
         engine.get(), nullptr);
     gst_object_unref(bus);
-    engine_ = std::move(engine);
-    g_object_set(engine_->playbin, "volume", amplitudeOf(volume_), nullptr);
+    g_object_set(engine->playbin, "volume", amplitudeOf(volume_), nullptr);
+    return engine;
 }
 
 // Taking a pipeline down to NULL joins its streaming threads and frees its decoders: some
 // 150 ms for a video, too long for the GUI thread. An old medium's pipeline goes down on a
 // thread of its own while the next one loads.
 
-void MediaPlayerControl::retireEngine() {
-    if (!engine_) return;
-    RetireOffThread([old = std::shared_ptr<Engine>(std::move(engine_))]() mutable {
+void MediaPlayerControl::retire(std::unique_ptr<Engine>& engine) {
+    if (!engine) return;
+    RetireOffThread([old = std::shared_ptr<Engine>(std::move(engine))]() mutable {
         old.reset();
         // The decoders' buffers were freed on many streaming threads, each with its own heap;
         // what they freed is handed back to the system rather than kept by every heap, which
@@ -209,15 +237,7 @@ void MediaPlayerControl::readBus(GstMessage* message) {
     if (!engine_) return;
     switch (GST_MESSAGE_TYPE(message)) {
     case GST_MESSAGE_ASYNC_DONE:
-        if (!prerolled_ && error_.isEmpty()) {
-            prerolled_ = true;
-            gint audio = 0;
-            g_object_get(engine_->playbin, "n-audio", &audio, nullptr);
-            engine_->hasAudio = audio > 0;
-            if (pendingSeekMs_ >= 0) seekTo(std::exchange(pendingSeekMs_, -1));
-            // A play asked for while it loaded starts now, from where it was sought.
-            if (playing_) engine_->setState(GST_STATE_PLAYING);
-        }
+        loadedNow();
         [[fallthrough]];
     case GST_MESSAGE_DURATION_CHANGED: {
         gint64 ns = -1;
@@ -266,6 +286,83 @@ void MediaPlayerControl::readBus(GstMessage* message) {
     stateMaybeChanged();
 }
 
+void MediaPlayerControl::loadedNow() {
+    if (prerolled_ || !error_.isEmpty()) return;
+    prerolled_ = true;
+    gint audio = 0;
+    g_object_get(engine_->playbin, "n-audio", &audio, nullptr);
+    engine_->hasAudio = audio > 0;
+    gint64 ns = -1;
+    if (gst_element_query_duration(engine_->playbin, GST_FORMAT_TIME, &ns) && ns > 0)
+        durationMs_ = ns / GST_MSECOND;
+    if (pendingSeekMs_ >= 0) seekTo(std::exchange(pendingSeekMs_, -1));
+    // A play asked for while it loaded starts now, from where it was sought.
+    if (playing_) engine_->setState(GST_STATE_PLAYING);
+}
+
+// Of a medium loaded ahead only a failure is news: the operator hears of it before its GO.
+void MediaPlayerControl::readPreparedBus(GstMessage* message) {
+    if (!prepared_ || GST_MESSAGE_TYPE(message) != GST_MESSAGE_ERROR || !preparedError_.isEmpty())
+        return;
+    GError* err = nullptr;
+    gst_message_parse_error(message, &err, nullptr);
+    preparedError_ = err ? QString::fromUtf8(err->message) : QString();
+    if (err) g_error_free(err);
+    if (preparedError_.isEmpty()) preparedError_ = PlatformTextOf(PlatformText::MediumCannotPlay);
+    // A sound server that went away is no fault of the file: the load at the GO says so.
+    if (FromSoundOutput(message) || !soundServer().Check()) {
+        retire(prepared_);
+        preparedUrl_.clear();
+        preparedError_.clear();
+        return;
+    }
+    if (onPrepareError) onPrepareError(preparedUrl_, preparedError_);
+}
+
+void MediaPlayerControl::Prepare(const QString& url) {
+    if (url == preparedUrl_ && (prepared_ || url.isEmpty())) return;
+    retire(prepared_);
+    preparedUrl_.clear();
+    preparedError_.clear();
+    if (url.isEmpty()) return;
+    preparedMedium_ = preparedMedium_ < 0 ? preparedMedium_ - 1 : -1;
+    prepared_ = makeEngine(preparedMedium_);
+    if (!prepared_) return;
+    preparedUrl_ = url;
+    const QByteArray uri = uriOf(url);
+    g_object_set(prepared_->playbin, "uri", uri.constData(), nullptr);
+    gst_element_set_state(prepared_->playbin, GST_STATE_PAUSED);
+}
+
+// The medium loaded ahead becomes the player's: its picture, its place and its length are the
+// player's now, and what its pipeline says from here on is the player's news.
+void MediaPlayerControl::adoptPrepared() {
+    // The medium replaced stops at once, but its pipeline goes down a moment later: taken down
+    // now, a video's keeps a core busy while this one starts, which delays its first sound.
+    retire(leaving_);
+    if (engine_) {
+        engine_->setState(GST_STATE_PAUSED);
+        leaving_ = std::move(engine_);
+        QTimer::singleShot(kLeaveAfterMs, this, [this] { retire(leaving_); });
+    }
+    {
+        QMutexLocker lock(&frameLock_);
+        ++medium_;
+        adoptedMedium_ = preparedMedium_;
+        engine_ = std::move(prepared_);
+        engine_->medium = medium_.load();
+        frame_ = std::move(engine_->held);
+    }
+    emit pictureChanged();
+    preparedUrl_.clear();
+    g_object_set(engine_->playbin, "volume", amplitudeOf(volume_), nullptr);
+    if (!preparedError_.isEmpty()) {
+        fail(std::exchange(preparedError_, QString()));
+        return;
+    }
+    if (engine_->asyncDone.load()) loadedNow();
+}
+
 void MediaPlayerControl::stateMaybeChanged() {
     const QString now = State();
     if (now == lastState_) return;
@@ -284,11 +381,21 @@ void MediaPlayerControl::nextMedium() {
         ++medium_;
         frame_.reset();
     }
+    adoptedMedium_ = 0;
     emit pictureChanged();
 }
 
+// "http://..." and "file://..." are URLs; anything else, and any absolute path whatever
+// characters it holds, is a path.
+QByteArray MediaPlayerControl::uriOf(const QString& url) {
+    const QUrl parsed(url);
+    const bool isUrl =
+        !url.startsWith(u'/') && url.contains(QLatin1String("://")) && parsed.scheme().size() > 1;
+    return (isUrl ? parsed : QUrl::fromLocalFile(QFileInfo(NativePath(url)).absoluteFilePath()))
+        .toEncoded();
+}
+
 void MediaPlayerControl::setURL(const QString& url) {
-    nextMedium();
     url_ = url;
     error_.clear();
     lost_ = failedWhilePlaying_ = false;
@@ -296,30 +403,29 @@ void MediaPlayerControl::setURL(const QString& url) {
     durationMs_ = 0;
     pendingSeekMs_ = -1;
     lastPositionMs_ = 0;
-    // A fresh pipeline for each medium: only a pipeline taken down to NULL lets go of what its
-    // decoders hold (the MIDI synthesizer's sound font, some 14 MB, stayed behind at each new
-    // medium), and the old one goes down off the GUI thread.
-    retireEngine();
-    makeEngine();
-    if (!engine_) {
-        fail(PlatformTextOf(PlatformText::MediumCannotPlay));
-        emit changed();
-        stateMaybeChanged();
-        return;
+    if (prepared_ && url == preparedUrl_) {
+        adoptPrepared();
+    } else {
+        nextMedium();
+        // A fresh pipeline for each medium: only a pipeline taken down to NULL lets go of what
+        // its decoders hold (the MIDI synthesizer's sound font, some 14 MB, stayed behind at
+        // each new medium), and the old one goes down off the GUI thread.
+        retire(engine_);
+        engine_ = makeEngine(medium_.load());
+        if (!engine_) {
+            fail(PlatformTextOf(PlatformText::MediumCannotPlay));
+            emit changed();
+            stateMaybeChanged();
+            return;
+        }
+        const QByteArray uri = uriOf(url);
+        g_object_set(engine_->playbin, "uri", uri.constData(), nullptr);
+        // Loads in the background. A live stream has nothing to load ahead and never says it
+        // is loaded: it counts as loaded at once.
+        if (gst_element_set_state(engine_->playbin, GST_STATE_PAUSED) ==
+            GST_STATE_CHANGE_NO_PREROLL)
+            prerolled_ = true;
     }
-    // "http://..." and "file://..." are URLs; anything else, and any absolute path whatever
-    // characters it holds, is a path.
-    const QUrl parsed(url);
-    const bool isUrl =
-        !url.startsWith(u'/') && url.contains(QLatin1String("://")) && parsed.scheme().size() > 1;
-    const QByteArray uri =
-        (isUrl ? parsed : QUrl::fromLocalFile(QFileInfo(NativePath(url)).absoluteFilePath()))
-            .toEncoded();
-    g_object_set(engine_->playbin, "uri", uri.constData(), nullptr);
-    // Loads in the background. A live stream has nothing to load ahead and never says it is
-    // loaded: it counts as loaded at once.
-    if (gst_element_set_state(engine_->playbin, GST_STATE_PAUSED) == GST_STATE_CHANGE_NO_PREROLL)
-        prerolled_ = true;
     if (design_.autoStart) controls.play();
     emit changed();
     stateMaybeChanged();
@@ -327,7 +433,7 @@ void MediaPlayerControl::setURL(const QString& url) {
 
 void MediaPlayerControl::close() {
     nextMedium();
-    retireEngine();
+    retire(engine_);
     url_.clear();
     error_.clear();
     lost_ = failedWhilePlaying_ = false;
@@ -352,16 +458,21 @@ bool MediaPlayerControl::loaded() const {
 // silent. So the pipeline goes down at once, and the medium stands stopped where it was, its
 // picture black, until a play loads it again.
 void MediaPlayerControl::soundLost() {
+    // A medium loaded ahead holds a stream on the dead connection too; the GO loads it afresh.
+    retire(prepared_);
+    retire(leaving_);
+    preparedUrl_.clear();
+    preparedError_.clear();
     if (!engine_ || lost_) return;
     if (url_.isEmpty() || !error_.isEmpty()) {
         // A medium that failed keeps nothing to resume, but its pipeline may hold a stream.
-        retireEngine();
+        retire(engine_);
         prerolled_ = playing_ = paused_ = ended_ = false;
         return;
     }
     lostAtMs_ = ended_ ? 0 : positionMs();
     nextMedium();
-    retireEngine();
+    retire(engine_);
     lost_ = true;
     prerolled_ = playing_ = paused_ = ended_ = false;
     emit changed();

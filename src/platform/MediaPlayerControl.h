@@ -49,6 +49,13 @@ public:
     void setURL(const QString& url);
     // Unloads the current media.
     void close();
+    // Loads a medium ahead, paused at its start and silent, beside whatever the player shows and
+    // plays: nothing of the current medium changes. Writing URL with the same text later takes
+    // it over instead of loading it again. One at a time: another URL, or an empty one, lets the
+    // last one go.
+    void Prepare(const QString& url);
+    // The URL loaded ahead; empty when none.
+    QString PreparedURL() const { return preparedUrl_; }
 
     class Controls {
     public:
@@ -116,6 +123,8 @@ public:
     std::function<void()> onStateChange;
     // Raised once when the medium cannot be loaded or played, with the reason.
     std::function<void(const QString& reason)> onError;
+    // Raised when the medium loaded ahead cannot be loaded, with its URL and the reason.
+    std::function<void(const QString& url, const QString& reason)> onPrepareError;
 
 signals:
     // A new picture waits, or the last one went (a new medium, a close, a failure).
@@ -127,9 +136,13 @@ private:
     struct Engine;
     struct Frame;
     void nextMedium();
-    void makeEngine();
-    void retireEngine();
+    std::unique_ptr<Engine> makeEngine(int medium);
+    static void retire(std::unique_ptr<Engine>& engine);
     void readBus(GstMessage* message); // GUI thread: loaded, length, end, errors
+    void readPreparedBus(GstMessage* message);
+    void adoptPrepared();
+    void loadedNow();
+    static QByteArray uriOf(const QString& url);
     void stateMaybeChanged();
     qint64 positionMs() const;
     bool loaded() const;
@@ -159,6 +172,15 @@ private:
     QString lastState_;
     std::atomic<int> medium_ = 0; // counts the media written and closed, for the streaming threads
     std::unique_ptr<Engine> engine_;
+    // The medium loaded ahead, its URL, and the number its pipeline's messages carry (counting
+    // down from -1, never a medium_ of the player's own).
+    std::unique_ptr<Engine> prepared_;
+    QString preparedUrl_;
+    int preparedMedium_ = 0;
+    // The pipeline of the medium a medium loaded ahead replaced, paused until it is taken down.
+    std::unique_ptr<Engine> leaving_;
+    int adoptedMedium_ = 0; // the number the medium now shown was loaded ahead with, if it was
+    QString preparedError_;
     // Pipelines of earlier media, on their way down on threads of their own.
     // The newest video frame, handed over from the streaming thread.
     mutable QMutex frameLock_;

@@ -115,11 +115,15 @@ void CueLookup::RunCue(const QString& text) {
     if (!ComandoEseguito) loadCueFile();
 }
 
-void CueLookup::loadCueFile() {
+QString CueLookup::CueFile(const QString& text) const {
     const QString& path = p_.session.FileCorrente;
     const QString scriptFolder =
         path.isEmpty() ? QString() : QFileInfo(NativePath(path)).absolutePath();
-    const QString file = ResolveCueFile(CueCorrente(), scriptFolder);
+    return ResolveCueFile(TrimBlanks(text), scriptFolder);
+}
+
+void CueLookup::loadCueFile() {
+    const QString file = CueFile(CueCorrente());
     if (file.isEmpty()) {
         const QString cue = CueCorrente();
         setCueCorrente(QString());

@@ -58,6 +58,9 @@ public:
     // (a cue from the remote control).
     void RunCue(const QString& text);
 
+    // The file a cue's text names, found as a click finds it; empty when none exists.
+    QString CueFile(const QString& text) const;
+
     // True for the keys whose commands the key handlers run; while the editor has the
     // focus they are its own, so a menu accelerator for the same key does not run it twice.
     bool HandlesKey(int keyCode, int shift) const;

@@ -3,6 +3,7 @@
 #include "core/Notices.h"
 #include "core/ScriptDocument.h"
 #include "core/ShowState.h"
+#include "i18n/Lingua.h"
 #include "i18n/Messages.h"
 #include "script/CueLookup.h"
 #include "show/MidiControl.h"
@@ -13,10 +14,20 @@
 Q_LOGGING_CATEGORY(lcShow, "scenolux.show")
 
 ShowMode::ShowMode(ShowModeParts parts)
-    : failureTimer(0), state_(parts.state), script_(parts.script), notices_(parts.notices),
-      cueLookup_(parts.cues), resume_(std::move(parts.resume)) {
+    : failureTimer(0), preparationTimer(0),
+      preparation({[&cues = parts.cues](const QString& cue) { return cues.CueFile(cue); },
+                   parts.state, parts.outputs}),
+      state_(parts.state), script_(parts.script), notices_(parts.notices), cueLookup_(parts.cues),
+      resume_(std::move(parts.resume)) {
     failureTimer.onTimer = [this] { clearFailure(); };
+    preparationTimer.onTimer = [this] {
+        preparationTimer.setInterval(0);
+        prepareStandby();
+    };
     cueLookup_.onCueFailed = [this](const QString& cue) { CueFailed(cue); };
+    preparation.onFailed = [this](const QString& cue, const QString& file, const QString& reason) {
+        standbyFailed(cue, file, reason);
+    };
     panic = std::make_unique<Panic>(parts.panicPlayers);
     remote = std::make_unique<OscRemote>();
     remote->onGo = [this] { Go(remote->ArrivedMs()); };
@@ -80,16 +91,41 @@ const QList<CueSpan>& ShowMode::cues() const {
     return cues_;
 }
 
-void ShowMode::refreshStandby() {
-    setStandby(CueAfter(cues(), script_.Caret()));
+void ShowMode::refreshStandby(bool prepareLater) {
+    setStandby(CueAfter(cues(), script_.Caret()), prepareLater);
 }
 
-void ShowMode::setStandby(int index) {
+void ShowMode::setStandby(int index, bool prepareLater) {
     standby_ = index;
-    if (index >= 0)
-        state_.SetStandby(StandbyText(), cues()[index].open);
-    else
+    preparationTimer.setInterval(0);
+    if (index < 0) {
         state_.ClearStandby();
+        preparation.Release();
+        return;
+    }
+    state_.SetStandby(StandbyText(), cues()[index].open);
+    if (prepareLater)
+        preparationTimer.setInterval(kPrepareAfterGoMs);
+    else
+        prepareStandby();
+}
+
+void ShowMode::prepareStandby() {
+    if (!Active() || !Standby()) return;
+    if (preparation.Prepare(StandbyText()) != StandbyPreparation::Outcome::Failed)
+        reportedCue_.clear();
+}
+
+// The operator learns of a file that will not play before the GO, not at it; once for each
+// time the cue becomes the standby. The GO still tries it (the file may be back by then).
+void ShowMode::standbyFailed(const QString& cue, const QString& file, const QString& reason) {
+    if (cue == reportedCue_) return;
+    reportedCue_ = cue;
+    CueFailed(cue);
+    if (file.isEmpty())
+        notices_.ShowNotice(Lingua[127], kNoticeMs);
+    else
+        notices_.ShowMediaFailure(file, reason);
 }
 
 std::optional<CueSpan> ShowMode::Standby() const {
@@ -127,7 +163,7 @@ void ShowMode::Go(qint64 arrivedMs) {
     // A GO that ran takes an earlier failure off the bar; one that failed put its own there.
     if (failedCue_.isEmpty() && !failedBefore.isEmpty()) clearFailure();
     // The caret is inside the cue that ran: the standby is the one after it.
-    refreshStandby();
+    refreshStandby(true);
 }
 
 void ShowMode::Back() {
@@ -147,6 +183,8 @@ void ShowMode::First() {
 }
 
 void ShowMode::StartPanic() {
+    preparationTimer.setInterval(0);
+    preparation.Release();
     panic->Start();
 }
 

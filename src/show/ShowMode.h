@@ -9,6 +9,7 @@
 #include "show/GoGuard.h"
 #include "show/Panic.h"
 #include "show/ShowSettings.h"
+#include "show/StandbyPreparation.h"
 
 #include <QObject>
 #include <functional>
@@ -21,6 +22,7 @@ class Notices;
 class OscRemote;
 class ScriptDocument;
 class ShowState;
+class VideoOutputs;
 
 // What show mode acts on: the show state, the script, the notice line, the cue lookup that
 // runs a cue, and the players the panic silences.
@@ -29,6 +31,8 @@ struct ShowModeParts {
     ScriptDocument& script;
     Notices& notices;
     CueLookup& cues;
+    // The players a video or MIDI cue loads into, which hold the standby's file ahead.
+    VideoOutputs& outputs;
     PanicPlayers panicPlayers;
     // Plays on what is paused (MIDI Show Control's RESUME).
     std::function<void()> resume = {};
@@ -89,11 +93,17 @@ public:
     // The failure on the show bar; empty when none is shown.
     const QString& FailedCue() const { return failedCue_; }
     Timer failureTimer; // its tick takes the failure off the bar
+    // Its tick makes ready the standby a GO moved on to: a moment after the GO, so that opening
+    // the next file does not hold up the start of the cue that ran.
+    Timer preparationTimer;
+    static constexpr int kPrepareAfterGoMs = 100;
 
     std::unique_ptr<Panic> panic;
     std::unique_ptr<OscRemote> remote;
     GoGuard goGuard;
     std::unique_ptr<MidiControl> midi;
+    // The standby's file, opened ahead for GO; let go at a panic and when the mode ends.
+    StandbyPreparation preparation;
 
 signals:
     void failedCueChanged();
@@ -104,11 +114,15 @@ signals:
 
 private:
     const QList<CueSpan>& cues() const;
-    void refreshStandby();
-    void setStandby(int index);
+    // The standby is the first cue after the caret; made ready now, or a moment later (after a
+    // GO).
+    void refreshStandby(bool prepareLater = false);
+    void setStandby(int index, bool prepareLater = false);
+    void prepareStandby();
     void save();
     void applyRemote();
     void clearFailure();
+    void standbyFailed(const QString& cue, const QString& file, const QString& reason);
     QString cueText(const CueSpan& cue) const;
 
     ShowState& state_;
@@ -121,6 +135,7 @@ private:
     mutable quint64 cuesVersion_ = 0; // the script's version the list was made from
     mutable bool cuesMade_ = false;
     QString failedCue_;
+    QString reportedCue_; // the standby whose file was last reported as not ready
     int standby_ = -1;
     bool running_ = false; // a cue runs: the caret moves made by the run are not the operator's
 };

@@ -352,6 +352,41 @@ TEST(MediaPlayerControl, AFileItCannotPlayIsReportedOnce) {
     EXPECT_NE(reasons[0], reasons.last());
 }
 
+// A medium loaded ahead that cannot load says so at once, as its own failure: the medium that
+// plays meanwhile plays on, and reports nothing.
+TEST(MediaPlayerControl, AMediumLoadedAheadThatCannotLoadSaysSoAndLeavesThePlayingOneAlone) {
+    if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
+    QTemporaryDir dir;
+    const QString junk = dir.path() + QStringLiteral("/junk.mp4");
+    QFile f(junk);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(4096, 'x'));
+    f.close();
+    const QString wav = dir.path() + QStringLiteral("/tone.wav");
+    MakeWav(wav, 3.0);
+    MediaPlayerControl player(waiting());
+    QStringList errors, ahead;
+    player.onError = [&](const QString& reason) { errors << reason; };
+    player.onPrepareError = [&](const QString& url, const QString&) { ahead << url; };
+    player.setURL(wav);
+    ASSERT_TRUE(loadedIn(player)) << player.ErrorText().toStdString();
+    player.controls.play();
+    player.Prepare(junk);
+    EXPECT_EQ(player.PreparedURL(), junk);
+    ASSERT_TRUE(WaitFor([&] { return !ahead.isEmpty(); }));
+    EXPECT_EQ(ahead, QStringList{junk});
+    EXPECT_EQ(player.URL(), wav);
+    EXPECT_EQ(player.State(), QStringLiteral("playing"));
+    EXPECT_TRUE(WaitFor([&] { return player.controls.currentPosition() > 0.3; }));
+    EXPECT_TRUE(errors.isEmpty());
+
+    // Taken over all the same, it is the player's failure, reported once.
+    player.setURL(junk);
+    EXPECT_EQ(errors.size(), 1);
+    EXPECT_EQ(player.State(), QStringLiteral("closed"));
+    EXPECT_TRUE(player.PreparedURL().isEmpty());
+}
+
 // As an operator does: a click loads the video, a later play starts picture and sound.
 TEST(MediaPlayerControl, AVideoLoadedEarlierPlaysWhenTold) {
     if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";

@@ -704,18 +704,29 @@ TEST(ShowMode, EscapeOutsideShowModeAsksWhileTheShowRuns) {
     EXPECT_FALSE(t.form.isVisible());
 }
 
-// A cue that cannot run is named on the show bar until the next GO that runs, or 6 s.
+// A cue that cannot run is named on the show bar until the next GO that runs, or 6 s. A missing
+// file is named as soon as its cue is the standby, before the GO; the GO still tries it, as the
+// file may be back by then.
 TEST(ShowMode, ACueThatCannotRunIsNamedOnTheShowBar) {
-    ShowForm t(
-        QStringLiteral("[[Vol 10]] [[missing.wav]] [[Vol 20]] [[fade sideways]] [[Vol 30]]"));
-    t.key(Qt::Key_Space);
-    EXPECT_TRUE(t.show().FailedCue().isEmpty());
+    ShowForm t(QStringLiteral(
+        "[[Vol 10]] [[missing.wav]] [[Vol 20]] [[fade sideways]] [[Vol 30]] [[late.wav]] "
+        "[[junk.mp4]]"));
+    t.folder.write(QStringLiteral("junk.mp4"), QByteArray(4096, 'x'));
     const QColor normal = t.view().lblShowMode->palette().color(QPalette::Window);
+    EXPECT_TRUE(t.show().FailedCue().isEmpty());
     t.key(Qt::Key_Space);
+    ASSERT_EQ(t.show().StandbyText(), QStringLiteral("missing.wav"));
+    EXPECT_TRUE(t.show().FailedCue().isEmpty()) << "not while the cue that ran starts";
+    EXPECT_EQ(t.show().preparationTimer.Interval(), ShowMode::kPrepareAfterGoMs);
+    t.show().preparationTimer.onTimer(); // a moment after the GO
     EXPECT_EQ(t.show().FailedCue(), QStringLiteral("missing.wav"));
     EXPECT_TRUE(t.view().lblShowMode->Caption().contains(QStringLiteral("[[missing.wav]]")));
     EXPECT_NE(t.view().lblShowMode->palette().color(QPalette::Window), normal);
     EXPECT_EQ(t.show().failureTimer.Interval(), Form1::kNoticeMs);
+    EXPECT_EQ(t.form.Label11->Caption(), QStringLiteral("File non trovato"));
+    t.key(Qt::Key_Space); // still missing at its GO: named again, and the standby moves on
+    EXPECT_EQ(t.show().FailedCue(), QStringLiteral("missing.wav"));
+    ASSERT_EQ(t.show().StandbyText(), QStringLiteral("Vol 20"));
     t.key(Qt::Key_Space); // Vol 20 runs: the failure goes
     EXPECT_TRUE(t.show().FailedCue().isEmpty());
     EXPECT_FALSE(t.view().lblShowMode->Caption().contains(QStringLiteral("missing.wav")));
@@ -726,4 +737,22 @@ TEST(ShowMode, ACueThatCannotRunIsNamedOnTheShowBar) {
     t.show().failureTimer.onTimer(); // 6 s later
     EXPECT_TRUE(t.show().FailedCue().isEmpty());
     EXPECT_EQ(t.show().failureTimer.Interval(), 0);
+
+    // A file put in place after its cue was named missing plays at the GO.
+    t.key(Qt::Key_Space);
+    ASSERT_EQ(t.show().StandbyText(), QStringLiteral("late.wav"));
+    t.show().preparationTimer.onTimer();
+    EXPECT_EQ(t.show().FailedCue(), QStringLiteral("late.wav"));
+    t.folder.write(QStringLiteral("late.wav"), "RIFF");
+    t.key(Qt::Key_Space);
+    EXPECT_TRUE(t.show().FailedCue().isEmpty());
+    EXPECT_TRUE(t.device.file.endsWith(QStringLiteral("late.wav"))) << t.device.file.toStdString();
+    EXPECT_EQ(t.device.mode, QStringLiteral("playing"));
+
+    // A video that cannot load is named while it loads ahead, before its GO.
+    ASSERT_EQ(t.show().StandbyText(), QStringLiteral("junk.mp4"));
+    t.form.Label11->setVisible(false);
+    t.show().preparationTimer.onTimer();
+    EXPECT_TRUE(WaitFor([&] { return t.show().FailedCue() == QLatin1String("junk.mp4"); }));
+    EXPECT_FALSE(t.form.Label11->isHidden());
 }

@@ -2,12 +2,15 @@
 // (MciWords, MciMilliseconds), keeps a position, a length and a mode, and refuses what the real
 // device refuses: an unknown command or status, a place outside the file, an alias not open.
 // It starts with a file of 187 s open as "wav1", as after a cue's load; it never plays sound,
-// so the position moves only when a command or the test moves it.
+// so the position moves only when a command or the test moves it. Files opened under other
+// aliases (a file opened ahead) are only held: they can be asked for their file, closed, or
+// renamed to "wav1" when that is free.
 #pragma once
 
 #include "platform/Mci.h"
 
 #include <QFileInfo>
+#include <QMap>
 #include <QStringList>
 
 struct FakeMci : MciDevice {
@@ -29,6 +32,13 @@ struct FakeMci : MciDevice {
                 ++alias;
             if (alias + 1 >= w.size()) return mcierr::MissingParameter;
             if (openCode) return openCode;
+            const QString name = w[alias + 1].toLower();
+            if (name != QLatin1String("wav1")) {
+                if (others.contains(name)) return mcierr::DuplicateAlias;
+                if (!QFileInfo(w[1]).isFile()) return mcierr::FileNotFound;
+                others[name] = QFileInfo(w[1]).absoluteFilePath();
+                return 0;
+            }
             if (loaded) return mcierr::DuplicateAlias;
             if (!QFileInfo(w[1]).isFile()) return mcierr::FileNotFound;
             loaded = true;
@@ -38,11 +48,31 @@ struct FakeMci : MciDevice {
             return 0;
         }
         if (w.size() < 2) return mcierr::MissingParameter;
+        const QString alias = w[1].toLower();
         if (verb == QLatin1String("close")) {
-            loaded = false;
+            if (alias == QLatin1String("all")) others.clear();
+            if (alias == QLatin1String("all") || alias == QLatin1String("wav1"))
+                loaded = false;
+            else if (!others.remove(alias))
+                return mcierr::NotOpen;
             return 0;
         }
-        if (w[1].toLower() != QLatin1String("wav1") || !loaded) return mcierr::NotOpen;
+        if (alias != QLatin1String("wav1")) {
+            if (!others.contains(alias)) return mcierr::NotOpen;
+            if (verb == QLatin1String("info") && arg2 == QLatin1String("file")) {
+                if (answer) *answer = others[alias];
+                return 0;
+            }
+            if (verb != QLatin1String("rename") || arg2 != QLatin1String("to"))
+                return mcierr::UnrecognizedCommand;
+            if (arg3 != QLatin1String("wav1") || loaded) return mcierr::DuplicateAlias;
+            loaded = true;
+            file = others.take(alias);
+            position = 0;
+            mode = QStringLiteral("stopped");
+            return 0;
+        }
+        if (!loaded) return mcierr::NotOpen;
         if (verb == QLatin1String("play")) {
             if (playCode) return playCode;
             if (arg2 == QLatin1String("from")) {
@@ -90,8 +120,9 @@ struct FakeMci : MciDevice {
         return mcierr::UnrecognizedCommand;
     }
 
-    QStringList commands; // every command, as sent
-    bool loaded = true;   // "wav1" is open
+    QStringList commands;          // every command, as sent
+    QMap<QString, QString> others; // files open under other aliases, by alias
+    bool loaded = true;            // "wav1" is open
     QString file = QStringLiteral("tone.wav");
     double length = 187000;
     double position = 0;

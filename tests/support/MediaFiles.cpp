@@ -9,7 +9,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
-bool MakeMp4(const QString& path, double seconds) {
+bool MakeMp4(const QString& path, double seconds, int hz) {
     const QString ffmpeg = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
     if (ffmpeg.isEmpty()) return false;
     const QString d = QString::number(seconds);
@@ -18,7 +18,7 @@ bool MakeMp4(const QString& path, double seconds) {
                      QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
                      QStringLiteral("testsrc=duration=%1:size=160x120:rate=10").arg(d),
                      QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-                     QStringLiteral("sine=frequency=440:duration=%1").arg(d),
+                     QStringLiteral("sine=frequency=%1:duration=%2").arg(hz).arg(d),
                      QStringLiteral("-c:v"), QStringLiteral("mpeg4"), QStringLiteral("-c:a"),
                      QStringLiteral("aac"), QStringLiteral("-shortest"), path});
     return p.waitForFinished(60000) && p.exitCode() == 0 && QFile::exists(path);

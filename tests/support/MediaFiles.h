@@ -8,8 +8,9 @@
 #include <QString>
 #include <functional>
 
-// A small MP4 (moving test picture and a tone) made with ffmpeg; false when ffmpeg is missing.
-bool MakeMp4(const QString& path, double seconds);
+// A small MP4 (moving test picture and a tone of hz) made with ffmpeg; false when ffmpeg is
+// missing.
+bool MakeMp4(const QString& path, double seconds, int hz = 440);
 
 // A short MIDI file (a few notes, about a second); a write error fails the test and gives false.
 bool MakeMidi(const QString& path);

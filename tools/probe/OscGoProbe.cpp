@@ -1,6 +1,6 @@
 // Measures the remote control: the time from an OSC GO packet sent to the program to the first
-// sound at the sink "show", median of 10. Two cases: GO on a media cue (the file opens and
-// starts, as a double-click does) and GO on a [[Play Audio]] cue for a file opened 0.7 s
+// sound at the sink "show", median of 10. Two cases: GO on a media cue (the standby's file,
+// opened ahead while it waited, starts) and GO on a [[Play Audio]] cue for a file opened 0.7 s
 // before. The packet travels as a remote's would: UDP to the port, liblo's thread, the user
 // interface thread.
 //
@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
     std::vector<double> media, play;
     for (int i = 0; i < 10; ++i) {
         form.showMode->First();
-        const double m = HeardAfter(go); // opens the file and starts it
+        const double m = HeardAfter(go); // starts the file opened ahead
         ServeEventsFor(200);
         form.audio->cmdStopA_Click(); // back to the start, stopped
         ServeEventsFor(700);
@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
         play.push_back(p);
     }
     std::printf("OSC GO to the first sound at the sink, median of 10:\n");
-    std::printf("  GO on a media cue (open and play): %.1f ms\n", Median(media));
+    std::printf("  GO on a media cue (opened ahead on standby): %.1f ms\n", Median(media));
     std::printf("  GO on [[Play Audio]] (file opened before): %.1f ms\n", Median(play));
     lo_address_free(program);
     form.showMode->remote->Stop();
