@@ -23,6 +23,14 @@ bool loadedIn(MediaPlayerControl& player) {
     return WaitFor([&] { return player.currentMedia.duration() > 0; });
 }
 
+// A file named as a video that holds nothing a player can read; empty if it cannot be written.
+QString junkFile(const QTemporaryDir& dir) {
+    const QString junk = dir.path() + QStringLiteral("/junk.mp4");
+    QFile f(junk);
+    if (!f.open(QIODevice::WriteOnly) || f.write(QByteArray(4096, 'x')) != 4096) return QString();
+    return junk;
+}
+
 } // namespace
 
 TEST(MediaTimeText, MinutesAndSecondsThenHours) {
@@ -325,11 +333,8 @@ TEST(MediaPlayerControl, PlaysOnWithoutAViewAndAnyViewShowsIt) {
 
 TEST(MediaPlayerControl, AFileItCannotPlayIsReportedOnce) {
     QTemporaryDir dir;
-    const QString junk = dir.path() + QStringLiteral("/junk.mp4");
-    QFile f(junk);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray(4096, 'x'));
-    f.close();
+    const QString junk = junkFile(dir);
+    ASSERT_FALSE(junk.isEmpty());
     MediaPlayerControl::Design d;
     d.autoStart = true;
     MediaPlayerControl player(d);
@@ -357,11 +362,8 @@ TEST(MediaPlayerControl, AFileItCannotPlayIsReportedOnce) {
 TEST(MediaPlayerControl, AMediumLoadedAheadThatCannotLoadSaysSoAndLeavesThePlayingOneAlone) {
     if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
     QTemporaryDir dir;
-    const QString junk = dir.path() + QStringLiteral("/junk.mp4");
-    QFile f(junk);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray(4096, 'x'));
-    f.close();
+    const QString junk = junkFile(dir);
+    ASSERT_FALSE(junk.isEmpty());
     const QString wav = dir.path() + QStringLiteral("/tone.wav");
     MakeWav(wav, 3.0);
     MediaPlayerControl player(waiting());

@@ -59,6 +59,12 @@ bool silent(const Heard& h) {
 bool near(const Heard& h, double hz) {
     return !silent(h) && std::abs(h.hz - hz) < hz * 0.1;
 }
+// The first window in which the tone of hz is heard, or -1.
+qsizetype firstOf(const QList<Heard>& heard, double hz) {
+    for (qsizetype i = 0; i < heard.size(); ++i)
+        if (near(heard[i], hz)) return i;
+    return -1;
+}
 
 struct SoundShow {
     explicit SoundShow(const QString& script) {
@@ -171,11 +177,7 @@ TEST(ShowSound, StandbyFileIsOpenedSilentlyAndLetGoWhenTheStandbyMovesOn) {
     // Silence while the first file is opened; then the low tone plays on, unbroken and alone,
     // until the GO on the prepared cue; then the high tone is heard.
     const QList<Heard> heard = listen(recording.pcm());
-    qsizetype firstLow = -1, firstHigh = -1;
-    for (qsizetype i = 0; i < heard.size(); ++i) {
-        if (firstLow < 0 && near(heard[i], 440)) firstLow = i;
-        if (firstHigh < 0 && near(heard[i], 880)) firstHigh = i;
-    }
+    const qsizetype firstLow = firstOf(heard, 440), firstHigh = firstOf(heard, 880);
     ASSERT_GE(firstLow, 0) << "the first cue was not heard";
     EXPECT_GE(firstLow * kWindowMs, 300 - kWindowMs) << "the first file sounded before its GO";
     for (qsizetype i = 0; i + 1 < firstLow; ++i)
@@ -250,11 +252,7 @@ TEST(ShowSound, StandbyVideoAndMidiWaitBesideThePlayingVideo) {
     t.form.video->cmdStopV_Click();
 
     const QList<Heard> heard = listen(recording.pcm());
-    qsizetype firstLow = -1, firstHigh = -1;
-    for (qsizetype i = 0; i < heard.size(); ++i) {
-        if (firstLow < 0 && near(heard[i], 440)) firstLow = i;
-        if (firstHigh < 0 && near(heard[i], 880)) firstHigh = i;
-    }
+    const qsizetype firstLow = firstOf(heard, 440), firstHigh = firstOf(heard, 880);
     ASSERT_GE(firstLow, 0) << "the first video was not heard";
     ASSERT_GT(firstHigh, firstLow) << "the GO on the waiting video was not heard";
     EXPECT_GE(firstHigh * kWindowMs, goAtMs - kWindowMs) << "the waiting video sounded early";
