@@ -3,6 +3,7 @@
 #include "platform/GstMci.h"
 
 #include "platform/GstSoundOutput.h"
+#include "platform/Mp3Gapless.h"
 #include "platform/SoundServer.h"
 #include "platform/StoredPaths.h"
 
@@ -23,6 +24,28 @@ constexpr qint64 kStallMs = 600;
 // waiting with the window frozen.
 constexpr GstClockTime kReviveWait = 2 * GST_SECOND;
 
+// An MP3 played from its start: the segment the sound output gets begins at the lead (data
+// points to it), so the output cuts the lead off to the sample, and stream times stay as they are.
+GstPadProbeReturn skipLead(GstPad*, GstPadProbeInfo* info, gpointer data) {
+    GstEvent* event = GST_PAD_PROBE_INFO_EVENT(info);
+    if (GST_EVENT_TYPE(event) != GST_EVENT_SEGMENT) return GST_PAD_PROBE_OK;
+    const GstClockTime lead = *static_cast<const GstClockTime*>(data);
+    const GstSegment* segment = nullptr;
+    gst_event_parse_segment(event, &segment);
+    if (segment->format != GST_FORMAT_TIME || segment->rate < 0 || segment->start >= lead)
+        return GST_PAD_PROBE_OK;
+    GstSegment later;
+    gst_segment_copy_into(segment, &later);
+    later.time += lead - later.start;
+    later.start = lead;
+    later.position = qMax(later.position, lead);
+    GstEvent* moved = gst_event_new_segment(&later);
+    gst_event_set_seqnum(moved, gst_event_get_seqnum(event));
+    gst_event_unref(event);
+    GST_PAD_PROBE_INFO_DATA(info) = moved;
+    return GST_PAD_PROBE_OK;
+}
+
 } // namespace
 
 struct GstMci::Device {
@@ -37,6 +60,11 @@ struct GstMci::Device {
     // has returned, unless a stop, seek or close comes first.
     bool waiting = false;
     qint64 length = -1; // milliseconds, -1 until known
+    // An MP3's lead (the silence its encoder and the decoder put before the sound) is never
+    // played, and what its encoder added around the sound is no part of the length: the times
+    // are those of the sound the file was made from.
+    GstClockTime lead = 0;
+    GstClockTime added = 0;
     bool lengthStale = false;
     // Taken down after its stream failed; the reason, and where it stood.
     long failure = 0;
@@ -103,7 +131,8 @@ qint64 GstMci::lengthMs(Device& d) {
     if (d.length >= 0 && !d.lengthStale) return d.length;
     gint64 duration = -1;
     if (gst_element_query_duration(d.playbin, GST_FORMAT_TIME, &duration) && duration >= 0) {
-        d.length = qint64(duration / GST_MSECOND);
+        d.length =
+            qint64((GstClockTime(duration) - qMin(GstClockTime(duration), d.added)) / GST_MSECOND);
         d.lengthStale = false;
     }
     return d.length;
@@ -115,16 +144,17 @@ qint64 GstMci::positionMs(Device& d) {
     const qint64 length = lengthMs(d);
     if (d.ended && length >= 0) return length;
     gint64 position = 0;
-    if (!gst_element_query_position(d.playbin, GST_FORMAT_TIME, &position) || position < 0)
+    if (!gst_element_query_position(d.playbin, GST_FORMAT_TIME, &position) || position < 0 ||
+        GstClockTime(position) <= d.lead)
         return 0;
-    const qint64 ms = qint64(position / GST_MSECOND);
+    const qint64 ms = qint64((GstClockTime(position) - d.lead) / GST_MSECOND);
     return length >= 0 ? qMin(ms, length) : ms;
 }
 
 bool GstMci::inRange(Device& d, qint64 ms) {
     // Past the furthest position a clock time can hold nothing can be reached, whether or not
     // the length is known; a seek there would overflow.
-    constexpr qint64 furthest = G_MAXINT64 / GST_MSECOND;
+    const qint64 furthest = (G_MAXINT64 - qint64(d.lead)) / GST_MSECOND;
     const qint64 length = lengthMs(d);
     return ms >= 0 && ms <= furthest && (length < 0 || ms <= length);
 }
@@ -136,9 +166,11 @@ long GstMci::seek(Device& d, qint64 ms) {
     if (!d.playing && !d.ended && d.standsAt == ms) return 0;
     // A seek needs a prerolled pipeline; from the end of the stream, pause first.
     if (d.ended) settle(d, GST_STATE_PAUSED);
+    // The start of an MP3 is its stream's start, cut by the sound output: the decoder here,
+    // sent to the lead, would begin with its whole first frame, the lead itself.
     if (!gst_element_seek_simple(d.playbin, GST_FORMAT_TIME,
                                  GstSeekFlags(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE),
-                                 ms * GST_MSECOND))
+                                 ms > 0 ? ms * GST_MSECOND + d.lead : 0))
         return mcierr::DeviceFailed;
     gst_element_get_state(d.playbin, nullptr, nullptr, kStateWait);
     // An end of stream reported before the seek is stale: the stream is elsewhere now.
@@ -280,12 +312,25 @@ long GstMci::open(const QStringList& w) {
     d->file = info.absoluteFilePath();
     d->playbin = gst_element_factory_make("playbin", nullptr);
     if (!d->playbin) return mcierr::DeviceFailed;
+    if (const std::optional<Mp3Gapless> gapless = Mp3GaplessOf(d->file)) {
+        const auto rate = guint64(gapless->sampleRate);
+        d->lead =
+            gst_util_uint64_scale(guint64(gapless->delay + kMp3DecoderDelay), GST_SECOND, rate);
+        d->added =
+            gst_util_uint64_scale(guint64(gapless->delay + gapless->padding), GST_SECOND, rate);
+    }
     // Sound only: a video stream in a file opened here must not open a window.
     GstElement* noVideo = gst_element_factory_make("fakesink", nullptr);
     if (noVideo) g_object_set(d->playbin, "video-sink", noVideo, nullptr);
     // A short buffer on the sound server: a cue must be heard as soon as it is played.
     if (GstElement* sound = gst_element_factory_make("pulsesink", nullptr)) {
         g_object_set(sound, "buffer-time", gint64(40000), "latency-time", gint64(10000), nullptr);
+        if (d->lead) {
+            GstPad* pad = gst_element_get_static_pad(sound, "sink");
+            gst_pad_add_probe(pad, GST_PAD_PROBE_TYPE_EVENT_DOWNSTREAM, skipLead, &d->lead,
+                              nullptr);
+            gst_object_unref(pad);
+        }
         g_object_set(d->playbin, "audio-sink", sound, nullptr);
     }
     const QByteArray uri = QUrl::fromLocalFile(info.absoluteFilePath()).toEncoded();

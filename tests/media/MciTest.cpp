@@ -3,6 +3,7 @@
 #include "media/MediaRouting.h"
 #include "platform/GstMci.h"
 #include "platform/MediaPlayerControl.h"
+#include "platform/Mp3Gapless.h"
 #include "platform/widgets/MediaPlayerView.h"
 #include "platform/widgets/RichTextBox.h"
 #include "script/CueLookup.h"
@@ -32,6 +33,16 @@ double status(MciDevice& device, const char* what) {
     QString answer;
     if (send(device, QStringLiteral("status wav1 ") + QLatin1String(what), &answer) != 0) return -1;
     return answer.toDouble();
+}
+
+// An MP3 of the sound in wav, made by ffmpeg's LAME encoder with the options given.
+bool encodeMp3(const QString& wav, const QString& mp3, const QStringList& options = {}) {
+    QProcess p;
+    p.start(QStringLiteral("ffmpeg"),
+            QStringList{QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-y"),
+                        QStringLiteral("-i"), wav} +
+                options + QStringList{mp3});
+    return p.waitForFinished(60000) && p.exitCode() == 0;
 }
 
 } // namespace
@@ -161,6 +172,80 @@ TEST(GstMci, AFileOpenedLongBeforeItsPlaySoundsAtOnce) {
     ASSERT_TRUE(SilenceHeard(1500)) << "nothing is heard while paused";
     ASSERT_EQ(send(device, QStringLiteral("play wav1")), 0);
     EXPECT_GT(RecordedLevel(400), 0.05) << "heard at once after a pause";
+}
+
+TEST(GstMci, ReadsTheSilenceTheEncoderAddedToAnMp3) {
+    if (QStandardPaths::findExecutable(QStringLiteral("ffmpeg")).isEmpty())
+        GTEST_SKIP() << "no ffmpeg";
+    QTemporaryDir dir;
+    const QString wav = dir.path() + QStringLiteral("/tone.wav");
+    ASSERT_TRUE(MakeWav(wav, 1.0)); // 44100 samples
+    struct Case {
+        const char* name;
+        QStringList options;
+        bool id3;
+        int rate, frameSamples;
+    } cases[] = {
+        {"stereo.mp3", {QStringLiteral("-ac"), QStringLiteral("2")}, true, 44100, 1152},
+        {"untagged.mp3",
+         {QStringLiteral("-id3v2_version"), QStringLiteral("0")},
+         false,
+         44100,
+         1152},
+        {"half-rate.mp3", {QStringLiteral("-ar"), QStringLiteral("22050")}, true, 22050, 576},
+    };
+    for (const Case& c : cases) {
+        const QString mp3 = dir.path() + QLatin1Char('/') + QLatin1String(c.name);
+        ASSERT_TRUE(encodeMp3(wav, mp3, c.options)) << c.name;
+        QFile file(mp3);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        ASSERT_EQ(file.read(3) == "ID3", c.id3) << c.name;
+        const std::optional<Mp3Gapless> gapless = Mp3GaplessOf(mp3);
+        ASSERT_TRUE(gapless) << c.name;
+        EXPECT_EQ(gapless->sampleRate, c.rate) << c.name;
+        EXPECT_EQ(gapless->delay, 576) << c.name; // what LAME writes
+        // The sound and what was added around it fill whole frames.
+        const int samples = 44100 * c.rate / 44100;
+        EXPECT_GT(gapless->padding, 0) << c.name;
+        EXPECT_EQ((gapless->delay + samples + gapless->padding) % c.frameSamples, 0) << c.name;
+    }
+    const QString bare = dir.path() + QStringLiteral("/bare.mp3");
+    ASSERT_TRUE(encodeMp3(wav, bare, {QStringLiteral("-write_xing"), QStringLiteral("0")}));
+    EXPECT_FALSE(Mp3GaplessOf(bare)) << "nothing recorded, nothing taken off";
+    EXPECT_FALSE(Mp3GaplessOf(wav));
+}
+
+// An MP3 cue keeps the times of the WAV it was made from: its lead is never played.
+TEST(GstMci, AnMp3HasTheTimesOfTheSoundItWasMadeFrom) {
+    if (QStandardPaths::findExecutable(QStringLiteral("ffmpeg")).isEmpty())
+        GTEST_SKIP() << "no ffmpeg";
+    if (!SoundServerUp()) GTEST_SKIP() << "no sound server (scripts/sound-server.sh)";
+    QTemporaryDir dir;
+    const QString wav = dir.path() + QStringLiteral("/tone.wav");
+    const QString mp3 = dir.path() + QStringLiteral("/tone.mp3");
+    ASSERT_TRUE(MakeWav(wav, 1.5));
+    ASSERT_TRUE(encodeMp3(wav, mp3));
+    GstMci device;
+    ASSERT_EQ(send(device, QStringLiteral("open ") + MciQuoted(wav) + QStringLiteral(" alias w")),
+              0);
+    ASSERT_EQ(send(device, QStringLiteral("open ") + MciQuoted(mp3) + QStringLiteral(" alias m")),
+              0);
+    auto of = [&](const char* alias, const char* what) {
+        QString answer;
+        send(device, QStringLiteral("status %1 %2").arg(QLatin1String(alias), QLatin1String(what)),
+             &answer);
+        return answer;
+    };
+    EXPECT_EQ(of("m", "length"), of("w", "length"));
+    EXPECT_EQ(of("m", "position"), QStringLiteral("0"));
+    EXPECT_EQ(of("m", "mode"), QStringLiteral("stopped"));
+    ASSERT_EQ(send(device, QStringLiteral("seek m to 700")), 0);
+    EXPECT_EQ(of("m", "position"), QStringLiteral("700"));
+    ASSERT_EQ(send(device, QStringLiteral("seek m to start")), 0);
+    EXPECT_EQ(of("m", "position"), QStringLiteral("0"));
+    ASSERT_EQ(send(device, QStringLiteral("seek m to end")), 0);
+    EXPECT_EQ(of("m", "position"), of("w", "length"));
+    EXPECT_EQ(send(device, QStringLiteral("close all")), 0);
 }
 
 TEST(AudioPlayerOnTheSoundServer, ACueDoubleClickedIsHeardAndPausesInPlace) {

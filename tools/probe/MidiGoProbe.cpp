@@ -7,14 +7,14 @@
 // at a sound card's latency.
 //
 // The times are to the first sound of the file, so they include any silence the file begins
-// with as decoded here: an MP3 made by an encoder begins with some 25 ms of it (its encoder's
-// delay, which this system's decoder does not trim). The probe finds that lead in each file and
-// gives the times less it too.
+// with as played here (an MP3's encoder delay is cut off by the audio device). The probe finds
+// that lead in each file and gives the times less it too.
 //
 // Usage (with scripts/sound-server.sh running): scenolux_midi_probe [runs]
 #include "app/Paths.h"
 #include "i18n/Lingua.h"
 #include "platform/MediaPlayerControl.h"
+#include "platform/Mp3Gapless.h"
 #include "platform/widgets/RichTextBox.h"
 #include "show/MidiControl.h"
 #include "show/Panic.h"
@@ -103,6 +103,9 @@ double leadOf(const QString& file, int threshold) {
     gst_element_set_state(pipeline, GST_STATE_NULL);
     gst_object_unref(out);
     gst_object_unref(pipeline);
+    // Decoded here in full; the audio device cuts off the lead an MP3 records.
+    if (const std::optional<Mp3Gapless> gapless = Mp3GaplessOf(file); gapless && lead >= 0)
+        lead -= (gapless->delay + kMp3DecoderDelay) * 1000.0 / gapless->sampleRate;
     return lead;
 }
 
