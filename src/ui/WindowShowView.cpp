@@ -2,7 +2,6 @@
 
 #include "display/Monitors.h"
 #include "platform/Dialogs.h"
-#include "platform/MediaPlayerControl.h"
 #include "platform/Twips.h"
 #include "platform/widgets/RichTextBox.h"
 #include "platform/widgets/ViewDialogs.h"
